@@ -1,0 +1,165 @@
+#include "core/Archive.h"
+
+#include <bit>
+#include <cstring>
+#include <limits>
+
+#include "core/StringEncoding.h"
+
+static_assert(std::endian::native == std::endian::little,
+              "the archive copies values byte for byte; a big-endian port must swap them");
+static_assert(std::numeric_limits<double>::is_iec559, "the archive stores IEEE doubles");
+
+namespace marigold {
+
+CArchive CArchive::ForStoring() { return CArchive(true); }
+
+CArchive CArchive::ForLoading(std::span<const std::uint8_t> bytes) {
+  CArchive ar(false);
+  ar.in_ = bytes;
+  return ar;
+}
+
+void CArchive::Put(const void* data, std::size_t n) {
+  const std::size_t at = out_.size();
+  out_.resize(at + n);
+  std::memcpy(out_.data() + at, data, n);
+}
+
+const std::uint8_t* CArchive::Take(std::size_t n) {
+  if (n > Remaining())
+    throw CArchiveException("unexpected end of file at byte " + std::to_string(pos_));
+  const std::uint8_t* p = in_.data() + pos_;
+  pos_ += n;
+  return p;
+}
+
+void CArchive::WriteByte(std::uint8_t value) { out_.push_back(value); }
+void CArchive::WriteUInt16(std::uint16_t value) { Put(&value, sizeof value); }
+void CArchive::WriteInt32(std::int32_t value) { Put(&value, sizeof value); }
+void CArchive::WriteUInt32(std::uint32_t value) { Put(&value, sizeof value); }
+void CArchive::WriteDouble(double value) { Put(&value, sizeof value); }
+
+void CArchive::WriteTime(std::time_t value) {
+  if (value < 0 || static_cast<std::uint64_t>(value) > std::numeric_limits<std::uint32_t>::max())
+    throw CArchiveException("time outside the range the file can hold");
+  WriteUInt32(static_cast<std::uint32_t>(value));
+}
+
+void CArchive::WriteString(std::string_view utf8) {
+  const std::string bytes = EncodeForFile(utf8);
+  const std::size_t n = bytes.size();
+  if (n < 0xFF) {
+    WriteByte(static_cast<std::uint8_t>(n));
+  } else if (n < 0xFFFE) {
+    WriteByte(0xFF);
+    WriteUInt16(static_cast<std::uint16_t>(n));
+  } else {
+    if (n > std::numeric_limits<std::uint32_t>::max() - 1)
+      throw CArchiveException("string too long for the file");
+    WriteByte(0xFF);
+    WriteUInt16(0xFFFF);
+    WriteUInt32(static_cast<std::uint32_t>(n));
+  }
+  Put(bytes.data(), n);
+}
+
+std::uint8_t CArchive::ReadByte() { return *Take(1); }
+
+std::uint16_t CArchive::ReadUInt16() {
+  std::uint16_t v;
+  std::memcpy(&v, Take(sizeof v), sizeof v);
+  return v;
+}
+
+std::int32_t CArchive::ReadInt32() {
+  std::int32_t v;
+  std::memcpy(&v, Take(sizeof v), sizeof v);
+  return v;
+}
+
+std::uint32_t CArchive::ReadUInt32() {
+  std::uint32_t v;
+  std::memcpy(&v, Take(sizeof v), sizeof v);
+  return v;
+}
+
+double CArchive::ReadDouble() {
+  double v;
+  std::memcpy(&v, Take(sizeof v), sizeof v);
+  return v;
+}
+
+std::time_t CArchive::ReadTime() { return static_cast<std::time_t>(ReadUInt32()); }
+
+// The length prefix: one byte below 0xFF; else 0xFF and a 16-bit length below
+// 0xFFFE; 0xFFFF announces a 32-bit length (and 0xFFFFFFFF a 64-bit one).
+// 0xFFFE as the 16-bit length marks a UTF-16 string whose length, in
+// characters, follows in the same form.
+std::uint64_t CArchive::ReadStringLength(bool& utf16) {
+  utf16 = false;
+  for (;;) {
+    const std::uint8_t b = ReadByte();
+    if (b < 0xFF) return b;
+    const std::uint16_t w = ReadUInt16();
+    if (w == 0xFFFE) {
+      if (utf16) throw CArchiveException("damaged string length");
+      utf16 = true;
+      continue;
+    }
+    if (w < 0xFFFF) return w;
+    const std::uint32_t d = ReadUInt32();
+    if (d < 0xFFFFFFFFu) return d;
+    std::uint64_t q;
+    std::memcpy(&q, Take(sizeof q), sizeof q);
+    return q;
+  }
+}
+
+std::string CArchive::ReadString() {
+  bool utf16 = false;
+  const std::uint64_t length = ReadStringLength(utf16);
+  const std::uint64_t bytes = utf16 ? length * 2 : length;
+  if (length > Remaining() || bytes > Remaining())
+    throw CArchiveException("string length " + std::to_string(length) + " at byte " +
+                            std::to_string(pos_) + " exceeds the file");
+  const auto* p = reinterpret_cast<const char*>(Take(static_cast<std::size_t>(bytes)));
+  const std::string_view raw(p, static_cast<std::size_t>(bytes));
+  return utf16 ? DecodeUtf16Le(raw) : DecodeFromFile(raw);
+}
+
+std::int32_t CArchive::ReadCount(std::size_t minBytesEach) {
+  const std::size_t at = pos_;
+  const std::int32_t n = ReadInt32();
+  if (n < 0 || static_cast<std::uint64_t>(n) * (minBytesEach ? minBytesEach : 1) > Remaining())
+    throw CArchiveException("record count " + std::to_string(n) + " at byte " + std::to_string(at) +
+                            " exceeds the file");
+  return n;
+}
+
+void CArchive::Exchange(double& value) {
+  if (storing_) WriteDouble(value);
+  else value = ReadDouble();
+}
+
+void CArchive::Exchange(std::int32_t& value) {
+  if (storing_) WriteInt32(value);
+  else value = ReadInt32();
+}
+
+void CArchive::Exchange(bool& flag) {
+  if (storing_) WriteFlag(flag);
+  else flag = ReadFlag();
+}
+
+void CArchive::Exchange(std::string& utf8) {
+  if (storing_) WriteString(utf8);
+  else utf8 = ReadString();
+}
+
+void CArchive::ExchangeTime(std::time_t& value) {
+  if (storing_) WriteTime(value);
+  else value = ReadTime();
+}
+
+}  // namespace marigold

@@ -1,0 +1,107 @@
+#include "core/Position2.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "core/LocalClock.h"
+#include "core/TextFormat.h"
+
+namespace marigold {
+namespace {
+
+int WholeDegrees(double value) { return static_cast<int>(std::fabs(value)); }
+double Minutes(double value) { return (std::fabs(value) - WholeDegrees(value)) * 60; }
+
+}  // namespace
+
+void CPosition2::Serialize(CArchive& ar) {
+  ar.Exchange(reserveValue);
+  ar.Exchange(latitude);
+  ar.Exchange(longitude);
+  ar.Exchange(name);
+  ar.Exchange(utcDifference);
+  ar.Exchange(timeA);
+  ar.Exchange(timeB);
+  ar.Exchange(time);
+  if (ar.IsLoading()) changed = false;
+}
+
+void CPosition2::SetLatitude(double degrees) {
+  latitude = degrees;
+  changed = true;
+}
+
+void CPosition2::SetLongitude(double degrees) {
+  longitude = degrees;
+  changed = true;
+}
+
+void CPosition2::SetName(std::string newName) {
+  name = std::move(newName);
+  changed = true;
+}
+
+int CPosition2::GetLatitudeDegrees() const { return WholeDegrees(latitude); }
+double CPosition2::GetLatitudeMinutes() const { return Minutes(latitude); }
+int CPosition2::GetLongitudeDegrees() const { return WholeDegrees(longitude); }
+double CPosition2::GetLongitudeMinutes() const { return Minutes(longitude); }
+
+double CPosition2::GetDayNumber(ETimeSlot slot) const {
+  switch (slot) {
+    case ETimeSlot::TimeA: return timeA;
+    case ETimeSlot::TimeB: return timeB;
+    case ETimeSlot::Time: break;
+  }
+  return time;
+}
+
+void CPosition2::SetDayNumber(ETimeSlot slot, double dayNumber) {
+  switch (slot) {
+    case ETimeSlot::TimeA: timeA = dayNumber; return;
+    case ETimeSlot::TimeB: timeB = dayNumber; return;
+    case ETimeSlot::Time: time = dayNumber; return;
+  }
+}
+
+std::time_t CPosition2::GetCalendarTimeUtc(ETimeSlot slot) const { return FromDayNumber(GetDayNumber(slot)); }
+
+std::time_t CPosition2::GetCalendarTimeLocal(ETimeSlot slot) const {
+  return FromDayNumber(GetDayNumber(slot) + utcDifference);
+}
+
+void CPosition2::SetFromLocalTime(ETimeSlot slot, std::time_t localTime) {
+  SetDayNumber(slot, ToDayNumber(localTime) - utcDifference);
+}
+
+void CPosition2::SetTimeB(std::time_t calendarTime, bool utc) {
+  timeB = utc ? ToDayNumber(calendarTime) : ToDayNumber(calendarTime) - utcDifference;
+}
+
+std::string CPosition2::LatitudeText() const {
+  return Format("%d : %#2.2f %s", GetLatitudeDegrees(), GetLatitudeMinutes(), latitude >= 0 ? "N" : "S");
+}
+
+std::string CPosition2::LongitudeText() const {
+  return Format("%d : %#2.2f %s", GetLongitudeDegrees(), GetLongitudeMinutes(), longitude >= 0 ? "E" : "W");
+}
+
+std::string CPosition2::ReportLatitude() const {
+  return Format("%02d%02d%s/", GetLatitudeDegrees(), static_cast<int>(GetLatitudeMinutes()),
+                latitude >= 0 ? "N" : "S");
+}
+
+std::string CPosition2::ReportLongitude() const {
+  return Format("%03d%02d%s/", GetLongitudeDegrees(), static_cast<int>(GetLongitudeMinutes()),
+                longitude >= 0 ? "E" : "W");
+}
+
+// The day number already holds UTC fields, so no clock is involved.
+std::string CPosition2::ReportDateTimeGroup(ETimeSlot slot) const {
+  return FormatTime("%d%H%MZ/", CivilTimeOf(GetDayNumber(slot)));
+}
+
+std::string CPosition2::ReportDateTimeGroupWithMonth(ETimeSlot slot) const {
+  return FormatTime("%d%H%MZ%b%y/", CivilTimeOf(GetDayNumber(slot)));
+}
+
+}  // namespace marigold

@@ -1,0 +1,97 @@
+#include "core/Voyage.h"
+
+#include <cmath>
+
+#include "core/Clock.h"
+#include "core/LocalClock.h"
+#include "core/Navigation.h"
+#include "core/Prompter.h"
+#include "core/TextFormat.h"
+
+namespace marigold {
+
+void CVoyage::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    if (version > 3) ar.WriteInt32(version);
+    ar.WriteString(voyageNumber);
+    ar.WriteFlag(keepRpmConstant);
+    SerializeRecords(ar);
+    if (version > 3) ar.WriteString(notes);
+    return;
+  }
+  // Read into a scratch voyage so that a damaged file leaves this one as it was.
+  CVoyage loaded;
+  loaded.version = version;
+  if (loaded.version > 3) loaded.version = ar.ReadInt32();
+  loaded.voyageNumber = ar.ReadString();
+  loaded.keepRpmConstant = ar.ReadFlag();
+  loaded.SerializeRecords(ar);
+  if (loaded.version > 3) loaded.notes = ar.ReadString();
+  loaded.weatherSource = weatherSource;
+  *this = std::move(loaded);
+}
+
+CWaypoint* CVoyage::NextWaypoint(const CFixRecord& present) {
+  CWaypoint* w = FindNearest(present);
+  if (!w) return nullptr;
+  const double d = std::fabs(w->groundCourse - present.groundCourse);
+  if (d >= 90 && d <= 270 && w != GetTail()) w = GetNext(w);
+  nextWaypointIndex = IndexOf(w);
+  return w;
+}
+
+double CVoyage::DistanceToGo(const CFixRecord& present) {
+  const CWaypoint* w = NextWaypoint(present);
+  if (!w) return 0;
+  const CNavigation nav;
+  double d = nav.Distance(present, *w, w->greatCircle);
+  for (const CWaypoint* next = GetNext(w); next; w = next, next = GetNext(next))
+    d += nav.Distance(*w, *next, next->greatCircle);
+  return d;
+}
+
+double CVoyage::TotalDistance() const {
+  const CNavigation nav;
+  double d = 0;
+  for (int i = 1; i < GetCount(); ++i) {
+    const CWaypoint* w = GetAt(i);
+    d += nav.Distance(*GetAt(i - 1), *w, w->greatCircle);
+  }
+  return d;
+}
+
+double CVoyage::TotalDuration() const {
+  if (GetCount() < 2) return 0;
+  return (GetTail()->GetTimeB() - GetHead()->GetTimeA()) * 24;
+}
+
+std::time_t CVoyage::GetArrival(const CClock& clock) const {
+  const CWaypoint* last = GetTail();
+  return last ? last->GetCalendarTimeLocal(ETimeSlot::TimeB) : clock.Now();
+}
+
+void CVoyage::SetArrival(std::time_t localTime) {
+  if (CWaypoint* last = GetTail()) last->SetFromLocalTime(ETimeSlot::TimeB, localTime);
+}
+
+int ReverseTraject(const CVoyage& inbound, CVoyage& outbound, CPrompter& prompter) {
+  if (!outbound.IsEmpty() &&
+      !prompter.AskYesNo("There already is an outbound voyage defined\nReversing from inbound will delete this "
+                         "route\nAre you sure?"))
+    return 0;
+  if (inbound.IsEmpty()) return 0;
+  outbound.RemoveAll();
+  for (int i = inbound.GetCount() - 1; i >= 0; --i) {
+    const CWaypoint* from = inbound.GetAt(i);
+    CWaypoint* to = outbound.AddNew();
+    to->SetLatitude(from->GetLatitude());
+    to->SetLongitude(from->GetLongitude());
+    to->SetUtcDifference(from->GetUtcDifference());
+    to->SetName(from->GetName());
+  }
+  const int copied = outbound.GetCount();
+  prompter.Message(Format("%d waypoints copied to outbound voyage", copied), EMessageIcon::Information);
+  return copied;
+}
+
+}  // namespace marigold

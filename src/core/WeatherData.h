@@ -1,0 +1,28 @@
+#pragma once
+// A set of weather values: the expected weather of a leg, the present weather
+// at a fix, or the average of a meteo record's observations.
+#include <cstdint>
+
+#include "core/Archive.h"
+
+namespace marigold {
+
+struct CWeatherData {
+  std::int32_t count = 0;            // observations the set stands for
+  double seawaterTemperature = 18.0;  // °C
+  double airTemperature = 18.0;       // °C
+  double airPressure = 1000.0;        // mb
+  double waterDensity = 1.025;        // t/m³
+  double currentSet = 0;              // degrees true, towards which it flows
+  double currentRate = 0;             // knots
+  double windDirection = 0;           // degrees
+  double windSpeed = 0;               // knots
+
+  // Eight doubles (pressure, air temperature, current set, current rate,
+  // density, seawater temperature, wind direction, wind speed), then count.
+  void Serialize(CArchive& ar);
+
+  bool operator==(const CWeatherData&) const = default;
+};
+
+}  // namespace marigold

@@ -1,0 +1,62 @@
+#pragma once
+// Scripted stand-ins for the platform interfaces.
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Clock.h"
+#include "core/Prompter.h"
+#include "core/SettingsStore.h"
+
+namespace marigold {
+
+class CMemorySettingsStore final : public CSettingsStore {
+ public:
+  std::string GetString(const std::string& section, const std::string& key,
+                        const std::string& defaultValue) const override;
+  int GetInt(const std::string& section, const std::string& key, int defaultValue) const override;
+  void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
+  void WriteInt(const std::string& section, const std::string& key, int value) override;
+
+  bool Has(const std::string& section, const std::string& key) const;
+
+ private:
+  std::map<std::pair<std::string, std::string>, std::string> values_;
+};
+
+// Records every message and question; answers from queues (No, and Cancel
+// on file choosers, when a queue runs dry).
+class CScriptedPrompter final : public CPrompter {
+ public:
+  struct CShown {
+    std::string text;
+    EMessageIcon icon;
+  };
+
+  void Message(const std::string& text, EMessageIcon icon) override;
+  bool AskYesNo(const std::string& text) override;
+  std::optional<std::string> ChooseOpenFile(const CFileChoice& choice) override;
+  std::optional<std::string> ChooseSaveFile(const CFileChoice& choice) override;
+
+  std::deque<bool> answers;
+  std::deque<std::optional<std::string>> files;
+
+  std::vector<CShown> messages;
+  std::vector<std::string> questions;
+  std::vector<CFileChoice> fileChoices;
+};
+
+class CFixedClock final : public CClock {
+ public:
+  explicit CFixedClock(std::time_t now = 0) : now_(now) {}
+  std::time_t Now() const override { return now_; }
+  void Set(std::time_t now) { now_ = now; }
+
+ private:
+  std::time_t now_;
+};
+
+}  // namespace marigold
