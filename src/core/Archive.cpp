@@ -1,5 +1,6 @@
 #include "core/Archive.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -20,25 +21,19 @@ CArchive CArchive::ForLoading(std::span<const std::uint8_t> bytes) {
   return ar;
 }
 
-void CArchive::Put(const void* data, std::size_t n) {
-  const std::size_t at = out_.size();
-  out_.resize(at + n);
-  std::memcpy(out_.data() + at, data, n);
+void CArchive::Grow(std::size_t n) {
+  out_.resize(std::max({2 * out_.size(), outSize_ + n, std::size_t{4096}}));
 }
 
-const std::uint8_t* CArchive::Take(std::size_t n) {
-  if (n > Remaining())
-    throw CArchiveException("unexpected end of file at byte " + std::to_string(pos_));
-  const std::uint8_t* p = in_.data() + pos_;
-  pos_ += n;
-  return p;
+CBytes CArchive::TakeBytes() {
+  out_.resize(outSize_);
+  outSize_ = 0;
+  return std::move(out_);
 }
 
-void CArchive::WriteByte(std::uint8_t value) { out_.push_back(value); }
-void CArchive::WriteUInt16(std::uint16_t value) { Put(&value, sizeof value); }
-void CArchive::WriteInt32(std::int32_t value) { Put(&value, sizeof value); }
-void CArchive::WriteUInt32(std::uint32_t value) { Put(&value, sizeof value); }
-void CArchive::WriteDouble(double value) { Put(&value, sizeof value); }
+void CArchive::ThrowEndOfFile() const {
+  throw CArchiveException("unexpected end of file at byte " + std::to_string(pos_));
+}
 
 void CArchive::WriteTime(std::time_t value) {
   if (value < 0 || static_cast<std::uint64_t>(value) > std::numeric_limits<std::uint32_t>::max())
@@ -62,32 +57,6 @@ void CArchive::WriteString(std::string_view utf8) {
     WriteUInt32(static_cast<std::uint32_t>(n));
   }
   Put(bytes.data(), n);
-}
-
-std::uint8_t CArchive::ReadByte() { return *Take(1); }
-
-std::uint16_t CArchive::ReadUInt16() {
-  std::uint16_t v;
-  std::memcpy(&v, Take(sizeof v), sizeof v);
-  return v;
-}
-
-std::int32_t CArchive::ReadInt32() {
-  std::int32_t v;
-  std::memcpy(&v, Take(sizeof v), sizeof v);
-  return v;
-}
-
-std::uint32_t CArchive::ReadUInt32() {
-  std::uint32_t v;
-  std::memcpy(&v, Take(sizeof v), sizeof v);
-  return v;
-}
-
-double CArchive::ReadDouble() {
-  double v;
-  std::memcpy(&v, Take(sizeof v), sizeof v);
-  return v;
 }
 
 std::time_t CArchive::ReadTime() { return static_cast<std::time_t>(ReadUInt32()); }
@@ -131,25 +100,12 @@ std::string CArchive::ReadString() {
 std::int32_t CArchive::ReadCount(std::size_t minBytesEach) {
   const std::size_t at = pos_;
   const std::int32_t n = ReadInt32();
-  if (n < 0 || static_cast<std::uint64_t>(n) * (minBytesEach ? minBytesEach : 1) > Remaining())
+  // Divide rather than multiply, so that no minBytesEach can overflow the check.
+  const std::size_t each = minBytesEach ? minBytesEach : 1;
+  if (n < 0 || static_cast<std::size_t>(n) > Remaining() / each)
     throw CArchiveException("record count " + std::to_string(n) + " at byte " + std::to_string(at) +
                             " exceeds the file");
   return n;
-}
-
-void CArchive::Exchange(double& value) {
-  if (storing_) WriteDouble(value);
-  else value = ReadDouble();
-}
-
-void CArchive::Exchange(std::int32_t& value) {
-  if (storing_) WriteInt32(value);
-  else value = ReadInt32();
-}
-
-void CArchive::Exchange(bool& flag) {
-  if (storing_) WriteFlag(flag);
-  else flag = ReadFlag();
 }
 
 void CArchive::Exchange(std::string& utf8) {

@@ -10,6 +10,7 @@
 // record count larger than what remains throws CArchiveException, which the
 // loader of a file turns into a message.
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <span>
 #include <stdexcept>
@@ -40,12 +41,12 @@ class CArchive {
   bool IsLoading() const { return !storing_; }
 
   // Storing.
-  void WriteByte(std::uint8_t value);
-  void WriteUInt16(std::uint16_t value);
-  void WriteInt32(std::int32_t value);
-  void WriteUInt32(std::uint32_t value);
+  void WriteByte(std::uint8_t value) { Put(value); }
+  void WriteUInt16(std::uint16_t value) { Put(value); }
+  void WriteInt32(std::int32_t value) { Put(value); }
+  void WriteUInt32(std::uint32_t value) { Put(value); }
   void WriteFlag(bool value) { WriteInt32(value ? 1 : 0); }
-  void WriteDouble(double value);
+  void WriteDouble(double value) { Put(value); }
   // Throws CArchiveException for a time outside 1970..2106, which the 32-bit
   // form cannot hold.
   void WriteTime(std::time_t value);
@@ -53,12 +54,12 @@ class CArchive {
   void WriteString(std::string_view utf8);
 
   // Loading; each throws CArchiveException when the bytes run out.
-  std::uint8_t ReadByte();
-  std::uint16_t ReadUInt16();
-  std::int32_t ReadInt32();
-  std::uint32_t ReadUInt32();
+  std::uint8_t ReadByte() { return Get<std::uint8_t>(); }
+  std::uint16_t ReadUInt16() { return Get<std::uint16_t>(); }
+  std::int32_t ReadInt32() { return Get<std::int32_t>(); }
+  std::uint32_t ReadUInt32() { return Get<std::uint32_t>(); }
   bool ReadFlag() { return ReadInt32() != 0; }
-  double ReadDouble();
+  double ReadDouble() { return Get<double>(); }
   std::time_t ReadTime();
   std::string ReadString();
   // A record count, checked against the bytes that remain: n records of at
@@ -66,9 +67,9 @@ class CArchive {
   std::int32_t ReadCount(std::size_t minBytesEach = kMinRecordBytes);
 
   // Either direction, for Serialize.
-  void Exchange(double& value);
-  void Exchange(std::int32_t& value);
-  void Exchange(bool& flag);
+  void Exchange(double& value) { storing_ ? WriteDouble(value) : void(value = ReadDouble()); }
+  void Exchange(std::int32_t& value) { storing_ ? WriteInt32(value) : void(value = ReadInt32()); }
+  void Exchange(bool& flag) { storing_ ? WriteFlag(flag) : void(flag = ReadFlag()); }
   void Exchange(std::string& utf8);
   void ExchangeTime(std::time_t& value);
 
@@ -76,18 +77,42 @@ class CArchive {
   std::size_t Remaining() const { return in_.size() - pos_; }
   bool AtEnd() const { return Remaining() == 0; }
 
-  // The stored bytes.
-  const CBytes& Bytes() const { return out_; }
-  CBytes TakeBytes() { return std::move(out_); }
+  // The stored bytes: a copy, or taken out of the archive.
+  CBytes Bytes() const { return CBytes(out_.begin(), out_.begin() + static_cast<std::ptrdiff_t>(outSize_)); }
+  CBytes TakeBytes();
 
  private:
   explicit CArchive(bool storing) : storing_(storing) {}
-  const std::uint8_t* Take(std::size_t n);
-  void Put(const void* data, std::size_t n);
+  // The hot paths of loading and storing stay inline: a history of 100,000
+  // fixes is a few million of these calls.
+  const std::uint8_t* Take(std::size_t n) {
+    if (n > Remaining()) ThrowEndOfFile();
+    const std::uint8_t* p = in_.data() + pos_;
+    pos_ += n;
+    return p;
+  }
+  template <class T>
+  T Get() {
+    T v;
+    std::memcpy(&v, Take(sizeof v), sizeof v);
+    return v;
+  }
+  void Put(const void* data, std::size_t n) {
+    if (n > out_.size() - outSize_) Grow(n);
+    std::memcpy(out_.data() + outSize_, data, n);
+    outSize_ += n;
+  }
+  void Grow(std::size_t n);
+  template <class T>
+  void Put(T value) {
+    Put(&value, sizeof value);
+  }
+  [[noreturn]] void ThrowEndOfFile() const;
   std::uint64_t ReadStringLength(bool& utf16);
 
   bool storing_;
-  CBytes out_;
+  CBytes out_;  // grown ahead in large steps; outSize_ bytes are written
+  std::size_t outSize_ = 0;
   std::span<const std::uint8_t> in_;
   std::size_t pos_ = 0;
 };

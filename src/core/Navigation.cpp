@@ -42,7 +42,9 @@ double CNavigation::Course(const CPosition2& from, const CPosition2& to, bool gr
   else
     c = std::atan2(dLambda, MeridionalPartsDifference(phi1, phi2));
   if (c < 0) c += 2 * pi;
-  return c * deg;
+  // A course a hair west of north rounds up to 2·pi when it is added.
+  const double degrees = c * deg;
+  return degrees >= 360 ? degrees - 360 : degrees;
 }
 
 void CNavigation::DeadReckoning(CPosition2& position, double distance, double course) const {

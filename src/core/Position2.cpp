@@ -12,6 +12,16 @@ namespace {
 int WholeDegrees(double value) { return static_cast<int>(std::fabs(value)); }
 double Minutes(double value) { return (std::fabs(value) - WholeDegrees(value)) * 60; }
 
+// Whole degrees and whole minutes for the report forms, truncated. A position
+// entered in whole minutes comes back from decimal degrees a hair short
+// (1°01' gives 0.99999999999999645'), so allow a micro-minute before
+// truncating; 05.99' still reports as 05.
+void ReportDegreesMinutes(double value, int& degrees, int& minutes) {
+  const auto total = static_cast<long long>(std::fabs(value) * 60 + 1e-6);
+  degrees = static_cast<int>(total / 60);
+  minutes = static_cast<int>(total % 60);
+}
+
 }  // namespace
 
 void CPosition2::Serialize(CArchive& ar) {
@@ -86,13 +96,15 @@ std::string CPosition2::LongitudeText() const {
 }
 
 std::string CPosition2::ReportLatitude() const {
-  return Format("%02d%02d%s/", GetLatitudeDegrees(), static_cast<int>(GetLatitudeMinutes()),
-                latitude >= 0 ? "N" : "S");
+  int degrees, minutes;
+  ReportDegreesMinutes(latitude, degrees, minutes);
+  return Format("%02d%02d%s/", degrees, minutes, latitude >= 0 ? "N" : "S");
 }
 
 std::string CPosition2::ReportLongitude() const {
-  return Format("%03d%02d%s/", GetLongitudeDegrees(), static_cast<int>(GetLongitudeMinutes()),
-                longitude >= 0 ? "E" : "W");
+  int degrees, minutes;
+  ReportDegreesMinutes(longitude, degrees, minutes);
+  return Format("%03d%02d%s/", degrees, minutes, longitude >= 0 ? "E" : "W");
 }
 
 // The day number already holds UTC fields, so no clock is involved.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace marigold {
 namespace {
@@ -14,9 +15,16 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// Eight bytes at a time: names are read by the hundred thousand.
 bool IsAscii(std::string_view s) {
-  for (unsigned char c : s)
-    if (c >= 0x80) return false;
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, s.data() + i, 8);
+    if (word & 0x8080808080808080ull) return false;
+  }
+  for (; i < s.size(); ++i)
+    if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
   return true;
 }
 
@@ -66,6 +74,16 @@ std::size_t NextUtf8(std::string_view s, std::size_t i, char32_t& cp) {
   return len;
 }
 
+bool IsValidUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    char32_t cp;
+    const std::size_t len = NextUtf8(s, i, cp);
+    if (len == 0) return false;
+    i += len;
+  }
+  return true;
+}
+
 int ToWindows1252(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
   for (std::size_t k = 0; k < kHighControls.size(); ++k)
@@ -87,22 +105,14 @@ std::string EncodeForFile(std::string_view utf8) {
     out.push_back(static_cast<char>(byte));
     i += len;
   }
+  // Windows-1252 bytes that happen to form valid UTF-8 ("Ã©" is C3 A9) would
+  // be read back as UTF-8 ("é"); the UTF-8 bytes themselves read back intact.
+  if (IsValidUtf8(out)) return std::string(utf8);
   return out;
 }
 
 std::string DecodeFromFile(std::string_view bytes) {
-  if (IsAscii(bytes)) return std::string(bytes);
-  bool validUtf8 = true;
-  for (std::size_t i = 0; i < bytes.size();) {
-    char32_t cp;
-    const std::size_t len = NextUtf8(bytes, i, cp);
-    if (len == 0) {
-      validUtf8 = false;
-      break;
-    }
-    i += len;
-  }
-  if (validUtf8) return std::string(bytes);
+  if (IsAscii(bytes) || IsValidUtf8(bytes)) return std::string(bytes);
   std::string out;
   out.reserve(bytes.size() * 2);
   for (unsigned char c : bytes)

@@ -8,7 +8,9 @@
 namespace marigold {
 
 // UTF-8 text -> bytes for a file: Windows-1252 when every character fits,
-// otherwise the UTF-8 bytes unchanged. Invalid UTF-8 is passed through as is.
+// otherwise the UTF-8 bytes unchanged. The UTF-8 bytes are also kept when the
+// Windows-1252 bytes would themselves read back as UTF-8 (so DecodeFromFile
+// always returns the text written). Invalid UTF-8 is passed through as is.
 std::string EncodeForFile(std::string_view utf8);
 
 // Bytes from a file -> UTF-8 text: bytes that form valid UTF-8 with at least

@@ -80,16 +80,19 @@ int ReverseTraject(const CVoyage& inbound, CVoyage& outbound, CPrompter& prompte
                          "route\nAre you sure?"))
     return 0;
   if (inbound.IsEmpty()) return 0;
-  outbound.RemoveAll();
+  // Built aside first, so that reversing a traject into itself works too.
+  CVoyage reversed;
   for (int i = inbound.GetCount() - 1; i >= 0; --i) {
     const CWaypoint* from = inbound.GetAt(i);
-    CWaypoint* to = outbound.AddNew();
+    CWaypoint* to = reversed.AddNew();
     to->SetLatitude(from->GetLatitude());
     to->SetLongitude(from->GetLongitude());
     to->SetUtcDifference(from->GetUtcDifference());
     to->SetName(from->GetName());
   }
-  const int copied = outbound.GetCount();
+  const int copied = reversed.GetCount();
+  outbound.RemoveAll();
+  for (const auto& record : reversed) outbound.Add(std::make_unique<CWaypoint>(static_cast<const CWaypoint&>(*record)));
   prompter.Message(Format("%d waypoints copied to outbound voyage", copied), EMessageIcon::Information);
   return copied;
 }

@@ -1,14 +1,285 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <string>
+#include <string_view>
+
 #include "core/Archive.h"
 
 using namespace marigold;
 
-TEST(Archive, Smoke) {
-  CArchive out = CArchive::ForStoring();
-  out.WriteString("Göteborg");
-  const CBytes bytes = out.TakeBytes();
-  EXPECT_EQ(bytes.size(), 9u);
-  CArchive in = CArchive::ForLoading(bytes);
+namespace {
+
+// "FF FFFF 70110100" -> bytes; spaces are only for reading.
+CBytes Hex(std::string_view hex) {
+  CBytes out;
+  int high = -1;
+  for (char c : hex) {
+    if (c == ' ') continue;
+    const int v = (c >= '0' && c <= '9') ? c - '0' : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+    if (v < 0) throw std::invalid_argument("bad hex digit");
+    if (high < 0) {
+      high = v;
+    } else {
+      out.push_back(static_cast<std::uint8_t>(high * 16 + v));
+      high = -1;
+    }
+  }
+  return out;
+}
+
+CBytes Concat(CBytes a, std::string_view b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+CBytes Stored(const std::function<void(CArchive&)>& write) {
+  CArchive ar = CArchive::ForStoring();
+  write(ar);
+  return ar.TakeBytes();
+}
+
+}  // namespace
+
+TEST(Archive, CountedStringPrefixesAtEveryBoundary) {
+  const struct {
+    std::size_t length;
+    const char* prefix;
+  } cases[] = {
+      {0, "00"},
+      {254, "FE"},
+      {255, "FF FF00"},
+      {65533, "FF FDFF"},
+      // 0xFFFE as a 16-bit length would be the UTF-16 marker, so it goes long.
+      {65534, "FF FFFF FEFF0000"},
+      {65535, "FF FFFF FFFF0000"},
+      {70000, "FF FFFF 70110100"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    const std::string text(c.length, 'a');
+    const CBytes expected = Concat(Hex(c.prefix), text);
+    EXPECT_EQ(Stored([&](CArchive& ar) { ar.WriteString(text); }), expected);
+
+    CArchive in = CArchive::ForLoading(expected);
+    EXPECT_EQ(in.ReadString(), text);
+    EXPECT_TRUE(in.AtEnd());
+  }
+}
+
+TEST(Archive, ReadsLengthFormsOtherWritersUse) {
+  // Longer forms than needed, and the 64-bit form behind 0xFFFFFFFF.
+  for (const char* prefix : {"FF 0300", "FF FFFF 03000000", "FF FFFF FFFFFFFF 0300000000000000"}) {
+    SCOPED_TRACE(prefix);
+    const CBytes bytes = Concat(Hex(prefix), "abc");
+    CArchive in = CArchive::ForLoading(bytes);
+    EXPECT_EQ(in.ReadString(), "abc");
+    EXPECT_TRUE(in.AtEnd());
+  }
+}
+
+TEST(Archive, ReadsUtf16Strings) {
+  // "Ωx", U+1D11E as a surrogate pair and "!": five UTF-16 units.
+  const CBytes pair = Hex("FF FEFF 05 A903 7800 34D8 1EDD 2100");
+  CArchive in = CArchive::ForLoading(pair);
+  EXPECT_EQ(in.ReadString(), "Ωx\U0001D11E!");
+  EXPECT_TRUE(in.AtEnd());
+
+  // The length behind the marker uses the same counted form.
+  CBytes wide = Hex("FF FEFF FF 0001");
+  for (int k = 0; k < 256; ++k) wide.insert(wide.end(), {0x61, 0x00});
+  CArchive in2 = CArchive::ForLoading(wide);
+  EXPECT_EQ(in2.ReadString(), std::string(256, 'a'));
+  EXPECT_TRUE(in2.AtEnd());
+
+  const CBytes unpaired = Hex("FF FEFF 02 00D8 4100");
+  CArchive in3 = CArchive::ForLoading(unpaired);
+  EXPECT_EQ(in3.ReadString(), "\uFFFDA");
+
+  // Three characters are six bytes; four remain.
+  const CBytes shortWide = Hex("FF FEFF 03 4100 4200");
+  CArchive in4 = CArchive::ForLoading(shortWide);
+  EXPECT_THROW(in4.ReadString(), CArchiveException);
+}
+
+TEST(Archive, StringsInWindows1252OrUtf8) {
+  const CBytes goteborg = Hex("08 47 F6 74 65 62 6F 72 67");
+  EXPECT_EQ(Stored([](CArchive& ar) { ar.WriteString("Göteborg"); }), goteborg);
+  CArchive in = CArchive::ForLoading(goteborg);
   EXPECT_EQ(in.ReadString(), "Göteborg");
+
+  // Ł does not fit Windows-1252: the whole text goes as UTF-8.
+  const CBytes lodz = Hex("07 C581 C3B3 64 C5BA");
+  EXPECT_EQ(Stored([](CArchive& ar) { ar.WriteString("Łódź"); }), lodz);
+  CArchive in2 = CArchive::ForLoading(lodz);
+  EXPECT_EQ(in2.ReadString(), "Łódź");
+}
+
+TEST(Archive, NumbersAreLittleEndian) {
+  const CBytes bytes = Hex(
+      "7F CDAB FEFFFFFF 78563412 01000000 00000000 000000000000F03F 00000000000004C0 "
+      "00000000 FFFFFFFF");
+  EXPECT_EQ(Stored([](CArchive& ar) {
+              ar.WriteByte(0x7F);
+              ar.WriteUInt16(0xABCD);
+              ar.WriteInt32(-2);
+              ar.WriteUInt32(0x12345678);
+              ar.WriteFlag(true);
+              ar.WriteFlag(false);
+              ar.WriteDouble(1.0);
+              ar.WriteDouble(-2.5);
+              ar.WriteTime(0);
+              ar.WriteTime(std::time_t{4294967295});
+            }),
+            bytes);
+
+  CArchive in = CArchive::ForLoading(bytes);
+  EXPECT_EQ(in.ReadByte(), 0x7F);
+  EXPECT_EQ(in.ReadUInt16(), 0xABCD);
+  EXPECT_EQ(in.ReadInt32(), -2);
+  EXPECT_EQ(in.ReadUInt32(), 0x12345678u);
+  EXPECT_TRUE(in.ReadFlag());
+  EXPECT_FALSE(in.ReadFlag());
+  EXPECT_EQ(in.ReadDouble(), 1.0);
+  EXPECT_EQ(in.ReadDouble(), -2.5);
+  EXPECT_EQ(in.ReadTime(), 0);
+  // Unsigned: the top of the range is 2106, not a time before 1970.
+  EXPECT_EQ(in.ReadTime(), std::time_t{4294967295});
+  EXPECT_TRUE(in.AtEnd());
+}
+
+TEST(Archive, AnyNonZeroFlagIsTrue) {
+  const CBytes bytes = Hex("02000000 00000080 00010000");
+  CArchive in = CArchive::ForLoading(bytes);
+  EXPECT_TRUE(in.ReadFlag());
+  EXPECT_TRUE(in.ReadFlag());
+  EXPECT_TRUE(in.ReadFlag());
+}
+
+TEST(Archive, TimeOutside32BitsIsRefusedAndNothingWritten) {
+  for (std::time_t t : {std::time_t{-1}, std::time_t{4294967296}}) {
+    CArchive ar = CArchive::ForStoring();
+    EXPECT_THROW(ar.WriteTime(t), CArchiveException) << t;
+    EXPECT_TRUE(ar.Bytes().empty());
+  }
+}
+
+TEST(Archive, EveryReadPastTheEndThrows) {
+  const struct {
+    const char* name;
+    const char* hex;
+    std::function<void(CArchive&)> read;
+  } cases[] = {
+      {"byte", "", [](CArchive& ar) { ar.ReadByte(); }},
+      {"uint16", "01", [](CArchive& ar) { ar.ReadUInt16(); }},
+      {"int32", "010203", [](CArchive& ar) { ar.ReadInt32(); }},
+      {"uint32", "010203", [](CArchive& ar) { ar.ReadUInt32(); }},
+      {"flag", "010000", [](CArchive& ar) { ar.ReadFlag(); }},
+      {"double", "00000000000000", [](CArchive& ar) { ar.ReadDouble(); }},
+      {"time", "000000", [](CArchive& ar) { ar.ReadTime(); }},
+      {"count", "000000", [](CArchive& ar) { ar.ReadCount(); }},
+      {"string empty", "", [](CArchive& ar) { ar.ReadString(); }},
+      {"string body", "03 6162", [](CArchive& ar) { ar.ReadString(); }},
+      {"string 16-bit length", "FF FF", [](CArchive& ar) { ar.ReadString(); }},
+      {"string 32-bit length", "FF FFFF 0000", [](CArchive& ar) { ar.ReadString(); }},
+      {"string 64-bit length", "FF FFFF FFFFFFFF 00", [](CArchive& ar) { ar.ReadString(); }},
+      {"string utf16 length", "FF FEFF", [](CArchive& ar) { ar.ReadString(); }},
+      {"exchange", "0000", [](CArchive& ar) {
+         std::int32_t v = 0;
+         ar.Exchange(v);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CBytes bytes = Hex(c.hex);
+    CArchive in = CArchive::ForLoading(bytes);
+    EXPECT_THROW(c.read(in), CArchiveException);
+  }
+}
+
+TEST(Archive, HugeStringLengthsThrowBeforeAllocating) {
+  // 2 GiB and 2^64-1 announced, three bytes present.
+  for (const char* hex : {"FF FFFF FFFFFF7F 616263", "FF FFFF FFFFFFFF FFFFFFFFFFFFFFFF 616263",
+                          "FF FEFF FF FFFF FFFFFF7F 616263"}) {
+    SCOPED_TRACE(hex);
+    const CBytes bytes = Hex(hex);
+    CArchive in = CArchive::ForLoading(bytes);
+    EXPECT_THROW(in.ReadString(), CArchiveException);
+  }
+}
+
+TEST(Archive, RecordCountIsCheckedAgainstWhatRemains) {
+  auto count = [](const char* hex, std::size_t padding, std::size_t each) {
+    CBytes bytes = Hex(hex);
+    bytes.resize(bytes.size() + padding);
+    CArchive in = CArchive::ForLoading(bytes);
+    return in.ReadCount(each);
+  };
+  const std::size_t rec = CArchive::kMinRecordBytes;
+  EXPECT_EQ(count("00000000", 0, rec), 0);
+  EXPECT_EQ(count("02000000", 2 * rec, rec), 2);
+  EXPECT_THROW(count("02000000", 2 * rec - 1, rec), CArchiveException);
+  EXPECT_EQ(count("03000000", 12, 4), 3);
+  EXPECT_THROW(count("03000000", 11, 4), CArchiveException);
+  EXPECT_THROW(count("FFFFFF7F", 10, rec), CArchiveException);
+  EXPECT_THROW(count("FFFFFFFF", 100, rec), CArchiveException);
+  EXPECT_THROW(count("00000080", 100, 1), CArchiveException);
+  // A record size so large that count * size would wrap around.
+  EXPECT_THROW(count("02000000", 100, (std::numeric_limits<std::size_t>::max() / 2) + 2),
+               CArchiveException);
+}
+
+namespace {
+
+struct CSample {
+  double speed = 0;
+  std::int32_t rpm = 0;
+  bool loaded = false;
+  std::string name;
+  std::time_t eta = 0;
+
+  void Serialize(CArchive& ar) {
+    ar.Exchange(speed);
+    ar.Exchange(rpm);
+    ar.Exchange(loaded);
+    ar.Exchange(name);
+    ar.ExchangeTime(eta);
+  }
+};
+
+}  // namespace
+
+TEST(Archive, ExchangeRoundTripsBothWays) {
+  const CBytes fixture = Hex("0000000000002A40 51000000 01000000 05 C5 72 68 75 73 00E1F505");
+  CSample fromFile;
+  CArchive in = CArchive::ForLoading(fixture);
+  EXPECT_TRUE(in.IsLoading());
+  fromFile.Serialize(in);
+  EXPECT_TRUE(in.AtEnd());
+  EXPECT_EQ(fromFile.speed, 13.0);
+  EXPECT_EQ(fromFile.rpm, 81);
+  EXPECT_TRUE(fromFile.loaded);
+  EXPECT_EQ(fromFile.name, "Århus");
+  EXPECT_EQ(fromFile.eta, 100000000);
+
+  CArchive out = CArchive::ForStoring();
+  EXPECT_TRUE(out.IsStoring());
+  fromFile.Serialize(out);
+  EXPECT_EQ(out.Bytes(), fixture);
+
+  CSample original{-0.1, -7, false, "Мурманск", 1700000000};
+  CArchive out2 = CArchive::ForStoring();
+  original.Serialize(out2);
+  const CBytes bytes = out2.TakeBytes();
+  CSample copy;
+  CArchive in2 = CArchive::ForLoading(bytes);
+  copy.Serialize(in2);
+  EXPECT_TRUE(in2.AtEnd());
+  EXPECT_EQ(copy.speed, original.speed);
+  EXPECT_EQ(copy.rpm, original.rpm);
+  EXPECT_EQ(copy.loaded, original.loaded);
+  EXPECT_EQ(copy.name, original.name);
+  EXPECT_EQ(copy.eta, original.eta);
 }

@@ -1,1 +1,142 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include "core/FileIo.h"
+
+using namespace marigold;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileIo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = ::testing::TempDir() + "marigold-fileio-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(dir_, ec);
+  }
+
+  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+  static std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  static void Put(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+
+  std::set<std::string> Listing() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) names.insert(entry.path().filename().string());
+    return names;
+  }
+
+  fs::path dir_;
+};
+
+}  // namespace
+
+TEST_F(FileIo, WritesNewAndReplacesOldFilesLeavingNothingElse) {
+  const std::string path = PathOf("voyage.dat");
+  const CBytes bytes = {0x00, 0xFF, 0x0D, 0x0A, 0x1A, 0x00};
+  const CFileResult first = WriteFileAtomic(path, bytes);
+  EXPECT_TRUE(first.ok);
+  EXPECT_TRUE(first.error.empty());
+  EXPECT_EQ(Contents(path), std::string("\0\xFF\r\n\x1A\0", 6));
+
+  // A shorter file must not keep the tail of the longer one.
+  EXPECT_TRUE(WriteFileAtomic(path, std::string_view("new")));
+  EXPECT_EQ(Contents(path), "new");
+  EXPECT_TRUE(WriteFileAtomic(path, std::string_view()));
+  EXPECT_TRUE(fs::exists(path));
+  EXPECT_EQ(fs::file_size(path), 0u);
+
+  EXPECT_EQ(Listing(), std::set<std::string>{"voyage.dat"});
+}
+
+TEST_F(FileIo, ReplacingKeepsTheFilesPermissions) {
+  const std::string path = PathOf("port.dat");
+  Put(path, "old");
+  ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+  ASSERT_TRUE(WriteFileAtomic(path, std::string_view("new")));
+  struct stat st{};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(FileIo, MissingFolderIsReportedWithoutCreatingAnything) {
+  const std::string path = PathOf("no-such-folder/meteo.dat");
+  const CFileResult result = WriteFileAtomic(path, std::string_view("data"));
+  EXPECT_FALSE(result);
+  EXPECT_FALSE(result.error.empty());
+  EXPECT_TRUE(Listing().empty());
+}
+
+TEST_F(FileIo, ReadOnlyFolderLeavesTheOldFileUntouched) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+  const std::string path = PathOf("vessel.dat");
+  Put(path, "old contents");
+  fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const CFileResult result = WriteFileAtomic(path, std::string_view("new"));
+  fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_FALSE(result);
+  EXPECT_FALSE(result.error.empty());
+  EXPECT_EQ(Contents(path), "old contents");
+  EXPECT_EQ(Listing(), std::set<std::string>{"vessel.dat"});
+}
+
+TEST_F(FileIo, FailedRenameRemovesTheTemporaryFile) {
+  // A folder in the target's place lets the write succeed and the rename fail.
+  const std::string path = PathOf("warning.dat");
+  fs::create_directory(path);
+  Put(PathOf("warning.dat/keep"), "x");
+  const CFileResult result = WriteFileAtomic(path, std::string_view("data"));
+  EXPECT_FALSE(result);
+  EXPECT_FALSE(result.error.empty());
+  EXPECT_EQ(Listing(), std::set<std::string>{"warning.dat"});
+  EXPECT_EQ(Contents(PathOf("warning.dat/keep")), "x");
+}
+
+TEST_F(FileIo, ReadsWholeFilesAcrossChunkBoundaries) {
+  // Sizes around the reader's 64 KiB chunk, built independently of the writer.
+  for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65535}, std::size_t{65536},
+                           std::size_t{65537}, std::size_t{200000}}) {
+    SCOPED_TRACE(size);
+    std::string text(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) text[i] = static_cast<char>(i * 7 + i / 251);
+    const std::string path = PathOf("file.bin");
+    Put(path, text);
+    std::string error = "unchanged";
+    const auto bytes = ReadFileBytes(path, &error);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), text);
+  }
+}
+
+TEST_F(FileIo, ReadingWhatIsNotAFileGivesAnError) {
+  const std::string missing = PathOf("hurricane.dat");
+  std::string error;
+  EXPECT_FALSE(ReadFileBytes(missing, &error).has_value());
+  EXPECT_NE(error.find("hurricane.dat"), std::string::npos) << error;
+  EXPECT_FALSE(ReadFileBytes(missing).has_value());  // no error text wanted
+
+  error.clear();
+  EXPECT_FALSE(ReadFileBytes(dir_.string(), &error).has_value());
+  EXPECT_FALSE(error.empty());
+}
