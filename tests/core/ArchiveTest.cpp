@@ -7,28 +7,11 @@
 #include <string_view>
 
 #include "core/Archive.h"
+#include "fakes/TestSupport.h"
 
 using namespace marigold;
 
 namespace {
-
-// "FF FFFF 70110100" -> bytes; spaces are only for reading.
-CBytes Hex(std::string_view hex) {
-  CBytes out;
-  int high = -1;
-  for (char c : hex) {
-    if (c == ' ') continue;
-    const int v = (c >= '0' && c <= '9') ? c - '0' : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
-    if (v < 0) throw std::invalid_argument("bad hex digit");
-    if (high < 0) {
-      high = v;
-    } else {
-      out.push_back(static_cast<std::uint8_t>(high * 16 + v));
-      high = -1;
-    }
-  }
-  return out;
-}
 
 CBytes Concat(CBytes a, std::string_view b) {
   a.insert(a.end(), b.begin(), b.end());

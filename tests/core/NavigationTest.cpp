@@ -7,16 +7,10 @@
 #include "core/FixRecord.h"
 #include "core/LocalClock.h"
 #include "core/Navigation.h"
+#include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {
-
-CPosition2 At(double latitude, double longitude) {
-  CPosition2 p;
-  p.SetLatitude(latitude);
-  p.SetLongitude(longitude);
-  return p;
-}
 
 const CNavigation nav{};
 constexpr bool kGreatCircle = true;

@@ -7,16 +7,10 @@
 #include "core/LocalClock.h"
 #include "core/Navigation.h"
 #include "core/Position2.h"
+#include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {
-
-CPosition2 At(double latitude, double longitude) {
-  CPosition2 p;
-  p.SetLatitude(latitude);
-  p.SetLongitude(longitude);
-  return p;
-}
 
 TEST(Position, NewPosition) {
   const CPosition2 p;

@@ -10,24 +10,10 @@
 #include "core/FixRecord.h"
 #include "core/PositionList.h"
 #include "core/Waypoint.h"
+#include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {
-
-// "4e 65 77" -> {0x4e, 0x65, 0x77}; blanks and line breaks are ignored.
-CBytes Hex(std::string_view text) {
-  CBytes out;
-  std::string pair;
-  for (const char c : text) {
-    if (c == ' ' || c == '\n') continue;
-    pair += c;
-    if (pair.size() == 2) {
-      out.push_back(static_cast<std::uint8_t>(std::stoul(pair, nullptr, 16)));
-      pair.clear();
-    }
-  }
-  return out;
-}
 
 template <class T>
 CBytes Store(T& object) {

@@ -11,23 +11,10 @@
 #include "core/Navigation.h"
 #include "core/Voyage.h"
 #include "fakes/Fakes.h"
+#include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {
-
-CBytes Hex(std::string_view text) {
-  CBytes out;
-  std::string pair;
-  for (const char c : text) {
-    if (c == ' ' || c == '\n') continue;
-    pair += c;
-    if (pair.size() == 2) {
-      out.push_back(static_cast<std::uint8_t>(std::stoul(pair, nullptr, 16)));
-      pair.clear();
-    }
-  }
-  return out;
-}
 
 const std::string kZero = "00 00 00 00 00 00 00 00 ";
 // A new waypoint: the default position, the default weather, then keep 0,
