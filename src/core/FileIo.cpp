@@ -99,3 +99,25 @@ CFileResult WriteFileAtomic(const std::string& path, std::string_view text) {
 }
 
 }  // namespace marigold
+
+namespace marigold {
+
+std::optional<std::string> MoveAside(const std::string& path) {
+  for (int n = 1; n < 1000; ++n) {
+    const std::string target = path + ".damaged" + (n == 1 ? std::string() : std::to_string(n));
+    // link() fails when the target exists, so nothing is ever overwritten.
+    if (::link(path.c_str(), target.c_str()) == 0) {
+      ::unlink(path.c_str());
+      return target;
+    }
+    if (errno == EEXIST) continue;
+    // Folders without hard links (FAT, some shares): check, then rename.
+    std::error_code ec;
+    if (std::filesystem::exists(target, ec) || ec) continue;
+    if (std::rename(path.c_str(), target.c_str()) == 0) return target;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace marigold

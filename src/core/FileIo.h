@@ -23,3 +23,12 @@ CFileResult WriteFileAtomic(const std::string& path, std::span<const std::uint8_
 CFileResult WriteFileAtomic(const std::string& path, std::string_view text);
 
 }  // namespace marigold
+
+namespace marigold {
+
+// Renames a file to path + ".damaged" (or ".damaged2", ".damaged3", ...,
+// never over an existing file) so that it can be recovered by hand. Returns
+// the new path, or no value when the file could not be moved.
+std::optional<std::string> MoveAside(const std::string& path);
+
+}  // namespace marigold

@@ -1,5 +1,7 @@
 #include "core/TextFormat.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -41,6 +43,13 @@ std::string Format(const char* format, ...) {
   }
   va_end(copy);
   return out;
+}
+
+std::string FormatFigure(const char* format, double value) {
+  if (!std::isfinite(value)) return "NA";
+  char text[64];
+  const int n = std::snprintf(text, sizeof text, format, value);
+  return n < 0 ? std::string("NA") : std::string(text, std::min<std::size_t>(static_cast<std::size_t>(n), sizeof text - 1));
 }
 
 std::string FormatTime(const char* format, const CCivilTime& t) {

@@ -10,6 +10,10 @@ namespace marigold {
 
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// One figure through a printf format, or "NA" when it is not a finite
+// number: a figure that cannot be computed is never shown as inf or nan.
+std::string FormatFigure(const char* format, double value);
+
 // Supports %a %A %b %B %d %H %I %j %m %M %p %S %y %Y %%; other codes are
 // copied as they stand.
 std::string FormatTime(const char* format, const CCivilTime& t);

@@ -1,0 +1,23 @@
+#include "core/Settings.h"
+
+#include <algorithm>
+
+namespace marigold {
+
+std::string ReadSetting(const CSettingsStore& store, const CTextSetting& setting) {
+  return store.GetString(setting.section, setting.key, setting.defaultValue);
+}
+
+int ReadSetting(const CSettingsStore& store, const CIntSetting& setting) {
+  return std::clamp(store.GetInt(setting.section, setting.key, setting.defaultValue), setting.min, setting.max);
+}
+
+void WriteSetting(CSettingsStore& store, const CTextSetting& setting, const std::string& value) {
+  store.WriteString(setting.section, setting.key, value);
+}
+
+void WriteSetting(CSettingsStore& store, const CIntSetting& setting, int value) {
+  store.WriteInt(setting.section, setting.key, value);
+}
+
+}  // namespace marigold

@@ -1,0 +1,49 @@
+#pragma once
+// Every setting of the program in one place: section, key, default and range.
+// The document, the dialogs and the command line read them through here, at
+// each use, so a changed setting takes effect the next time it is needed.
+#include <string>
+
+#include "core/SettingsStore.h"
+
+namespace marigold {
+
+struct CTextSetting {
+  const char* section;
+  const char* key;
+  const char* defaultValue;
+};
+
+struct CIntSetting {
+  const char* section;
+  const char* key;
+  int defaultValue;
+  int min;
+  int max;
+};
+
+namespace settings {
+
+inline constexpr CTextSetting kVesselData{"Path", "vesseldata", "vessel.dat"};
+inline constexpr CTextSetting kHistoryData{"Path", "Routedat", "voyage.dat"};
+inline constexpr CTextSetting kPortData{"Path", "portinfo", "port.dat"};
+inline constexpr CTextSetting kMeteoData{"Path", "Meteodat", "meteo.dat"};
+inline constexpr CTextSetting kWarningData{"Path", "Warningdat", "warning.dat"};
+inline constexpr CTextSetting kHurricaneData{"Path", "Hurricanedat", "hurricane.dat"};
+inline constexpr CIntSetting kDaysOldFix{"Path", "DaysOldFix", 7, 3, 30};
+inline constexpr CIntSetting kDaysOldHurri{"Path", "DaysOldHurri", 7, 6, 30};
+inline constexpr CTextSetting kConvChar{"Path", "ConvChar", ","};
+inline constexpr CIntSetting kAskLoadOld{"Path", "AskLoadOld", 1, 0, 1};
+inline constexpr CTextSetting kCallSign{"Vessel", "CallSign", "XXXX"};
+inline constexpr CTextSetting kImoNumber{"Vessel", "IMONumber", "12345"};
+
+}  // namespace settings
+
+std::string ReadSetting(const CSettingsStore& store, const CTextSetting& setting);
+// A stored value outside the range (an edited settings file) is brought back
+// into it, so that no clean-up runs with, say, 0 days.
+int ReadSetting(const CSettingsStore& store, const CIntSetting& setting);
+void WriteSetting(CSettingsStore& store, const CTextSetting& setting, const std::string& value);
+void WriteSetting(CSettingsStore& store, const CIntSetting& setting, int value);
+
+}  // namespace marigold
