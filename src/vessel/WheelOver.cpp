@@ -1,0 +1,1 @@
+#include "vessel/WheelOver.h"
