@@ -41,6 +41,7 @@ class CPosition2 {
   // Entered and shown in hours, kept in days.
   double GetUtcDifference() const { return utcDifference * 24; }
   void SetUtcDifference(double hours) { utcDifference = hours * (1.0 / 24); }
+  void SetUtcDifferenceDays(double days) { utcDifference = days; }
   double GetUtcDifferenceDays() const { return utcDifference; }
 
   double GetReserveValue() const { return reserveValue; }
