@@ -1,1 +1,204 @@
+// Geometry, the hydrostatic table and the performance model of the default
+// ship (247 m × 32.26 m, drafts 12.75 / 12.85 m, 7.9 m pitch, 63 / 106 rpm).
 #include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fakes/Fakes.h"
+#include "vessel/Vessel2.h"
+
+namespace marigold {
+namespace {
+
+constexpr double kTolerance = 1e-9;
+
+TEST(VesselGeometry, HeightsAndWindageOfTheDefaultShip) {
+  const CVessel2 v;
+  EXPECT_NEAR(v.MeanDraft(), 12.8, kTolerance);
+  EXPECT_NEAR(v.Freeboard(), 11.35, kTolerance);
+  EXPECT_NEAR(v.EyeHeight(), 32.2, kTolerance);
+  EXPECT_NEAR(v.MastHeight(), 47.2, kTolerance);
+  EXPECT_NEAR(v.WindageHeight(), 18.55, kTolerance);
+  EXPECT_NEAR(v.WindageArea(), 4854.85, 1e-6);
+}
+
+TEST(VesselGeometry, DisplacementIsTheStoredSetWhateverTheDrafts) {
+  CVessel2 v;
+  v.draftForward = 4.0;
+  v.draftAft = 6.0;
+  v.voyageDisplacement = 30000.0;
+  EXPECT_EQ(v.Displacement(), 73272.0);
+  v.hydroDisplacement = 50000.0;
+  EXPECT_EQ(v.Displacement(), 50000.0);
+}
+
+TEST(VesselHydrostaticTable, AddGetUpdateAndRemoveOnYesOnly) {
+  CVessel2 v;
+  CScriptedPrompter prompter;
+  const CHydrostaticEntry a{8.0, 60000.0, 9.5, 1.25, -2.5, 180.0, 9000.0};
+  const CHydrostaticEntry b{10.0, 75000.0, 10.5, 0.5, -3.0, 210.0, 10000.0};
+  v.AddHydroEntry(a);
+  v.AddHydroEntry(b);
+  CHydrostaticEntry got;
+  ASSERT_TRUE(v.GetHydroEntry(1, got));
+  EXPECT_EQ(got, b);
+  EXPECT_FALSE(v.GetHydroEntry(2, got));
+  EXPECT_FALSE(v.GetHydroEntry(-1, got));
+
+  CHydrostaticEntry changed = a;
+  changed.draft = 8.25;
+  EXPECT_TRUE(v.UpdateHydroEntry(0, changed));
+  EXPECT_FALSE(v.UpdateHydroEntry(2, changed));
+  ASSERT_TRUE(v.GetHydroEntry(0, got));
+  EXPECT_EQ(got, changed);
+
+  // Past the end: no question at all.
+  EXPECT_FALSE(v.RemoveHydroEntry(2, prompter));
+  EXPECT_TRUE(prompter.questions.empty());
+
+  prompter.answers = {false, true};
+  EXPECT_FALSE(v.RemoveHydroEntry(0, prompter));
+  EXPECT_EQ(v.GetHydroCount(), 2);
+  EXPECT_TRUE(v.RemoveHydroEntry(0, prompter));
+  ASSERT_EQ(prompter.questions.size(), 2u);
+  EXPECT_EQ(prompter.questions[0], "Remove entry for  8.250000  mtr?");
+  ASSERT_EQ(v.GetHydroCount(), 1);
+  EXPECT_EQ(v.HydroTable()[0], b);
+}
+
+TEST(VesselPerformance, PropellerSpeedAndItsInverse) {
+  const CVessel2 v;
+  EXPECT_NEAR(v.TheoreticalSpeed(106), 27.1296, 1e-4);
+  EXPECT_NEAR(v.TheoreticalSpeed(63), 16.1242, 1e-4);
+  EXPECT_NEAR(v.RpmForTheoreticalSpeed(v.TheoreticalSpeed(63)), 63.0, kTolerance);
+
+  EXPECT_EQ(v.SpeedThroughWater(80, 0), v.TheoreticalSpeed(80));
+  EXPECT_NEAR(v.SpeedThroughWater(80, 10), v.TheoreticalSpeed(80) / 2, kTolerance);
+
+  // The hull resistance factor scales the wanted speed: 8 knots at 0.3 is
+  // the theoretical speed of 26.67 knots.
+  EXPECT_NEAR(v.RpmForSpeed(8.0, 0), 104.1913, 1e-4);
+  EXPECT_NEAR(v.RpmForSpeed(8.0, 10), 2 * v.RpmForSpeed(8.0, 0), kTolerance);
+  EXPECT_NEAR(v.RevolutionsForDistance(v.TheoreticalSpeed(60), 0), 3600.0, 1e-6);
+}
+
+TEST(VesselPerformance, FuelFollowsTheCubeOfTheRpm) {
+  const CVessel2 v;
+  EXPECT_NEAR(v.FuelConsumption(106, 24.0), 150.0, kTolerance);
+  EXPECT_NEAR(v.FuelConsumption(53, 24.0), 150.0 / 8, kTolerance);
+  EXPECT_NEAR(v.FuelConsumption(106, 12.0), 75.0, kTolerance);
+  // 150 mT a day over 24 h at 27.13 knots, with a knot of current astern.
+  EXPECT_NEAR(v.FuelPerMile(106, 0, 1.0), 150.0 / 24 * 1000 / (v.TheoreticalSpeed(106) + 1.0), 1e-6);
+}
+
+TEST(VesselPerformance, StoppingFigures) {
+  const CVessel2 v;
+  EXPECT_EQ(v.StopTime(63), 45.0);
+  EXPECT_EQ(v.StopTime(106), 131.0);
+  EXPECT_NEAR(v.StopDistance(63, 0), 11.0621, 1e-4);
+  EXPECT_NEAR(v.StopDistance(106, 0), 42.0606, 1e-4);
+  EXPECT_NEAR(v.StopDistanceOverGround(63, 0, 2.0), 11.0621 + 1.5, 1e-4);
+}
+
+TEST(VesselPerformance, CalibrationSetsTheHullFactorOnlyFromAPositiveLogSpeed) {
+  CVessel2 v;
+  EXPECT_TRUE(v.Calibrate(14.2, 14.2));
+  EXPECT_EQ(v.hullResistanceFactor, 1.0);
+  EXPECT_TRUE(v.Calibrate(16.0, 12.0));
+  EXPECT_EQ(v.hullResistanceFactor, 0.75);
+  for (const double log : {0.0, -3.0, std::nan("")}) {
+    EXPECT_FALSE(v.Calibrate(14.0, log)) << log;
+    EXPECT_EQ(v.hullResistanceFactor, 0.75);
+  }
+  EXPECT_FALSE(v.Calibrate(0.0, 12.0));
+  EXPECT_EQ(v.hullResistanceFactor, 0.75);
+}
+
+TEST(VesselPerformance, SquatSinksBothDraftsAndDoublesInShallowWater) {
+  CVessel2 v;
+  double aft = v.draftAft, forward = v.draftForward;
+  EXPECT_NEAR(v.Squat(true, 10.0, aft, forward), 0.190127, 1e-6);
+  EXPECT_NEAR(aft, 12.85 + 0.190127, 1e-6);
+  EXPECT_NEAR(forward, 12.75 + 0.190127, 1e-6);
+
+  aft = v.draftAft, forward = v.draftForward;
+  EXPECT_NEAR(v.Squat(false, 10.0, aft, forward), 0.380254, 1e-6);
+
+  aft = v.draftAft, forward = v.draftForward;
+  EXPECT_EQ(v.Squat(false, 0.0, aft, forward), 0.0);
+  EXPECT_EQ(aft, 12.85);
+
+  // The trim is 0 with one stored set, even when its ETM is 0.
+  v.hydroETM = 0;
+  aft = v.draftAft, forward = v.draftForward;
+  EXPECT_NEAR(v.Squat(true, 10.0, aft, forward), 0.190127, 1e-6);
+  EXPECT_NEAR(aft - forward, 0.1, kTolerance);
+}
+
+TEST(VesselPerformance, HullTermIsTakenAtTheEngineSettingNotAtTheRpm) {
+  CVessel2 v;
+  const double s = v.WettedSurface(12.85, 12.75);
+  EXPECT_NEAR(s, 10582.0932, 1e-4);
+  // 10 × 0.3 × S / (0.5 × 1025 × 1.57 × 8²), whatever the rpm.
+  EXPECT_NEAR(v.HullTerm(s, 63), 0.616480, 1e-6);
+  EXPECT_NEAR(v.HullTerm(s, 106), v.HullTerm(s, 20), 1e-12);
+
+  // r acts only through the squat of the running drafts.
+  EXPECT_NEAR(v.HullResistance(0), v.HullTerm(s, 63), 1e-12);
+  EXPECT_GT(v.HullResistance(106), v.HullResistance(63));
+  v.engineSetting = 90;
+  EXPECT_NEAR(v.HullResistance(0), v.HullTerm(s, 63), 1e-12);
+  v.engineSetting = 0;
+  EXPECT_TRUE(std::isnan(v.HullResistance(63)));
+  EXPECT_TRUE(std::isnan(v.HullResistance()));
+}
+
+TEST(VesselPerformance, WindFromAbeamOrAftOfItCountsAsAstern) {
+  const CVessel2 v;
+  const double calm = v.WindResistance(63, 0, 0, 0);
+  EXPECT_NEAR(v.WindResistance(63, 0, 0, 20), 0.318042, 1e-6);  // head wind
+  EXPECT_NEAR(v.WindResistance(63, 0, 180, 20), 0.000393, 1e-6);
+  EXPECT_NEAR(calm, 0.028283, 1e-6);
+  // The degree factor is 1/57.3, so cos(90°) is not quite 0 and the side
+  // the boundary falls on shows.
+  for (const double delta : {90.0, -90.0, 270.0, -270.0})
+    EXPECT_LT(v.WindResistance(63, 100 + delta, 100, 20), calm) << delta;
+  for (const double delta : {89.9, -89.9, 270.1, -270.1})
+    EXPECT_GT(v.WindResistance(63, 100 + delta, 100, 20), calm) << delta;
+  EXPECT_EQ(v.WindAtReference(0, 20), v.WindResistance(63, 0, 0, 20));
+}
+
+TEST(VesselPerformance, ZeroDivisorsGiveNotANumberNeverInfinity) {
+  const auto nan = [](double x) { return std::isnan(x); };
+  CVessel2 pitch;
+  pitch.propellerPitch = 0;
+  EXPECT_TRUE(nan(pitch.RpmForTheoreticalSpeed(12)));
+  EXPECT_TRUE(nan(pitch.RpmForSpeed(12, 0)));
+  EXPECT_TRUE(nan(pitch.RevolutionsForDistance(100, 0)));
+  EXPECT_TRUE(nan(pitch.FuelConsumption(80, 24)));
+  EXPECT_TRUE(nan(pitch.HullResistance(80)));
+  EXPECT_TRUE(nan(pitch.WindResistance(80, 0, 0, 20)));
+
+  CVessel2 diameter;
+  diameter.propellerDiameter = 0;
+  EXPECT_TRUE(nan(diameter.FuelConsumption(80, 24)));
+  EXPECT_TRUE(nan(diameter.HullResistance(80)));
+  EXPECT_TRUE(nan(diameter.WindResistance(80, 0, 0, 20)));
+
+  CVessel2 mcr;
+  mcr.mcrRpm = 0;
+  EXPECT_TRUE(nan(mcr.FuelPerMile(80, 0, 0)));
+
+  CVessel2 hull;
+  hull.hullResistanceFactor = 0;
+  EXPECT_TRUE(nan(hull.RpmForSpeed(12, 0)));
+  EXPECT_EQ(hull.HullResistance(80), 0.0);
+
+  // A stopped ship burns nothing and has no figure per mile.
+  const CVessel2 v;
+  EXPECT_EQ(v.FuelConsumption(0, 24), 0.0);
+  EXPECT_TRUE(nan(v.FuelPerMile(0, 0, 0)));
+}
+
+}  // namespace
+}  // namespace marigold
