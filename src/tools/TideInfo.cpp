@@ -1,0 +1,102 @@
+#include "tools/TideInfo.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace marigold {
+namespace {
+
+// One degree, with the tide tables' 57.3 degrees to the radian.
+constexpr double kRadiansPerDegree = 0.017452006980802792;
+constexpr double kDegreesPerRadian = 57.3;
+
+// Speeds of the constituents and of the shallow-water terms, degrees per hour.
+constexpr double kSpeedM2 = 29.0;
+constexpr double kSpeedS2 = 30.0;
+constexpr double kSpeedK1 = 15.0;
+constexpr double kSpeedO1 = 13.9;
+constexpr double kSpeedQuarter = 58.0;
+constexpr double kSpeedSixth = 87.0;
+
+double Constituent(double factor, double amplitude, double angle, double lag, double speed, double t) {
+  return factor * amplitude * std::cos((angle + lag - speed * t) * kRadiansPerDegree);
+}
+
+void ExchangeAll(CArchive& ar, CTideInfo& d) {
+  for (double* v : {&d.f4, &d.F4, &d.f6, &d.hmK1, &d.gM2, &d.hmM2, &d.meanLevel, &d.gO1, &d.hmO1, &d.gS2,
+                    &d.hmS2, &d.timeZone, &d.F6, &d.gK1})
+    ar.Exchange(*v);
+  ar.ExchangeTime(d.angleDate);
+  for (double* v : {&d.aK1, &d.fK1, &d.aM2, &d.fM2, &d.aO1, &d.fO1, &d.aS2, &d.fS2}) ar.Exchange(*v);
+}
+
+}  // namespace
+
+void CTideInfo::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    ExchangeAll(ar, *this);
+    return;
+  }
+  CTideInfo loaded;
+  ExchangeAll(ar, loaded);
+  *this = loaded;
+}
+
+double CTideInfo::Height(double t) const {
+  const double m2 = Constituent(fM2, hmM2, aM2, gM2, kSpeedM2, t);
+  const double s2 = Constituent(fS2, hmS2, aS2, gS2, kSpeedS2, t);
+  const double k1 = Constituent(fK1, hmK1, aK1, gK1, kSpeedK1, t);
+  const double o1 = Constituent(fO1, hmO1, aO1, gO1, kSpeedO1, t);
+
+  // The combined semi-diurnal vector drives the shallow-water terms.
+  const double x = fM2 * hmM2 * std::cos((aM2 + gM2) * kRadiansPerDegree) +
+                   fS2 * hmS2 * std::cos((aS2 + gS2) * kRadiansPerDegree);
+  const double y = fM2 * hmM2 * std::sin((aM2 + gM2) * kRadiansPerDegree) +
+                   fS2 * hmS2 * std::sin((aS2 + gS2) * kRadiansPerDegree);
+  const double r = std::sqrt(x * x + y * y);
+
+  double quarter = 0;
+  double sixth = 0;
+  // With R = 0 the phase is 0/0, but the amplitudes R²·F4 and R³·F6 are 0.
+  if (r > 0) {
+    // The phase of (X, Y): arcsin covers the right half-plane; on the left
+    // (X < 0) it is 180 degrees minus the arcsine, in the second or third
+    // quadrant. Adding 180 instead would mirror the phase whenever Y != 0.
+    const double arcsine = std::asin(std::clamp(y / r, -1.0, 1.0)) * kDegreesPerRadian;
+    const double theta = x < 0 ? 180 - arcsine : arcsine;
+    quarter = r * F4 * r * std::cos((2 * theta + f4 - kSpeedQuarter * t) * kRadiansPerDegree);
+    sixth = r * F6 * r * r * std::cos((3 * theta + f6 - kSpeedSixth * t) * kRadiansPerDegree);
+  }
+  return quarter + ((m2 + meanLevel + s2 + k1) + o1) + sixth;
+}
+
+void CopyTideConstants(const CTideInfo& from, CTideInfo& to) {
+  to.f4 = from.f4;
+  to.F4 = from.F4;
+  to.f6 = from.f6;
+  to.hmK1 = from.hmK1;
+  to.gM2 = from.gM2;
+  to.hmM2 = from.hmM2;
+  to.meanLevel = from.meanLevel;
+  to.gO1 = from.gO1;
+  to.hmO1 = from.hmO1;
+  to.gS2 = from.gS2;
+  to.hmS2 = from.hmS2;
+  to.timeZone = from.timeZone;
+  to.F6 = from.F6;
+  to.gK1 = from.gK1;
+}
+
+void CopyTidalAngles(const CTideInfo& from, CTideInfo& to) {
+  to.angleDate = from.angleDate;
+  to.aK1 = from.aK1;
+  to.fK1 = from.fK1;
+  to.aM2 = from.aM2;
+  to.fM2 = from.fM2;
+  to.aO1 = from.aO1;
+  to.fO1 = from.fO1;
+  to.aS2 = from.aS2;
+  to.fS2 = from.fS2;
+}
+
+}  // namespace marigold

@@ -1,0 +1,196 @@
+// The port record: a new port, its file form with both trajects and the tide,
+// the range checks of its sheet and the "Tide Calculation" over the ports.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "core/LocalClock.h"
+#include "fakes/Fakes.h"
+#include "fakes/TestSupport.h"
+#include "lists/PortInfo.h"
+#include "lists/PortSheet.h"
+#include "lists/PortTideCalculation.h"
+
+namespace marigold {
+namespace {
+
+const std::string kZero = "00 00 00 00 00 00 00 00 ";
+const std::string kDefaultPosition =
+    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
+    "0c 4e 65 77 20 50 6f 73 69 74 69 6f 6e " +
+    kZero + kZero + kZero + kZero;
+const std::string kDefaultWaypoint =
+    kDefaultPosition + "00 00 00 00 00 40 8f 40  00 00 00 00 00 00 32 40 " + kZero + kZero +
+    "66 66 66 66 66 66 f0 3f  00 00 00 00 00 00 32 40 " + kZero + kZero + "00 00 00 00 " +
+    "00 00 00 00  00 00 00 00  00 00 00 00 00 00 28 40  00 00 00 00 00 00 f0 3f  00 00 00 00  01 00 00 00 ";
+
+// "Rdam" at 51°45'N 4°15'E, UTC +1 h; bunkers, fresh water, reserved 7,
+// victuals; air draft 50.5, draft 12.5, salinity 1.02; "NL", "a@b", "Ann",
+// "B7", no notes, "+31"; two documents; ETA 1,700,000,000 s; "VHF 12", "2",
+// "Maas", "1.5"; ladder PS, unit nM; inbound: version 4, keep rpm, one new
+// waypoint; outbound: version 4, keep rpm, empty; tide: mean level 1.5, date
+// 1,700,000,000 s.
+const std::string kPort =
+    "00 00 00 00 00 00 2e 40  00 00 00 00 00 e0 49 40  00 00 00 00 00 00 11 40  04 52 64 61 6d "
+    "55 55 55 55 55 55 a5 3f " +
+    kZero + kZero + kZero +
+    "01 00 00 00  00 00 00 00  01 00 00 00  00 00 00 00  00 00 00 00  07 00 00 00  01 00 00 00 "
+    "00 00 00 00 00 40 49 40  00 00 00 00 00 00 29 40  52 b8 1e 85 eb 51 f0 3f "
+    "02 4e 4c  03 61 40 62  03 41 6e 6e  02 42 37  00  03 2b 33 31 "
+    "02 00 00 00  08 43 3a 5c 64 2e 70 64 66  01 65 "
+    "00 f1 53 65 "
+    "06 56 48 46 20 31 32  01 32  04 4d 61 61 73  03 31 2e 35 "
+    "01 00 00 00  01 00 00 00 "
+    "04 00 00 00  00  01 00 00 00  01 00 00 00 " +
+    kDefaultWaypoint +
+    "00 "
+    "04 00 00 00  00  01 00 00 00  00 00 00 00  00 " +
+    kZero + kZero + kZero + kZero + kZero + kZero + "00 00 00 00 00 00 f8 3f " + kZero + kZero + kZero + kZero +
+    kZero + kZero + kZero + "00 f1 53 65 " + kZero + kZero + kZero + kZero + kZero + kZero + kZero + kZero;
+
+template <class T>
+CBytes Store(T& object) {
+  CArchive ar = CArchive::ForStoring();
+  object.Serialize(ar);
+  return ar.TakeBytes();
+}
+
+TEST(PortInfo, NewPortDefaults) {
+  CPortList ports;
+  ports.AddNew();
+  const CFixedClock clock(1700000000);
+  CPortInfo* p = NewPort(ports, clock);
+  EXPECT_EQ(ports.GetTail(), p);
+  EXPECT_EQ(p->GetName(), "New Position");
+  EXPECT_EQ(p->GetLatitude(), 45.0);
+  EXPECT_EQ(p->GetLongitude(), 5.0);
+  EXPECT_EQ(p->salinity, 1.025);
+  EXPECT_EQ(p->pilotStation, "PilotStation");
+  EXPECT_EQ(p->vhfChannels, "VHF 16");
+  EXPECT_STREQ(kLadderSideTexts[static_cast<std::size_t>(p->ladderSide)], "SB");
+  EXPECT_STREQ(kCallPilotUnitTexts[static_cast<std::size_t>(p->callPilotUnit)], "Hours");
+  EXPECT_EQ(p->pilotEta, 1700000000);
+  EXPECT_EQ(p->tide.angleDate, 1700000000);
+  EXPECT_EQ(PortSheetCaption(*p, true), "New Port");
+  EXPECT_EQ(PortSheetCaption(*p, false), "New Position");
+}
+
+TEST(PortArchive, KeepsBothTrajectsAndTheTide) {
+  const CBytes bytes = Hex(kPort);
+  CPortInfo p;
+  p.documents = {"old"};
+  p.outbound.AddNew();
+  CArchive ar = CArchive::ForLoading(bytes);
+  p.Serialize(ar);
+  EXPECT_TRUE(ar.AtEnd()) << ar.Remaining();
+
+  EXPECT_EQ(p.GetName(), "Rdam");
+  EXPECT_EQ(p.GetLatitude(), 51.75);
+  EXPECT_DOUBLE_EQ(p.GetUtcDifference(), 1.0);
+  EXPECT_TRUE(p.bunkers && p.freshWater && p.victuals);
+  EXPECT_FALSE(p.dockyard || p.garbageDisposal || p.sludgeDisposal);
+  EXPECT_EQ(p.reservedFlag, 7);
+  EXPECT_EQ(p.maxAirDraft, 50.5);
+  EXPECT_EQ(p.maxDraft, 12.5);
+  EXPECT_EQ(p.salinity, 1.02);
+  EXPECT_EQ(p.country + p.agentEmail + p.agentName + p.berth + p.agentTelephone, "NLa@bAnnB7+31");
+  EXPECT_EQ(p.documents, (std::vector<std::string>{"C:\\d.pdf", "e"}));
+  EXPECT_EQ(p.pilotEta, 1700000000);
+  EXPECT_EQ(p.vhfChannels + "|" + p.callPilotAmount + "|" + p.pilotStation + "|" + p.ladderHeight, "VHF 12|2|Maas|1.5");
+  EXPECT_EQ(p.ladderSide, CPortInfo::kPort);
+  EXPECT_EQ(p.callPilotUnit, CPortInfo::kMiles);
+  ASSERT_EQ(p.inbound.GetCount(), 1);
+  EXPECT_EQ(p.inbound.GetHead()->GetName(), "New Position");
+  EXPECT_TRUE(p.outbound.IsEmpty());
+  EXPECT_EQ(p.tide.meanLevel, 1.5);
+  EXPECT_EQ(p.tide.angleDate, 1700000000);
+
+  EXPECT_EQ(Store(p), bytes);
+}
+
+TEST(PortArchive, DamagedBytesLeaveThePortAsItWas) {
+  CBytes bytes = Hex(kPort);
+  bytes.resize(bytes.size() - 5);  // inside the tide
+  CPortInfo p(5);
+  p.SetName("Keep");
+  p.inbound.AddNew();
+  CArchive ar = CArchive::ForLoading(bytes);
+  EXPECT_THROW(p.Serialize(ar), CArchiveException);
+  EXPECT_EQ(p.GetName(), "Keep");
+  EXPECT_EQ(p.inbound.GetCount(), 1);
+  EXPECT_EQ(p.pilotEta, 5);
+
+}
+
+TEST(PortArchive, AnOldTrajectVersionStillReadsBack) {
+  CPortInfo p(9);
+  p.inbound.version = 3;
+  p.inbound.AddNew()->SetName("In");
+  p.tide.meanLevel = 4;
+  const CBytes bytes = Store(p);
+  CPortInfo back;
+  CArchive ar = CArchive::ForLoading(bytes);
+  back.Serialize(ar);
+  EXPECT_TRUE(ar.AtEnd());
+  ASSERT_EQ(back.inbound.GetCount(), 1);
+  EXPECT_EQ(back.inbound.GetHead()->GetName(), "In");
+  EXPECT_EQ(back.tide.meanLevel, 4);
+}
+
+TEST(PortSheet, RangeEdges) {
+  EXPECT_FALSE(CheckPortRange(1.035, kPortSalinityRange));
+  EXPECT_FALSE(CheckPortRange(0.999, kPortSalinityRange));
+  EXPECT_EQ(CheckPortRange(1.040, kPortSalinityRange), "Please enter a number between 0.999 and 1.035.");
+  EXPECT_FALSE(CheckPortRange(0.0, kPortMaxDraftRange));
+  EXPECT_FALSE(CheckPortRange(999.0, kPortMaxDraftRange));
+  EXPECT_EQ(CheckPortRange(-0.1, kPortMaxDraftRange), "Please enter a number between 0.0 and 999.0.");
+  EXPECT_FALSE(CheckPortRange(2.0, kPortMaxAirDraftRange));
+  EXPECT_EQ(CheckPortRange(1.99, kPortMaxAirDraftRange), "Please enter a number between 2.0 and 999.0.");
+  EXPECT_TRUE(CheckPortRange(NAN, kPortMaxAirDraftRange));
+
+  EXPECT_FALSE(ValidatePortLimits(10, 1.025, 40));
+  // The first field out of range speaks.
+  EXPECT_EQ(ValidatePortLimits(-1, 2, 0), "Please enter a number between 0.0 and 999.0.");
+  EXPECT_EQ(ValidatePortLimits(10, 2, 0), "Please enter a number between 0.999 and 1.035.");
+}
+
+TEST(PortTideCalculation, FollowsThePortAndItsAngles) {
+  CPortList ports;
+  const CFixedClock clock(CalendarTimeFromLocal({2024, 1, 5, 6, 0, 0}));
+  NewPort(ports, clock)->SetName("A");
+  CPortInfo* b = NewPort(ports, clock);
+  b->SetName("B");
+  b->tide.meanLevel = 2;
+  b->tide.angleDate = CalendarTimeFromLocal({2024, 2, 1, 12, 0, 0});
+
+  CPortTideCalculation tool(ports, clock.Now());
+  CTideCalculationView v = tool.View();
+  EXPECT_EQ(v.portNames, (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(v.selectedPort, 0);
+  EXPECT_EQ(v.dateText, "Fri 05 Jan 2024");
+  EXPECT_EQ(v.heightText, "0.00 mtr");
+
+  tool.OnPortSelected(1);
+  tool.OnPortSelected(7);  // not a port: the choice stays
+  EXPECT_EQ(tool.View().dateText, "Thu 01 Feb 2024");
+  EXPECT_EQ(tool.View().heightText, "2.00 mtr");
+
+  // "Change" edits the port's own tide, and the height follows it.
+  CTideInfo* tide = tool.SelectedTide();
+  ASSERT_EQ(tide, &b->tide);
+  tide->fK1 = 1;
+  tide->hmK1 = 0.5;
+  tide->aK1 = 90;  // 6 h later the K1 term peaks: 90 - 15 × 6 = 0
+  EXPECT_EQ(tool.View().heightText, "2.50 mtr");
+
+  // No ports: an empty dialog, and "Change" has nothing to edit.
+  CPortList none;
+  CPortTideCalculation empty(none, 0);
+  EXPECT_EQ(empty.View().selectedPort, -1);
+  EXPECT_EQ(empty.View().heightText, "");
+  EXPECT_EQ(empty.SelectedTide(), nullptr);
+}
+
+}  // namespace
+}  // namespace marigold
