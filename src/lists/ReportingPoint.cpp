@@ -1,0 +1,75 @@
+#include "lists/ReportingPoint.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/CivilTime.h"
+#include "core/Navigation.h"
+#include "core/TextFormat.h"
+
+namespace marigold {
+
+CReportingPoint::CReportingPoint() {
+  SetName("Reporting Point");
+  SetChanged(false);
+}
+
+void CReportingPoint::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    CPosition2::Serialize(ar);
+    ar.Exchange(distanceBefore);
+    ar.Exchange(waypointIndex);
+    ar.Exchange(requiredAction);
+    ar.Exchange(notes);
+    ar.WriteInt32(static_cast<std::int32_t>(documents.size()));
+    for (std::string& path : documents) ar.Exchange(path);
+    return;
+  }
+  // Into a scratch point, so that damaged bytes leave this one as it was.
+  CReportingPoint loaded;
+  loaded.CPosition2::Serialize(ar);
+  ar.Exchange(loaded.distanceBefore);
+  ar.Exchange(loaded.waypointIndex);
+  ar.Exchange(loaded.requiredAction);
+  ar.Exchange(loaded.notes);
+  const std::int32_t count = ar.ReadCount(1);  // a counted string is at least its length byte
+  loaded.documents.reserve(static_cast<std::size_t>(count));
+  for (std::int32_t i = 0; i < count; ++i) loaded.documents.push_back(ar.ReadString());
+  *this = std::move(loaded);
+}
+
+double PassingTime(const CWaypoint& waypoint, double distanceBefore) {
+  if (distanceBefore == 0) return waypoint.GetTimeA();
+  const double groundspeed = waypoint.keptGroundspeed;
+  if (!(groundspeed > 0) || !std::isfinite(groundspeed)) return std::numeric_limits<double>::quiet_NaN();
+  return waypoint.GetTimeA() - distanceBefore / groundspeed * (1.0 / 24);
+}
+
+bool CReportingPoint::Place(const CVoyage& route) {
+  const CWaypoint* w = route.GetAt(waypointIndex);
+  if (!w) return false;
+  const CNavigation nav;
+  nav.CopyAndDeadReckon(*w, *this, distanceBefore, w->groundCourse + 180, true);
+  SetTimeA(PassingTime(*w, distanceBefore));
+  SetUtcDifference(w->GetUtcDifference());
+  return true;
+}
+
+std::string CReportingPoint::PassingTimeText(const char* format) const {
+  const double local = GetTimeA() + GetUtcDifferenceDays();
+  if (!std::isfinite(local)) return "NA";
+  return FormatTime(format, CivilTimeOf(local));
+}
+
+bool ScheduleReportingPoints(CReportingPointList& points, const CVoyage& route) {
+  if (points.IsEmpty() || route.GetCount() < 2) return false;
+  for (const auto& record : points) {
+    auto& point = static_cast<CReportingPoint&>(*record);
+    const CWaypoint* w = route.GetAt(point.waypointIndex);
+    point.SetTimeA(PassingTime(*w, point.distanceBefore));
+    point.SetUtcDifference(w->GetUtcDifference());
+  }
+  return true;
+}
+
+}  // namespace marigold

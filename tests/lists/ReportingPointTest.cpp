@@ -1,0 +1,145 @@
+// Reporting points: archive form, placing and scheduling, and the sheet.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "core/Voyage.h"
+#include "fakes/Fakes.h"
+#include "fakes/TestSupport.h"
+#include "lists/ReportingPoint.h"
+#include "lists/ReportingPointSheet.h"
+
+namespace marigold {
+namespace {
+
+// reserve 15, latitude 45, longitude 5, "Reporting Point", four zero times.
+const std::string kPositionPart =
+    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
+    "0f 52 65 70 6f 72 74 69 6e 67 20 50 6f 69 6e 74 "
+    "0000000000000000 0000000000000000 0000000000000000 0000000000000000 ";
+
+// distance before 1.0, index 0, no action, no notes, no documents.
+const std::string kDefaultPoint = kPositionPart + "00 00 00 00 00 00 f0 3f  00 00 00 00  00  00  00 00 00 00";
+
+// 10.0 nM before waypoint 2, "Call captain", notes "Keep clear", two documents.
+const std::string kTwoDocuments = kPositionPart +
+                                  "00 00 00 00 00 00 24 40  02 00 00 00 "
+                                  "0c 43 61 6c 6c 20 63 61 70 74 61 69 6e  0a 4b 65 65 70 20 63 6c 65 61 72 "
+                                  "02 00 00 00  08 43 3a 5c 61 2e 64 6f 63  05 62 2e 64 6f 63";
+
+TEST(ReportingPointArchive, DefaultAndTwoDocumentBytes) {
+  CReportingPoint fresh;
+  CArchive out = CArchive::ForStoring();
+  fresh.Serialize(out);
+  EXPECT_EQ(out.TakeBytes(), Hex(kDefaultPoint));
+
+  const CBytes bytes = Hex(kTwoDocuments);
+  CArchive in = CArchive::ForLoading(bytes);
+  CReportingPoint point;
+  point.Serialize(in);
+  EXPECT_TRUE(in.AtEnd());
+  EXPECT_EQ(point.distanceBefore, 10.0);
+  EXPECT_EQ(point.waypointIndex, 2);
+  EXPECT_EQ(point.requiredAction, "Call captain");
+  EXPECT_EQ(point.notes, "Keep clear");
+  EXPECT_EQ(point.documents, (std::vector<std::string>{"C:\\a.doc", "b.doc"}));
+}
+
+TEST(ReportingPointArchive, DamagedBytesLeaveThePointAsItWas) {
+  CBytes shortened = Hex(kTwoDocuments);
+  shortened.pop_back();
+  CBytes hugeCount = Hex(kDefaultPoint);
+  hugeCount.back() = 0x7f;
+  for (const CBytes& bytes : {shortened, hugeCount}) {
+    CArchive ar = CArchive::ForLoading(bytes);
+    CReportingPoint point;
+    point.notes = "mine";
+    EXPECT_THROW(point.Serialize(ar), CArchiveException);
+    EXPECT_EQ(point.notes, "mine");
+  }
+}
+
+// A northbound leg into a waypoint at 10N 20E, due at day 100.5 (12:00 UTC)
+// at 12.5 kts, two hours ahead of UTC.
+CVoyage Route() {
+  CVoyage route;
+  route.AddNew();
+  CWaypoint* w = route.AddNew();
+  w->SetName("Landfall");
+  w->SetLatitude(10);
+  w->SetLongitude(20);
+  w->SetTimeA(100.5);
+  w->SetUtcDifference(2);
+  w->keptGroundspeed = 12.5;
+  return route;
+}
+
+TEST(ReportingPointPlace, TenMilesBeforeANorthboundWaypoint) {
+  const CVoyage route = Route();
+  CReportingPoint point;
+  point.distanceBefore = 10;
+  point.waypointIndex = 1;
+  ASSERT_TRUE(point.Place(route));
+  EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
+  EXPECT_NEAR(point.GetLongitude(), 20, 1e-9);
+  EXPECT_NEAR((100.5 - point.GetTimeA()) * 24 * 60, 48.0, 1e-6);
+  EXPECT_EQ(point.PassingTimeText("%A %d %b %H:%M LT"), "Sunday 09 Apr 13:12 LT");
+
+  point.distanceBefore = 0;
+  point.Place(route);
+  EXPECT_EQ(point.GetTimeA(), 100.5);
+}
+
+TEST(ReportingPointSchedule, FollowsTheScheduleButNotThePosition) {
+  CVoyage route = Route();
+  CReportingPointList points;
+  EXPECT_FALSE(ScheduleReportingPoints(points, route));
+  CReportingPoint* point = points.AddNew();
+  point->distanceBefore = 10;
+  point->waypointIndex = 7;  // outside the route: the last waypoint
+  ASSERT_TRUE(ScheduleReportingPoints(points, route));
+  EXPECT_NEAR((100.5 - point->GetTimeA()) * 24 * 60, 48.0, 1e-6);
+  EXPECT_EQ(point->GetUtcDifference(), 2.0);
+  EXPECT_EQ(point->GetLatitude(), 45.0);
+
+  // A leg without groundspeed has no passing time, never an infinite one.
+  route.GetTail()->keptGroundspeed = 0;
+  ScheduleReportingPoints(points, route);
+  EXPECT_TRUE(std::isnan(point->GetTimeA()));
+  EXPECT_EQ(point->PassingTimeText("%A %d %b %H:%M LT"), "NA");
+}
+
+TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
+  ASSERT_EQ(kSuggestedActions.size(), 11u);
+  EXPECT_STREQ(kSuggestedActions[0], "Reduce engine rpm");
+  EXPECT_STREQ(kSuggestedActions[2], "Call captain");
+  EXPECT_STREQ(kSuggestedActions[10], "Commence post-departure checklist");
+
+  const CVoyage route = Route();
+  EXPECT_EQ(WaypointChoices(route), (std::vector<std::string>{"Landfall"}));
+  CReportingPoint point;  // index 0: the departure, which is not offered
+  CReportingSheetFields fields = ReportingSheetFields(point, route);
+  EXPECT_EQ(fields.waypointChoice, 0);
+  fields.distanceBefore = 10;
+  ApplyReportingSheet(fields, point, route);
+  EXPECT_EQ(point.waypointIndex, 1);
+  EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
+}
+
+TEST(ReportingPointSheet, DocumentButtonsWithoutSelectionSaySo) {
+  CScriptedPrompter prompter;
+  std::vector<std::string> documents;
+  prompter.files = {std::string("/forms/vts.doc")};
+  EXPECT_TRUE(AddDocument(documents, prompter));
+  EXPECT_EQ(prompter.fileChoices.at(0).defaultName, "Document");
+  EXPECT_FALSE(DocumentToView(documents, -1, prompter));
+  EXPECT_FALSE(RemoveDocument(documents, 1, prompter));
+  ASSERT_EQ(prompter.messages.size(), 2u);
+  EXPECT_EQ(prompter.messages[0].text, "Please select file to open");
+  EXPECT_EQ(prompter.messages[1].text, "Please select file to remove from list");
+  EXPECT_TRUE(RemoveDocument(documents, 0, prompter));
+}
+
+}  // namespace
+}  // namespace marigold
