@@ -1,0 +1,62 @@
+#pragma once
+// How close the ship passes a warning. The route is followed from a start
+// record in steps of a few hours, each step along the leg of the waypoint the
+// ship heads for at that leg's planned groundspeed, until the scheduled
+// arrival; the step nearest to the warning's reference position (great
+// circle) is the closest approach. The area points themselves are not tested.
+#include <memory>
+#include <vector>
+
+#include "core/Position2.h"
+#include "core/Voyage.h"
+
+namespace marigold {
+
+// A route whose arrival lies years ahead is followed no further than this.
+inline constexpr int kMaxApproachSteps = 100000;
+
+// The ship's dead-reckoned position at the closest approach, with its time
+// as timeA; distance (nM) and bearing (degrees) from it to the warning are
+// written to the out arguments. When nothing is computed (start at or after
+// the scheduled arrival, an empty route, a step that is not a positive
+// number) the result lies at the warning with timeA = the start's time, and
+// distance and bearing keep the caller's values. The route's next waypoint
+// index is left as it was.
+std::unique_ptr<CPosition2> ClosestApproach(const CPosition2& warning, CVoyage& route, const CPosition2& start,
+                                            double stepHours, double& distance, double& bearing);
+
+// The same, for many warnings: the ship's stepped track does not depend on
+// the warning, so it is sailed once and each warning is measured against it.
+// Results equal ClosestApproach's bit for bit.
+class CWarningTrack {
+ public:
+  // Only reads the route.
+  CWarningTrack(const CVoyage& route, const CPosition2& start, double stepHours);
+
+  std::unique_ptr<CPosition2> ClosestApproach(const CPosition2& warning, double& distance, double& bearing) const;
+
+  int GetStepCount() const { return static_cast<int>(steps_.size()); }
+
+  // A point on the sphere as a unit vector: the dot product of two is the
+  // cosine of their great-circle distance, cheap enough to rule out most
+  // candidates before the exact distance is taken.
+  struct CSphereVector {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+    bool exactOnly = false;  // too far out in degrees for the vector to be trusted
+  };
+
+ private:
+  struct CStep {
+    double latitude;
+    double longitude;
+    double time;
+    CSphereVector vector;
+  };
+
+  double startTime_;
+  std::vector<CStep> steps_;
+};
+
+}  // namespace marigold

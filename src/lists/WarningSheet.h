@@ -1,0 +1,48 @@
+#pragma once
+// What the warning sheet ("Warning", "Area" and "Notes" pages) shows and
+// stores. The dialog only moves these values in and out of its controls.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/CivilTime.h"
+#include "core/Prompter.h"
+#include "lists/NavWarning.h"
+
+namespace marigold {
+
+inline constexpr const char* kWarningDateTimeFormat = "dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s UTC";
+inline constexpr const char* kNoGoAreaText = "Following points describe no-go area";
+inline constexpr const char* kSingleLineText = "Following points describe single line";
+inline constexpr const char* kNoSelectedPosition = "No selected position";
+
+// The values of the "Warning" page and the area kind of the "Area" page.
+// Times are the UTC date and time fields of the stored day numbers.
+struct CWarningSheetValues {
+  std::string number;
+  CCivilTime validFrom;
+  CCivilTime validTill;
+  double passingDistance = 0;
+  std::int32_t areaKind = CNavWarning::kSingleLine;
+};
+
+// "Warning" when inserting, the warning's name when editing.
+std::string WarningSheetCaption(const CNavWarning& warning, bool inserting);
+
+CWarningSheetValues ReadWarningSheet(const CNavWarning& warning);
+// On OK: area kind, reference position, passing distance, number (also the
+// name) and the two times. A time left as it was shown keeps its stored
+// value to the last digit.
+void ApplyWarningSheet(const CWarningSheetValues& values, CNavWarning& warning);
+
+// The "Latitude" and "Longitude" cells of every area point.
+std::vector<std::array<std::string, 2>> AreaPointRows(const CNavWarning& warning);
+// The point at the selected row, for "Edit"; without a selection (or with a
+// row beyond the points) "No selected position" is shown and nullptr returned.
+CPosition2* AreaPointToEdit(const CNavWarning& warning, int selectedRow, CPrompter& prompter);
+// "Delete": removes and deletes the selected point at once; false, with the
+// message, without a selection.
+bool DeleteAreaPoint(CNavWarning& warning, int selectedRow, CPrompter& prompter);
+
+}  // namespace marigold

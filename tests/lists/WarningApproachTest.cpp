@@ -1,0 +1,128 @@
+// The closest approach of the route to a warning: the stepped track, the
+// "nothing computed" cases, and the batch track against the step-by-step
+// definition.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "core/Navigation.h"
+#include "fakes/TestSupport.h"
+#include "lists/WarningApproach.h"
+
+namespace marigold {
+namespace {
+
+constexpr double kStart = 1000.0;
+
+// Waypoints with the leg figures the schedule would leave: ground course of
+// each leg, a groundspeed, and the arrival as the last waypoint's timeB.
+CVoyage Route(const std::vector<CPosition2>& points, double speed, double arrival) {
+  CVoyage route;
+  const CNavigation nav;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    CWaypoint* w = route.AddNew();
+    w->SetLatitude(points[i].GetLatitude());
+    w->SetLongitude(points[i].GetLongitude());
+    if (i > 0) w->groundCourse = nav.Course(points[i - 1], points[i], false);
+    w->keptGroundspeed = speed + static_cast<double>(i % 3);
+  }
+  route.GetTail()->SetTimeB(arrival);
+  return route;
+}
+
+CPosition2 StartAt(double lat, double lon, double time) {
+  CPosition2 s = At(lat, lon);
+  s.SetTime(time);
+  return s;
+}
+
+TEST(WarningApproach, NorthboundShipPassesAWarningAbeam) {
+  CVoyage route = Route({At(0, 0), At(10, 0)}, 10, kStart + 2.5);
+  route.GetHead()->groundCourse = 0;
+  route.GetTail()->keptGroundspeed = 10;
+  route.nextWaypointIndex = 0;
+  const CPosition2 warning = At(5, 1);
+  double distance = 0, bearing = 0;
+  const auto r = ClosestApproach(warning, route, StartAt(0, 0, kStart), 1.0, distance, bearing);
+  // Thirty steps of 10 nM bring the ship to 5°N, 1° of longitude west of it.
+  EXPECT_NEAR(r->GetLatitude(), 5.0, 1e-6);
+  EXPECT_NEAR(r->GetLongitude(), 0.0, 1e-12);
+  EXPECT_NEAR(r->GetTimeA(), kStart + 30.0 / 24, 1e-9);
+  EXPECT_NEAR(distance, 59.77, 0.01);
+  EXPECT_NEAR(bearing, 90.0, 0.1);
+  // Stepping the ship along does not move the route's next waypoint.
+  EXPECT_EQ(route.nextWaypointIndex, 0);
+}
+
+TEST(WarningApproach, NothingComputedKeepsTheCallersFigures) {
+  const CPosition2 warning = At(5, 1);
+  CVoyage route = Route({At(0, 0), At(10, 0)}, 10, kStart);
+  CVoyage empty;
+  const CPosition2 late = StartAt(0, 0, kStart + 0.5);
+  const CPosition2 inTime = StartAt(0, 0, kStart - 1);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+
+  struct CCase {
+    CVoyage* route;
+    const CPosition2* start;
+    double step;
+  };
+  for (const CCase c : {CCase{&route, &late, 1.0}, CCase{&route, &inTime, 0.0}, CCase{&route, &inTime, -1.0},
+                        CCase{&route, &inTime, nan}, CCase{&empty, &inTime, 1.0}}) {
+    double distance = -7, bearing = -8;
+    const auto r = ClosestApproach(warning, *c.route, *c.start, c.step, distance, bearing);
+    EXPECT_EQ(r->GetLatitude(), 5.0);
+    EXPECT_EQ(r->GetLongitude(), 1.0);
+    EXPECT_EQ(r->GetTimeA(), c.start->GetTime());
+    EXPECT_EQ(distance, -7);
+    EXPECT_EQ(bearing, -8);
+
+    const CWarningTrack track(*c.route, *c.start, c.step);
+    EXPECT_EQ(track.GetStepCount(), 0);
+    const auto b = track.ClosestApproach(warning, distance, bearing);
+    EXPECT_EQ(b->GetTimeA(), c.start->GetTime());
+    EXPECT_EQ(distance, -7);
+  }
+}
+
+TEST(WarningApproach, AnArrivalYearsAheadIsFollowedOnlySoFar) {
+  CVoyage route = Route({At(0, 0), At(10, 0)}, 10, 1.0e9);
+  const CWarningTrack track(route, StartAt(0, 0, kStart), 1.0);
+  EXPECT_EQ(track.GetStepCount(), kMaxApproachSteps);
+}
+
+// A route with legs in every quarter (southbound legs make the ship head for
+// the waypoint after the nearest), a waypoint entered twice (equally near:
+// the first counts), a start off the route, and warnings near, far, on a
+// waypoint, across the track, on a grid over the area and without a position.
+TEST(WarningTrack, BatchEqualsTheStepByStepDefinition) {
+  CVoyage route = Route({At(48, -5), At(46, -8), At(43, -9.5), At(40, -9.8), At(37, -9), At(36, -6),
+                         At(37.5, 0), At(37.5, 0), At(38.5, 5), At(37, 11), At(35, 15)},
+                        11, kStart + 6);
+  const CPosition2 start = StartAt(48.2, -5.3, kStart + 0.1);
+  route.GetHead()->groundCourse = CNavigation().Course(start, *route.GetHead(), false);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  std::vector<CPosition2> warnings = {At(44, -9), At(36.5, -5.9), At(37, 11), At(-30, 150),
+                                      At(38, 2.5), At(40, -9.8), At(nan, 3)};
+  for (double lat = 34; lat <= 50; lat += 4)
+    for (double lon = -12; lon <= 16; lon += 4) warnings.push_back(At(lat, lon));
+  const CWarningTrack track(route, start, 1.0);
+  EXPECT_GT(track.GetStepCount(), 100);
+  for (const CPosition2& warning : warnings) {
+    double d1 = -1, b1 = -1, d2 = -1, b2 = -1;
+    const auto naive = ClosestApproach(warning, route, start, 1.0, d1, b1);
+    const auto batch = track.ClosestApproach(warning, d2, b2);
+    // Bit for bit, not merely close; NaN compares as itself.
+    const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+    EXPECT_TRUE(same(naive->GetLatitude(), batch->GetLatitude())) << warning.GetLatitude();
+    EXPECT_TRUE(same(naive->GetLongitude(), batch->GetLongitude())) << warning.GetLatitude();
+    EXPECT_EQ(naive->GetTimeA(), batch->GetTimeA()) << warning.GetLatitude();
+    EXPECT_EQ(d1, d2) << warning.GetLatitude();
+    EXPECT_EQ(b1, b2) << warning.GetLatitude();
+  }
+}
+
+}  // namespace
+}  // namespace marigold
