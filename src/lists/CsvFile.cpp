@@ -45,4 +45,15 @@ bool AppendCsvLines(const std::string& path, const std::vector<std::string>& lin
   return ok;
 }
 
+bool ImportMeteoCsv(CMeteoList& list, const std::string& path, const CSettingsStore& store, const CClock& clock) {
+  const auto lines = ReadCsvLines(path);
+  if (!lines) return false;
+  for (const std::string& line : *lines) {
+    CMeteoRecord record;
+    ReadCsv(record, CCsvFields(line, CsvSeparator(store)));
+    list.MergeRecord(record, clock);
+  }
+  return true;
+}
+
 }  // namespace marigold

@@ -2,14 +2,19 @@
 // Exporting a list to a comma-separated file (appending, one line per
 // record) and importing one (a new record per line). The separator is read
 // from the settings at every line.
+#include <functional>
+#include <memory>
 #include <optional>
+#include <type_traits>
 #include <string>
 #include <vector>
 
+#include "core/Clock.h"
 #include "core/PositionList.h"
 #include "core/Prompter.h"
 #include "core/Settings.h"
 #include "lists/CsvForms.h"
+#include "lists/MeteoList.h"
 
 namespace marigold {
 
@@ -45,14 +50,23 @@ bool ExportCsv(const CRecordList<T>& list, const std::string& path, const CSetti
   return true;
 }
 
-// Every line, an empty one too, adds one record with its defaults, filled
+// Every line, an empty one too, adds one record with its defaults (made by
+// `make` when given, e.g. a port stamped with the present time), filled
 // from the line's columns. False only when the file cannot be opened.
 template <class T>
-bool ImportCsv(CRecordList<T>& list, const std::string& path, const CSettingsStore& store) {
+bool ImportCsv(CRecordList<T>& list, const std::string& path, const CSettingsStore& store,
+               std::type_identity_t<std::function<std::unique_ptr<T>()>> make = {}) {
   const auto lines = ReadCsvLines(path);
   if (!lines) return false;
-  for (const std::string& line : *lines) ReadCsv(*list.AddNew(), CCsvFields(line, CsvSeparator(store)));
+  for (const std::string& line : *lines) {
+    T* record = make ? list.Add(make()) : list.AddNew();
+    ReadCsv(*record, CCsvFields(line, CsvSeparator(store)));
+  }
   return true;
 }
+
+// Meteo lines are merged into the records within 300 nM (or become new
+// records) rather than appended.
+bool ImportMeteoCsv(CMeteoList& list, const std::string& path, const CSettingsStore& store, const CClock& clock);
 
 }  // namespace marigold
