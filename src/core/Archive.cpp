@@ -113,6 +113,19 @@ void CArchive::Exchange(std::string& utf8) {
   else utf8 = ReadString();
 }
 
+void CArchive::Exchange(std::vector<std::string>& texts) {
+  if (storing_) {
+    WriteInt32(static_cast<std::int32_t>(texts.size()));
+    for (const std::string& text : texts) WriteString(text);
+    return;
+  }
+  const std::int32_t n = ReadCount(1);  // a counted string is at least its length byte
+  std::vector<std::string> loaded;
+  loaded.reserve(static_cast<std::size_t>(n));
+  for (std::int32_t i = 0; i < n; ++i) loaded.push_back(ReadString());
+  texts = std::move(loaded);
+}
+
 void CArchive::ExchangeTime(std::time_t& value) {
   if (storing_) WriteTime(value);
   else value = ReadTime();

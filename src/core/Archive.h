@@ -71,6 +71,9 @@ class CArchive {
   void Exchange(std::int32_t& value) { storing_ ? WriteInt32(value) : void(value = ReadInt32()); }
   void Exchange(bool& flag) { storing_ ? WriteFlag(flag) : void(flag = ReadFlag()); }
   void Exchange(std::string& utf8);
+  // A 32-bit count, then each string (document lists of ports and
+  // reporting points).
+  void Exchange(std::vector<std::string>& texts);
   void ExchangeTime(std::time_t& value);
 
   std::size_t Position() const { return pos_; }

@@ -25,15 +25,7 @@ void ExchangeOwn(CArchive& ar, CPortInfo& p) {
   ar.Exchange(p.notes);
   ar.Exchange(p.agentTelephone);
 
-  if (ar.IsStoring()) {
-    ar.WriteInt32(static_cast<std::int32_t>(p.documents.size()));
-    for (const std::string& path : p.documents) ar.WriteString(path);
-  } else {
-    // Each path is at least its one length byte.
-    const std::int32_t n = ar.ReadCount(1);
-    p.documents.clear();
-    for (std::int32_t i = 0; i < n; ++i) p.documents.push_back(ar.ReadString());
-  }
+  ar.Exchange(p.documents);
 
   ar.ExchangeTime(p.pilotEta);
   ar.Exchange(p.vhfChannels);

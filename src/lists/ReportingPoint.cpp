@@ -21,8 +21,7 @@ void CReportingPoint::Serialize(CArchive& ar) {
     ar.Exchange(waypointIndex);
     ar.Exchange(requiredAction);
     ar.Exchange(notes);
-    ar.WriteInt32(static_cast<std::int32_t>(documents.size()));
-    for (std::string& path : documents) ar.Exchange(path);
+    ar.Exchange(documents);
     return;
   }
   // Into a scratch point, so that damaged bytes leave this one as it was.
@@ -32,9 +31,7 @@ void CReportingPoint::Serialize(CArchive& ar) {
   ar.Exchange(loaded.waypointIndex);
   ar.Exchange(loaded.requiredAction);
   ar.Exchange(loaded.notes);
-  const std::int32_t count = ar.ReadCount(1);  // a counted string is at least its length byte
-  loaded.documents.reserve(static_cast<std::size_t>(count));
-  for (std::int32_t i = 0; i < count; ++i) loaded.documents.push_back(ar.ReadString());
+  ar.Exchange(loaded.documents);
   *this = std::move(loaded);
 }
 
