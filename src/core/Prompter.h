@@ -3,6 +3,7 @@
 // choosers. The desktop program shows dialogs; tests script the answers.
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace marigold {
 
@@ -20,6 +21,11 @@ class CPrompter {
   virtual void Message(const std::string& text, EMessageIcon icon) = 0;
   // A question with Yes and No; true for Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
+  // One of several choices (radio buttons) under a prompt, in a dialog with
+  // its own title; the index chosen. The preselected one stands when the
+  // dialog is closed without a change.
+  virtual int Choose(const std::string& title, const std::string& prompt, const std::vector<std::string>& choices,
+                     int preselected) = 0;
   // The chosen path, or no value when the user cancels.
   virtual std::optional<std::string> ChooseOpenFile(const CFileChoice& choice) = 0;
   virtual std::optional<std::string> ChooseSaveFile(const CFileChoice& choice) = 0;

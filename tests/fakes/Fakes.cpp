@@ -38,6 +38,15 @@ bool CScriptedPrompter::AskYesNo(const std::string& text) {
   return yes;
 }
 
+int CScriptedPrompter::Choose(const std::string& /*title*/, const std::string& prompt,
+                              const std::vector<std::string>& /*options*/, int preselected) {
+  choicePrompts.push_back(prompt);
+  if (choices.empty()) return preselected;
+  const int chosen = choices.front();
+  choices.pop_front();
+  return chosen;
+}
+
 std::optional<std::string> CScriptedPrompter::ChooseOpenFile(const CFileChoice& choice) {
   fileChoices.push_back(choice);
   if (files.empty()) return std::nullopt;

@@ -38,14 +38,19 @@ class CScriptedPrompter final : public CPrompter {
 
   void Message(const std::string& text, EMessageIcon icon) override;
   bool AskYesNo(const std::string& text) override;
+  // Takes the next of `choices` (the preselected one when none is queued).
+  int Choose(const std::string& title, const std::string& prompt, const std::vector<std::string>& options,
+             int preselected) override;
   std::optional<std::string> ChooseOpenFile(const CFileChoice& choice) override;
   std::optional<std::string> ChooseSaveFile(const CFileChoice& choice) override;
 
   std::deque<bool> answers;
   std::deque<std::optional<std::string>> files;
+  std::deque<int> choices;
 
   std::vector<CShown> messages;
   std::vector<std::string> questions;
+  std::vector<std::string> choicePrompts;
   std::vector<CFileChoice> fileChoices;
 };
 
