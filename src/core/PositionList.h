@@ -8,6 +8,7 @@
 // nullptr, and callers check. Out-of-range look-ups otherwise fall back: an
 // index outside the list gives the tail, a record not in the list gives the
 // tail (GetNext) or the head (GetPrev).
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -43,6 +44,16 @@ class CPositionList {
   // Deletes the record; false when it is not in the list.
   bool Remove(const CPosition2* record);
   void RemoveAll();
+  // Deletes every record the predicate accepts, in one pass; the number
+  // deleted.
+  template <class Predicate>
+  int RemoveIf(Predicate accept) {
+    const auto first = std::stable_partition(records_.begin(), records_.end(),
+                                              [&](const std::unique_ptr<CPosition2>& r) { return !accept(*r); });
+    const auto removed = static_cast<int>(records_.end() - first);
+    records_.erase(first, records_.end());
+    return removed;
+  }
 
   // The first of the nearest records by great circle; nullptr when empty.
   CPosition2* FindNearest(const CPosition2& position) const;
@@ -93,6 +104,10 @@ class CRecordList : public CPositionList {
   T* GetTail() const { return static_cast<T*>(CPositionList::GetTail()); }
   T* GetNext(const CPosition2* record) const { return static_cast<T*>(CPositionList::GetNext(record)); }
   T* GetPrev(const CPosition2* record) const { return static_cast<T*>(CPositionList::GetPrev(record)); }
+  template <class Predicate>
+  int RemoveIf(Predicate accept) {
+    return CPositionList::RemoveIf([&](const CPosition2& r) { return accept(static_cast<const T&>(r)); });
+  }
   T* FindNearest(const CPosition2& position) const {
     return static_cast<T*>(CPositionList::FindNearest(position));
   }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "core/FixRecord.h"
 #include "core/PositionList.h"
 
 namespace marigold {
@@ -158,6 +159,23 @@ TEST(PositionList, HoursAndDistanceFromTail) {
   EXPECT_NEAR(list.CourseFromTail(east, true), 90, 1e-6);
   list.Add(At(1, 1));
   EXPECT_NEAR(list.CourseFromTail(east, false), 180, 1e-6);
+}
+
+}  // namespace
+}  // namespace marigold
+
+namespace marigold {
+namespace {
+
+TEST(PositionListRemoveIf, DeletesTheAcceptedRecordsAndKeepsTheOrder) {
+  CRecordList<CFixRecord> list;
+  for (int i = 0; i < 6; ++i) list.AddNew()->SetTime(i);
+  const CFixRecord* kept = list.GetAt(3);
+  EXPECT_EQ(list.RemoveIf([](const CFixRecord& f) { return static_cast<int>(f.GetTime()) % 2 == 0; }), 3);
+  ASSERT_EQ(list.GetCount(), 3);
+  EXPECT_EQ(list.GetAt(0)->GetTime(), 1);
+  EXPECT_EQ(list.GetAt(1), kept);
+  EXPECT_EQ(list.GetAt(2)->GetTime(), 5);
 }
 
 }  // namespace
