@@ -1,0 +1,107 @@
+#include "voyage/VoyageStatus.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "core/CivilTime.h"
+#include "core/LocalClock.h"
+#include "core/Navigation.h"
+#include "core/TextFormat.h"
+#include "voyage/Schedule.h"
+
+namespace marigold {
+namespace {
+
+const char* Verdict(double madeGood, double legSpeed) {
+  if (std::isnan(legSpeed) || legSpeed < 0 || madeGood < legSpeed) return "PROCEEDING TOO SLOW";
+  if (madeGood == legSpeed) return "PROCEEDING ON SCHEDULE";
+  return "PROCEEDING AHEAD OF SCHEDULE";
+}
+
+// Arrival in the destination's local time; "NA" when the ship makes no way.
+std::string ArrivalText(const CPosition2& from, const CPosition2& to, bool greatCircle, double speed) {
+  if (!(speed > 0)) return "NA";
+  const std::time_t arrival = CNavigation().ArrivalTime(from, to, greatCircle, speed);
+  if (arrival == -1) return "NA";
+  return FormatTime(kStatusTimeFormat, LocalFieldsOf(arrival));
+}
+
+// A figure per hour; "NA" unless the hours are positive.
+std::string PerHour(const char* format, double value, double hours) {
+  return hours > 0 ? FormatFigure(format, value / hours) : std::string("NA");
+}
+
+}  // namespace
+
+std::string StatusLine(CVoyage& route, const CFixRecord* latestFix) {
+  const double madeGood = latestFix ? latestFix->groundspeed : 0.0;
+  std::string line = "Groundspeed " + FormatFigure("%#3.1f", madeGood) + " kts ";
+  const CWaypoint* next = (latestFix && route.GetCount() >= 2) ? route.NextWaypoint(*latestFix) : nullptr;
+  return line + (next ? Verdict(madeGood, next->keptGroundspeed) : "NO VOYAGE LOADED");
+}
+
+bool CVoyageStatus::Open(CPrompter& prompter) const {
+  if (fixes_.IsEmpty()) {
+    prompter.Message(kNoFixForStatus, EMessageIcon::Stop);
+    return false;
+  }
+  if (route_.IsEmpty()) prompter.Message(kNoWaypointsForStatus, EMessageIcon::Exclamation);
+  return true;
+}
+
+std::vector<std::string> CVoyageStatus::FixTexts() const {
+  std::vector<std::string> texts;
+  for (const auto& fix : fixes_)
+    texts.push_back(FormatTime(kStatusTimeFormat, CivilTimeOf(fix->GetTime() + fix->GetUtcDifferenceDays())));
+  return texts;
+}
+
+CRemainingVoyage CVoyageStatus::ChangeScheduledEta(std::time_t localTime) {
+  route_.SetArrival(localTime);
+  return Remaining();
+}
+
+CRemainingVoyage CVoyageStatus::Remaining() {
+  CRemainingVoyage r;
+  const CFixRecord* latest = fixes_.GetTail();
+  if (!latest || route_.IsEmpty()) return r;
+  const CFixRecord& fix = *latest;
+  Calculate(route_, vessel_, fix);
+  r.distanceToGo = FormatFigure("%#5.2f", route_.DistanceToGo(fix));
+  r.hoursToGo = FormatFigure("%#5.2f", HoursToGo(route_, fix));
+  r.fuel = FormatFigure("%#5.1f", TotalFuelFrom(route_, vessel_, fix));
+
+  const CWaypoint* next = route_.NextWaypoint(fix);
+  const CNavigation nav;
+  r.legGroundspeed = FormatFigure("%#3.2f", next->keptGroundspeed);
+  r.requiredRevs = FormatFigure("%#3.1f", next->engineRpm);
+  r.waypointName = next->GetName();
+  r.waypointDirection = FormatFigure("%#3.1f", nav.Course(fix, *next, next->greatCircle));
+  r.waypointDistance = FormatFigure("%#5.2f", nav.Distance(fix, *next, next->greatCircle));
+  r.waypointEta = ArrivalText(fix, *next, next->greatCircle, fix.groundspeed);
+  return r;
+}
+
+CNextReportingPoint CVoyageStatus::NextReportingPoint() const {
+  const CFixRecord* fix = fixes_.GetTail();
+  const CReportingPoint* point = fix ? points_.FindNearest(*fix) : nullptr;
+  if (!point) return {kNoReportingPoints, {}};
+  return {point->GetName(), ArrivalText(*fix, *point, false, fix->groundspeed)};
+}
+
+CHistoryFigures CVoyageStatus::History(int from, int till) const {
+  if (fixes_.IsEmpty()) return {};
+  // No selection (-1) or a stale one falls on the nearest end of the list.
+  from = std::clamp(from, 0, fixes_.GetCount() - 1);
+  till = std::clamp(till, 0, fixes_.GetCount() - 1);
+  if (from > till) std::swap(from, till);
+  const CFixRecord* a = fixes_.GetAt(from);
+  const CFixRecord* b = fixes_.GetAt(till);
+  const double distance = fixes_.SumDistance(a, b);
+  const double hours = (b->GetTime() - a->GetTime()) * 24;
+  return {FormatFigure("%#5.2f", distance), PerHour("%#3.2f", distance, hours),
+          PerHour("%#3.2f", LogDistance(*a, *b), hours)};
+}
+
+}  // namespace marigold
