@@ -1,0 +1,234 @@
+#include "voyage/MarigoldRouteDoc.h"
+
+#include "core/FileIo.h"
+#include "core/Settings.h"
+#include "core/TextFormat.h"
+#include "voyage/FixHistory.h"
+#include "voyage/Schedule.h"
+
+namespace marigold {
+namespace {
+
+template <class T>
+T* InsertItem(CRecordList<T>& list, const CPosition2* selected, std::unique_ptr<CPosition2> record) {
+  return list.InsertAfter(selected, std::unique_ptr<T>(static_cast<T*>(record.release())));
+}
+
+}  // namespace
+
+CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock)
+    : settings_(settings), prompter_(prompter), clock_(clock) {
+  LoadDataFiles();
+  fixesAtLoad = fixes_.GetCount();
+  openedFromFile = false;
+  askFileVersion = ReadSetting(settings_, settings::kAskLoadOld) != 0;
+}
+
+CMarigoldRouteDoc::~CMarigoldRouteDoc() {
+  try {
+    SaveDataFiles();
+  } catch (...) {
+    // Nothing may escape a destructor; the files keep their last good state.
+  }
+}
+
+template <class List>
+bool CMarigoldRouteDoc::LoadList(EDataFile file, List& list) {
+  const bool loaded = LoadDataFile(file, settings_, prompter_, [&list](CArchive& ar) { list.Serialize(ar); });
+  if (!loaded) prompter_.Message(DataFileInfo(file).documentMessage, EMessageIcon::None);
+  return loaded;
+}
+
+void CMarigoldRouteDoc::LoadDataFiles() {
+  if (!vessel_.Load(settings_, prompter_))
+    prompter_.Message(DataFileInfo(EDataFile::Vessel).documentMessage, EMessageIcon::None);
+  LoadList(EDataFile::History, fixes_);
+  if (fixes_.IsEmpty()) NewFix(fixes_, clock_);
+  LoadList(EDataFile::Ports, ports_);
+  LoadList(EDataFile::Warnings, warnings_);
+  LoadList(EDataFile::Meteo, meteo_);
+  LoadList(EDataFile::Hurricanes, storms_);
+  if (meteo_.EnsureDefaultRecord())
+    SaveDataFile(EDataFile::Meteo, settings_, [this](CArchive& ar) { meteo_.Serialize(ar); });
+  meteo_.ValidateAll();
+}
+
+std::vector<EDataFile> CMarigoldRouteDoc::SaveDataFiles() {
+  std::vector<EDataFile> failed;
+  const auto save = [&](EDataFile file, CPositionList& list) {
+    if (!SaveDataFile(file, settings_, [&list](CArchive& ar) { list.Serialize(ar); })) failed.push_back(file);
+  };
+  if (!vessel_.Save(settings_)) failed.push_back(EDataFile::Vessel);
+  save(EDataFile::History, fixes_);
+  save(EDataFile::Ports, ports_);
+  save(EDataFile::Warnings, warnings_);
+  save(EDataFile::Meteo, meteo_);
+  save(EDataFile::Hurricanes, storms_);
+  return failed;
+}
+
+void CMarigoldRouteDoc::New() {
+  voyage_.RemoveAll();
+  voyage_.voyageNumber.clear();
+  voyage_.notes.clear();
+  reportingPoints_.RemoveAll();
+  publications_.RemoveAll();
+  modified = false;
+  selectedList = 0;
+  openedFromFile = true;
+}
+
+std::int32_t CMarigoldRouteDoc::AskFileVersion() {
+  if (!askFileVersion) return CVoyage::kCurrentVersion;
+  const int choice = prompter_.Choose(kFileVersionTitle, kFileVersionPrompt, {kOldFileType, kNewFileType}, 1);
+  return choice == 0 ? 3 : CVoyage::kCurrentVersion;
+}
+
+CBytes CMarigoldRouteDoc::StoreRouteDocument(std::int32_t version) {
+  CArchive ar = CArchive::ForStoring();
+  voyage_.version = version;
+  voyage_.Serialize(ar);
+  publications_.Serialize(ar);
+  reportingPoints_.Serialize(ar);
+  return ar.TakeBytes();
+}
+
+void CMarigoldRouteDoc::LoadRouteDocument(std::span<const std::uint8_t> bytes, std::int32_t version) {
+  CArchive ar = CArchive::ForLoading(bytes);
+  CVoyage voyage;
+  voyage.version = version;
+  voyage.weatherSource = voyage_.weatherSource;  // a setting of the program, not of the file
+  CPublicationList publications;
+  CReportingPointList reportingPoints;
+  voyage.Serialize(ar);
+  publications.Serialize(ar);
+  reportingPoints.Serialize(ar);
+  // A file read as the other file type leaves bytes over (or runs short).
+  if (!ar.AtEnd())
+    throw CArchiveException(std::to_string(ar.Remaining()) + " bytes left over after the route document");
+  voyage_ = std::move(voyage);
+  publications_ = std::move(publications);
+  reportingPoints_ = std::move(reportingPoints);
+}
+
+bool CMarigoldRouteDoc::Open(const std::string& path) {
+  const std::int32_t version = AskFileVersion();
+  std::string error;
+  const std::optional<CBytes> bytes = ReadFileBytes(path, &error);
+  if (!bytes) {
+    prompter_.Message("Unable to open route document\n" + path + "\n" + error, EMessageIcon::Stop);
+    return false;
+  }
+  try {
+    LoadRouteDocument(*bytes, version);
+  } catch (const CArchiveException&) {
+    const std::string other = version == 3 ? kNewFileType : kOldFileType;
+    const std::string hint =
+        askFileVersion ? "Please try again and choose \"" + other + "\"."
+                       : "If it was written by an older version, check \"Compatible with old versions of route "
+                         "files (file open-dialog)\" under Options and choose \"" + other + "\".";
+    prompter_.Message("Unable to open route document\n" + path +
+                          "\nThe file is damaged or of the other file type.\n" + hint,
+                      EMessageIcon::Stop);
+    return false;
+  }
+  modified = false;
+  openedFromFile = true;
+  Recalculate();
+  return true;
+}
+
+CMarigoldRouteDoc::CSaveResult CMarigoldRouteDoc::Save(const std::string& path) {
+  CSaveResult result;
+  const std::int32_t version = AskFileVersion();
+  try {
+    result.route = WriteFileAtomic(path, StoreRouteDocument(version));
+  } catch (const CArchiveException& e) {
+    result.route = {false, e.what()};
+  }
+  if (result.route) modified = false;
+  result.failedDataFiles = SaveDataFiles();
+  return result;
+}
+
+void CMarigoldRouteDoc::Recalculate() {
+  RemoveOldFixes(fixes_, ReadSetting(settings_, settings::kDaysOldFix));
+  warnings_.RemoveExpired(clock_);
+  FillWeather(voyage_, meteo_);
+  Calculate(voyage_, vessel_, Departure());
+  if (const CFixRecord* latest = LatestFix()) Calculate(voyage_, vessel_, *latest);
+}
+
+CFixRecord& CMarigoldRouteDoc::Departure() {
+  RebuildDeparture(departure_, voyage_, LatestFix());
+  return departure_;
+}
+
+CFixRecord* CMarigoldRouteDoc::NewFixFromVessel() {
+  CFixRecord* fix = marigold::NewFixFromVessel(fixes_, vessel_, clock_);
+  openedFromFile = false;
+  return fix;
+}
+
+void CMarigoldRouteDoc::ProcessFix(CFixRecord& fix) {
+  marigold::ProcessFix(fix, fixes_, vessel_, meteo_, prompter_, clock_);
+  openedFromFile = false;
+}
+
+void CMarigoldRouteDoc::ExportItem(CPosition2* selected) {
+  if (!selected) {
+    prompter_.Message(kNoItemSelected, EMessageIcon::Exclamation);
+    return;
+  }
+  const std::optional<std::string> path = prompter_.ChooseOpenFile({selected->GetName(), "dat", kItemFilter});
+  const bool kindKnown = selectedList >= 0 && selectedList <= static_cast<int>(EListKind::Ports);
+  if (path && kindKnown && WriteItemFile(*path, static_cast<EListKind>(selectedList), *selected)) {
+    prompter_.Message("Export succesfull", EMessageIcon::None);
+  } else {
+    prompter_.Message("Export failed", EMessageIcon::Exclamation);
+  }
+}
+
+void CMarigoldRouteDoc::ImportItem(const CPosition2* selected) {
+  const std::optional<std::string> path = prompter_.ChooseOpenFile({"", "dat", kItemFilter});
+  if (!path) return;
+  std::optional<CItem> item = ReadItemFile(*path);
+  if (!item) {
+    prompter_.Message("Import failed", EMessageIcon::Exclamation);
+    return;
+  }
+  selectedList = static_cast<int>(item->kind);
+  auto record = std::move(item->record);
+  switch (item->kind) {
+    case EListKind::Schedule:
+    case EListKind::Meteo:
+    case EListKind::Waypoints: InsertItem(voyage_, selected, std::move(record)); break;
+    case EListKind::PositionFixes: InsertItem(fixes_, selected, std::move(record)); break;
+    case EListKind::ReportingPoints: InsertItem(reportingPoints_, selected, std::move(record)); break;
+    case EListKind::Warnings: InsertItem(warnings_, selected, std::move(record)); break;
+    case EListKind::Storms: InsertItem(storms_, selected, std::move(record)); break;
+    case EListKind::Charts:
+    case EListKind::Books: InsertItem(publications_, selected, std::move(record)); break;
+    case EListKind::Ports: InsertItem(ports_, selected, std::move(record)); break;
+  }
+  modified = true;
+  prompter_.Message("Import succesfull", EMessageIcon::None);
+}
+
+int CMarigoldRouteDoc::SelectedListCount() const {
+  switch (static_cast<EListKind>(selectedList)) {
+    case EListKind::Schedule: return 0;
+    case EListKind::PositionFixes: return fixes_.GetCount();
+    case EListKind::ReportingPoints: return reportingPoints_.GetCount();
+    case EListKind::Warnings: return warnings_.GetCount();
+    case EListKind::Meteo:
+    case EListKind::Waypoints: return voyage_.GetCount();
+    case EListKind::Storms: return storms_.GetCount();
+    case EListKind::Charts:
+    case EListKind::Books: return publications_.GetCount();
+    case EListKind::Ports: return ports_.GetCount();
+  }
+  return 0;
+}
+
+}  // namespace marigold

@@ -1,0 +1,125 @@
+#pragma once
+// The one document of the program. It owns the route, the vessel, the
+// departure record and every list for as long as the program runs. Only the
+// route, the publications and the reporting points are stored in a route
+// document ("rtp"); the vessel and the long-lived lists live in the six data
+// files, loaded at construction and written back at every save and at the end.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Clock.h"
+#include "core/DataFile.h"
+#include "core/FixRecord.h"
+#include "core/Prompter.h"
+#include "core/SettingsStore.h"
+#include "core/Voyage.h"
+#include "lists/Hurricane.h"
+#include "lists/ItemFile.h"
+#include "lists/MeteoList.h"
+#include "lists/PortInfo.h"
+#include "lists/Publication.h"
+#include "lists/ReportingPoint.h"
+#include "lists/WarningList.h"
+#include "vessel/Vessel2.h"
+
+namespace marigold {
+
+inline constexpr const char* kFileVersionTitle = "Voyage file version";
+inline constexpr const char* kFileVersionPrompt = "Please select file type:";
+inline constexpr const char* kOldFileType = "Version 2.9 or older";
+inline constexpr const char* kNewFileType = "Version 2.10 or later (default)";
+
+class CMarigoldRouteDoc {
+ public:
+  // Loads the six data files in order (vessel, history, ports, warnings,
+  // meteo, storms), telling the user of each that fails.
+  CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock);
+  // Writes the data files back.
+  ~CMarigoldRouteDoc();
+  CMarigoldRouteDoc(const CMarigoldRouteDoc&) = delete;
+  CMarigoldRouteDoc& operator=(const CMarigoldRouteDoc&) = delete;
+
+  // Empties the route, the reporting points and the publications.
+  void New();
+  // Reads a route document. On failure the user is told which file failed
+  // and the document stays exactly as it was.
+  bool Open(const std::string& path);
+  // Writes the route document, then every data file. The result is the
+  // route document's; data files that could not be written are listed.
+  struct CSaveResult {
+    CFileResult route;
+    std::vector<EDataFile> failedDataFiles;
+  };
+  CSaveResult Save(const std::string& path);
+  std::vector<EDataFile> SaveDataFiles();
+
+  // The route document's bytes in a file version (3 or 4), and back. Reading
+  // throws CArchiveException for bytes that do not form a whole document of
+  // that version; nothing changes then.
+  CBytes StoreRouteDocument(std::int32_t version);
+  void LoadRouteDocument(std::span<const std::uint8_t> bytes, std::int32_t version);
+
+  // The steps after a route document was read: old fixes and expired
+  // warnings removed, the weather filled, the schedule from the departure
+  // record and then from the latest fix.
+  void Recalculate();
+  // The departure record rebuilt from the route or the latest fix.
+  CFixRecord& Departure();
+
+  // A new fix from the vessel's settings, appended to the history.
+  CFixRecord* NewFixFromVessel();
+  // After a fix was entered or edited.
+  void ProcessFix(CFixRecord& fix);
+
+  // Item files of the selected list. Export shows its own messages; import
+  // inserts the record after `selected` in the list of the file's kind.
+  void ExportItem(CPosition2* selected);
+  void ImportItem(const CPosition2* selected);
+
+  // Records of the selected list, as the list view counts them.
+  int SelectedListCount() const;
+
+  CVoyage& Voyage() { return voyage_; }
+  CVessel2& Vessel() { return vessel_; }
+  CRecordList<CFixRecord>& Fixes() { return fixes_; }
+  CFixRecord* LatestFix() { return fixes_.GetTail(); }
+  CPortList& Ports() { return ports_; }
+  CWarningList& Warnings() { return warnings_; }
+  CMeteoList& Meteo() { return meteo_; }
+  CHurricaneList& Storms() { return storms_; }
+  CReportingPointList& ReportingPoints() { return reportingPoints_; }
+  CPublicationList& Publications() { return publications_; }
+  CPrompter& Prompter() { return prompter_; }
+  CSettingsStore& Settings() { return settings_; }
+  const CClock& Clock() const { return clock_; }
+
+  bool modified = false;
+  bool askFileVersion = true;
+  bool openedFromFile = false;  // while set, "Calculate ETA" starts from the first waypoint
+  int fixesAtLoad = 0;
+  int selectedList = 0;  // EListKind, or a print mode from 10 on
+  bool listChanged = false;
+
+ private:
+  std::int32_t AskFileVersion();
+  void LoadDataFiles();
+  template <class List>
+  bool LoadList(EDataFile file, List& list);
+
+  CSettingsStore& settings_;
+  CPrompter& prompter_;
+  const CClock& clock_;
+  CVessel2 vessel_;
+  CRecordList<CFixRecord> fixes_;
+  CPortList ports_;
+  CWarningList warnings_;
+  CMeteoList meteo_;
+  CHurricaneList storms_;
+  CVoyage voyage_;
+  CReportingPointList reportingPoints_;
+  CPublicationList publications_;
+  CFixRecord departure_;
+};
+
+}  // namespace marigold

@@ -1,0 +1,95 @@
+// The voyage sheet's "Voyage" and "Weather" pages and the departure record
+// the schedule starts from.
+#include <gtest/gtest.h>
+
+#include "fakes/Fakes.h"
+#include "voyage/Schedule.h"
+#include "voyage/VoyageSheet.h"
+
+namespace marigold {
+namespace {
+
+constexpr double kStart = 1000.0;
+constexpr double kHour = 1.0 / 24;
+
+// 60 nM east along the equator in 5 hours.
+void BuildRoute(CVoyage& route) {
+  for (int i = 0; i < 2; ++i) {
+    CWaypoint* w = route.AddNew();
+    w->SetLatitude(0);
+    w->SetLongitude(i);
+  }
+  route.GetHead()->SetTime(kStart);
+  route.GetHead()->SetTimeA(kStart);
+  route.GetTail()->SetTimeB(kStart + 5 * kHour);
+}
+
+TEST(VoyageSheetResults, VoyagePage) {
+  CVoyage route;
+  route.AddNew();
+  CVoyagePageResults r = VoyagePageResults(route);
+  EXPECT_EQ(r.totalDistance + "|" + r.totalDuration + "|" + r.averageSpeed, "     0.0|0.0|0.0");
+  route.RemoveAll();
+  BuildRoute(route);
+  r = VoyagePageResults(route);
+  EXPECT_EQ(r.totalDistance + "|" + r.totalDuration + "|" + r.averageSpeed, "    60.0|5.0|12.0");
+  route.GetTail()->SetTimeB(kStart - kHour);  // arriving before leaving
+  r = VoyagePageResults(route);
+  EXPECT_EQ(r.totalDuration + "|" + r.averageSpeed, "NA|0.0");
+}
+
+TEST(VoyageSheetResults, WeatherPageComputesFromTheFirstWaypoint) {
+  CVoyage route;
+  CVessel2 vessel;
+  const CMeteoList meteo;
+  route.AddNew();
+  CWeatherPageResults r = WeatherPageResults(route, vessel, meteo);
+  EXPECT_EQ(r.totalFuel + "|" + r.logDistance + "|" + r.requiredLogSpeed + "|" + r.averageRpm, "NA|NA|0|0");
+
+  route.RemoveAll();
+  BuildRoute(route);
+  route.GetTail()->weather.windSpeed = 40;  // averaged weather: the fill replaces it
+  r = WeatherPageResults(route, vessel, meteo);
+  EXPECT_EQ(route.GetTail()->weather.windSpeed, 0);
+  EXPECT_EQ(r.totalFuel + "|" + r.logDistance + "|" + r.requiredLogSpeed + "|" + r.averageRpm,
+            "      3.|     60.|12.0|167.");
+
+  route.GetTail()->SetTimeB(kStart);  // no time left
+  route.GetTail()->SetTimeA(kStart);
+  r = WeatherPageResults(route, vessel, meteo);
+  EXPECT_EQ(r.totalFuel + "|" + r.requiredLogSpeed + "|" + r.averageRpm, "NA|NA|NA");
+
+  CScriptedPrompter prompter;
+  ChooseWeatherSource(route, false, prompter);
+  EXPECT_TRUE(prompter.messages.empty());
+  ChooseWeatherSource(route, true, prompter);
+  EXPECT_TRUE(route.weatherSource);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text,
+            "By selecting present weather the voyageplanning\nwill use only the latest weather observation for "
+            "each waypoint\nThis might result in less accurate data for wind and current calculations");
+}
+
+TEST(ScheduleDeparture, RebuiltFromTheFirstWaypointOrTheLatestFix) {
+  CVoyage route;
+  CFixRecord departure;
+  CFixRecord fix;
+  fix.SetName("Fix");
+  fix.SetTime(kStart + 2);
+  EXPECT_EQ(RebuildDeparture(departure, route, nullptr).GetName(), "New Position");  // nothing to copy
+  EXPECT_EQ(RebuildDeparture(departure, route, &fix).GetTime(), kStart + 2);
+
+  BuildRoute(route);
+  route.GetHead()->SetUtcDifference(1);
+  route.GetTail()->groundCourse = 91;
+  route.GetTail()->keptGroundspeed = 13;
+  route.GetTail()->engineRpm = 70;
+  RebuildDeparture(departure, route, &fix);
+  EXPECT_EQ(departure.GetLongitude(), 0);
+  EXPECT_EQ(departure.GetUtcDifference(), 1);
+  EXPECT_EQ(departure.GetTime(), kStart);  // the departure time itself, whatever the zones
+  EXPECT_EQ(departure.groundCourse + departure.groundspeed + departure.engineRpm, 91 + 13 + 70);
+}
+
+}  // namespace
+}  // namespace marigold
