@@ -1,0 +1,126 @@
+#include "tools/Calculator.h"
+
+#include <cmath>
+
+#include "core/Navigation.h"
+#include "core/TextFormat.h"
+
+namespace marigold {
+namespace {
+
+// A bound as the dialog's message shows it: whole numbers as "360.0".
+std::string BoundText(double value) {
+  std::string text = Format("%g", value);
+  if (text.find_first_of(".e") == std::string::npos) text += ".0";
+  return text;
+}
+
+std::optional<std::string> CheckWholeRange(int value, int minimum, int maximum) {
+  if (value >= minimum && value <= maximum) return std::nullopt;
+  return Format("Please enter an integer between %d and %d.", minimum, maximum);
+}
+
+// Within (-180, 180].
+double ReducedLongitude(double longitude) {
+  double reduced = std::fmod(longitude, 360.0);
+  if (reduced > 180) reduced -= 360;
+  if (reduced <= -180) reduced += 360;
+  return reduced;
+}
+
+// Whole degrees, minutes and hemisphere (0 North or East, 1 South or West).
+void Split(double value, int& degrees, double& minutes, int& hemisphere) {
+  const double magnitude = std::fabs(value);
+  double whole = std::trunc(magnitude);
+  // A millionth of a minute is under 2 mm: rounding to it hides the noise of
+  // the arithmetic (sailing due east leaves the latitude some 1e-10 degrees
+  // off) without moving the position.
+  double parts = std::round((magnitude - whole) * 60 * 1e6) / 1e6;
+  if (parts >= 60) {
+    whole += 1;
+    parts = 0;
+  }
+  degrees = static_cast<int>(whole);
+  minutes = parts;
+  hemisphere = value < 0 && (degrees != 0 || minutes != 0) ? 1 : 0;
+}
+
+double ReadDegrees(const CNavigation& nav, int degrees, double minutes, int hemisphere) {
+  return nav.ToDecimalDegrees(degrees, minutes, hemisphere == 1 ? 1 : 0);
+}
+
+std::optional<CCalculatorRefusal> ValidatePosition(const CPositionFields& p, ECalculatorField first) {
+  const auto field = [first](int offset) { return static_cast<ECalculatorField>(static_cast<int>(first) + offset); };
+  if (auto message = CheckWholeRange(p.latitudeDegrees, 0, 90)) return CCalculatorRefusal{field(0), *message};
+  if (auto message = CheckToolRange(p.latitudeMinutes, 0, p.latitudeDegrees == 90 ? 0 : 60))
+    return CCalculatorRefusal{field(1), *message};
+  if (auto message = CheckWholeRange(p.longitudeDegrees, 0, 180)) return CCalculatorRefusal{field(2), *message};
+  if (auto message = CheckToolRange(p.longitudeMinutes, 0, p.longitudeDegrees == 180 ? 0 : 60))
+    return CCalculatorRefusal{field(3), *message};
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckToolRange(double value, double minimum, double maximum) {
+  // Written so that a value that is not a number is refused too.
+  if (value >= minimum && value <= maximum) return std::nullopt;
+  return "Please enter a number between " + BoundText(minimum) + " and " + BoundText(maximum) + ".";
+}
+
+std::string ToolFigureText(double value) { return FormatFigure("%.15g", value); }
+
+CPositionFields PositionFields(double latitude, double longitude) {
+  CPositionFields fields;
+  Split(latitude, fields.latitudeDegrees, fields.latitudeMinutes, fields.latitudeHemisphere);
+  Split(ReducedLongitude(longitude), fields.longitudeDegrees, fields.longitudeMinutes, fields.longitudeHemisphere);
+  return fields;
+}
+
+CPosition2 ReadPosition(const CPositionFields& fields) {
+  const CNavigation nav;
+  CPosition2 position;
+  position.SetLatitude(ReadDegrees(nav, fields.latitudeDegrees, fields.latitudeMinutes, fields.latitudeHemisphere));
+  position.SetLongitude(
+      ReadDegrees(nav, fields.longitudeDegrees, fields.longitudeMinutes, fields.longitudeHemisphere));
+  return position;
+}
+
+CCalculatorFields OpenCalculator(const CPosition2& presentPosition) {
+  CCalculatorFields fields;
+  fields.a = PositionFields(presentPosition.GetLatitude(), presentPosition.GetLongitude());
+  return fields;
+}
+
+std::optional<CCalculatorRefusal> ValidateCalculatorFields(const CCalculatorFields& fields) {
+  if (auto refusal = ValidatePosition(fields.a, ECalculatorField::LatitudeDegreesA)) return refusal;
+  if (auto refusal = ValidatePosition(fields.b, ECalculatorField::LatitudeDegreesB)) return refusal;
+  if (auto message = CheckToolRange(fields.course, 0, 360)) return CCalculatorRefusal{ECalculatorField::Course, *message};
+  if (!std::isfinite(fields.distance)) return CCalculatorRefusal{ECalculatorField::Distance, "Please enter a number."};
+  return std::nullopt;
+}
+
+std::optional<CPositionFields> CalculatePositionB(const CCalculatorFields& fields) {
+  const CNavigation nav;
+  CPosition2 b = ReadPosition(fields.a);
+  nav.DeadReckoning(b, fields.distance, fields.course);
+  // A rhumb line spirals into the pole and ends there; the formula would
+  // carry on to latitudes beyond 90°.
+  if (!(std::fabs(b.GetLatitude()) <= 90) || !std::isfinite(b.GetLongitude())) return std::nullopt;
+  return PositionFields(b.GetLatitude(), b.GetLongitude());
+}
+
+CCourseDistance CalculateCourseDistance(const CCalculatorFields& fields) {
+  const CNavigation nav;
+  const CPosition2 a = ReadPosition(fields.a);
+  CPosition2 b = ReadPosition(fields.b);
+  // The navigation core never reduces longitudes (stored routes depend on
+  // that); here both fields lie within ±180 and the shorter way is meant.
+  const double dLongitude = b.GetLongitude() - a.GetLongitude();
+  if (dLongitude > 180) b.SetLongitude(b.GetLongitude() - 360);
+  if (dLongitude < -180) b.SetLongitude(b.GetLongitude() + 360);
+  const bool greatCircle = fields.via == kViaGreatCircle;
+  return {nav.Course(a, b, greatCircle), nav.Distance(a, b, greatCircle)};
+}
+
+}  // namespace marigold
