@@ -1,78 +1,66 @@
-// marigold: headless use of the Marigold Route libraries.
-#include <cctype>
-#include <cmath>
+// marigold: the main jobs of Marigold Route without a window, for scripts,
+// fleet offices and checks. Loads a route document with its data files as
+// the desktop program does, and writes a file only when the command is
+// meant to change it.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <optional>
+#include <exception>
+#include <map>
 #include <string>
 
-#include "core/Navigation.h"
-#include "core/Position2.h"
-#include "core/TextFormat.h"
+#include "cli/Commands.h"
 
 using namespace marigold;
 
 namespace {
 
-// "49:52.3N", "006:26.7W" or a signed decimal "-6.445".
-std::optional<double> ParseAngle(const std::string& text, char positive, char negative) {
-  if (text.empty()) return std::nullopt;
-  const char last = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
-  double sign = 1;
-  std::string body = text;
-  if (last == positive || last == negative) {
-    sign = last == negative ? -1 : 1;
-    body.pop_back();
-  }
-  char* end = nullptr;
-  const std::size_t colon = body.find(':');
-  if (colon == std::string::npos) {
-    const double v = std::strtod(body.c_str(), &end);
-    if (end == body.c_str() || *end) return std::nullopt;
-    return sign * v;
-  }
-  const std::string degText = body.substr(0, colon), minText = body.substr(colon + 1);
-  const double d = std::strtod(degText.c_str(), &end);
-  if (end == degText.c_str() || *end) return std::nullopt;
-  const double m = std::strtod(minText.c_str(), &end);
-  if (end == minText.c_str() || *end || m < 0 || m >= 60) return std::nullopt;
-  return sign * (d + m / 60);
-}
+constexpr const char* kUsage =
+    "usage: marigold [--data DIR] <command> ...\n"
+    "  --data DIR   folder holding vessel.dat, voyage.dat, port.dat, warning.dat, meteo.dat and\n"
+    "               hurricane.dat (default: the paths of the settings store)\n"
+    "\n"
+    "  dump FILE --as route|route-v3|vessel|history|ports|warnings|meteo|hurricanes|item\n"
+    "  status ROUTE [--json]\n"
+    "  eta ROUTE (--rpm R | --speed V) [--from departure|fix] [--no-weather] [--no-reduce] [--json]\n"
+    "  cpa ROUTE [--storm NAME|N] [--from fix|departure] [--json]\n"
+    "  fix ROUTE --time \"YYYY-MM-DD HH:MM\" --lat LAT --lon LON [--utc HOURS] --gyro C --log V --rpm R\n"
+    "      [--wind-dir D --wind-speed V --pressure P --air-temp T --sea-temp T] [--log-reading L]\n"
+    "  export LIST [ROUTE] -o FILE   LIST: meteo history waypoints reporting warnings hurricanes\n"
+    "                                publications ports (ROUTE for waypoints, reporting, publications)\n"
+    "  import LIST [ROUTE] FILE\n"
+    "  tide PORT --time HH:MM[:SS]   PORT: a port's name or its 1-based index\n"
+    "  leg LAT LON LAT LON           course and distance, great circle and rhumb line\n"
+    "\n"
+    "Positions: signed decimal degrees (-45.5) or degrees, minutes and hemisphere (45:30.0S).\n";
 
-int Usage() {
-  std::fputs(
-      "usage: marigold leg LAT LON LAT LON\n"
-      "  course and distance from the first position to the second, by great circle\n"
-      "  and by rhumb line; positions as 49:52.3N 006:26.7W or signed decimal degrees\n",
-      stderr);
-  return 2;
-}
+using CCommand = int (*)(const CCliArgs&, CCliContext&);
 
-int Leg(char** args) {
-  CPosition2 from, to;
-  const auto lat1 = ParseAngle(args[0], 'N', 'S'), lon1 = ParseAngle(args[1], 'E', 'W');
-  const auto lat2 = ParseAngle(args[2], 'N', 'S'), lon2 = ParseAngle(args[3], 'E', 'W');
-  if (!lat1 || !lon1 || !lat2 || !lon2 || std::fabs(*lat1) > 90 || std::fabs(*lat2) > 90) {
-    std::fputs("marigold: a position is not valid\n", stderr);
-    return 2;
-  }
-  from.SetLatitude(*lat1), from.SetLongitude(*lon1);
-  to.SetLatitude(*lat2), to.SetLongitude(*lon2);
-  const CNavigation nav;
-  std::printf("From        %s  %s\n", from.LatitudeText().c_str(), from.LongitudeText().c_str());
-  std::printf("To          %s  %s\n", to.LatitudeText().c_str(), to.LongitudeText().c_str());
-  for (const bool gc : {true, false}) {
-    const double course = nav.Course(from, to, gc);
-    std::printf("%-11s %6.1f nM  initial course %05.1f deg (%s)\n", gc ? "Greatcircle" : "Rhumbline",
-                nav.Distance(from, to, gc), course, nav.CompassPoint(course).c_str());
-  }
-  return 0;
+const std::map<std::string, CCommand>& Commands() {
+  static const std::map<std::string, CCommand> kCommands = {
+      {"dump", RunDump}, {"status", RunStatus}, {"eta", RunEta},       {"cpa", RunCpa},   {"fix", RunFix},
+      {"export", RunExport}, {"import", RunImport}, {"tide", RunTide}, {"leg", RunLeg},
+  };
+  return kCommands;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 6 && std::strcmp(argv[1], "leg") == 0) return Leg(argv + 2);
-  return Usage();
+  try {
+    const CCliArgs args(argc, argv, {"json", "great-circle", "no-weather", "no-reduce", "help"});
+    if (args.Flag("help") || args.Words().empty()) {
+      std::fputs(kUsage, args.Flag("help") ? stdout : stderr);
+      return args.Flag("help") ? 0 : 2;
+    }
+    const auto command = Commands().find(args.Words().front());
+    if (command == Commands().end()) throw CUsageError{"unknown command: " + args.Words().front()};
+    CCliContext context(args.Option("data"));
+    return command->second(args, context);
+  } catch (const CUsageError& e) {
+    std::fprintf(stderr, "marigold: %s\n\n%s", e.message.c_str(), kUsage);
+    return 2;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "marigold: %s\n", e.what());
+    return 1;
+  }
 }

@@ -16,8 +16,8 @@ T* InsertItem(CRecordList<T>& list, const CPosition2* selected, std::unique_ptr<
 
 }  // namespace
 
-CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock)
-    : settings_(settings), prompter_(prompter), clock_(clock) {
+CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock, EMode mode)
+    : settings_(settings), mode_(mode), prompter_(prompter), clock_(clock) {
   LoadDataFiles();
   fixesAtLoad = fixes_.GetCount();
   openedFromFile = false;
@@ -25,6 +25,7 @@ CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompt
 }
 
 CMarigoldRouteDoc::~CMarigoldRouteDoc() {
+  if (mode_ == EMode::ReadOnly) return;
   try {
     SaveDataFiles();
   } catch (...) {
@@ -48,7 +49,7 @@ void CMarigoldRouteDoc::LoadDataFiles() {
   LoadList(EDataFile::Warnings, warnings_);
   LoadList(EDataFile::Meteo, meteo_);
   LoadList(EDataFile::Hurricanes, storms_);
-  if (meteo_.EnsureDefaultRecord())
+  if (meteo_.EnsureDefaultRecord() && mode_ == EMode::ReadWrite)
     SaveDataFile(EDataFile::Meteo, settings_, [this](CArchive& ar) { meteo_.Serialize(ar); });
   meteo_.ValidateAll();
 }

@@ -32,10 +32,15 @@ inline constexpr const char* kNewFileType = "Version 2.10 or later (default)";
 
 class CMarigoldRouteDoc {
  public:
+  // ReadOnly writes no file by itself (the command line looking at the
+  // data): no default meteo file at construction, no save at the end.
+  enum class EMode { ReadWrite, ReadOnly };
+
   // Loads the six data files in order (vessel, history, ports, warnings,
   // meteo, storms), telling the user of each that fails.
-  CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock);
-  // Writes the data files back.
+  CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock,
+                    EMode mode = EMode::ReadWrite);
+  // Writes the data files back (ReadWrite only).
   ~CMarigoldRouteDoc();
   CMarigoldRouteDoc(const CMarigoldRouteDoc&) = delete;
   CMarigoldRouteDoc& operator=(const CMarigoldRouteDoc&) = delete;
@@ -108,6 +113,7 @@ class CMarigoldRouteDoc {
   bool LoadList(EDataFile file, List& list);
 
   CSettingsStore& settings_;
+  EMode mode_;
   CPrompter& prompter_;
   const CClock& clock_;
   CVessel2 vessel_;

@@ -9,23 +9,10 @@
 
 #include "core/Clock.h"
 #include "core/Prompter.h"
+#include "core/MemorySettingsStore.h"
 #include "core/SettingsStore.h"
 
 namespace marigold {
-
-class CMemorySettingsStore final : public CSettingsStore {
- public:
-  std::string GetString(const std::string& section, const std::string& key,
-                        const std::string& defaultValue) const override;
-  int GetInt(const std::string& section, const std::string& key, int defaultValue) const override;
-  void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
-  void WriteInt(const std::string& section, const std::string& key, int value) override;
-
-  bool Has(const std::string& section, const std::string& key) const;
-
- private:
-  std::map<std::pair<std::string, std::string>, std::string> values_;
-};
 
 // Records every message and question; answers from queues (No, and Cancel
 // on file choosers, when a queue runs dry).

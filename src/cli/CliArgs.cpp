@@ -1,0 +1,93 @@
+#include "cli/CliArgs.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace marigold {
+
+CCliArgs::CCliArgs(int argc, char** argv, const std::set<std::string>& flags) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word.size() > 2 && word.rfind("--", 0) == 0) {
+      const std::string name = word.substr(2);
+      if (flags.count(name)) {
+        flags_.insert(name);
+      } else {
+        if (i + 1 >= argc) throw CUsageError{"option " + word + " needs a value"};
+        options_[name] = argv[++i];
+      }
+    } else if (word == "-o") {
+      if (i + 1 >= argc) throw CUsageError{"option -o needs a file"};
+      options_["o"] = argv[++i];
+    } else {
+      words_.push_back(word);
+    }
+  }
+}
+
+std::string CCliArgs::Word(std::size_t index, const char* what) const {
+  if (index >= words_.size()) throw CUsageError{std::string("missing ") + what};
+  return words_[index];
+}
+
+std::optional<std::string> CCliArgs::Option(const std::string& name) const {
+  const auto it = options_.find(name);
+  if (it == options_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::string CCliArgs::Required(const std::string& name) const {
+  const auto value = Option(name);
+  if (!value) throw CUsageError{"missing --" + name};
+  return *value;
+}
+
+double CCliArgs::Number(const std::string& name) const { return ParseNumber(Required(name), "--" + name); }
+
+std::optional<double> CCliArgs::OptionalNumber(const std::string& name) const {
+  const auto value = Option(name);
+  if (!value) return std::nullopt;
+  return ParseNumber(*value, "--" + name);
+}
+
+double ParseNumber(const std::string& text, const std::string& what) {
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end || !std::isfinite(value)) throw CUsageError{what + ": not a number: " + text};
+  return value;
+}
+
+namespace {
+
+double ParseAngle(const std::string& text, char positive, char negative, double limit, const char* what) {
+  std::string body = text;
+  double sign = 1;
+  if (!body.empty()) {
+    const char last = static_cast<char>(std::toupper(static_cast<unsigned char>(body.back())));
+    if (last == positive || last == negative) {
+      sign = last == negative ? -1 : 1;
+      body.pop_back();
+    }
+  }
+  double value;
+  const std::size_t colon = body.find(':');
+  if (colon == std::string::npos) {
+    value = ParseNumber(body, what);
+  } else {
+    const double degrees = ParseNumber(body.substr(0, colon), what);
+    const double minutes = ParseNumber(body.substr(colon + 1), what);
+    if (degrees < 0 || minutes < 0 || minutes >= 60) throw CUsageError{std::string(what) + ": " + text};
+    value = degrees + minutes / 60;
+  }
+  value *= sign;
+  if (std::fabs(value) > limit) throw CUsageError{std::string(what) + " out of range: " + text};
+  return value;
+}
+
+}  // namespace
+
+double ParseLatitude(const std::string& text) { return ParseAngle(text, 'N', 'S', 90, "latitude"); }
+double ParseLongitude(const std::string& text) { return ParseAngle(text, 'E', 'W', 180, "longitude"); }
+
+}  // namespace marigold

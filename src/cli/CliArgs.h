@@ -1,0 +1,40 @@
+#pragma once
+// The command line's arguments: positional words and --options.
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace marigold {
+
+// A usage error: exit status 2.
+struct CUsageError {
+  std::string message;
+};
+
+class CCliArgs {
+ public:
+  // Options in `flags` take no value; every other --option takes the next word.
+  CCliArgs(int argc, char** argv, const std::set<std::string>& flags);
+
+  const std::vector<std::string>& Words() const { return words_; }
+  std::string Word(std::size_t index, const char* what) const;  // throws CUsageError when missing
+  bool Flag(const std::string& name) const { return flags_.count(name) != 0; }
+  std::optional<std::string> Option(const std::string& name) const;
+  std::string Required(const std::string& name) const;
+  double Number(const std::string& name) const;  // required number
+  std::optional<double> OptionalNumber(const std::string& name) const;
+
+ private:
+  std::vector<std::string> words_;
+  std::set<std::string> flags_;
+  std::map<std::string, std::string> options_;
+};
+
+double ParseNumber(const std::string& text, const std::string& what);
+// "-45.5", "45:30.0S" or "010:00.0W".
+double ParseLatitude(const std::string& text);
+double ParseLongitude(const std::string& text);
+
+}  // namespace marigold

@@ -1,0 +1,49 @@
+#pragma once
+// What every command stands on: the settings (read, never written), a
+// prompter that writes the desktop's messages to standard error and answers
+// no dialog, the clock, and the document.
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/Clock.h"
+#include "core/MemorySettingsStore.h"
+#include "core/Prompter.h"
+#include "voyage/MarigoldRouteDoc.h"
+
+namespace marigold {
+
+class CConsolePrompter final : public CPrompter {
+ public:
+  void Message(const std::string& text, EMessageIcon icon) override;
+  bool AskYesNo(const std::string& text) override;
+  int Choose(const std::string& title, const std::string& prompt, const std::vector<std::string>& choices,
+             int preselected) override;
+  std::optional<std::string> ChooseOpenFile(const CFileChoice& choice) override;
+  std::optional<std::string> ChooseSaveFile(const CFileChoice& choice) override;
+  // Yes to the next questions (a command that means to change something).
+  bool answerYes = false;
+};
+
+class CCliContext {
+ public:
+  // With a data folder the six files are taken from it; otherwise from the
+  // user's settings, as the desktop program does.
+  explicit CCliContext(const std::optional<std::string>& dataFolder);
+  ~CCliContext();
+
+  // The document, with the route document read (when given). Null when the
+  // route could not be read (the reason is on standard error).
+  CMarigoldRouteDoc* Document(const std::optional<std::string>& route);
+
+  CSettingsStore& Settings() { return *settings_; }
+  CConsolePrompter prompter;
+  CSystemClock clock;
+
+ private:
+  std::unique_ptr<CSettingsStore> base_;
+  std::unique_ptr<CSettingsStore> settings_;
+  std::unique_ptr<CMarigoldRouteDoc> document_;
+};
+
+}  // namespace marigold

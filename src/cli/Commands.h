@@ -1,0 +1,19 @@
+#pragma once
+// The commands of `marigold`. Each returns the exit status: 0 done, 1 failed
+// (the reason is on standard error); usage errors throw CUsageError.
+#include "cli/CliArgs.h"
+#include "cli/CliContext.h"
+
+namespace marigold {
+
+int RunDump(const CCliArgs& args, CCliContext& context);
+int RunExport(const CCliArgs& args, CCliContext& context);
+int RunImport(const CCliArgs& args, CCliContext& context);
+int RunFix(const CCliArgs& args, CCliContext& context);
+int RunStatus(const CCliArgs& args, CCliContext& context);
+int RunEta(const CCliArgs& args, CCliContext& context);
+int RunCpa(const CCliArgs& args, CCliContext& context);
+int RunTide(const CCliArgs& args, CCliContext& context);
+int RunLeg(const CCliArgs& args, CCliContext& context);
+
+}  // namespace marigold
