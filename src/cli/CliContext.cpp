@@ -21,7 +21,7 @@ int CConsolePrompter::Choose(const std::string&, const std::string&, const std::
 // No file is located from the command line: a missing file is reported and
 // its list stays empty.
 std::optional<std::string> CConsolePrompter::ChooseOpenFile(const CFileChoice&) { return std::nullopt; }
-std::optional<std::string> CConsolePrompter::ChooseSaveFile(const CFileChoice&) { return std::nullopt; }
+std::optional<std::string> CConsolePrompter::ChooseSaveFile(const CFileChoice&) { return saveTo; }
 
 CCliContext::CCliContext(const std::optional<std::string>& dataFolder) {
   if (dataFolder) {

@@ -23,6 +23,8 @@ class CConsolePrompter final : public CPrompter {
   std::optional<std::string> ChooseSaveFile(const CFileChoice& choice) override;
   // Yes to the next questions (a command that means to change something).
   bool answerYes = false;
+  // The file a save dialog "chooses": the command's -o.
+  std::optional<std::string> saveTo;
 };
 
 class CCliContext {

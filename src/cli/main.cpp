@@ -20,15 +20,26 @@ constexpr const char* kUsage =
     "               hurricane.dat (default: the paths of the settings store)\n"
     "\n"
     "  dump FILE --as route|route-v3|vessel|history|ports|warnings|meteo|hurricanes|item\n"
+    "  list LIST ROUTE [--from departure|fix] [--json]\n"
+    "               LIST: schedule waypoints fixes reporting warnings meteo hurricanes charts books ports\n"
+    "  schedule ROUTE [--from departure|fix] [--json]   (the same as list schedule)\n"
+    "  waypoints ROUTE [--from departure|fix] [--json]  (the same as list waypoints)\n"
     "  status ROUTE [--json]\n"
     "  eta ROUTE (--rpm R | --speed V) [--from departure|fix] [--no-weather] [--no-reduce] [--json]\n"
     "  cpa ROUTE [--storm NAME|N] [--from fix|departure] [--json]\n"
     "  fix ROUTE --time \"YYYY-MM-DD HH:MM\" --lat LAT --lon LON [--utc HOURS] --gyro C --log V --rpm R\n"
     "      [--wind-dir D --wind-speed V --pressure P --air-temp T --sea-temp T] [--log-reading L]\n"
+    "  report KIND ROUTE -o FILE     KIND: amver-sp amver-pr amver-fr sistram-1 sistram-2 sistram-4\n"
+    "                                ausrep-sp ausrep-pr ausrep-fr chilrep-sp chilrep-pr chilrep-fr\n"
+    "                                ecuador-sp ecuador-pr ecuador-fr peru-pr jasrep-sp jasrep-pr jasrep-fr\n"
     "  export LIST [ROUTE] -o FILE   LIST: meteo history waypoints reporting warnings hurricanes\n"
     "                                publications ports (ROUTE for waypoints, reporting, publications)\n"
     "  import LIST [ROUTE] FILE\n"
     "  tide PORT --time HH:MM[:SS]   PORT: a port's name or its 1-based index\n"
+    "  calc position-b LAT LON --course C --distance D\n"
+    "  calc course-distance LAT LON LAT LON [--great-circle]\n"
+    "  calc drift --steered C --log V --set D --rate V\n"
+    "  convert ITEM VALUE            ITEM: the conversion's index or its exact name\n"
     "  leg LAT LON LAT LON           course and distance, great circle and rhumb line\n"
     "\n"
     "Positions: signed decimal degrees (-45.5) or degrees, minutes and hemisphere (45:30.0S).\n";
@@ -39,6 +50,8 @@ const std::map<std::string, CCommand>& Commands() {
   static const std::map<std::string, CCommand> kCommands = {
       {"dump", RunDump}, {"status", RunStatus}, {"eta", RunEta},       {"cpa", RunCpa},   {"fix", RunFix},
       {"export", RunExport}, {"import", RunImport}, {"tide", RunTide}, {"leg", RunLeg},
+      {"list", RunList}, {"schedule", RunList}, {"waypoints", RunList}, {"calc", RunCalc},
+      {"convert", RunConvert}, {"report", RunReport},
   };
   return kCommands;
 }

@@ -1,0 +1,35 @@
+#include "reports/ReportFile.h"
+
+#include "core/FileIo.h"
+#include "voyage/MarigoldRouteDoc.h"
+
+namespace marigold {
+
+bool WriteReport(EReportKind kind, CVoyage& route, const CVessel2& vessel, const CFixRecord* fix,
+                 CPrompter& prompter) {
+  if (const auto refusal = ReportRefusal(kind, route, fix)) {
+    prompter.Message(*refusal, EMessageIcon::Stop);
+    return false;
+  }
+  const CReportWriter& writer = ReportWriterOf(kind);
+  const auto path = prompter.ChooseSaveFile({writer.defaultName, "txt", kReportFilter});
+  if (!path) {
+    if (writer.cancelMessage) prompter.Message(writer.cancelMessage, writer.cancelIcon);
+    return false;
+  }
+  const auto text = BuildReport(kind, route, vessel, fix);
+  // Written whole or not at all, so a failed write can never pass for a
+  // report that was sent half-finished.
+  if (!text || !WriteFileAtomic(*path, *text)) {
+    prompter.Message(kReportOpenFailure, writer.failureIcon);
+    return false;
+  }
+  prompter.Message(writer.successMessage, EMessageIcon::None);
+  return true;
+}
+
+bool WriteReport(EReportKind kind, CMarigoldRouteDoc& doc) {
+  return WriteReport(kind, doc.Voyage(), doc.Vessel(), doc.LatestFix(), doc.Prompter());
+}
+
+}  // namespace marigold

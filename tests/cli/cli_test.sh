@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# End-to-end checks of the marigold command on the example voyage:
+#   cli_test.sh MARIGOLD MAKE_EXAMPLE
+set -u
+marigold=$1
+make_example=$2
+data=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+check() {  # check NAME CONDITION...
+  local name=$1
+  shift
+  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
+}
+
+"$make_example" "$work/ex" >/dev/null || { echo "FAIL make-example"; exit 1; }
+route="$work/ex/rotterdam-newyork.rtp"
+m() { "$marigold" --data "$work/ex" "$@"; }
+checksum() { sha256sum "$work"/ex/*.dat "$route" | sha256sum; }
+before=$(checksum)
+
+# The schedule lists every waypoint after the start row and ends at the pilot.
+m schedule "$route" >"$work/schedule.txt" 2>"$work/schedule.err"
+check "schedule exits 0" test $? -eq 0
+check "schedule has the start row, eight waypoints and a title line" test "$(wc -l <"$work/schedule.txt")" -eq 10
+check "schedule ends at Ambrose" grep -q $'^Ambrose Pilot\tFri 11 Dec 08:00 LT' "$work/schedule.txt"
+m schedule "$route" --json >"$work/schedule.json"
+check "schedule json has totals" grep -q '"totals":{"logDistance":' "$work/schedule.json"
+
+# Looking never writes.
+m status "$route" >/dev/null 2>&1
+m list warnings "$route" >/dev/null 2>&1
+m dump "$work/ex/vessel.dat" --as vessel >"$work/vessel.json"
+check "read-only commands leave every file alone" test "$before" = "$(checksum)"
+check "vessel dump names the ship" grep -q '"name":"mv Marigold Trader"' "$work/vessel.json"
+
+# A position report from the latest fix of the first day, byte for byte.
+m report amver-pr "$route" -o "$work/amver.txt" 2>/dev/null
+check "report matches the expected bytes" cmp -s "$work/amver.txt" "$data/cli_amver_pr.txt"
+
+# A fix is processed and kept in the history.
+m fix "$route" --time "2026-12-01 22:00" --lat 50:20.0N --lon 000:40.0W --utc 1 --gyro 245 --log 14.5 \
+  --rpm 88 >"$work/fix.txt" 2>"$work/fix.err"
+check "fix exits 0" test $? -eq 0
+check "fix is named by its local time" grep -qx 'PositionFix 01 Dec 22:00 LT' "$work/fix.txt"
+m dump "$work/ex/voyage.dat" --as history >"$work/history.json"
+check "history holds five fixes" test "$(grep -o '"name":"PositionFix' "$work/history.json" | wc -l)" -eq 5
+check "the new fix has its course made good" grep -q '"groundCourse":2[0-9][0-9]\.' "$work/history.json"
+
+# Export and import of the warnings round-trips every exchanged column.
+m export warnings -o "$work/warnings.csv" 2>/dev/null
+check "warnings export has two lines" test "$(wc -l <"$work/warnings.csv")" -eq 2
+m import warnings "$work/warnings.csv" 2>/dev/null
+m export warnings -o "$work/again.csv" 2>/dev/null
+check "imported warnings export the same lines" test "$(sort "$work/again.csv" | uniq -c | awk '{print $1}' | sort -u)" = "2"
+
+# Usage errors exit with 2, failures with 1.
+m schedule >/dev/null 2>&1
+check "missing route is a usage error" test $? -eq 2
+m schedule "$work/none.rtp" >/dev/null 2>&1
+check "a missing route document fails" test $? -eq 1
+m convert "Fathom to meters" 10 >"$work/convert.txt"
+check "conversion by name" grep -q '= 18.288 m' "$work/convert.txt"
+
+echo "$((19 - failures)) passed, $failures failed"
+test "$failures" -eq 0
