@@ -1,6 +1,6 @@
 #include "core/Configuration.h"
 
-#include "core/TextFormat.h"
+#include "core/RangeCheck.h"
 
 namespace marigold {
 namespace {
@@ -13,8 +13,7 @@ std::size_t Utf8Length(const std::string& text) {
 }
 
 std::optional<std::string> CheckRange(int value, const CIntSetting& setting) {
-  if (value >= setting.min && value <= setting.max) return std::nullopt;
-  return Format("Please enter an integer between %d and %d.", setting.min, setting.max);
+  return CheckIntegerRange(value, setting.min, setting.max);
 }
 
 }  // namespace

@@ -3,22 +3,11 @@
 #include <cmath>
 
 #include "core/Navigation.h"
+#include "core/RangeCheck.h"
 #include "core/TextFormat.h"
 
 namespace marigold {
 namespace {
-
-// A bound as the dialog's message shows it: whole numbers as "360.0".
-std::string BoundText(double value) {
-  std::string text = Format("%g", value);
-  if (text.find_first_of(".e") == std::string::npos) text += ".0";
-  return text;
-}
-
-std::optional<std::string> CheckWholeRange(int value, int minimum, int maximum) {
-  if (value >= minimum && value <= maximum) return std::nullopt;
-  return Format("Please enter an integer between %d and %d.", minimum, maximum);
-}
 
 // Within (-180, 180].
 double ReducedLongitude(double longitude) {
@@ -51,10 +40,10 @@ double ReadDegrees(const CNavigation& nav, int degrees, double minutes, int hemi
 
 std::optional<CCalculatorRefusal> ValidatePosition(const CPositionFields& p, ECalculatorField first) {
   const auto field = [first](int offset) { return static_cast<ECalculatorField>(static_cast<int>(first) + offset); };
-  if (auto message = CheckWholeRange(p.latitudeDegrees, 0, 90)) return CCalculatorRefusal{field(0), *message};
+  if (auto message = CheckIntegerRange(p.latitudeDegrees, 0, 90)) return CCalculatorRefusal{field(0), *message};
   if (auto message = CheckToolRange(p.latitudeMinutes, 0, p.latitudeDegrees == 90 ? 0 : 60))
     return CCalculatorRefusal{field(1), *message};
-  if (auto message = CheckWholeRange(p.longitudeDegrees, 0, 180)) return CCalculatorRefusal{field(2), *message};
+  if (auto message = CheckIntegerRange(p.longitudeDegrees, 0, 180)) return CCalculatorRefusal{field(2), *message};
   if (auto message = CheckToolRange(p.longitudeMinutes, 0, p.longitudeDegrees == 180 ? 0 : 60))
     return CCalculatorRefusal{field(3), *message};
   return std::nullopt;
@@ -63,9 +52,7 @@ std::optional<CCalculatorRefusal> ValidatePosition(const CPositionFields& p, ECa
 }  // namespace
 
 std::optional<std::string> CheckToolRange(double value, double minimum, double maximum) {
-  // Written so that a value that is not a number is refused too.
-  if (value >= minimum && value <= maximum) return std::nullopt;
-  return "Please enter a number between " + BoundText(minimum) + " and " + BoundText(maximum) + ".";
+  return CheckNumberRange(value, minimum, maximum);
 }
 
 std::string ToolFigureText(double value) { return FormatFigure("%.15g", value); }

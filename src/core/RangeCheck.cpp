@@ -1,0 +1,27 @@
+#include "core/RangeCheck.h"
+
+#include "core/TextFormat.h"
+
+namespace marigold {
+namespace {
+
+// A bound as the message shows it: "0.999", and whole numbers as "60.0".
+std::string BoundText(double value) {
+  std::string text = Format("%g", value);
+  if (text.find_first_of(".e") == std::string::npos) text += ".0";
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckNumberRange(double value, double minimum, double maximum) {
+  if (value >= minimum && value <= maximum) return std::nullopt;
+  return "Please enter a number between " + BoundText(minimum) + " and " + BoundText(maximum) + ".";
+}
+
+std::optional<std::string> CheckIntegerRange(int value, int minimum, int maximum) {
+  if (value >= minimum && value <= maximum) return std::nullopt;
+  return Format("Please enter an integer between %d and %d.", minimum, maximum);
+}
+
+}  // namespace marigold

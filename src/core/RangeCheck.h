@@ -1,0 +1,15 @@
+#pragma once
+// The dialogs' range checks with the standard messages, e.g.
+// "Please enter a number between 0.0 and 60.0." and
+// "Please enter an integer between 3 and 30.".
+#include <optional>
+#include <string>
+
+namespace marigold {
+
+// No value when the value lies in the range; a value that is not a number is
+// refused too.
+std::optional<std::string> CheckNumberRange(double value, double minimum, double maximum);
+std::optional<std::string> CheckIntegerRange(int value, int minimum, int maximum);
+
+}  // namespace marigold
