@@ -4,12 +4,12 @@
 #include <cmath>
 #include <limits>
 
+#include "core/Quotient.h"
 #include "vessel/Vessel2.h"
 
 namespace marigold {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kNmPerMetre = 0.0005399568034557236;
 constexpr double kKnotsToMs = 0.5144444444444445;
 constexpr double kPerHour = 0.0002777777777777778;
@@ -18,14 +18,6 @@ constexpr double kPerDay = 0.041666666666666664;     // 1/24
 constexpr double kSeaWaterDensity = 1025.0;
 constexpr double kDiscFactor = 1.57;
 constexpr double kRadiansPerDegree = 0.017452006980802792;
-
-// A division that yields not-a-number instead of an infinite figure when the
-// divisor is zero (a zero pitch, diameter or rpm).
-double Quotient(double numerator, double divisor) {
-  if (divisor == 0) return kNaN;
-  const double q = numerator / divisor;
-  return std::isinf(q) ? kNaN : q;
-}
 
 double Divisor(double x) { return x * 0.1 + 1.0; }
 

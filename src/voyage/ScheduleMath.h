@@ -6,17 +6,14 @@
 #include <limits>
 #include <vector>
 
+#include "core/Quotient.h"
 #include "core/Voyage.h"
 
 namespace marigold::schedule {
 
-inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+inline constexpr double kNaN = kNotANumber;
 
-inline double Ratio(double numerator, double divisor) {
-  if (divisor == 0) return kNaN;
-  const double q = numerator / divisor;
-  return std::isinf(q) ? kNaN : q;
-}
+inline double Ratio(double numerator, double divisor) { return Quotient(numerator, divisor); }
 
 // A figure spread over a duration, which must be positive.
 inline double PerHour(double value, double hours) { return hours > 0 ? Ratio(value, hours) : kNaN; }
