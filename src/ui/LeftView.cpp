@@ -1,0 +1,48 @@
+#include "ui/LeftView.h"
+
+#include <QSignalBlocker>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/TreeIcons.h"
+#include "voyage/NavigationTree.h"
+
+namespace marigold {
+
+CLeftView::CLeftView(CMarigoldRouteDoc& doc, CPrompter& /*prompter*/, QWidget* parent)
+    : QTreeWidget(parent), document(doc) {
+  setColumnCount(1);
+  setHeaderHidden(true);
+  setRootIsDecorated(false);  // no lines or buttons: every item sits at the root
+  setItemsExpandable(false);
+  setFrameShape(QFrame::StyledPanel);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setIconSize(QSize(32, 32));
+  for (const CTreeItem& entry : kTreeItems) {
+    auto* item = new QTreeWidgetItem(this, QStringList(QString::fromUtf8(entry.text)));
+    item->setIcon(0, TreeItemIcon(entry.image));
+  }
+  Refresh();
+  connect(this, &QTreeWidget::itemSelectionChanged, this, &CLeftView::OnSelectionChanged);
+}
+
+void CLeftView::Refresh() {
+  for (int i = 0; i < topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = topLevelItem(i);
+    const auto list = TreeListOf(item->text(0).toStdString());
+    if (!list || static_cast<int>(*list) != document.selectedList) continue;
+    const QSignalBlocker quiet(this);
+    setCurrentItem(item);
+    return;
+  }
+}
+
+void CLeftView::OnSelectionChanged() {
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  std::optional<std::string> text;
+  if (!selected.isEmpty()) text = selected.front()->text(0).toStdString();
+  if (OnTreeSelection(document, text ? std::optional<std::string_view>(*text) : std::nullopt)) emit listChosen();
+}
+
+}  // namespace marigold

@@ -1,0 +1,392 @@
+#include "ui/MainFrame.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
+#include <algorithm>
+
+#include "core/DataFile.h"
+#include "core/Settings.h"
+#include "ui/CommandTable.h"
+#include "ui/LeftView.h"
+#include "ui/RouteView.h"
+#include "voyage/VoyageStatus.h"
+
+namespace marigold {
+namespace {
+
+constexpr const char* kContextMenu = "Context";
+
+QString Text(const char* text) { return QString::fromUtf8(text); }
+
+std::string RecentKey(int index) { return "File" + std::to_string(index + 1); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(CMarigoldRouteDoc& doc, CSettingsStore& store, CPrompter& messages, QWidget* parent)
+    : QMainWindow(parent), document(doc), settings(store), prompter(messages) {
+  setObjectName("mainFrame");
+  BuildActions();
+  BuildToolBars();
+  BuildMenus();
+  BuildClientArea();
+  setAcceptDrops(true);
+  resize(900, 600);
+  UpdateRecentMenu();
+  RefreshViews();
+  RefreshCommands();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::Action(int id) const {
+  const auto found = actions.find(id);
+  return found == actions.end() ? nullptr : found->second;
+}
+
+void CMainFrame::BuildActions() {
+  styleGroup = new QActionGroup(this);
+  for (const CCommand& command : CommandTable()) {
+    if (command.id == 0) continue;
+    const std::string menu = command.menu;
+    const QString text = menu.empty() ? Text(command.prompt) : Text(command.menu).section('/', -1);
+    auto* action = new QAction(text, this);
+    action->setStatusTip(Text(command.prompt));
+    action->setToolTip(Text(command.prompt));
+    if (*command.shortcut) action->setShortcuts(QKeySequence::listFromString(Text(command.shortcut)));
+    // Keys work whether or not the action sits in a visible menu.
+    addAction(action);
+    const int id = command.id;
+    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id, *this); });
+    actions[id] = action;
+  }
+  for (const int id : {command::kLargeIcons, command::kSmallIcons, command::kListStyle, command::kDetails}) {
+    actions[id]->setCheckable(true);
+    styleGroup->addAction(actions[id]);
+  }
+  actions[command::kDetails]->setChecked(true);
+  actions[command::kToolBar]->setCheckable(true);
+  actions[command::kStatusBar]->setCheckable(true);
+  actions[command::kToolBar]->setChecked(true);
+  actions[command::kStatusBar]->setChecked(true);
+  QStyle* s = style();
+  actions[command::kNew]->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+  actions[command::kOpen]->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+  actions[command::kSave]->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+  actions[command::kAbout]->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
+  actions[command::kDayNight]->setText("Day/Night");
+}
+
+QMenu* CMainFrame::MenuAt(const QString& path) {
+  if (const auto found = menus.find(path); found != menus.end()) return found->second;
+  QMenu* menu = nullptr;
+  const qsizetype slash = path.lastIndexOf('/');
+  if (slash < 0) {
+    menu = path == kContextMenu ? new QMenu(this) : menuBar()->addMenu(path);
+  } else {
+    menu = MenuAt(path.left(slash))->addMenu(path.mid(slash + 1));
+  }
+  menus[path] = menu;
+  return menu;
+}
+
+void CMainFrame::BuildMenus() {
+  for (const CCommand& command : CommandTable()) {
+    const QString path = Text(command.menu);
+    if (path.isEmpty()) continue;
+    if (command.id == 0) {
+      MenuAt(path)->addSeparator();
+      continue;
+    }
+    MenuAt(path.section('/', 0, -2))->addAction(actions[command.id]);
+  }
+  contextMenu = MenuAt(kContextMenu);
+}
+
+void CMainFrame::BuildToolBars() {
+  auto* tools = addToolBar("Standard");
+  tools->setObjectName("toolBar");
+  for (const int id : ToolBarCommands()) {
+    if (id == 0)
+      tools->addSeparator();
+    else
+      tools->addAction(actions[id]);
+  }
+  addToolBarBreak();
+  // The band with the voyage status: one read-only, centred, bordered line.
+  auto* band = addToolBar("Voyage status");
+  band->setObjectName("statusBand");
+  statusLine = new QLineEdit(band);
+  statusLine->setObjectName("statusLine");
+  statusLine->setReadOnly(true);
+  statusLine->setAlignment(Qt::AlignCenter);
+  statusLine->setFrame(true);
+  band->addWidget(statusLine);
+
+  statusBar()->showMessage("Ready");
+  for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+    auto* label = new QLabel(indicator, statusBar());
+    label->setEnabled(false);  // the lock states are not known portably
+    statusBar()->addPermanentWidget(label);
+  }
+}
+
+void CMainFrame::BuildClientArea() {
+  splitter = new QSplitter(Qt::Horizontal, this);
+  leftView = new CLeftView(document, prompter, splitter);
+  routeView = new CMarigoldRouteView(document, splitter);
+  splitter->addWidget(leftView);
+  splitter->addWidget(routeView);
+  splitter->setChildrenCollapsible(false);
+  splitter->setSizes({200, 700});
+  setCentralWidget(splitter);
+  connect(leftView, &CLeftView::listChosen, this, [this] {
+    routeView->Refresh();
+    RefreshCommands();
+  });
+  connect(routeView, &CMarigoldRouteView::headerActionRequested, this, [this](bool openCalculateEta) {
+    if (openCalculateEta) RunCommand(command::kCalculateEta, *this);
+    RefreshViews();
+  });
+  connect(routeView, &CMarigoldRouteView::recordsChanged, this, [this] { RefreshStatus(); });
+}
+
+// Documents -----------------------------------------------------------------
+
+CMainFrame::ESaveAnswer CMainFrame::AskSaveChanges() {
+  const QString name = documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
+  const auto answer = QMessageBox::question(this, kAppTitle, QString("Save changes to %1?").arg(name),
+                                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                            QMessageBox::Save);
+  if (answer == QMessageBox::Save) return ESaveAnswer::Save;
+  if (answer == QMessageBox::Discard) return ESaveAnswer::Discard;
+  return ESaveAnswer::Cancel;
+}
+
+bool CMainFrame::SaveModified() {
+  if (!document.modified) return true;
+  switch (AskSaveChanges()) {
+    case ESaveAnswer::Save: return SaveDocument(false);
+    case ESaveAnswer::Discard: return true;
+    case ESaveAnswer::Cancel: return false;
+  }
+  return false;
+}
+
+bool CMainFrame::NewDocument() {
+  if (!SaveModified()) return false;
+  document.New();
+  documentPath.clear();
+  leftView->Refresh();
+  RefreshViews();
+  return true;
+}
+
+bool CMainFrame::OpenDocument(const std::string& file) {
+  if (!SaveModified()) return false;
+  if (!document.Open(file)) {
+    RemoveRecent(file);
+    RefreshViews();
+    return false;
+  }
+  documentPath = file;
+  AddRecent(file);
+  leftView->Refresh();
+  RefreshViews();
+  return true;
+}
+
+bool CMainFrame::SaveDocument(bool chooseName) {
+  std::string target = documentPath;
+  if (chooseName || target.empty()) {
+    const std::string offered = documentPath.empty() ? "Route" : QFileInfo(QString::fromStdString(documentPath)).fileName().toStdString();
+    const auto chosen = prompter.ChooseSaveFile({offered, "rtp", kRouteFilter});
+    if (!chosen) return false;
+    target = *chosen;
+  }
+  const CMarigoldRouteDoc::CSaveResult result = document.Save(target);
+  if (!result.route) {
+    prompter.Message("Unable to save route document\n" + target + "\n" + result.route.error, EMessageIcon::Stop);
+    return false;
+  }
+  // The route is safe; data files that failed are named, so nothing is lost unnoticed.
+  for (const EDataFile file : result.failedDataFiles) {
+    const CDataFileInfo& info = DataFileInfo(file);
+    prompter.Message("Unable to write data file\n" + ReadSetting(settings, info.path), EMessageIcon::Exclamation);
+  }
+  documentPath = target;
+  AddRecent(target);
+  UpdateTitle();
+  return true;
+}
+
+// Recent files --------------------------------------------------------------
+
+std::vector<std::string> CMainFrame::RecentFiles() const {
+  std::vector<std::string> files;
+  for (int i = 0; i < command::kRecentFileCount; ++i) {
+    std::string file = settings.GetString(kRecentSection, RecentKey(i), "");
+    if (!file.empty()) files.push_back(std::move(file));
+  }
+  return files;
+}
+
+void CMainFrame::WriteRecent(const std::vector<std::string>& files) {
+  for (int i = 0; i < command::kRecentFileCount; ++i) {
+    const auto index = static_cast<std::size_t>(i);
+    settings.WriteString(kRecentSection, RecentKey(i), index < files.size() ? files[index] : "");
+  }
+  UpdateRecentMenu();
+}
+
+void CMainFrame::AddRecent(const std::string& file) {
+  std::vector<std::string> files = RecentFiles();
+  std::erase(files, file);
+  files.insert(files.begin(), file);
+  if (files.size() > command::kRecentFileCount) files.resize(command::kRecentFileCount);
+  WriteRecent(files);
+}
+
+void CMainFrame::RemoveRecent(const std::string& file) {
+  std::vector<std::string> files = RecentFiles();
+  if (std::erase(files, file) > 0) WriteRecent(files);
+}
+
+void CMainFrame::UpdateRecentMenu() {
+  const std::vector<std::string> files = RecentFiles();
+  for (int i = 0; i < command::kRecentFileCount; ++i) {
+    QAction* action = actions[command::kRecentFile1 + i];
+    const auto index = static_cast<std::size_t>(i);
+    action->setVisible(index < files.size());
+    if (index < files.size()) {
+      action->setText(QString("&%1 %2").arg(i + 1).arg(QFileInfo(QString::fromStdString(files[index])).fileName()));
+      action->setStatusTip(QString::fromStdString(files[index]));
+    }
+  }
+}
+
+void CMainFrame::OpenRecent(int index) {
+  const std::vector<std::string> files = RecentFiles();
+  if (index < 0 || static_cast<std::size_t>(index) >= files.size()) return;
+  OpenDocument(files[static_cast<std::size_t>(index)]);
+}
+
+// Refreshing ----------------------------------------------------------------
+
+void CMainFrame::RefreshViews() {
+  routeView->Refresh();
+  RefreshStatus();
+  RefreshCommands();
+}
+
+void CMainFrame::RefreshStatus() {
+  statusLine->setText(QString::fromStdString(StatusLine(document.Voyage(), document.LatestFix())));
+  UpdateTitle();
+}
+
+QString CMainFrame::StatusText() const { return statusLine->text(); }
+
+void CMainFrame::UpdateTitle() {
+  const QString name = documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
+  setWindowTitle(name + "[*] - " + kAppTitle);
+  setWindowModified(document.modified);
+}
+
+void CMainFrame::RefreshCommands() {
+  for (const CCommand& command : CommandTable()) {
+    if (command.id == 0) continue;
+    actions[command.id]->setEnabled(CommandEnabled(command, *this));
+  }
+}
+
+// Appearance ----------------------------------------------------------------
+
+void CMainFrame::ToggleNightColours() {
+  nightColours = !nightColours;
+  ApplyColours();
+}
+
+void CMainFrame::ApplyColours() {
+  const QColor background = nightColours ? QColor(0, 0, 255) : QColor(Qt::white);
+  const QColor text = nightColours ? QColor(Qt::white) : QColor(Qt::black);
+  for (QWidget* view : {static_cast<QWidget*>(leftView), static_cast<QWidget*>(routeView)}) {
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Text, text);
+    view->setPalette(palette);
+    view->update();
+  }
+}
+
+void CMainFrame::SetViewStyle(int style) {
+  routeView->SetViewStyle(style);
+  if (QAction* action = Action(command::kDetails - style)) action->setChecked(true);
+}
+
+void CMainFrame::SwitchPane(bool forward) {
+  // Two panes: forward and back both lead to the other one.
+  (void)forward;
+  if (leftView->hasFocus())
+    routeView->setFocus();
+  else
+    leftView->setFocus();
+}
+
+void CMainFrame::ToggleBar(bool toolBar) {
+  QWidget* bar = toolBar ? static_cast<QWidget*>(findChild<QToolBar*>("toolBar")) : statusBar();
+  bar->setVisible(!bar->isVisible());
+  actions[toolBar ? command::kToolBar : command::kStatusBar]->setChecked(!bar->isHidden());
+}
+
+// Events --------------------------------------------------------------------
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (SaveModified())
+    event->accept();
+  else
+    event->ignore();
+}
+
+void CMainFrame::contextMenuEvent(QContextMenuEvent* event) {
+  if (!splitter->geometry().contains(event->pos())) {
+    QMainWindow::contextMenuEvent(event);
+    return;
+  }
+  contextPoint = splitter->mapFrom(this, event->pos());
+  RefreshCommands();
+  contextMenu->exec(event->globalPos());
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (!url.isLocalFile()) continue;
+    event->acceptProposedAction();
+    // One document at a time: the first file dropped is opened.
+    OpenDocument(url.toLocalFile().toStdString());
+    return;
+  }
+}
+
+}  // namespace marigold

@@ -1,0 +1,108 @@
+#pragma once
+// The one main window: tool bar, the band with the voyage status line,
+// status bar, and the tree of lists beside the list view. Every command
+// comes in through the command table.
+#include <QMainWindow>
+#include <QPoint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/Prompter.h"
+#include "core/SettingsStore.h"
+#include "voyage/MarigoldRouteDoc.h"
+
+class QAction;
+class QActionGroup;
+class QLineEdit;
+class QMenu;
+class QSplitter;
+
+namespace marigold {
+
+class CLeftView;
+class CMarigoldRouteView;
+
+inline constexpr const char* kAppTitle = "Marigold Route";
+inline constexpr const char* kRouteFilter = "Route Files (*.rtp)|*.rtp|All Files (*.*)|*.*||";
+inline constexpr const char* kRecentSection = "Recent File List";
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  CMainFrame(CMarigoldRouteDoc& doc, CSettingsStore& settings, CPrompter& prompter, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  CMarigoldRouteDoc& Doc() { return document; }
+  CSettingsStore& Settings() { return settings; }
+  CPrompter& Prompter() { return prompter; }
+  CLeftView& LeftView() { return *leftView; }
+  CMarigoldRouteView& RouteView() { return *routeView; }
+  QAction* Action(int id) const;
+  QMenu& ContextMenu() { return *contextMenu; }
+
+  // The route document's file; empty while untitled.
+  const std::string& DocumentPath() const { return documentPath; }
+  // False when the user cancelled at the unsaved-changes question.
+  bool NewDocument();
+  bool OpenDocument(const std::string& file);
+  // Save As with `chooseName`, or for an untitled document.
+  bool SaveDocument(bool chooseName);
+  void OpenRecent(int index);
+  std::vector<std::string> RecentFiles() const;
+
+  // After every change: the lists, the status line, the title and which
+  // commands can run.
+  void RefreshViews();
+  void RefreshStatus();
+  void RefreshCommands();
+  QString StatusText() const;
+
+  bool NightColours() const { return nightColours; }
+  void ToggleNightColours();
+  void SetViewStyle(int style);
+  void SwitchPane(bool forward);
+  void ToggleBar(bool toolBar);
+
+  enum class ESaveAnswer { Save, Discard, Cancel };
+
+ protected:
+  // The standard question before unsaved changes are lost.
+  virtual ESaveAnswer AskSaveChanges();
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void BuildActions();
+  void BuildMenus();
+  void BuildToolBars();
+  void BuildClientArea();
+  QMenu* MenuAt(const QString& path);
+  bool SaveModified();
+  void AddRecent(const std::string& file);
+  void RemoveRecent(const std::string& file);
+  void WriteRecent(const std::vector<std::string>& files);
+  void UpdateRecentMenu();
+  void UpdateTitle();
+  void ApplyColours();
+
+  CMarigoldRouteDoc& document;
+  CSettingsStore& settings;
+  CPrompter& prompter;
+  std::string documentPath;
+  bool nightColours = false;
+  QPoint contextPoint;
+  CLeftView* leftView = nullptr;
+  CMarigoldRouteView* routeView = nullptr;
+  QSplitter* splitter = nullptr;
+  QLineEdit* statusLine = nullptr;
+  QMenu* contextMenu = nullptr;
+  QActionGroup* styleGroup = nullptr;
+  std::map<int, QAction*> actions;
+  std::map<QString, QMenu*> menus;
+};
+
+}  // namespace marigold

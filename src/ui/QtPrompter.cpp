@@ -1,0 +1,103 @@
+#include "ui/QtPrompter.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace marigold {
+namespace {
+
+constexpr const char* kTitle = "Marigold Route";
+
+QMessageBox::Icon QtIcon(EMessageIcon icon) {
+  switch (icon) {
+    case EMessageIcon::None: return QMessageBox::NoIcon;
+    case EMessageIcon::Stop: return QMessageBox::Critical;
+    case EMessageIcon::Exclamation: return QMessageBox::Warning;
+    case EMessageIcon::Information: return QMessageBox::Information;
+    case EMessageIcon::Question: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QStringList QtNameFilters(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split('|', Qt::SkipEmptyParts);
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    // The description may repeat the patterns in brackets; Qt reads them from there.
+    if (const qsizetype bracket = description.indexOf('('); bracket >= 0)
+      description = description.left(bracket).trimmed();
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+      pattern = pattern.trimmed();
+      if (pattern == "*.*") pattern = "*";
+    }
+    filters << QString("%1 (%2)").arg(description, patterns.join(' '));
+  }
+  return filters;
+}
+
+CChoiceDialog::CChoiceDialog(const std::string& title, const std::string& prompt,
+                             const std::vector<std::string>& choices, int preselected, QWidget* parent)
+    : QDialog(parent), group(new QButtonGroup(this)) {
+  setWindowTitle(QString::fromStdString(title));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QString::fromStdString(prompt), this));
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    auto* button = new QRadioButton(QString::fromStdString(choices[i]), this);
+    const int id = static_cast<int>(i);
+    group->addButton(button, id);
+    button->setChecked(id == preselected);
+    layout->addWidget(button);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  layout->addWidget(buttons);
+}
+
+int CChoiceDialog::Chosen() const { return group->checkedId(); }
+
+void CQtPrompter::Message(const std::string& text, EMessageIcon icon) {
+  QMessageBox box(QtIcon(icon), kTitle, QString::fromStdString(text), QMessageBox::Ok, parentWidget);
+  box.exec();
+}
+
+bool CQtPrompter::AskYesNo(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                  parentWidget);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+int CQtPrompter::Choose(const std::string& title, const std::string& prompt, const std::vector<std::string>& choices,
+                        int preselected) {
+  CChoiceDialog dialog(title, prompt, choices, preselected, parentWidget);
+  dialog.exec();
+  const int chosen = dialog.Chosen();
+  return chosen < 0 ? preselected : chosen;
+}
+
+std::optional<std::string> CQtPrompter::ChooseFile(const CFileChoice& choice, bool save) {
+  QFileDialog dialog(parentWidget);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  // Export commands name a new file in the open dialog too.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(QtNameFilters(choice.filter));
+  dialog.setDefaultSuffix(QString::fromStdString(choice.defaultExtension));
+  if (!choice.defaultName.empty()) dialog.selectFile(QString::fromStdString(choice.defaultName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> CQtPrompter::ChooseOpenFile(const CFileChoice& choice) { return ChooseFile(choice, false); }
+
+std::optional<std::string> CQtPrompter::ChooseSaveFile(const CFileChoice& choice) { return ChooseFile(choice, true); }
+
+}  // namespace marigold

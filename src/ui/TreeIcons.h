@@ -1,0 +1,22 @@
+#pragma once
+// The eleven icons of the navigation tree and the list rows, drawn here
+// rather than shipped as bitmaps. Index 10 marks the selected tree item.
+#include <QIcon>
+#include <QPixmap>
+
+#include "lists/ItemFile.h"
+
+namespace marigold {
+
+// One icon, `size` pixels square (drawn on a 32 by 32 grid); an empty
+// pixmap for an index outside 0 to 10.
+QPixmap TreeIconPixmap(int index, int size = 32);
+
+// A tree item's icon: `image` while not selected, the selected image while
+// selected.
+QIcon TreeItemIcon(int image);
+
+// The image the tree shows for a list, which its rows show too.
+int ListImageOf(EListKind kind);
+
+}  // namespace marigold

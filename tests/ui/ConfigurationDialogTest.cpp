@@ -1,0 +1,194 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "core/Settings.h"
+#include "fakes/Fakes.h"
+#include "ui/ConfigurationDialog.h"
+
+using namespace marigold;
+
+namespace {
+
+const char* const kPathKeys[] = {"vesseldata", "Routedat",     "portinfo",   "Meteodat", "Warningdat",
+                                 "Hurricanedat", "DaysOldFix", "DaysOldHurri", "ConvChar", "AskLoadOld"};
+
+void Type(QSpinBox* box, const QString& text) {
+  box->selectAll();
+  QTest::keyClicks(box, text);
+}
+
+void Press(CConfigurationDialog& dialog, QDialogButtonBox::StandardButton button) {
+  QTest::mouseClick(dialog.buttonBox()->button(button), Qt::LeftButton);
+}
+
+int WrittenKeys(const CMemorySettingsStore& store) {
+  int n = 0;
+  for (const char* key : kPathKeys) n += store.Has("Path", key) ? 1 : 0;
+  return n;
+}
+
+}  // namespace
+
+class ConfigurationDialogTest : public QObject {
+  Q_OBJECT
+
+ private:
+  CMemorySettingsStore store;
+  CScriptedPrompter prompter;
+
+ private slots:
+  void init() {
+    store = CMemorySettingsStore();
+    prompter = CScriptedPrompter();
+  }
+
+  void firstStartShowsDefaultsAndOkWritesNothing() {
+    CConfigurationDialog dialog(store, prompter);
+    dialog.show();
+    QVERIFY(dialog.askLoadOldBox()->isChecked());
+    QCOMPARE(dialog.pathEdit(EDataFile::Vessel)->text(), QStringLiteral("vessel.dat"));
+    QCOMPARE(dialog.pathEdit(EDataFile::History)->text(), QStringLiteral("voyage.dat"));
+    QCOMPARE(dialog.pathEdit(EDataFile::Ports)->text(), QStringLiteral("port.dat"));
+    QCOMPARE(dialog.pathEdit(EDataFile::Meteo)->text(), QStringLiteral("meteo.dat"));
+    QCOMPARE(dialog.pathEdit(EDataFile::Warnings)->text(), QStringLiteral("warning.dat"));
+    QCOMPARE(dialog.pathEdit(EDataFile::Hurricanes)->text(), QStringLiteral("hurricane.dat"));
+    QCOMPARE(dialog.daysOldFixBox()->value(), 7);
+    QCOMPARE(dialog.daysOldHurriBox()->value(), 7);
+    QCOMPARE(dialog.separatorBox()->currentText(), QStringLiteral(","));
+    QVERIFY(!dialog.Changed());
+
+    Press(dialog, QDialogButtonBox::Ok);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(!dialog.Written());
+    QCOMPARE(WrittenKeys(store), 0);
+  }
+
+  void daysOutOfRangeAreRefused_data() {
+    QTest::addColumn<bool>("hurricane");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("fixes 2") << false << "2" << "Please enter an integer between 3 and 30.";
+    QTest::newRow("fixes 31") << false << "31" << "Please enter an integer between 3 and 30.";
+    QTest::newRow("hurricanes 5") << true << "5" << "Please enter an integer between 6 and 30.";
+  }
+
+  void daysOutOfRangeAreRefused() {
+    QFETCH(bool, hurricane);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    CConfigurationDialog dialog(store, prompter);
+    dialog.show();
+    Type(hurricane ? dialog.daysOldHurriBox() : dialog.daysOldFixBox(), typed);
+    Press(dialog, QDialogButtonBox::Ok);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(prompter.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(prompter.messages[0].text), message);
+    QCOMPARE(WrittenKeys(store), 0);
+  }
+
+  void changedDaysAreStoredWithAllTenSettings() {
+    store.WriteString("Path", "portinfo", "/ship/port.dat");
+    CConfigurationDialog dialog(store, prompter);
+    dialog.show();
+    QCOMPARE(dialog.pathEdit(EDataFile::Ports)->text(), QStringLiteral("/ship/port.dat"));
+    Type(dialog.daysOldFixBox(), QStringLiteral("12"));
+    QVERIFY(dialog.Changed());
+    Press(dialog, QDialogButtonBox::Ok);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(dialog.Written());
+    QVERIFY(prompter.messages.empty());
+    QCOMPARE(WrittenKeys(store), 10);
+    QCOMPARE(store.GetInt("Path", "DaysOldFix", 0), 12);
+    QCOMPARE(store.GetInt("Path", "DaysOldHurri", 0), 7);
+    QCOMPARE(store.GetString("Path", "portinfo", ""), std::string("/ship/port.dat"));
+    QCOMPARE(store.GetString("Path", "ConvChar", ""), std::string(","));
+    QCOMPARE(store.GetInt("Path", "AskLoadOld", 0), 1);
+  }
+
+  void closingAfterAChangeAsks_data() {
+    QTest::addColumn<bool>("cancelChanges");
+    QTest::newRow("Yes discards") << true;
+    QTest::newRow("No writes") << false;
+  }
+
+  void closingAfterAChangeAsks() {
+    QFETCH(bool, cancelChanges);
+    CConfigurationDialog dialog(store, prompter);
+    dialog.show();
+    dialog.askLoadOldBox()->click();
+    prompter.answers.push_back(cancelChanges);
+    dialog.close();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(prompter.questions, std::vector<std::string>{"Data has changed!\nCancel all changes?"});
+    QCOMPARE(dialog.Written(), !cancelChanges);
+    QCOMPARE(WrittenKeys(store), cancelChanges ? 0 : 10);
+    if (!cancelChanges) QCOMPARE(store.GetInt("Path", "AskLoadOld", 1), 0);
+  }
+
+  void cancelWithoutChangeAsksNothing() {
+    CConfigurationDialog dialog(store, prompter);
+    dialog.show();
+    Press(dialog, QDialogButtonBox::Cancel);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(prompter.questions.empty());
+  }
+
+  void keepingRefusedChangesKeepsTheDialogOpen() {
+    CConfigurationDialog dialog(store, prompter);
+    dialog.show();
+    Type(dialog.daysOldFixBox(), QStringLiteral("2"));
+    prompter.answers.push_back(false);
+    dialog.close();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(prompter.messages.size(), std::size_t{1});
+    QCOMPARE(WrittenKeys(store), 0);
+  }
+
+  void separatorIsOneCharacter() {
+    CConfigurationDialog dialog(store, prompter);
+    dialog.show();
+    QComboBox* separator = dialog.separatorBox();
+    QCOMPARE(separator->count(), 4);
+    QCOMPARE(separator->itemText(3), QStringLiteral("\\"));
+    separator->lineEdit()->selectAll();
+    QTest::keyClicks(separator->lineEdit(), QStringLiteral(";x"));
+    QCOMPARE(separator->currentText(), QStringLiteral(";"));
+
+    separator->lineEdit()->clear();
+    Press(dialog, QDialogButtonBox::Ok);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(prompter.messages.size(), std::size_t{1});
+
+    separator->setCurrentIndex(1);
+    Press(dialog, QDialogButtonBox::Ok);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(store.GetString("Path", "ConvChar", ""), std::string(";"));
+  }
+
+  void browseSetsThePath() {
+    CConfigurationDialog dialog(store, prompter);
+    dialog.show();
+    prompter.files.push_back(std::nullopt);
+    QTest::mouseClick(dialog.browseButton(EDataFile::Warnings), Qt::LeftButton);
+    QVERIFY(!dialog.Changed());
+
+    prompter.files.push_back("/ship/data/warning.dat");
+    QTest::mouseClick(dialog.browseButton(EDataFile::Warnings), Qt::LeftButton);
+    QCOMPARE(prompter.fileChoices.size(), std::size_t{2});
+    QCOMPARE(prompter.fileChoices[1].defaultName, std::string("warning"));
+    QCOMPARE(prompter.fileChoices[1].filter,
+             std::string("Navigational Warnings (warning.dat)|warning.dat|All Files (*.*)|*.*||"));
+    QCOMPARE(dialog.pathEdit(EDataFile::Warnings)->text(), QStringLiteral("/ship/data/warning.dat"));
+    QVERIFY(dialog.Changed());
+    Press(dialog, QDialogButtonBox::Ok);
+    QCOMPARE(store.GetString("Path", "Warningdat", ""), std::string("/ship/data/warning.dat"));
+  }
+};
+
+QTEST_MAIN(ConfigurationDialogTest)
+#include "ConfigurationDialogTest.moc"
