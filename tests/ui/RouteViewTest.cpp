@@ -1,5 +1,6 @@
 // The list view over a small document: columns, cells, the records behind
 // the rows, selection, header commands and the view styles.
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -28,6 +29,7 @@ class CRouteViewTest : public QObject {
   void headerClicksActAndRefresh();
   void doubleClickOnlyPointsToTheContextMenu();
   void viewStylesKeepHiddenColumnsHidden();
+  void modelPassesTheModelTesterOnEveryList();
 
  private:
   template <class Record>
@@ -216,6 +218,18 @@ void CRouteViewTest::viewStylesKeepHiddenColumnsHidden() {
   QVERIFY(!view.isColumnHidden(5));
   QCOMPARE(view.columnWidth(5), 100);
   QVERIFY(view.isColumnHidden(3));  // zero width stays hidden
+}
+
+void CRouteViewTest::modelPassesTheModelTesterOnEveryList() {
+  MakeVoyage();
+  doc->Storms().AddNew()->SetName("Ana");
+  CMarigoldRouteView view(*doc);
+  QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+  for (int list = 0; list <= 9; ++list) {
+    doc->selectedList = list;
+    view.Refresh();
+    QCOMPARE(view.model()->columnCount(), 8);
+  }
 }
 
 }  // namespace marigold
