@@ -19,6 +19,14 @@ namespace fs = std::filesystem;
 
 constexpr const char* kEmptyVersion4 = "04000000 00 01000000 00000000 00 00000000 00000000";
 constexpr const char* kEmptyVersion3 = "00 01000000 00000000 00000000 00000000";
+// A default waypoint: the position's eight items, the weather, then keep
+// groundspeed, great circle, 12.0 kn, 1.0 nM, pass within, average weather.
+constexpr const char* kDefaultWaypoint =
+    "0000000000002E40 0000000000804640 0000000000001440 0C 4E657720506F736974696F6E"
+    "0000000000000000 0000000000000000 0000000000000000 0000000000000000"
+    "0000000000408F40 0000000000003240 0000000000000000 0000000000000000"
+    "666666666666F03F 0000000000003240 0000000000000000 0000000000000000 00000000"
+    "00000000 00000000 0000000000002840 000000000000F03F 00000000 01000000";
 
 class Document : public ::testing::Test {
  protected:
@@ -76,6 +84,20 @@ TEST_F(Document, EmptyRouteDocumentsOfBothTypes) {
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_EQ(doc.StoreRouteDocument(4), Hex(kEmptyVersion4));
   EXPECT_EQ(doc.StoreRouteDocument(3), Hex(kEmptyVersion3));
+
+  // Two waypoints, voyage number "V1", notes "N": version, number, keep-rpm
+  // flag, count, the waypoints, notes, then the two empty lists.
+  doc.Voyage().AddNew();
+  doc.Voyage().AddNew();
+  doc.Voyage().voyageNumber = "V1";
+  doc.Voyage().notes = "N";
+  const CBytes twoWaypoints = Hex(std::string("04000000 02 5631 01000000 02000000") + kDefaultWaypoint +
+                                  kDefaultWaypoint + "01 4E 00000000 00000000");
+  EXPECT_EQ(doc.StoreRouteDocument(4), twoWaypoints);
+  doc.New();
+  doc.LoadRouteDocument(twoWaypoints, 4);
+  EXPECT_EQ(doc.Voyage().GetCount(), 2);
+  EXPECT_EQ(doc.Voyage().notes, "N");
 }
 
 TEST_F(Document, SaveWritesTheRouteThenEveryDataFileAndOpenReadsItBack) {
