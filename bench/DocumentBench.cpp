@@ -10,6 +10,7 @@
 #include "core/LocalClock.h"
 #include "core/TextFormat.h"
 #include "voyage/MarigoldRouteDoc.h"
+#include "fakes/DataFolder.h"
 #include "fakes/Fakes.h"
 
 using namespace marigold;
@@ -27,12 +28,8 @@ class CScene {
  public:
   CScene() : dir_(fs::temp_directory_path() / ("marigold-bench-" + std::to_string(::getpid()))) {
     fs::create_directories(dir_);
-    for (const EDataFile file : kDataFiles) {
-      const CDataFileInfo& info = DataFileInfo(file);
-      store.WriteString(info.path.section, info.path.key, (dir_ / info.path.defaultValue).string());
-      if (file != EDataFile::Vessel) WriteFileAtomic((dir_ / info.path.defaultValue).string(), std::string_view("\0\0\0\0", 4));
-    }
-    CVessel2().Save(store);
+    UseDataFolder(store, dir_.string());
+    WriteFreshDataFiles(store);
     store.WriteInt("Path", "AskLoadOld", 0);
     store.WriteInt("Path", "DaysOldFix", 30);
     CScriptedPrompter quiet;

@@ -237,20 +237,15 @@ int main(int argc, char** argv) {
   const fs::path folder = argv[1];
   fs::create_directories(folder);
   CMemorySettingsStore settings;
-  for (const EDataFile file : kDataFiles) {
-    const CDataFileInfo& info = DataFileInfo(file);
-    const fs::path path = folder / info.path.defaultValue;
-    fs::remove(path);
-    settings.WriteString(info.path.section, info.path.key, path.string());
-  }
+  UseDataFolder(settings, folder.string());
+  for (const EDataFile file : kDataFiles) fs::remove(folder / DataFileInfo(file).path.defaultValue);
   settings.WriteInt("Path", "AskLoadOld", 0);
   CQuietPrompter quiet;
   const CExampleClock clock;
   {
     // A fresh document over the new folder's (absent) data files.
     CMarigoldRouteDoc doc(settings, quiet, clock);
-    for (const EDataFile file : kDataFiles)
-      settings.WriteString("Path", DataFileInfo(file).path.key, (folder / DataFileInfo(file).path.defaultValue).string());
+    UseDataFolder(settings, folder.string());  // the cancelled locate dialogs emptied them
     doc.Meteo().RemoveAll();
     DataFiles(doc);
     Route(doc);

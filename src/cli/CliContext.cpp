@@ -1,7 +1,6 @@
 #include "cli/CliContext.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #include "ui/QtSettingsStore.h"
 
@@ -26,11 +25,7 @@ std::optional<std::string> CConsolePrompter::ChooseSaveFile(const CFileChoice&) 
 CCliContext::CCliContext(const std::optional<std::string>& dataFolder) {
   if (dataFolder) {
     auto folder = std::make_unique<CMemorySettingsStore>();
-    for (const EDataFile file : kDataFiles) {
-      const CDataFileInfo& info = DataFileInfo(file);
-      folder->WriteString(info.path.section, info.path.key,
-                          (std::filesystem::path(*dataFolder) / info.path.defaultValue).string());
-    }
+    UseDataFolder(*folder, *dataFolder);
     base_ = std::move(folder);
   } else {
     base_ = std::make_unique<CQtSettingsStore>();

@@ -14,7 +14,6 @@ int RunStatus(const CCliArgs& args, CCliContext& context);
 int RunEta(const CCliArgs& args, CCliContext& context);
 int RunCpa(const CCliArgs& args, CCliContext& context);
 int RunTide(const CCliArgs& args, CCliContext& context);
-int RunLeg(const CCliArgs& args, CCliContext& context);
 int RunList(const CCliArgs& args, CCliContext& context);
 int RunCalc(const CCliArgs& args, CCliContext& context);
 int RunConvert(const CCliArgs& args, CCliContext& context);

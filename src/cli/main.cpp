@@ -40,7 +40,6 @@ constexpr const char* kUsage =
     "  calc course-distance LAT LON LAT LON [--great-circle]\n"
     "  calc drift --steered C --log V --set D --rate V\n"
     "  convert ITEM VALUE            ITEM: the conversion's index or its exact name\n"
-    "  leg LAT LON LAT LON           course and distance, great circle and rhumb line\n"
     "\n"
     "Positions: signed decimal degrees (-45.5) or degrees, minutes and hemisphere (45:30.0S).\n";
 
@@ -49,7 +48,7 @@ using CCommand = int (*)(const CCliArgs&, CCliContext&);
 const std::map<std::string, CCommand>& Commands() {
   static const std::map<std::string, CCommand> kCommands = {
       {"dump", RunDump}, {"status", RunStatus}, {"eta", RunEta},       {"cpa", RunCpa},   {"fix", RunFix},
-      {"export", RunExport}, {"import", RunImport}, {"tide", RunTide}, {"leg", RunLeg},
+      {"export", RunExport}, {"import", RunImport}, {"tide", RunTide},
       {"list", RunList}, {"schedule", RunList}, {"waypoints", RunList}, {"calc", RunCalc},
       {"convert", RunConvert}, {"report", RunReport},
   };

@@ -1,5 +1,7 @@
 #include "core/DataFile.h"
 
+#include <filesystem>
+
 namespace marigold {
 namespace {
 
@@ -52,6 +54,11 @@ bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, co
   if (result == ERead::Read) return true;
   prompter.Message(kCorruptDataFile, EMessageIcon::Exclamation);
   return false;
+}
+
+void UseDataFolder(CSettingsStore& store, const std::string& folder) {
+  for (const CDataFileInfo& info : kInfo)
+    WriteSetting(store, info.path, (std::filesystem::path(folder) / info.path.defaultValue).string());
 }
 
 CFileResult SaveDataFile(EDataFile file, const CSettingsStore& store, const CSerializer& save) {

@@ -42,6 +42,10 @@ using CSerializer = std::function<void(CArchive&)>;
 // and "Failed to open file ..." has been shown.
 bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load);
 
+// Points the six data-file settings at their default names in one folder
+// (the example voyage, the command line's --data, tests).
+void UseDataFolder(CSettingsStore& store, const std::string& folder);
+
 // Writes a data file through the atomic writer; the old file stays intact
 // when writing fails.
 CFileResult SaveDataFile(EDataFile file, const CSettingsStore& store, const CSerializer& save);

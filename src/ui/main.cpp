@@ -4,7 +4,6 @@
 // memory, so that the example voyage never touches the user's own data;
 // --screenshot saves a picture of the main window and exits.
 #include <QApplication>
-#include <QDir>
 #include <QTimer>
 #include <clocale>
 #include <memory>
@@ -22,11 +21,7 @@ std::unique_ptr<marigold::CSettingsStore> SettingsFor(const QString& dataFolder)
   using namespace marigold;
   if (dataFolder.isEmpty()) return std::make_unique<CQtSettingsStore>();
   auto settings = std::make_unique<CMemorySettingsStore>();
-  for (const EDataFile file : kDataFiles) {
-    const CDataFileInfo& info = DataFileInfo(file);
-    settings->WriteString(info.path.section, info.path.key,
-                          QDir(dataFolder).filePath(QString::fromUtf8(info.path.defaultValue)).toStdString());
-  }
+  UseDataFolder(*settings, dataFolder.toStdString());
   settings->WriteInt("Path", "AskLoadOld", 0);
   return settings;
 }

@@ -45,10 +45,7 @@ class CCommandTableTest : public QObject {
 
 void CCommandTableTest::init() {
   dir.emplace();
-  for (const EDataFile file : kDataFiles) {
-    const CDataFileInfo& info = DataFileInfo(file);
-    store.WriteString(info.path.section, info.path.key, File(info.path.defaultValue));
-  }
+  UseDataFolder(store, dir->path().toStdString());
   store.WriteInt("Path", "AskLoadOld", 0);
   doc.emplace(store, prompter, clock);
   frame.emplace(*doc, store, prompter);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/FileIo.h"
+#include "fakes/DataFolder.h"
 #include "fakes/Fakes.h"
 #include "fakes/TestSupport.h"
 #include "ui/LeftView.h"
@@ -40,15 +41,9 @@ class CLeftViewTest : public QObject {
 void CLeftViewTest::init() {
   dir.emplace();
   QVERIFY(dir->isValid());
-  for (const EDataFile file : kDataFiles) {
-    const CDataFileInfo& info = DataFileInfo(file);
-    store.WriteString(info.path.section, info.path.key,
-                      dir->filePath(QString::fromStdString(info.path.defaultValue)).toStdString());
-  }
+  UseDataFolder(store, dir->path().toStdString());
   store.WriteInt("Path", "AskLoadOld", 0);
-  QVERIFY(CVessel2().Save(store));
-  for (const char* name : {"voyage.dat", "port.dat", "warning.dat", "meteo.dat", "hurricane.dat"})
-    QVERIFY(WriteFileAtomic(dir->filePath(QString::fromLatin1(name)).toStdString(), Hex("00000000")));
+  QVERIFY(WriteFreshDataFiles(store));
   doc.emplace(store, prompter, clock);
   prompter.messages.clear();
 }

@@ -55,10 +55,7 @@ class CMainFrameTest : public QObject {
 
 void CMainFrameTest::init() {
   dir.emplace();
-  for (const EDataFile file : kDataFiles) {
-    const CDataFileInfo& info = DataFileInfo(file);
-    store.WriteString(info.path.section, info.path.key, File(info.path.defaultValue));
-  }
+  UseDataFolder(store, dir->path().toStdString());
   store.WriteInt("Path", "AskLoadOld", 0);
   doc.emplace(store, prompter, clock);
   frame.emplace(*doc, store, prompter);

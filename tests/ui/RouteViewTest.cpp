@@ -10,6 +10,7 @@
 
 #include "core/CivilTime.h"
 #include "core/FileIo.h"
+#include "fakes/DataFolder.h"
 #include "fakes/Fakes.h"
 #include "fakes/TestSupport.h"
 #include "ui/ListModel.h"
@@ -57,15 +58,9 @@ class CRouteViewTest : public QObject {
 void CRouteViewTest::init() {
   dir.emplace();
   QVERIFY(dir->isValid());
-  for (const EDataFile file : kDataFiles) {
-    const CDataFileInfo& info = DataFileInfo(file);
-    store.WriteString(info.path.section, info.path.key,
-                      dir->filePath(QString::fromStdString(info.path.defaultValue)).toStdString());
-  }
+  UseDataFolder(store, dir->path().toStdString());
   store.WriteInt("Path", "AskLoadOld", 0);
-  QVERIFY(CVessel2().Save(store));
-  for (const char* name : {"voyage.dat", "port.dat", "warning.dat", "meteo.dat", "hurricane.dat"})
-    QVERIFY(WriteFileAtomic(dir->filePath(QString::fromLatin1(name)).toStdString(), Hex("00000000")));
+  QVERIFY(WriteFreshDataFiles(store));
   doc.emplace(store, prompter, clock);
   doc->Fixes().RemoveAll();
   prompter.messages.clear();

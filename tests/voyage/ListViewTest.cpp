@@ -9,6 +9,7 @@
 #include "core/CivilTime.h"
 #include "core/FileIo.h"
 #include "core/LocalClock.h"
+#include "fakes/DataFolder.h"
 #include "fakes/Fakes.h"
 #include "fakes/TestSupport.h"
 #include "voyage/ListView.h"
@@ -37,14 +38,9 @@ class ListView : public ::testing::Test {
     dir_ = fs::temp_directory_path() / ("marigold-listview-" + std::to_string(::getpid()) + "-" +
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir_);
-    for (const EDataFile file : kDataFiles) {
-      const CDataFileInfo& info = DataFileInfo(file);
-      store.WriteString(info.path.section, info.path.key, (dir_ / info.path.defaultValue).string());
-    }
+    UseDataFolder(store, dir_.string());
     store.WriteInt("Path", "AskLoadOld", 0);
-    ASSERT_TRUE(CVessel2().Save(store));
-    for (const char* name : {"voyage.dat", "port.dat", "warning.dat", "meteo.dat", "hurricane.dat"})
-      ASSERT_TRUE(WriteFileAtomic((dir_ / name).string(), Hex("00000000")));
+    ASSERT_TRUE(WriteFreshDataFiles(store));
     doc.emplace(store, prompter, clock);
     doc->Fixes().RemoveAll();
     prompter.messages.clear();

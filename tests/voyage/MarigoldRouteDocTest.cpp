@@ -8,6 +8,7 @@
 
 #include "core/FileIo.h"
 #include "core/LocalClock.h"
+#include "fakes/DataFolder.h"
 #include "fakes/Fakes.h"
 #include "fakes/TestSupport.h"
 #include "voyage/MarigoldRouteDoc.h"
@@ -36,22 +37,13 @@ class Document : public ::testing::Test {
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    for (const EDataFile file : kDataFiles) {
-      const CDataFileInfo& info = DataFileInfo(file);
-      store.WriteString(info.path.section, info.path.key, Path(info.path.defaultValue));
-    }
+    UseDataFolder(store, dir_.string());
     store.WriteInt("Path", "AskLoadOld", 0);
   }
   void TearDown() override { fs::remove_all(dir_); }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
-  // Data files as a previous run left them: the default vessel and empty lists.
-  void WriteDataFiles() {
-    CVessel2 vessel;
-    ASSERT_TRUE(vessel.Save(store));
-    for (const char* name : {"voyage.dat", "port.dat", "warning.dat", "meteo.dat", "hurricane.dat"})
-      ASSERT_TRUE(WriteFileAtomic(Path(name), Hex("00000000")));
-  }
+  void WriteDataFiles() { ASSERT_TRUE(WriteFreshDataFiles(store)); }
 
   fs::path dir_;
   CMemorySettingsStore store;
