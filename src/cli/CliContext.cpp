@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "ui/QtSettingsStore.h"
+#include "qtplatform/QtSettingsStore.h"
 
 namespace marigold {
 

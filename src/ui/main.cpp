@@ -10,9 +10,9 @@
 
 #include "core/Clock.h"
 #include "core/MemorySettingsStore.h"
-#include "ui/MainFrame.h"
-#include "ui/QtPrompter.h"
-#include "ui/QtSettingsStore.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/QtPrompter.h"
+#include "qtplatform/QtSettingsStore.h"
 #include "voyage/MarigoldRouteDoc.h"
 
 namespace {

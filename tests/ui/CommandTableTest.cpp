@@ -12,9 +12,9 @@
 #include "lists/CsvFile.h"
 #include "lists/ItemFile.h"
 #include "reports/ReportKind.h"
-#include "ui/CommandTable.h"
-#include "ui/MainFrame.h"
-#include "ui/RouteView.h"
+#include "ui/frame/CommandTable.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/RouteView.h"
 
 namespace marigold {
 

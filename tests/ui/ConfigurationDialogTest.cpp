@@ -8,7 +8,7 @@
 
 #include "core/Settings.h"
 #include "fakes/Fakes.h"
-#include "ui/ConfigurationDialog.h"
+#include "ui/sheets/ConfigurationDialog.h"
 
 using namespace marigold;
 

@@ -8,8 +8,8 @@
 #include "fakes/DataFolder.h"
 #include "fakes/Fakes.h"
 #include "fakes/TestSupport.h"
-#include "ui/LeftView.h"
-#include "ui/TreeIcons.h"
+#include "ui/frame/LeftView.h"
+#include "ui/frame/TreeIcons.h"
 #include "voyage/NavigationTree.h"
 
 namespace marigold {

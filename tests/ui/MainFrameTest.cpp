@@ -8,10 +8,10 @@
 #include <optional>
 
 #include "fakes/Fakes.h"
-#include "ui/CommandTable.h"
-#include "ui/MainFrame.h"
-#include "ui/QtPrompter.h"
-#include "ui/RouteView.h"
+#include "ui/frame/CommandTable.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/QtPrompter.h"
+#include "ui/frame/RouteView.h"
 #include "voyage/VoyageStatus.h"
 
 namespace marigold {

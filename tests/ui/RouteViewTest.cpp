@@ -13,8 +13,8 @@
 #include "fakes/DataFolder.h"
 #include "fakes/Fakes.h"
 #include "fakes/TestSupport.h"
-#include "ui/ListModel.h"
-#include "ui/RouteView.h"
+#include "ui/models/ListModel.h"
+#include "ui/frame/RouteView.h"
 #include "voyage/ListView.h"
 
 namespace marigold {

@@ -1,11 +1,11 @@
-#include "ui/LeftView.h"
+#include "ui/frame/LeftView.h"
 
 #include <QSignalBlocker>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "ui/TreeIcons.h"
+#include "ui/frame/TreeIcons.h"
 #include "voyage/NavigationTree.h"
 
 namespace marigold {

@@ -1,4 +1,4 @@
-#include "ui/ConfigurationDialog.h"
+#include "ui/sheets/ConfigurationDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/CommandTable.h"
+#include "ui/frame/CommandTable.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -8,11 +8,11 @@
 
 #include "lists/CsvFile.h"
 #include "reports/ReportFile.h"
-#include "ui/AboutDialog.h"
-#include "ui/ConfigurationDialog.h"
-#include "ui/LeftView.h"
-#include "ui/MainFrame.h"
-#include "ui/RouteView.h"
+#include "ui/frame/AboutDialog.h"
+#include "ui/sheets/ConfigurationDialog.h"
+#include "ui/frame/LeftView.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/RouteView.h"
 #include "voyage/VoyageStatus.h"
 
 namespace marigold {

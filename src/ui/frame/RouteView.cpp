@@ -1,11 +1,11 @@
-#include "ui/RouteView.h"
+#include "ui/frame/RouteView.h"
 
 #include <QHeaderView>
 #include <algorithm>
 #include <cstddef>
 
-#include "ui/ListModel.h"
-#include "ui/TreeIcons.h"
+#include "ui/models/ListModel.h"
+#include "ui/frame/TreeIcons.h"
 #include "voyage/ListView.h"
 
 namespace marigold {

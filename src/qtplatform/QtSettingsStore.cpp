@@ -1,4 +1,4 @@
-#include "ui/QtSettingsStore.h"
+#include "qtplatform/QtSettingsStore.h"
 
 #include <QSettings>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "ui/TreeIcons.h"
+#include "ui/frame/TreeIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "ui/AboutDialog.h"
+#include "ui/frame/AboutDialog.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,9 +1,9 @@
-#include "ui/ListModel.h"
+#include "ui/models/ListModel.h"
 
 #include <cstddef>
 #include <utility>
 
-#include "ui/TreeIcons.h"
+#include "ui/frame/TreeIcons.h"
 
 namespace marigold {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/QtPrompter.h"
+#include "ui/frame/QtPrompter.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "ui/MainFrame.h"
+#include "ui/frame/MainFrame.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -24,9 +24,9 @@
 
 #include "core/DataFile.h"
 #include "core/Settings.h"
-#include "ui/CommandTable.h"
-#include "ui/LeftView.h"
-#include "ui/RouteView.h"
+#include "ui/frame/CommandTable.h"
+#include "ui/frame/LeftView.h"
+#include "ui/frame/RouteView.h"
 #include "voyage/VoyageStatus.h"
 
 namespace marigold {
