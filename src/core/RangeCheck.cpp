@@ -1,5 +1,7 @@
 #include "core/RangeCheck.h"
 
+#include <utility>
+
 #include "core/TextFormat.h"
 
 namespace marigold {
@@ -22,6 +24,20 @@ std::optional<std::string> CheckNumberRange(double value, double minimum, double
 std::optional<std::string> CheckIntegerRange(int value, int minimum, int maximum) {
   if (value >= minimum && value <= maximum) return std::nullopt;
   return Format("Please enter an integer between %d and %d.", minimum, maximum);
+}
+
+}  // namespace marigold
+
+namespace marigold {
+
+std::optional<CFieldRefusal> CheckNumberField(const char* field, double value, double minimum, double maximum) {
+  if (auto message = CheckNumberRange(value, minimum, maximum)) return CFieldRefusal{field, std::move(*message)};
+  return std::nullopt;
+}
+
+std::optional<CFieldRefusal> CheckIntegerField(const char* field, int value, int minimum, int maximum) {
+  if (auto message = CheckIntegerRange(value, minimum, maximum)) return CFieldRefusal{field, std::move(*message)};
+  return std::nullopt;
 }
 
 }  // namespace marigold

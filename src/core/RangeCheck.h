@@ -12,4 +12,14 @@ namespace marigold {
 std::optional<std::string> CheckNumberRange(double value, double minimum, double maximum);
 std::optional<std::string> CheckIntegerRange(int value, int minimum, int maximum);
 
+// A value a dialog refuses: the field it came from (the name its editor
+// carries, so the dialog can put the focus back on it) and the message.
+struct CFieldRefusal {
+  std::string field;
+  std::string message;
+};
+
+std::optional<CFieldRefusal> CheckNumberField(const char* field, double value, double minimum, double maximum);
+std::optional<CFieldRefusal> CheckIntegerField(const char* field, int value, int minimum, int maximum);
+
 }  // namespace marigold
