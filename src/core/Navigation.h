@@ -9,6 +9,7 @@
 #include <ctime>
 #include <string>
 
+#include "core/Angles.h"
 #include "core/Position2.h"
 
 namespace marigold {
@@ -17,7 +18,7 @@ class CFixRecord;
 
 class CNavigation {
  public:
-  static constexpr double pi = 3.141592654;
+  static constexpr double pi = kPi;
 
   // Distance in nM. Great circle: identical or antipodal positions give 0 or
   // half the circumference, never not-a-number.
@@ -51,7 +52,7 @@ class CNavigation {
   std::string CompassPoint(double course) const;
 
  private:
-  static constexpr double deg = 180 / pi;  // degrees per radian
+  static constexpr double deg = kDegreesPerRadian;
   double MeridionalPartsDifference(double phi1, double phi2) const;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/Angles.h"
 #include "core/CivilTime.h"
 #include "core/Navigation.h"
 #include "core/TextFormat.h"
@@ -12,7 +13,7 @@ namespace {
 // The along-track distance to the abeam point, kept on the leg. The angle
 // is turned into radians with 1/57.3, as the figures always have been.
 double AlongTrack(double bearing, double legCourse, double range, double legLength) {
-  double a = std::cos((bearing - legCourse) * 0.017452006980802792) * range;
+  double a = std::cos((bearing - legCourse) * kRoughRadiansPerDegree) * range;
   if (a > legLength) a = legLength;
   if (a < 0) a = 0;
   return a;
@@ -38,7 +39,7 @@ CStormCpa CalculateCPA(const CHurricane& storm, CVoyage& route, const CFixRecord
   cpa.stormPosition.SetName(storm.GetName());
   cpa.stormPosition.SetLatitude(storm.GetLatitude());
   cpa.stormPosition.SetLongitude(storm.GetLongitude());
-  cpa.stormPosition.SetTimeA(std::numeric_limits<double>::quiet_NaN());
+  cpa.stormPosition.SetTimeA(kNotANumber);
 
   const double groundspeed = start.groundspeed;
   const CWaypoint* next = route.NextWaypoint(start);

@@ -2,11 +2,11 @@
 // The closest point of approach between a storm and the ship as it proceeds
 // along the rest of its route, and the texts the "Calculate Hurricane CPA"
 // dialog and the printed storm list show of it.
-#include <limits>
 #include <string>
 
 #include "core/FixRecord.h"
 #include "core/Position2.h"
+#include "core/Quotient.h"
 #include "core/Voyage.h"
 #include "lists/Hurricane.h"
 
@@ -18,8 +18,8 @@ struct CStormCpa {
   // The storm's estimated position at the closest approach; its timeA is the
   // time of it (UTC day number), NaN when it cannot be computed.
   CPosition2 stormPosition;
-  double distance = std::numeric_limits<double>::quiet_NaN();  // nM from the ship to the storm
-  double bearing = std::numeric_limits<double>::quiet_NaN();   // degrees from the ship to the storm
+  double distance = kNotANumber;  // nM from the ship to the storm
+  double bearing = kNotANumber;   // degrees from the ship to the storm
 
   bool IsAvailable() const;
 };

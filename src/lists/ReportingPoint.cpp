@@ -1,10 +1,10 @@
 #include "lists/ReportingPoint.h"
 
 #include <cmath>
-#include <limits>
 
 #include "core/CivilTime.h"
 #include "core/Navigation.h"
+#include "core/Quotient.h"
 #include "core/TextFormat.h"
 
 namespace marigold {
@@ -38,7 +38,7 @@ void CReportingPoint::Serialize(CArchive& ar) {
 double PassingTime(const CWaypoint& waypoint, double distanceBefore) {
   if (distanceBefore == 0) return waypoint.GetTimeA();
   const double groundspeed = waypoint.keptGroundspeed;
-  if (!(groundspeed > 0) || !std::isfinite(groundspeed)) return std::numeric_limits<double>::quiet_NaN();
+  if (!(groundspeed > 0) || !std::isfinite(groundspeed)) return kNotANumber;
   return waypoint.GetTimeA() - distanceBefore / groundspeed * (1.0 / 24);
 }
 

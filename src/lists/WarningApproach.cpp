@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/FixRecord.h"
+#include "core/Angles.h"
 #include "core/Navigation.h"
 
 namespace marigold {
@@ -11,7 +12,6 @@ namespace {
 
 using CSphereVector = CWarningTrack::CSphereVector;
 
-constexpr double kDeg = 180 / CNavigation::pi;
 constexpr double kNoApproach = 4.0e12;  // nM, beyond any distance on the earth
 
 // The dot product and the distance formula round differently, by well under
@@ -25,11 +25,10 @@ constexpr double kTrustedDegrees = 1e5;
 CSphereVector VectorOf(double latitude, double longitude) {
   CSphereVector v;
   v.exactOnly = std::fabs(latitude) > kTrustedDegrees || std::fabs(longitude) > kTrustedDegrees;
-  const double phi = latitude / kDeg;
-  const double lambda = longitude / kDeg;
-  v.x = std::cos(phi) * std::cos(lambda);
-  v.y = std::cos(phi) * std::sin(lambda);
-  v.z = std::sin(phi);
+  const CUnitVector u = UnitVectorOf(latitude, longitude);
+  v.x = u.x;
+  v.y = u.y;
+  v.z = u.z;
   return v;
 }
 

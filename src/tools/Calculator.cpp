@@ -9,35 +9,6 @@
 namespace marigold {
 namespace {
 
-// Within (-180, 180].
-double ReducedLongitude(double longitude) {
-  double reduced = std::fmod(longitude, 360.0);
-  if (reduced > 180) reduced -= 360;
-  if (reduced <= -180) reduced += 360;
-  return reduced;
-}
-
-// Whole degrees, minutes and hemisphere (0 North or East, 1 South or West).
-void Split(double value, int& degrees, double& minutes, int& hemisphere) {
-  const double magnitude = std::fabs(value);
-  double whole = std::trunc(magnitude);
-  // A millionth of a minute is under 2 mm: rounding to it hides the noise of
-  // the arithmetic (sailing due east leaves the latitude some 1e-10 degrees
-  // off) without moving the position.
-  double parts = std::round((magnitude - whole) * 60 * 1e6) / 1e6;
-  if (parts >= 60) {
-    whole += 1;
-    parts = 0;
-  }
-  degrees = static_cast<int>(whole);
-  minutes = parts;
-  hemisphere = value < 0 && (degrees != 0 || minutes != 0) ? 1 : 0;
-}
-
-double ReadDegrees(const CNavigation& nav, int degrees, double minutes, int hemisphere) {
-  return nav.ToDecimalDegrees(degrees, minutes, hemisphere == 1 ? 1 : 0);
-}
-
 std::optional<CCalculatorRefusal> ValidatePosition(const CPositionFields& p, ECalculatorField first) {
   const auto field = [first](int offset) { return static_cast<ECalculatorField>(static_cast<int>(first) + offset); };
   if (auto message = CheckIntegerRange(p.latitudeDegrees, 0, 90)) return CCalculatorRefusal{field(0), *message};
@@ -56,22 +27,6 @@ std::optional<std::string> CheckToolRange(double value, double minimum, double m
 }
 
 std::string ToolFigureText(double value) { return FormatFigure("%.15g", value); }
-
-CPositionFields PositionFields(double latitude, double longitude) {
-  CPositionFields fields;
-  Split(latitude, fields.latitudeDegrees, fields.latitudeMinutes, fields.latitudeHemisphere);
-  Split(ReducedLongitude(longitude), fields.longitudeDegrees, fields.longitudeMinutes, fields.longitudeHemisphere);
-  return fields;
-}
-
-CPosition2 ReadPosition(const CPositionFields& fields) {
-  const CNavigation nav;
-  CPosition2 position;
-  position.SetLatitude(ReadDegrees(nav, fields.latitudeDegrees, fields.latitudeMinutes, fields.latitudeHemisphere));
-  position.SetLongitude(
-      ReadDegrees(nav, fields.longitudeDegrees, fields.longitudeMinutes, fields.longitudeHemisphere));
-  return position;
-}
 
 CCalculatorFields OpenCalculator(const CPosition2& presentPosition) {
   CCalculatorFields fields;

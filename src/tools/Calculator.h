@@ -7,26 +7,14 @@
 #include <string>
 
 #include "core/Position2.h"
+#include "core/PositionFields.h"
 
 namespace marigold {
 
 inline constexpr const char* kCalculatorCaption = "Navigation Calculator";
-inline constexpr std::array<const char*, 2> kLatitudeHemisphereTexts{"North", "South"};
-inline constexpr std::array<const char*, 2> kLongitudeHemisphereTexts{"East", "West"};
 inline constexpr std::array<const char*, 2> kViaTexts{"Greatcircle", "Rhumbline"};
 inline constexpr int kViaGreatCircle = 0;
 inline constexpr int kViaRhumbLine = 1;
-
-// One position as its two rows show it. A hemisphere of -1 (nothing chosen)
-// counts as North or East.
-struct CPositionFields {
-  int latitudeDegrees = 0;     // 0 to 90
-  double latitudeMinutes = 0;  // 0 to 60
-  int latitudeHemisphere = -1;  // 0 North, 1 South
-  int longitudeDegrees = 0;     // 0 to 180
-  double longitudeMinutes = 0;  // 0 to 60
-  int longitudeHemisphere = -1;  // 0 East, 1 West
-};
 
 struct CCalculatorFields {
   CPositionFields a;
@@ -62,13 +50,6 @@ std::optional<std::string> CheckToolRange(double value, double minimum, double m
 // A figure as its field shows it (up to 15 significant digits); "NA" when it
 // cannot be computed.
 std::string ToolFigureText(double value);
-
-// The split form of a position. The longitude is brought within ±180 so that
-// the fields accept it, and minutes a rounding error short of 60 carry into
-// the degrees (1°00', never 0°60').
-CPositionFields PositionFields(double latitude, double longitude);
-// Decimal degrees of the fields (South and West negative).
-CPosition2 ReadPosition(const CPositionFields& fields);
 
 // On opening: A is the present position, B, course and distance are zero
 // with no hemisphere chosen, "via" is "Rhumbline".

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Angles.h"
+
 namespace marigold {
 namespace {
 
-// One degree, with the tide tables' 57.3 degrees to the radian.
-constexpr double kRadiansPerDegree = 0.017452006980802792;
-constexpr double kDegreesPerRadian = 57.3;
 
 // Speeds of the constituents and of the shallow-water terms, degrees per hour.
 constexpr double kSpeedM2 = 29.0;
@@ -19,7 +18,7 @@ constexpr double kSpeedQuarter = 58.0;
 constexpr double kSpeedSixth = 87.0;
 
 double Constituent(double factor, double amplitude, double angle, double lag, double speed, double t) {
-  return factor * amplitude * std::cos((angle + lag - speed * t) * kRadiansPerDegree);
+  return factor * amplitude * std::cos((angle + lag - speed * t) * kRoughRadiansPerDegree);
 }
 
 void ExchangeAll(CArchive& ar, CTideInfo& d) {
@@ -49,10 +48,10 @@ double CTideInfo::Height(double t) const {
   const double o1 = Constituent(fO1, hmO1, aO1, gO1, kSpeedO1, t);
 
   // The combined semi-diurnal vector drives the shallow-water terms.
-  const double x = fM2 * hmM2 * std::cos((aM2 + gM2) * kRadiansPerDegree) +
-                   fS2 * hmS2 * std::cos((aS2 + gS2) * kRadiansPerDegree);
-  const double y = fM2 * hmM2 * std::sin((aM2 + gM2) * kRadiansPerDegree) +
-                   fS2 * hmS2 * std::sin((aS2 + gS2) * kRadiansPerDegree);
+  const double x = fM2 * hmM2 * std::cos((aM2 + gM2) * kRoughRadiansPerDegree) +
+                   fS2 * hmS2 * std::cos((aS2 + gS2) * kRoughRadiansPerDegree);
+  const double y = fM2 * hmM2 * std::sin((aM2 + gM2) * kRoughRadiansPerDegree) +
+                   fS2 * hmS2 * std::sin((aS2 + gS2) * kRoughRadiansPerDegree);
   const double r = std::sqrt(x * x + y * y);
 
   double quarter = 0;
@@ -62,10 +61,10 @@ double CTideInfo::Height(double t) const {
     // The phase of (X, Y): arcsin covers the right half-plane; on the left
     // (X < 0) it is 180 degrees minus the arcsine, in the second or third
     // quadrant. Adding 180 instead would mirror the phase whenever Y != 0.
-    const double arcsine = std::asin(std::clamp(y / r, -1.0, 1.0)) * kDegreesPerRadian;
+    const double arcsine = std::asin(std::clamp(y / r, -1.0, 1.0)) * kRoughDegreesPerRadian;
     const double theta = x < 0 ? 180 - arcsine : arcsine;
-    quarter = r * F4 * r * std::cos((2 * theta + f4 - kSpeedQuarter * t) * kRadiansPerDegree);
-    sixth = r * F6 * r * r * std::cos((3 * theta + f6 - kSpeedSixth * t) * kRadiansPerDegree);
+    quarter = r * F4 * r * std::cos((2 * theta + f4 - kSpeedQuarter * t) * kRoughRadiansPerDegree);
+    sixth = r * F6 * r * r * std::cos((3 * theta + f6 - kSpeedSixth * t) * kRoughRadiansPerDegree);
   }
   return quarter + ((m2 + meanLevel + s2 + k1) + o1) + sixth;
 }

@@ -2,18 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-
+#include "core/Quotient.h"
 #include "core/TextFormat.h"
 
 namespace marigold {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // (1 − speed / theoretical) in percent; NaN without a theoretical speed.
 double Slip(double speed, double theoretical) {
-  return theoretical > 0 ? (1 - speed / theoretical) * 100 : kNaN;
+  return theoretical > 0 ? (1 - speed / theoretical) * 100 : kNotANumber;
 }
 
 }  // namespace
@@ -59,7 +57,7 @@ CSlipFigures CSlipCalibration::Figures() const {
 
 bool CSlipCalibration::OnCalibrate() {
   const double divisor = ResistanceIndex() * 0.1 + 1.0;
-  const double estimate = divisor != 0 ? vessel_.TheoreticalSpeed(reading_.engineRpm) / divisor : kNaN;
+  const double estimate = divisor != 0 ? vessel_.TheoreticalSpeed(reading_.engineRpm) / divisor : kNotANumber;
   return vessel_.Calibrate(estimate, reading_.logSpeed);
 }
 

@@ -2,8 +2,8 @@
 // follow the ship's calibrated figures: change neither without reason, or
 // stored calibrations give other speeds.
 #include <cmath>
-#include <limits>
 
+#include "core/Angles.h"
 #include "core/Quotient.h"
 #include "vessel/Vessel2.h"
 
@@ -17,7 +17,6 @@ constexpr double kPerMinute = 0.016666666666666666;  // 1/60
 constexpr double kPerDay = 0.041666666666666664;     // 1/24
 constexpr double kSeaWaterDensity = 1025.0;
 constexpr double kDiscFactor = 1.57;
-constexpr double kRadiansPerDegree = 0.017452006980802792;
 
 double Divisor(double x) { return x * 0.1 + 1.0; }
 
@@ -105,7 +104,7 @@ double CVessel2::HullResistance(double r) const {
 
 double CVessel2::WindResistance(double r, double heading, double windDirection, double windSpeed) const {
   const double delta = heading - windDirection;
-  double c = std::fabs(windSpeed * std::cos(delta * kRadiansPerDegree));
+  double c = std::fabs(windSpeed * std::cos(delta * kRoughRadiansPerDegree));
   if (std::fabs(delta) >= 90 && std::fabs(delta) <= 270) c = -c;  // from astern
   const double v = std::fabs((TheoreticalSpeed(r) + c) * kKnotsToMs);
   return Quotient(WindageArea() * airResistanceFactor * (v * v * v), PropellerPower(r)) * 10.0;

@@ -1,16 +1,14 @@
 #include "vessel/WheelOver.h"
 
 #include <cmath>
-#include <limits>
-
+#include "core/Angles.h"
 #include "core/Navigation.h"
+#include "core/Quotient.h"
 #include "core/TextFormat.h"
 
 namespace marigold {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kRadiansPerDegree = 0.017452006980802792;
 constexpr int kRateSliderMaximum = 40;
 
 }  // namespace
@@ -42,10 +40,10 @@ CWheelOverFigures ComputeWheelOver(const CWheelOverInput& in, int rateOfTurn) {
   if (f.courseChange > 180) f.courseChange = 360 - f.courseChange;
 
   if (rateOfTurn == 0) {
-    f.duration = f.wheelOverDistance = f.radius = f.crossTrackError = kNaN;
+    f.duration = f.wheelOverDistance = f.radius = f.crossTrackError = kNotANumber;
     return f;
   }
-  const double halfAngle = f.courseChange * 0.5 * kRadiansPerDegree;
+  const double halfAngle = f.courseChange * 0.5 * kRoughRadiansPerDegree;
   f.duration = f.courseChange / rateOfTurn;
   // 0.95 × speed / rate of turn is the turning radius in nM.
   f.wheelOverDistance = std::tan(halfAngle) * 0.95 * in.originalSpeed / rateOfTurn;

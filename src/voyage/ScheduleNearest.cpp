@@ -4,13 +4,12 @@
 #include <cmath>
 #include <limits>
 
+#include "core/Angles.h"
 #include "core/Navigation.h"
 
 namespace marigold {
 namespace {
 
-// Degrees per radian as the distance formula uses it.
-constexpr double kDeg = 180 / CNavigation::pi;
 // Coordinates beyond this many degrees lose too much to rounding in the
 // formula's longitude difference for a box bound to be trusted.
 constexpr double kIndexedRange = 1.0e4;
@@ -24,11 +23,10 @@ bool Indexable(double latitude, double longitude) {
 }
 
 void UnitVector(double latitude, double longitude, double v[3]) {
-  const double phi = latitude / kDeg;
-  const double lambda = longitude / kDeg;
-  v[0] = std::cos(phi) * std::cos(lambda);
-  v[1] = std::cos(phi) * std::sin(lambda);
-  v[2] = std::sin(phi);
+  const CUnitVector u = UnitVectorOf(latitude, longitude);
+  v[0] = u.x;
+  v[1] = u.y;
+  v[2] = u.z;
 }
 
 }  // namespace
@@ -41,8 +39,8 @@ struct CNearestIndex::CBest {
   // Squared chord beyond which no record can be as near as the best (with
   // the rounding margin).
   void Tighten() {
-    const double angle = (distance + kMarginNm) / (60 * kDeg);
-    if (angle >= CNavigation::pi) return;
+    const double angle = (distance + kMarginNm) / (60 * kDegreesPerRadian);
+    if (angle >= kPi) return;
     const double chord = 2 * std::sin(angle * 0.5);
     chordLimit2 = chord * chord;
   }
