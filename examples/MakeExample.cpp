@@ -23,6 +23,7 @@ class CQuietPrompter final : public CPrompter {
  public:
   void Message(const std::string&, EMessageIcon) override {}
   bool AskYesNo(const std::string&) override { return false; }
+  ESaveAnswer AskSaveChanges(const std::string&) override { return ESaveAnswer::Cancel; }
   int Choose(const std::string&, const std::string&, const std::vector<std::string>&, int pre) override { return pre; }
   std::optional<std::string> ChooseOpenFile(const CFileChoice&) override { return std::nullopt; }
   std::optional<std::string> ChooseSaveFile(const CFileChoice&) override { return std::nullopt; }

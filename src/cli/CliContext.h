@@ -17,6 +17,8 @@ class CConsolePrompter final : public CPrompter {
  public:
   void Message(const std::string& text, EMessageIcon icon) override;
   bool AskYesNo(const std::string& text) override;
+  // The command line never leaves changes unsaved by surprise: Cancel.
+  ESaveAnswer AskSaveChanges(const std::string& text) override;
   int Choose(const std::string& title, const std::string& prompt, const std::vector<std::string>& choices,
              int preselected) override;
   std::optional<std::string> ChooseOpenFile(const CFileChoice& choice) override;

@@ -5,9 +5,10 @@
 #include "cli/RecordJson.h"
 #include "core/CivilTime.h"
 #include "core/FileIo.h"
-#include "lists/CsvFile.h"
 #include "lists/ItemFile.h"
+#include "lists/ListKind.h"
 #include "voyage/FixHistory.h"
+#include "voyage/ListCommands.h"
 
 namespace marigold {
 namespace {
@@ -40,22 +41,10 @@ std::string DumpRoute(CArchive& ar, std::int32_t version) {
 
 void Print(const std::string& json) { std::printf("%s\n", json.c_str()); }
 
-// The data-file lists and the route's lists by their command names.
-enum class EListName { Meteo, History, Waypoints, Reporting, Warnings, Hurricanes, Publications, Ports };
-
-EListName ListNamed(const std::string& name) {
-  static const std::pair<const char*, EListName> kNames[] = {
-      {"meteo", EListName::Meteo},           {"history", EListName::History},
-      {"waypoints", EListName::Waypoints},   {"reporting", EListName::Reporting},
-      {"warnings", EListName::Warnings},     {"hurricanes", EListName::Hurricanes},
-      {"publications", EListName::Publications}, {"ports", EListName::Ports}};
-  for (const auto& [text, list] : kNames)
-    if (name == text) return list;
+// The document's lists by their command-line names.
+ERecordList ListNamed(const std::string& name) {
+  if (const auto list = RecordListNamed(name)) return *list;
   throw CUsageError{"unknown list: " + name};
-}
-
-bool OnTheRoute(EListName list) {
-  return list == EListName::Waypoints || list == EListName::Reporting || list == EListName::Publications;
 }
 
 }  // namespace
@@ -94,84 +83,30 @@ int RunDump(const CCliArgs& args, CCliContext&) {
 }
 
 int RunExport(const CCliArgs& args, CCliContext& context) {
-  const EListName list = ListNamed(args.Word(1, "LIST"));
+  const ERecordList list = ListNamed(args.Word(1, "LIST"));
   const std::string out = args.Required("o");
   std::optional<std::string> route;
-  if (OnTheRoute(list)) route = args.Word(2, "ROUTE");
+  if (RecordListInfo(list).InRouteDocument()) route = args.Word(2, "ROUTE");
   CMarigoldRouteDoc* doc = context.Document(route);
   if (!doc) return 1;
-  const CSettingsStore& store = context.Settings();
-  CPrompter& p = context.prompter;
-  bool ok = false;
-  switch (list) {
-    case EListName::Meteo: ok = ExportCsv(doc->Meteo(), out, store, p); break;
-    case EListName::History: ok = ExportCsv(doc->Fixes(), out, store, p); break;
-    case EListName::Waypoints: ok = ExportCsv(doc->Voyage(), out, store, p, kCsvVoyageEmpty); break;
-    case EListName::Reporting: ok = ExportCsv(doc->ReportingPoints(), out, store, p, kCsvReportingListEmpty); break;
-    case EListName::Warnings: ok = ExportCsv(doc->Warnings(), out, store, p); break;
-    case EListName::Hurricanes: ok = ExportCsv(doc->Storms(), out, store, p); break;
-    case EListName::Publications: ok = ExportCsv(doc->Publications(), out, store, p); break;
-    case EListName::Ports: ok = ExportCsv(doc->Ports(), out, store, p); break;
-  }
-  std::fprintf(stderr, "%s\n", ok ? "Export succesfull" : "Export failed");
-  return ok ? 0 : 1;
+  return ExportList(*doc, list, out) ? 0 : 1;
 }
 
 int RunImport(const CCliArgs& args, CCliContext& context) {
-  const EListName list = ListNamed(args.Word(1, "LIST"));
-  if (list == EListName::History) throw CUsageError{"the history is exported only"};
+  const ERecordList list = ListNamed(args.Word(1, "LIST"));
+  if (RecordListInfo(list).importCommand == 0) throw CUsageError{"the history is exported only"};
   std::optional<std::string> route;
   std::size_t fileWord = 2;
-  if (OnTheRoute(list)) route = args.Word(fileWord++, "ROUTE");
+  if (RecordListInfo(list).InRouteDocument()) route = args.Word(fileWord++, "ROUTE");
   const std::string file = args.Word(fileWord, "FILE");
   CMarigoldRouteDoc* doc = context.Document(route);
   if (!doc) return 1;
-  const CSettingsStore& store = context.Settings();
-  const auto stamped = [&context]<class T>() {
-    return [&context]() { return std::make_unique<T>(context.clock.Now()); };
-  };
-  bool ok = false;
-  std::optional<EDataFile> dataFile;
-  switch (list) {
-    case EListName::Meteo:
-      ok = ImportMeteoCsv(doc->Meteo(), file, store, context.clock);
-      dataFile = EDataFile::Meteo;
-      break;
-    case EListName::Waypoints: ok = ImportCsv(doc->Voyage(), file, store); break;
-    case EListName::Reporting: ok = ImportCsv(doc->ReportingPoints(), file, store); break;
-    case EListName::Warnings:
-      ok = ImportCsv(doc->Warnings(), file, store);
-      dataFile = EDataFile::Warnings;
-      break;
-    case EListName::Hurricanes:
-      ok = ImportCsv(doc->Storms(), file, store);
-      dataFile = EDataFile::Hurricanes;
-      break;
-    case EListName::Publications:
-      ok = ImportCsv(doc->Publications(), file, store, stamped.operator()<CPublication>());
-      break;
-    case EListName::Ports:
-      ok = ImportCsv(doc->Ports(), file, store, stamped.operator()<CPortInfo>());
-      dataFile = EDataFile::Ports;
-      break;
-    case EListName::History: break;
-  }
-  if (ok) {
-    // Only the file of the list that changed is written.
-    CFileResult written;
-    if (dataFile) {
-      CPositionList& target = *dataFile == EDataFile::Meteo       ? static_cast<CPositionList&>(doc->Meteo())
-                              : *dataFile == EDataFile::Warnings  ? static_cast<CPositionList&>(doc->Warnings())
-                              : *dataFile == EDataFile::Hurricanes ? static_cast<CPositionList&>(doc->Storms())
-                                                                   : static_cast<CPositionList&>(doc->Ports());
-      written = SaveDataFile(*dataFile, store, [&target](CArchive& ar) { target.Serialize(ar); });
-    } else {
-      written = WriteFileAtomic(*route, doc->StoreRouteDocument(CVoyage::kCurrentVersion));
-    }
+  // Only the file of the list that changed is written.
+  const bool ok = ImportList(*doc, list, file, [&] {
+    const CFileResult written = doc->SaveListFile(list, route.value_or(""));
     if (!written) std::fprintf(stderr, "%s\n", written.error.c_str());
-    ok = bool(written);
-  }
-  std::fprintf(stderr, "%s\n", ok ? "Import succesfull" : "Import failed");
+    return bool(written);
+  });
   return ok ? 0 : 1;
 }
 
@@ -210,10 +145,8 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   w.count = 1;
   fix.logReading = args.OptionalNumber("log-reading").value_or(fix.logReading);
   doc->ProcessFix(fix);
-  const CSettingsStore& store = context.Settings();
-  const CFileResult history =
-      SaveDataFile(EDataFile::History, store, [doc](CArchive& ar) { doc->Fixes().Serialize(ar); });
-  const CFileResult meteo = SaveDataFile(EDataFile::Meteo, store, [doc](CArchive& ar) { doc->Meteo().Serialize(ar); });
+  const CFileResult history = doc->SaveListFile(ERecordList::Fixes, route);
+  const CFileResult meteo = doc->SaveListFile(ERecordList::Meteo, route);
   for (const CFileResult* r : {&history, &meteo})
     if (!*r) std::fprintf(stderr, "%s\n", r->error.c_str());
   std::printf("%s\n", fix.GetName().c_str());

@@ -9,18 +9,6 @@
 namespace marigold {
 namespace {
 
-std::optional<EListKind> KindNamed(const std::string& name) {
-  static const std::pair<const char*, EListKind> kNames[] = {
-      {"schedule", EListKind::Schedule}, {"fixes", EListKind::PositionFixes},
-      {"reporting", EListKind::ReportingPoints}, {"warnings", EListKind::Warnings},
-      {"meteo", EListKind::Meteo}, {"waypoints", EListKind::Waypoints},
-      {"hurricanes", EListKind::Storms}, {"charts", EListKind::Charts},
-      {"books", EListKind::Books}, {"ports", EListKind::Ports}};
-  for (const auto& [text, kind] : kNames)
-    if (name == text) return kind;
-  return std::nullopt;
-}
-
 int ShowList(EListKind kind, const std::string& route, const CCliArgs& args, CCliContext& context) {
   CMarigoldRouteDoc* doc = context.Document(route);
   if (!doc) return 1;
@@ -28,7 +16,7 @@ int ShowList(EListKind kind, const std::string& route, const CCliArgs& args, CCl
   if (from != "departure" && from != "fix") throw CUsageError{"--from takes departure or fix"};
   // Opening a route starts the lists from the departure, as the desktop does.
   doc->openedFromFile = from == "departure";
-  doc->selectedList = static_cast<int>(kind);
+  doc->selectedList = kind;
   const CListColumns columns = ListColumns(*doc, kind);
   const std::vector<CListRow> rows = ListRows(*doc, kind);
   if (!args.Flag("json")) {
@@ -81,9 +69,9 @@ int ShowList(EListKind kind, const std::string& route, const CCliArgs& args, CCl
 int RunList(const CCliArgs& args, CCliContext& context) {
   const std::string command = args.Word(0, "command");
   if (command == "schedule" || command == "waypoints")
-    return ShowList(*KindNamed(command), args.Word(1, "ROUTE"), args, context);
+    return ShowList(*ListKindNamed(command), args.Word(1, "ROUTE"), args, context);
   const std::string name = args.Word(1, "LIST");
-  const auto kind = KindNamed(name);
+  const auto kind = ListKindNamed(name);
   if (!kind) throw CUsageError{"unknown list: " + name};
   return ShowList(*kind, args.Word(2, "ROUTE"), args, context);
 }

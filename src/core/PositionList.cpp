@@ -1,5 +1,7 @@
 #include "core/PositionList.h"
 
+#include <typeinfo>
+
 #include <algorithm>
 
 #include "core/Navigation.h"
@@ -47,6 +49,13 @@ bool CPositionList::Contains(const CPosition2* record) const { return Find(recor
 CPosition2* CPositionList::AddRecord(std::unique_ptr<CPosition2> record) {
   records_.push_back(std::move(record));
   return records_.back().get();
+}
+
+CPosition2* CPositionList::InsertAfterChecked(const CPosition2* existing, std::unique_ptr<CPosition2> record) {
+  if (!record) return nullptr;
+  const std::unique_ptr<CPosition2> sample = MakeRecord();
+  if (typeid(*record) != typeid(*sample)) return nullptr;
+  return InsertRecordAfter(existing, std::move(record));
 }
 
 CPosition2* CPositionList::InsertRecordAfter(const CPosition2* existing, std::unique_ptr<CPosition2> record) {

@@ -41,6 +41,9 @@ class CPositionList {
   int IndexOf(const CPosition2* record) const;
   bool Contains(const CPosition2* record) const;
 
+  // Inserts after the existing record (appends when it is not in the list).
+  // A record of another type than the list's is refused: nullptr.
+  CPosition2* InsertAfterChecked(const CPosition2* existing, std::unique_ptr<CPosition2> record);
   // Deletes the record; false when it is not in the list.
   bool Remove(const CPosition2* record);
   void RemoveAll();

@@ -9,6 +9,9 @@ namespace marigold {
 
 enum class EMessageIcon { None, Stop, Exclamation, Information, Question };
 
+// The answers to the question before unsaved changes are lost.
+enum class ESaveAnswer { Save, Discard, Cancel };
+
 struct CFileChoice {
   std::string defaultName;       // e.g. "vessel"
   std::string defaultExtension;  // without the dot, e.g. "dat"
@@ -21,6 +24,8 @@ class CPrompter {
   virtual void Message(const std::string& text, EMessageIcon icon) = 0;
   // A question with Yes and No; true for Yes.
   virtual bool AskYesNo(const std::string& text) = 0;
+  // "Save changes to ...?" with Save, Discard and Cancel (Save the default).
+  virtual ESaveAnswer AskSaveChanges(const std::string& text) = 0;
   // One of several choices (radio buttons) under a prompt, in a dialog with
   // its own title; the index chosen. The preselected one stands when the
   // dialog is closed without a change.

@@ -11,29 +11,12 @@
 #include "core/Archive.h"
 #include "core/FileIo.h"
 #include "core/Position2.h"
+#include "lists/ListKind.h"
 
 namespace marigold {
 
-// The lists in the order of the navigation tree.
-enum class EListKind : std::int32_t {
-  Schedule = 0,
-  PositionFixes = 1,
-  ReportingPoints = 2,
-  Warnings = 3,
-  Meteo = 4,
-  Waypoints = 5,
-  Storms = 6,
-  Charts = 7,
-  Books = 8,
-  Ports = 9,
-};
-
 inline constexpr const char* kNoItemSelected = "No item selected for export";
 inline constexpr const char* kItemFilter = "Data File (*.dat)|*.dat|All Files (*.*)|*.*||";
-
-// A new record of the kind's type (a waypoint for the schedule, meteo and
-// waypoint lists); nullptr for a kind outside 0 to 9.
-std::unique_ptr<CPosition2> MakeItemRecord(std::int32_t kind);
 
 struct CItem {
   EListKind kind;

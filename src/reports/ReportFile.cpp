@@ -32,4 +32,10 @@ bool WriteReport(EReportKind kind, CMarigoldRouteDoc& doc) {
   return WriteReport(kind, doc.Voyage(), doc.Vessel(), doc.LatestFix(), doc.Prompter());
 }
 
+bool NeedsReportRoute(CMarigoldRouteDoc& doc) {
+  const auto refusal = ReportRouteRefusal(doc.Voyage());
+  if (refusal) doc.Prompter().Message(*refusal, EMessageIcon::Stop);
+  return !refusal;
+}
+
 }  // namespace marigold

@@ -20,5 +20,7 @@ bool WriteReport(EReportKind kind, CVoyage& route, const CVessel2& vessel, const
                  CPrompter& prompter);
 // With the document's route, vessel, latest fix and prompter.
 bool WriteReport(EReportKind kind, CMarigoldRouteDoc& doc);
+// The check before every report command: a route to report on.
+bool NeedsReportRoute(CMarigoldRouteDoc& doc);
 
 }  // namespace marigold

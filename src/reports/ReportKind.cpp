@@ -3,6 +3,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "core/CommandIds.h"
 #include "reports/AmverReport.h"
 #include "reports/AusrepReport.h"
 #include "reports/ChilrepReport.h"
@@ -46,25 +47,25 @@ constexpr std::array<CReportWriter, 18> kWriters = {{
 }};
 
 constexpr std::array<CReportCommand, 19> kCommands = {{
-    {32886, "amver-sp", K::AmverSailingPlan},
-    {32887, "amver-pr", K::AmverPosition},
-    {32888, "amver-fr", K::AmverArrival},
-    {32889, "sistram-1", K::Sistram1},
-    {32890, "sistram-2", K::Sistram2},
-    {32891, "sistram-4", K::Sistram4},
-    {32892, "ausrep-sp", K::AusrepFinal},
-    {32893, "ausrep-pr", K::AusrepPosition},
-    {32894, "ausrep-fr", K::AusrepFinal},
-    {32895, "chilrep-sp", K::ChilrepSailingPlan},
-    {32896, "chilrep-pr", K::ChilrepPosition},
-    {32897, "chilrep-fr", K::ChilrepFinal},
-    {32898, "ecuador-sp", K::EcuadorSailingPlan},
-    {32899, "ecuador-pr", K::EcuadorPosition},
-    {32900, "ecuador-fr", K::EcuadorFinal},
-    {32902, "peru-pr", K::PeruPosition},
-    {32904, "jasrep-sp", K::JasrepSailingPlan},
-    {32905, "jasrep-pr", K::JasrepPosition},
-    {32906, "jasrep-fr", K::JasrepFinal},
+    {command::kAmverSailingPlan, "amver-sp", K::AmverSailingPlan},
+    {command::kAmverPositionReport, "amver-pr", K::AmverPosition},
+    {command::kAmverArrivalReport, "amver-fr", K::AmverArrival},
+    {command::kSistramSailingPlan, "sistram-1", K::Sistram1},
+    {command::kSistramPositionReport, "sistram-2", K::Sistram2},
+    {command::kSistramFinalReport, "sistram-4", K::Sistram4},
+    {command::kAusrepSailingPlan, "ausrep-sp", K::AusrepFinal},
+    {command::kAusrepPositionReport, "ausrep-pr", K::AusrepPosition},
+    {command::kAusrepFinalReport, "ausrep-fr", K::AusrepFinal},
+    {command::kChilrepSailingPlan, "chilrep-sp", K::ChilrepSailingPlan},
+    {command::kChilrepPositionReport, "chilrep-pr", K::ChilrepPosition},
+    {command::kChilrepFinalReport, "chilrep-fr", K::ChilrepFinal},
+    {command::kEcuadorSailingPlan, "ecuador-sp", K::EcuadorSailingPlan},
+    {command::kEcuadorPositionReport, "ecuador-pr", K::EcuadorPosition},
+    {command::kEcuadorFinalReport, "ecuador-fr", K::EcuadorFinal},
+    {command::kPeruPositionReport, "peru-pr", K::PeruPosition},
+    {command::kJasrepSailingPlan, "jasrep-sp", K::JasrepSailingPlan},
+    {command::kJasrepPositionReport, "jasrep-pr", K::JasrepPosition},
+    {command::kJasrepFinalReport, "jasrep-fr", K::JasrepFinal},
 }};
 
 constexpr bool WritersInKindOrder() {
@@ -92,10 +93,15 @@ const CReportCommand* FindReportCommand(int commandId) {
   return nullptr;
 }
 
-std::optional<std::string> ReportRefusal(EReportKind kind, const CVoyage& route, const CFixRecord* fix) {
+std::optional<std::string> ReportRouteRefusal(const CVoyage& route) {
   // Every report names the destination, so even the position reports that
   // read only the fix want a route.
   if (route.GetCount() < 2) return kNoWaypointsMessage;
+  return std::nullopt;
+}
+
+std::optional<std::string> ReportRefusal(EReportKind kind, const CVoyage& route, const CFixRecord* fix) {
+  if (auto refusal = ReportRouteRefusal(route)) return refusal;
   if (ReportWriterOf(kind).needsFix && !fix) return kNoFixMessage;
   return std::nullopt;
 }

@@ -61,6 +61,9 @@ const CReportCommand* FindReportCommand(int commandId);
 inline constexpr const char* kNoWaypointsMessage = "No waypoints defined\nPlease add waypoints first";
 inline constexpr const char* kNoFixMessage = "No position fix in the history\nPlease enter a position fix first";
 
+// Why no report can be made of this route (shown with the stop icon), or
+// nothing.
+std::optional<std::string> ReportRouteRefusal(const CVoyage& route);
 // Why the report cannot be made (shown with the stop icon), or nothing.
 std::optional<std::string> ReportRefusal(EReportKind kind, const CVoyage& route, const CFixRecord* fix);
 

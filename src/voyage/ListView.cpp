@@ -1,5 +1,6 @@
 #include "voyage/ListView.h"
 
+#include <array>
 #include <cstddef>
 
 #include "voyage/ListViewRows.h"
@@ -11,11 +12,96 @@ constexpr auto L = EColumnAlign::Left;
 constexpr auto C = EColumnAlign::Centre;
 constexpr auto R = EColumnAlign::Right;
 
-CListColumns RouteColumns(bool openedFromFile, const CListColumns& rest) {
-  CListColumns columns = rest;
-  columns[0] = {openedFromFile ? "Total Voyage" : "Remaining Voyage", L, 120};
-  return columns;
-}
+std::vector<CListRow> ChartRows(CMarigoldRouteDoc& doc) { return listview::PublicationRows(doc, true); }
+std::vector<CListRow> BookRows(CMarigoldRouteDoc& doc) { return listview::PublicationRows(doc, false); }
+
+// What the list view shows of each kind: the columns (the first of the
+// Schedule and Waypoints lists and the Schedule's speed columns are titled
+// by the document's settings) and the rows.
+struct CListViewKind {
+  CListColumns columns;
+  std::vector<CListRow> (*rows)(CMarigoldRouteDoc&);
+};
+
+const CListColumns kPublicationColumns = {{{"Number", L, 80},
+                                           {"Description", C, 80},
+                                           {"Publisher", C, 80},
+                                           {"Folio", C, 80},
+                                           {"Date Of Publication", C, 80},
+                                           {"Date Last Correction", C, 80},
+                                           {"nr Last Correction", C, 80},
+                                           {"Edition", C, 80}}};
+
+// In the order of EListKind.
+const std::array<CListViewKind, kListKindCount> kViews = {{
+    {{{{},
+       {"Schedule", C, 120},
+       {"RPM", C, 70},
+       {"Fixed Grnd Speed", R, 70},
+       {"Logspeed", R, 70},
+       {"Wind", R, 80},
+       {"Current", R, 80},
+       {"UTC Diff", R, 70}}},
+     listview::ScheduleRows},
+    {{{{"Time", L, 120},
+       {"Latitude", R, 80},
+       {"Longitude", R, 80},
+       {"Gr Course", R, 70},
+       {"Gr Speed", R, 70},
+       {"Log Speed", R, 70},
+       {"Engine rpm", C, 70},
+       {"Draft", C, 70}}},
+     listview::FixRows},
+    {{{{"Action", L, 120}, {"Distance", C, 70}, {"ETA", C, 120}, {}, {}, {"Note", C, 100}, {}, {}}},
+     listview::ReportingPointRows},
+    {{{{"Name", L, 120},
+       {"Bearing", C, 70},
+       {"Distance", R, 70},
+       {"CPA", C, 70},
+       {"Time CPA", C, 120},
+       {"Warning", C, 120},
+       {"Keep Clear", C, 120},
+       {"Valid Till", C, 120}}},
+     listview::WarningListRows},
+    {{{{"Waypoint", L, 120},
+       {"WX Type", C, 120},
+       {"Wind Spd", C, 70},
+       {"Wind Dir", C, 70},
+       {"Current Spd", C, 70},
+       {"Current Dir", C, 70},
+       {"Pressure", C, 70},
+       {"Nr Obs", C, 70}}},
+     listview::MeteoRows},
+    {{{{},
+       {"Latitude", R, 80},
+       {"Longitude", R, 80},
+       {"Gr Course", R, 70},
+       {"Distance", R, 70},
+       {"Gyro Crs", R, 70},
+       {"Log Distance", R, 70},
+       {"Engine rpm", R, 70}}},
+     listview::WaypointRows},
+    {{{{"Name", L, 120},
+       {"Latitude", C, 120},
+       {"Longitude", C, 120},
+       {"Distance", R, 70},
+       {"Bearing", C, 70},
+       {"Course", C, 70},
+       {"Speed", C, 70},
+       {"Pressure", C, 70}}},
+     listview::StormRows},
+    {kPublicationColumns, ChartRows},
+    {kPublicationColumns, BookRows},
+    {{{{"Name", L, 120},
+       {"Country", C, 80},
+       {"Latitude", C, 80},
+       {"Longitude", C, 80},
+       {"Direction (GRC)", C, 80},
+       {"Distance (GRC)", C, 80},
+       {"Name Agent", C, 80},
+       {"Phone", C, 80}}},
+     listview::PortRows},
+}};
 
 }  // namespace
 
@@ -24,118 +110,23 @@ CPosition2* CListContent::RecordAt(int row) const {
   return rows[static_cast<std::size_t>(row)].record;
 }
 
-std::optional<EListKind> ListKindOf(int selectedList) {
-  if (selectedList < 0 || selectedList > static_cast<int>(EListKind::Ports)) return std::nullopt;
-  return static_cast<EListKind>(selectedList);
-}
-
 CListColumns ListColumns(CMarigoldRouteDoc& doc, EListKind kind) {
-  const CVoyage& route = doc.Voyage();
-  switch (kind) {
-    case EListKind::Schedule: {
-      const bool rpm = route.keepRpmConstant;
-      return RouteColumns(doc.openedFromFile, {{{},
-                                                {"Schedule", C, 120},
-                                                {rpm ? "Fixed RPM" : "RPM", C, 70},
-                                                {rpm ? "Grnd Speed" : "Fixed Grnd Speed", R, 70},
-                                                {"Logspeed", R, 70},
-                                                {"Wind", R, 80},
-                                                {"Current", R, 80},
-                                                {"UTC Diff", R, 70}}});
-    }
-    case EListKind::PositionFixes:
-      return {{{"Time", L, 120},
-               {"Latitude", R, 80},
-               {"Longitude", R, 80},
-               {"Gr Course", R, 70},
-               {"Gr Speed", R, 70},
-               {"Log Speed", R, 70},
-               {"Engine rpm", C, 70},
-               {"Draft", C, 70}}};
-    case EListKind::ReportingPoints:
-      return {{{"Action", L, 120}, {"Distance", C, 70}, {"ETA", C, 120}, {}, {}, {"Note", C, 100}, {}, {}}};
-    case EListKind::Warnings:
-      return {{{"Name", L, 120},
-               {"Bearing", C, 70},
-               {"Distance", R, 70},
-               {"CPA", C, 70},
-               {"Time CPA", C, 120},
-               {"Warning", C, 120},
-               {"Keep Clear", C, 120},
-               {"Valid Till", C, 120}}};
-    case EListKind::Meteo:
-      return {{{"Waypoint", L, 120},
-               {"WX Type", C, 120},
-               {"Wind Spd", C, 70},
-               {"Wind Dir", C, 70},
-               {"Current Spd", C, 70},
-               {"Current Dir", C, 70},
-               {"Pressure", C, 70},
-               {"Nr Obs", C, 70}}};
-    case EListKind::Waypoints:
-      return RouteColumns(doc.openedFromFile, {{{},
-                                                {"Latitude", R, 80},
-                                                {"Longitude", R, 80},
-                                                {"Gr Course", R, 70},
-                                                {"Distance", R, 70},
-                                                {"Gyro Crs", R, 70},
-                                                {"Log Distance", R, 70},
-                                                {"Engine rpm", R, 70}}});
-    case EListKind::Storms:
-      return {{{"Name", L, 120},
-               {"Latitude", C, 120},
-               {"Longitude", C, 120},
-               {"Distance", R, 70},
-               {"Bearing", C, 70},
-               {"Course", C, 70},
-               {"Speed", C, 70},
-               {"Pressure", C, 70}}};
-    case EListKind::Charts:
-    case EListKind::Books:
-      return {{{"Number", L, 80},
-               {"Description", C, 80},
-               {"Publisher", C, 80},
-               {"Folio", C, 80},
-               {"Date Of Publication", C, 80},
-               {"Date Last Correction", C, 80},
-               {"nr Last Correction", C, 80},
-               {"Edition", C, 80}}};
-    case EListKind::Ports:
-      return {{{"Name", L, 120},
-               {"Country", C, 80},
-               {"Latitude", C, 80},
-               {"Longitude", C, 80},
-               {"Direction (GRC)", C, 80},
-               {"Distance (GRC)", C, 80},
-               {"Name Agent", C, 80},
-               {"Phone", C, 80}}};
+  CListColumns columns = kViews[static_cast<std::size_t>(kind)].columns;
+  if (ListKindInfo(kind).startRow)
+    columns[0] = {doc.openedFromFile ? "Total Voyage" : "Remaining Voyage", L, 120};
+  if (kind == EListKind::Schedule && doc.Voyage().keepRpmConstant) {
+    columns[2].title = "Fixed RPM";
+    columns[3].title = "Grnd Speed";
   }
-  return {};
+  return columns;
 }
 
 std::vector<CListRow> ListRows(CMarigoldRouteDoc& doc, EListKind kind) {
-  switch (kind) {
-    case EListKind::Schedule: return listview::ScheduleRows(doc);
-    case EListKind::PositionFixes: return listview::FixRows(doc);
-    case EListKind::ReportingPoints: return listview::ReportingPointRows(doc);
-    case EListKind::Warnings: return listview::WarningListRows(doc);
-    case EListKind::Meteo: return listview::MeteoRows(doc);
-    case EListKind::Waypoints: return listview::WaypointRows(doc);
-    case EListKind::Storms: return listview::StormRows(doc);
-    case EListKind::Charts: return listview::PublicationRows(doc, true);
-    case EListKind::Books: return listview::PublicationRows(doc, false);
-    case EListKind::Ports: return listview::PortRows(doc);
-  }
-  return {};
+  return kViews[static_cast<std::size_t>(kind)].rows(doc);
 }
 
 CListContent FillList(CMarigoldRouteDoc& doc) {
-  CListContent content;
-  const auto kind = ListKindOf(doc.selectedList);
-  if (!kind) return content;
-  content.columns = ListColumns(doc, *kind);
-  content.rows = ListRows(doc, *kind);
-  return content;
+  return {ListColumns(doc, doc.selectedList), ListRows(doc, doc.selectedList)};
 }
 
 }  // namespace marigold

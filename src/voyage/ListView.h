@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/Position2.h"
-#include "lists/ItemFile.h"
+#include "lists/ListKind.h"
 #include "voyage/MarigoldRouteDoc.h"
 
 namespace marigold {
@@ -38,17 +38,13 @@ struct CListRow {
 };
 
 struct CListContent {
-  // No value for a print mode (10 and up): the columns stand as they were.
-  std::optional<CListColumns> columns;
+  CListColumns columns;
   std::vector<CListRow> rows;
 
   // The record of a row; nullptr for the start position and for an index
   // outside the rows.
   CPosition2* RecordAt(int row) const;
 };
-
-// The list kind of a selected-list value; no value outside 0 to 9.
-std::optional<EListKind> ListKindOf(int selectedList);
 
 // The columns of a list; the Schedule and Waypoints titles follow the
 // opened-from-file flag and the route's speed setting.

@@ -7,8 +7,6 @@ namespace marigold {
 CHeaderClickResult OnHeaderClick(CMarigoldRouteDoc& doc, int column) {
   CHeaderClickResult result;
   CVoyage& route = doc.Voyage();
-  const auto kind = ListKindOf(doc.selectedList);
-  if (!kind) return result;
   // The speed setting is stored with the route, so changing it is a change
   // to save; the other two settings are not stored.
   const auto keepRpm = [&](bool value) {
@@ -16,7 +14,7 @@ CHeaderClickResult OnHeaderClick(CMarigoldRouteDoc& doc, int column) {
     route.keepRpmConstant = value;
     doc.modified = true;
   };
-  switch (*kind) {
+  switch (doc.selectedList) {
     case EListKind::Schedule:
       if (column == 0) doc.openedFromFile = !doc.openedFromFile;
       if (column == 1) result.openCalculateEta = route.GetCount() > 1;

@@ -3,21 +3,21 @@
 #include "core/FileIo.h"
 #include "core/Settings.h"
 #include "core/TextFormat.h"
+#include "lists/ExchangeMessages.h"
 #include "voyage/FixHistory.h"
 #include "voyage/Schedule.h"
 
 namespace marigold {
 namespace {
 
-template <class T>
-T* InsertItem(CRecordList<T>& list, const CPosition2* selected, std::unique_ptr<CPosition2> record) {
-  return list.InsertAfter(selected, std::unique_ptr<T>(static_cast<T*>(record.release())));
-}
-
 }  // namespace
 
 CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock, EMode mode)
-    : settings_(settings), mode_(mode), prompter_(prompter), clock_(clock) {
+    : settings_(settings),
+      mode_(mode),
+      prompter_(prompter),
+      clock_(clock),
+      lists_{&voyage_, &fixes_, &reportingPoints_, &warnings_, &meteo_, &storms_, &publications_, &ports_} {
   LoadDataFiles();
   fixesAtLoad = fixes_.GetCount();
   openedFromFile = false;
@@ -33,8 +33,8 @@ CMarigoldRouteDoc::~CMarigoldRouteDoc() {
   }
 }
 
-template <class List>
-bool CMarigoldRouteDoc::LoadList(EDataFile file, List& list) {
+template <class TList>
+bool CMarigoldRouteDoc::LoadList(EDataFile file, TList& list) {
   const bool loaded = LoadDataFile(file, settings_, prompter_, [&list](CArchive& ar) { list.Serialize(ar); });
   if (!loaded) prompter_.Message(DataFileInfo(file).documentMessage, EMessageIcon::None);
   return loaded;
@@ -75,7 +75,7 @@ void CMarigoldRouteDoc::New() {
   reportingPoints_.RemoveAll();
   publications_.RemoveAll();
   modified = false;
-  selectedList = 0;
+  selectedList = EListKind::Schedule;
   openedFromFile = true;
 }
 
@@ -182,11 +182,10 @@ void CMarigoldRouteDoc::ExportItem(CPosition2* selected) {
     return;
   }
   const std::optional<std::string> path = prompter_.ChooseOpenFile({selected->GetName(), "dat", kItemFilter});
-  const bool kindKnown = selectedList >= 0 && selectedList <= static_cast<int>(EListKind::Ports);
-  if (path && kindKnown && WriteItemFile(*path, static_cast<EListKind>(selectedList), *selected)) {
-    prompter_.Message("Export succesfull", EMessageIcon::None);
+  if (path && WriteItemFile(*path, selectedList, *selected)) {
+    prompter_.Message(kExportSucceeded, EMessageIcon::None);
   } else {
-    prompter_.Message("Export failed", EMessageIcon::Exclamation);
+    prompter_.Message(kExportFailed, EMessageIcon::Exclamation);
   }
 }
 
@@ -195,41 +194,25 @@ void CMarigoldRouteDoc::ImportItem(const CPosition2* selected) {
   if (!path) return;
   std::optional<CItem> item = ReadItemFile(*path);
   if (!item) {
-    prompter_.Message("Import failed", EMessageIcon::Exclamation);
+    prompter_.Message(kImportFailed, EMessageIcon::Exclamation);
     return;
   }
-  selectedList = static_cast<int>(item->kind);
-  auto record = std::move(item->record);
-  switch (item->kind) {
-    case EListKind::Schedule:
-    case EListKind::Meteo:
-    case EListKind::Waypoints: InsertItem(voyage_, selected, std::move(record)); break;
-    case EListKind::PositionFixes: InsertItem(fixes_, selected, std::move(record)); break;
-    case EListKind::ReportingPoints: InsertItem(reportingPoints_, selected, std::move(record)); break;
-    case EListKind::Warnings: InsertItem(warnings_, selected, std::move(record)); break;
-    case EListKind::Storms: InsertItem(storms_, selected, std::move(record)); break;
-    case EListKind::Charts:
-    case EListKind::Books: InsertItem(publications_, selected, std::move(record)); break;
-    case EListKind::Ports: InsertItem(ports_, selected, std::move(record)); break;
-  }
+  selectedList = item->kind;
+  List(ListKindInfo(item->kind).shows).InsertAfterChecked(selected, std::move(item->record));
   modified = true;
-  prompter_.Message("Import succesfull", EMessageIcon::None);
+  prompter_.Message(kImportSucceeded, EMessageIcon::None);
 }
 
-int CMarigoldRouteDoc::SelectedListCount() const {
-  switch (static_cast<EListKind>(selectedList)) {
-    case EListKind::Schedule: return 0;
-    case EListKind::PositionFixes: return fixes_.GetCount();
-    case EListKind::ReportingPoints: return reportingPoints_.GetCount();
-    case EListKind::Warnings: return warnings_.GetCount();
-    case EListKind::Meteo:
-    case EListKind::Waypoints: return voyage_.GetCount();
-    case EListKind::Storms: return storms_.GetCount();
-    case EListKind::Charts:
-    case EListKind::Books: return publications_.GetCount();
-    case EListKind::Ports: return ports_.GetCount();
-  }
-  return 0;
+int CMarigoldRouteDoc::SelectedListCount() {
+  const CListKindInfo& info = ListKindInfo(selectedList);
+  return info.pagedByRecord ? List(info.shows).GetCount() : 0;
+}
+
+CFileResult CMarigoldRouteDoc::SaveListFile(ERecordList list, const std::string& routePath) {
+  const std::optional<EDataFile> file = RecordListInfo(list).dataFile;
+  if (!file) return WriteFileAtomic(routePath, StoreRouteDocument(CVoyage::kCurrentVersion));
+  CPositionList& records = List(list);
+  return SaveDataFile(*file, settings_, [&records](CArchive& ar) { records.Serialize(ar); });
 }
 
 }  // namespace marigold

@@ -4,7 +4,9 @@
 // route, the publications and the reporting points are stored in a route
 // document ("rtp"); the vessel and the long-lived lists live in the six data
 // files, loaded at construction and written back at every save and at the end.
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,12 +18,14 @@
 #include "core/Voyage.h"
 #include "lists/Hurricane.h"
 #include "lists/ItemFile.h"
+#include "lists/ListKind.h"
 #include "lists/MeteoList.h"
 #include "lists/PortInfo.h"
 #include "lists/Publication.h"
 #include "lists/ReportingPoint.h"
 #include "lists/WarningList.h"
 #include "vessel/Vessel2.h"
+#include "voyage/PrintMode.h"
 
 namespace marigold {
 
@@ -82,8 +86,15 @@ class CMarigoldRouteDoc {
   void ExportItem(CPosition2* selected);
   void ImportItem(const CPosition2* selected);
 
-  // Records of the selected list, as the list view counts them.
-  int SelectedListCount() const;
+  // Records of the selected list, as printing counts its pages: none for
+  // the schedule, which prints on one page.
+  int SelectedListCount();
+
+  // The list that keeps one kind of record.
+  CPositionList& List(ERecordList list) { return *lists_[static_cast<std::size_t>(list)]; }
+  // Writes the one file that keeps the list: its data file, or the route
+  // document at `routePath` for the lists stored there.
+  CFileResult SaveListFile(ERecordList list, const std::string& routePath);
 
   CVoyage& Voyage() { return voyage_; }
   CVessel2& Vessel() { return vessel_; }
@@ -103,14 +114,17 @@ class CMarigoldRouteDoc {
   bool askFileVersion = true;
   bool openedFromFile = false;  // while set, "Calculate ETA" starts from the first waypoint
   int fixesAtLoad = 0;
-  int selectedList = 0;  // EListKind, or a print mode from 10 on
+  EListKind selectedList = EListKind::Schedule;
+  // Set while a print dialog is open (see CPrintScope): what is printed
+  // instead of the selected list.
+  std::optional<EPrintMode> printMode;
   bool listChanged = false;
 
  private:
   std::int32_t AskFileVersion();
   void LoadDataFiles();
-  template <class List>
-  bool LoadList(EDataFile file, List& list);
+  template <class TList>
+  bool LoadList(EDataFile file, TList& list);
 
   CSettingsStore& settings_;
   EMode mode_;
@@ -126,6 +140,8 @@ class CMarigoldRouteDoc {
   CReportingPointList reportingPoints_;
   CPublicationList publications_;
   CFixRecord departure_;
+  // The lists above by ERecordList.
+  std::array<CPositionList*, kRecordListCount> lists_;
 };
 
 }  // namespace marigold

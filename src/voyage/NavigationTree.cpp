@@ -3,8 +3,8 @@
 namespace marigold {
 
 std::optional<EListKind> TreeListOf(std::string_view itemText) {
-  for (const CTreeItem& item : kTreeItems)
-    if (itemText == item.text) return item.list;
+  for (const EListKind kind : kTreeOrder)
+    if (itemText == ListKindInfo(kind).name) return kind;
   return std::nullopt;
 }
 
@@ -14,7 +14,7 @@ bool OnTreeSelection(CMarigoldRouteDoc& doc, std::optional<std::string_view> ite
     return false;
   }
   if (const auto list = TreeListOf(*itemText)) {
-    doc.selectedList = static_cast<int>(*list);
+    doc.selectedList = *list;
     // Every time, so the officer is reminded on each look at the schedule.
     if (*list == EListKind::Schedule && doc.Voyage().weatherSource)
       doc.Prompter().Message(kLatestWeatherOnlyWarning, EMessageIcon::Exclamation);

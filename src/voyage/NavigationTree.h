@@ -5,30 +5,18 @@
 #include <optional>
 #include <string_view>
 
-#include "lists/ItemFile.h"
+#include "lists/ListKind.h"
 #include "voyage/MarigoldRouteDoc.h"
 
 namespace marigold {
 
-struct CTreeItem {
-  const char* text;
-  int image;  // shown while the item is not selected
-  EListKind list;
+// The lists in the order the tree shows them; each item shows the list's
+// name and image (ListKindInfo).
+inline constexpr std::array<EListKind, kListKindCount> kTreeOrder = {
+    EListKind::Schedule, EListKind::Waypoints, EListKind::PositionFixes, EListKind::ReportingPoints,
+    EListKind::Warnings, EListKind::Meteo,     EListKind::Storms,        EListKind::Charts,
+    EListKind::Books,    EListKind::Ports,
 };
-
-// In the order the tree shows them.
-inline constexpr std::array<CTreeItem, 10> kTreeItems = {{
-    {"Schedule", 0, EListKind::Schedule},
-    {"Waypoints", 5, EListKind::Waypoints},
-    {"Position Fixes", 1, EListKind::PositionFixes},
-    {"Reporting Points", 2, EListKind::ReportingPoints},
-    {"Warnings", 3, EListKind::Warnings},
-    {"Meteo", 4, EListKind::Meteo},
-    {"Hurricanes", 6, EListKind::Storms},
-    {"Charts", 7, EListKind::Charts},
-    {"Books", 8, EListKind::Books},
-    {"Ports", 9, EListKind::Ports},
-}};
 inline constexpr int kTreeSelectedImage = 10;
 inline constexpr int kTreeImageCount = 11;
 

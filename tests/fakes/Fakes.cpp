@@ -12,6 +12,14 @@ bool CScriptedPrompter::AskYesNo(const std::string& text) {
   return yes;
 }
 
+ESaveAnswer CScriptedPrompter::AskSaveChanges(const std::string& text) {
+  questions.push_back(text);
+  if (saveAnswers.empty()) return ESaveAnswer::Cancel;
+  const ESaveAnswer answer = saveAnswers.front();
+  saveAnswers.pop_front();
+  return answer;
+}
+
 int CScriptedPrompter::Choose(const std::string& /*title*/, const std::string& prompt,
                               const std::vector<std::string>& /*options*/, int preselected) {
   choicePrompts.push_back(prompt);

@@ -25,6 +25,8 @@ class CScriptedPrompter final : public CPrompter {
 
   void Message(const std::string& text, EMessageIcon icon) override;
   bool AskYesNo(const std::string& text) override;
+  // Takes the next of `saveAnswers` (Cancel when none is queued).
+  ESaveAnswer AskSaveChanges(const std::string& text) override;
   // Takes the next of `choices` (the preselected one when none is queued).
   int Choose(const std::string& title, const std::string& prompt, const std::vector<std::string>& options,
              int preselected) override;
@@ -34,9 +36,10 @@ class CScriptedPrompter final : public CPrompter {
   std::deque<bool> answers;
   std::deque<std::optional<std::string>> files;
   std::deque<int> choices;
+  std::deque<ESaveAnswer> saveAnswers;
 
   std::vector<CShown> messages;
-  std::vector<std::string> questions;
+  std::vector<std::string> questions;  // Yes/No and Save/Discard/Cancel, in order
   std::vector<std::string> choicePrompts;
   std::vector<CFileChoice> fileChoices;
 };

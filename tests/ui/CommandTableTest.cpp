@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "ui/frame/CommandTable.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/RouteView.h"
+#include "voyage/ListCommands.h"
 
 namespace marigold {
 
@@ -25,6 +27,7 @@ class CCommandTableTest : public QObject {
   void init();
   void cleanup();
   void idsAreUniqueAndOnlyCommandsWithHandlersAreEnabled();
+  void menusFollowTheOutline();
   void reportsWantTwoWaypoints();
   void meteoListTakesNoInsert();
   void deleteSparesThePresentPosition();
@@ -87,6 +90,54 @@ void CCommandTableTest::idsAreUniqueAndOnlyCommandsWithHandlersAreEnabled() {
   QCOMPARE(texts, QStringList({"&Insert", "&Edit", "&Delete", "", "I&mport item", "E&xport item"}));
 }
 
+// Every menu with its items in order, submenus indented under their title,
+// "---" for a separator.
+void AppendOutline(const QList<QAction*>& actions, const QString& indent, QStringList& lines) {
+  for (const QAction* action : actions) {
+    if (action->isSeparator()) {
+      lines << indent + "---";
+      continue;
+    }
+    lines << indent + action->text();
+    if (const QMenu* sub = action->menu()) AppendOutline(sub->actions(), indent + "  ", lines);
+  }
+}
+
+void CCommandTableTest::menusFollowTheOutline() {
+  QStringList lines;
+  AppendOutline(frame->menuBar()->actions(), "", lines);
+  const QStringList expected = {
+      "&File", "  &New", "  &Open...", "  &Save", "  Save &As...", "  ---", "  &Print...", "  Print Pre&view",
+      "  P&rint Setup...", "  Print &Voyageplan", "  Print &Graph", "    &Speed versus time", "    &Plotting sheet",
+      "    S&torm Advisory", "  ---", "  Sen&d...", "  ---", "  Recent File 1", "  Recent File 2",
+      "  Recent File 3", "  Recent File 4", "  ---", "  E&xit",
+      "&Edit", "  &Undo", "  ---", "  Cu&t", "  &Copy", "  &Paste", "  ---", "  &Insert item", "  &Edit Item",
+      "  &Delete item",
+      "&View", "  &Toolbar", "  &Status Bar", "  ---", "  Lar&ge Icons", "  S&mall Icons", "  &List", "  &Details",
+      "&Insert", "  &Waypoint", "  &Reporting point", "  Navigational W&arning", "  &Hurricane",
+      "  Nautical &Publication", "  Port &Information", "  Position &fix",
+      "&Voyage", "  &Status", "  Calculate &ETA", "  &Average weather", "  &Hurricane tracking", "  &Properties",
+      "&Reporting",
+      "  &Amver", "    &Sailing Plan", "    &Position report", "    &Arrival report",
+      "  &Sistram", "    &Sailingplan", "    &Position report", "    &Final report",
+      "  &Chilrep", "    &Sailingplan", "    &Position report", "    &Final report",
+      "  &Equador", "    &Sailingplan", "    &Position report", "    &Final report",
+      "  &Peru", "    &Position report",
+      "  A&usrep", "    &Sailingplan", "    &Position report", "    &Final report",
+      "  &Jasrep", "    &Sailingplan", "    &Position report", "    &Final report",
+      "&Tools", "  &Engine rpm and speed", "  &Wheel over point", "  Calculate &Squat", "  Calibrate S&lip",
+      "  &Calculator", "  &Drift angle", "  &Tidal calculation", "  &Metric Conversions", "  ---",
+      "  &Import", "    &Meteo data", "    &Waypoints", "    &Reportingpoints", "    &Navigational Warnings",
+      "    &Hurricane data", "    &Publications", "    P&ort Info",
+      "  E&xport", "    &Meteo data", "    &History", "    &Waypoints", "    &Reporting points", "    &NavWarnings",
+      "    H&urricane data", "    &Charts and books", "    &PortInfo", "  ---",
+      "  C&onfiguration", "    &Vessel dimensions", "    &Hydrostatic table", "    &Engine and propellor",
+      "    Vessel &Performance", "    &Options",
+      "&Help", "  &Help Topics", "  ---", "  &About Marigold Route...",
+  };
+  QCOMPARE(lines, expected);
+}
+
 void CCommandTableTest::reportsWantTwoWaypoints() {
   AddWaypoints(1);
   for (const CReportCommand& report : ReportCommands()) {
@@ -100,7 +151,7 @@ void CCommandTableTest::reportsWantTwoWaypoints() {
 }
 
 void CCommandTableTest::meteoListTakesNoInsert() {
-  doc->selectedList = static_cast<int>(EListKind::Meteo);
+  doc->selectedList = EListKind::Meteo;
   frame->RefreshViews();
   const int meteo = doc->Meteo().GetCount();
   QVERIFY(frame->Action(command::kContextInsert)->isEnabled());
@@ -115,7 +166,7 @@ void CCommandTableTest::meteoListTakesNoInsert() {
 void CCommandTableTest::deleteSparesThePresentPosition() {
   AddWaypoints(3);
   doc->openedFromFile = true;  // the whole route, from the departure
-  doc->selectedList = static_cast<int>(EListKind::Waypoints);
+  doc->selectedList = EListKind::Waypoints;
   frame->RefreshViews();
   CMarigoldRouteView& view = frame->RouteView();
   const auto select = [&view](std::initializer_list<int> rows) {
@@ -147,7 +198,7 @@ void CCommandTableTest::listsExportAndImport() {
   AddWaypoints(2);
   const std::string csv = File("waypoints.csv");
   prompter.files = {csv};
-  QVERIFY(RunCommand(32855, *frame));  // Export > Waypoints
+  QVERIFY(RunCommand(command::kExportWaypoints, *frame));
   QCOMPARE(prompter.fileChoices[0].defaultName, std::string("waypoints"));
   QCOMPARE(prompter.fileChoices[0].defaultExtension, std::string("csv"));
   QCOMPARE(prompter.fileChoices[0].filter, std::string(kCsvFilter));
@@ -155,7 +206,7 @@ void CCommandTableTest::listsExportAndImport() {
   QCOMPARE(prompter.messages.back().icon, EMessageIcon::Information);
 
   prompter.files = {csv};
-  QVERIFY(RunCommand(32861, *frame));  // Import > Waypoints
+  QVERIFY(RunCommand(command::kImportWaypoints, *frame));
   QCOMPARE(doc->Voyage().GetCount(), 4);
   QCOMPARE(doc->Voyage().GetTail()->GetName(), std::string("WP1"));
   QCOMPARE(prompter.messages.back().text, std::string("Import succesfull"));
@@ -164,7 +215,7 @@ void CCommandTableTest::listsExportAndImport() {
   // An empty list writes nothing and says so.
   prompter.messages.clear();
   prompter.files = {File("reporting.csv")};
-  RunCommand(32856, *frame);
+  RunCommand(command::kExportReportingPoints, *frame);
   QCOMPARE(prompter.messages.size(), 2u);
   QCOMPARE(prompter.messages[0].text, std::string(kCsvReportingListEmpty) + File("reporting.csv"));
   QCOMPARE(prompter.messages[1].text, std::string("Export failed"));
@@ -172,11 +223,11 @@ void CCommandTableTest::listsExportAndImport() {
 
   prompter.messages.clear();
   prompter.files = {File("missing.csv")};
-  RunCommand(32863, *frame);
+  RunCommand(command::kImportWarnings, *frame);
   QCOMPARE(prompter.messages.back().text, std::string("Import failed"));
   // Cancel does nothing.
   prompter.messages.clear();
-  RunCommand(32857, *frame);
+  RunCommand(command::kExportWarnings, *frame);
   QVERIFY(prompter.messages.empty());
 }
 

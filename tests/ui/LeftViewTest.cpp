@@ -54,7 +54,7 @@ void CLeftViewTest::cleanup() {
 }
 
 void CLeftViewTest::itemsIconsAndInitialSelection() {
-  doc->selectedList = static_cast<int>(EListKind::Meteo);
+  doc->selectedList = EListKind::Meteo;
   CLeftView tree(*doc, prompter);
   const QStringList expected{"Schedule", "Waypoints", "Position Fixes", "Reporting Points", "Warnings",
                              "Meteo",    "Hurricanes", "Charts",        "Books",            "Ports"};
@@ -82,7 +82,7 @@ void CLeftViewTest::itemsIconsAndInitialSelection() {
 }
 
 void CLeftViewTest::choosingAListSelectsItAndWarnsOnEverySchedule() {
-  doc->selectedList = static_cast<int>(EListKind::Ports);
+  doc->selectedList = EListKind::Ports;
   doc->Voyage().weatherSource = true;  // the latest observation only
   CLeftView tree(*doc, prompter);
   tree.resize(200, 600);
@@ -96,15 +96,15 @@ void CLeftViewTest::choosingAListSelectsItAndWarnsOnEverySchedule() {
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
   };
   choose("Waypoints");
-  QCOMPARE(doc->selectedList, 5);
+  QCOMPARE(static_cast<int>(doc->selectedList), 5);
   QVERIFY(doc->listChanged);
   QCOMPARE(chosen.count(), 1);
   QVERIFY(prompter.messages.empty());
 
   choose("Hurricanes");
-  QCOMPARE(doc->selectedList, 6);
+  QCOMPARE(static_cast<int>(doc->selectedList), 6);
   choose("Schedule");
-  QCOMPARE(doc->selectedList, 0);
+  QCOMPARE(static_cast<int>(doc->selectedList), 0);
   choose("Charts");
   choose("Schedule");
   QCOMPARE(chosen.count(), 5);
@@ -122,10 +122,10 @@ void CLeftViewTest::noSelectionAsksForOne() {
   QCOMPARE(QString::fromStdString(prompter.messages[0].text), QStringLiteral("Please select list first"));
   QVERIFY(prompter.messages[0].icon == EMessageIcon::None);
   QCOMPARE(chosen.count(), 0);
-  QCOMPARE(doc->selectedList, 0);
+  QCOMPARE(static_cast<int>(doc->selectedList), 0);
 
   // Refresh follows the document again without a word.
-  doc->selectedList = static_cast<int>(EListKind::Warnings);
+  doc->selectedList = EListKind::Warnings;
   tree.Refresh();
   QCOMPARE(tree.selectedItems().size(), 1);
   QCOMPARE(tree.selectedItems().front()->text(0), QStringLiteral("Warnings"));

@@ -16,20 +16,6 @@
 
 namespace marigold {
 
-// The unsaved-changes question answered by the test.
-class CTestFrame : public CMainFrame {
- public:
-  using CMainFrame::CMainFrame;
-  ESaveAnswer answer = ESaveAnswer::Cancel;
-  int asked = 0;
-
- protected:
-  ESaveAnswer AskSaveChanges() override {
-    ++asked;
-    return answer;
-  }
-};
-
 class CMainFrameTest : public QObject {
   Q_OBJECT
 
@@ -50,7 +36,7 @@ class CMainFrameTest : public QObject {
   CScriptedPrompter prompter;
   CFixedClock clock{1700000000};
   std::optional<CMarigoldRouteDoc> doc;
-  std::optional<CTestFrame> frame;
+  std::optional<CMainFrame> frame;
 };
 
 void CMainFrameTest::init() {
@@ -90,7 +76,7 @@ void CMainFrameTest::titleAndRecentFilesFollowTheDocument() {
   // A listed file opens; a vanished one leaves the list.
   doc->Voyage().AddNew()->SetName("Extra");
   doc->modified = true;
-  frame->answer = CMainFrame::ESaveAnswer::Discard;
+  prompter.saveAnswers = {ESaveAnswer::Discard};
   QVERIFY(RunCommand(command::kRecentFile1 + 2, *frame));
   QCOMPARE(frame->DocumentPath(), File("trip4.rtp"));
   QCOMPARE(frame->RecentFiles().front(), File("trip4.rtp"));
@@ -127,13 +113,14 @@ void CMainFrameTest::statusBandShowsTheVoyageStatus() {
 void CMainFrameTest::unsavedChangesAreAskedAbout() {
   frame->show();
   doc->modified = true;
-  frame->answer = CMainFrame::ESaveAnswer::Cancel;
+  prompter.questions.clear();
+  prompter.saveAnswers = {ESaveAnswer::Cancel, ESaveAnswer::Cancel};
   QVERIFY(!frame->close());
   QVERIFY(!frame->NewDocument());
-  QCOMPARE(frame->asked, 2);
+  QCOMPARE(prompter.questions, std::vector<std::string>(2, "Save changes to Untitled?"));
 
   // Save on an untitled document asks for a name; cancelling that keeps the window.
-  frame->answer = CMainFrame::ESaveAnswer::Save;
+  prompter.saveAnswers = {ESaveAnswer::Save, ESaveAnswer::Save};
   QVERIFY(!frame->close());
   prompter.files = {File("kept.rtp")};
   QVERIFY(frame->close());

@@ -95,7 +95,7 @@ void CRouteViewTest::SelectRows(CMarigoldRouteView& view, std::initializer_list<
 void CRouteViewTest::columnsAndCellsFollowTheSelectedList() {
   MakeVoyage();
   CMarigoldRouteView view(*doc);
-  doc->selectedList = static_cast<int>(EListKind::Waypoints);
+  doc->selectedList = EListKind::Waypoints;
   view.Refresh();
   QAbstractItemModel& model = *view.model();
   QCOMPARE(model.columnCount(), 8);
@@ -111,15 +111,16 @@ void CRouteViewTest::columnsAndCellsFollowTheSelectedList() {
   QVERIFY(!model.index(1, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
   QCOMPARE(view.columnWidth(1), 80);
 
-  doc->selectedList = static_cast<int>(EListKind::ReportingPoints);
+  doc->selectedList = EListKind::ReportingPoints;
   view.Refresh();
   QCOMPARE(model.rowCount(), 0);
   QCOMPARE(model.headerData(5, Qt::Horizontal).toString(), QStringLiteral("Note"));
   QVERIFY(view.isColumnHidden(3));
   QVERIFY(!view.isColumnHidden(5));
 
-  // A print mode keeps the columns and shows no rows.
-  doc->selectedList = 11;
+  // While a print dialog holds a print mode the list keeps showing the
+  // selected list.
+  doc->printMode = EPrintMode::CoverPage;
   view.Refresh();
   QCOMPARE(model.rowCount(), 0);
   QCOMPARE(model.headerData(5, Qt::Horizontal).toString(), QStringLiteral("Note"));
@@ -128,7 +129,7 @@ void CRouteViewTest::columnsAndCellsFollowTheSelectedList() {
 void CRouteViewTest::rowsMapToRecordsAndSelectionGivesThem() {
   MakeVoyage();
   CMarigoldRouteView view(*doc);
-  doc->selectedList = static_cast<int>(EListKind::Schedule);
+  doc->selectedList = EListKind::Schedule;
   view.Refresh();
   CVoyage& route = doc->Voyage();
   QCOMPARE(view.Model().RecordAt(0), nullptr);  // the start position
@@ -199,7 +200,7 @@ void CRouteViewTest::doubleClickOnlyPointsToTheContextMenu() {
 
 void CRouteViewTest::viewStylesKeepHiddenColumnsHidden() {
   CMarigoldRouteView view(*doc);
-  doc->selectedList = static_cast<int>(EListKind::ReportingPoints);
+  doc->selectedList = EListKind::ReportingPoints;
   view.Refresh();
   view.SetViewStyle(3);
   QCOMPARE(view.iconSize(), QSize(32, 32));
@@ -221,7 +222,7 @@ void CRouteViewTest::modelPassesTheModelTesterOnEveryList() {
   CMarigoldRouteView view(*doc);
   QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
   for (int list = 0; list <= 9; ++list) {
-    doc->selectedList = list;
+    doc->selectedList = static_cast<EListKind>(list);
     view.Refresh();
     QCOMPARE(view.model()->columnCount(), 8);
   }

@@ -68,7 +68,7 @@ class ListView : public ::testing::Test {
   }
 
   CListContent Show(EListKind kind) {
-    doc->selectedList = static_cast<int>(kind);
+    doc->selectedList = kind;
     return FillList(*doc);
   }
 
@@ -80,7 +80,7 @@ class ListView : public ::testing::Test {
   CFixRecord* fix = nullptr;
 };
 
-TEST_F(ListView, ColumnsFollowTheFlagsAndPrintModesKeepThem) {
+TEST_F(ListView, ColumnsFollowTheFlagsAndPrintDialogsGiveBackTheList) {
   doc->Voyage().keepRpmConstant = true;
   CListColumns c = ListColumns(*doc, EListKind::Schedule);
   EXPECT_EQ(c[2].title, "Fixed RPM");
@@ -94,10 +94,25 @@ TEST_F(ListView, ColumnsFollowTheFlagsAndPrintModesKeepThem) {
   EXPECT_EQ(c[3].width, 0);
   EXPECT_EQ(c[5].width, 100);
 
-  const CListContent print = Show(static_cast<EListKind>(11));
-  EXPECT_FALSE(print.columns);
-  EXPECT_TRUE(print.rows.empty());
-  EXPECT_EQ(print.RecordAt(0), nullptr);
+  // A print dialog chooses what it prints while it is open; closing it gives
+  // back the selected list (and no print mode).
+  doc->selectedList = EListKind::Warnings;
+  {
+    CPrintScope plan(*doc, EPrintMode::CoverPage);
+    EXPECT_EQ(doc->printMode, EPrintMode::CoverPage);
+    plan.Choose(EListKind::Waypoints);
+    EXPECT_FALSE(doc->printMode);
+    EXPECT_EQ(FillList(*doc).columns[1].title, "Latitude");
+    {
+      CPrintScope status(*doc, EPrintMode::VoyageStatus);
+      status.Choose(EPrintMode::VoyageGraph);
+    }
+    EXPECT_EQ(doc->selectedList, EListKind::Waypoints);
+    EXPECT_FALSE(doc->printMode);
+    plan.Choose(EPrintMode::NotesPage);
+  }
+  EXPECT_EQ(doc->selectedList, EListKind::Warnings);
+  EXPECT_FALSE(doc->printMode);
 }
 
 TEST_F(ListView, AnEmptyRouteStillShowsTheStartPosition) {
@@ -120,7 +135,7 @@ TEST_F(ListView, ScheduleStartsAtTheFixOrWithTheWholeRoute) {
   doc->openedFromFile = false;
 
   CListContent list = Show(EListKind::Schedule);
-  EXPECT_EQ((*list.columns)[0].title, "Remaining Voyage");
+  EXPECT_EQ(list.columns[0].title, "Remaining Voyage");
   ASSERT_EQ(list.rows.size(), 3u);
   EXPECT_EQ(list.rows[0].cells[0], "Fix");
   EXPECT_EQ(list.RecordAt(1), doc->Voyage().GetAt(1));
@@ -134,7 +149,7 @@ TEST_F(ListView, ScheduleStartsAtTheFixOrWithTheWholeRoute) {
 
   EXPECT_TRUE(OnHeaderClick(*doc, 0).refresh);
   list = Show(EListKind::Schedule);
-  EXPECT_EQ((*list.columns)[0].title, "Total Voyage");
+  EXPECT_EQ(list.columns[0].title, "Total Voyage");
   ASSERT_EQ(list.rows.size(), 4u);
   EXPECT_EQ(list.rows[0].cells[1], "Wed 15 Nov 01:00 LT");
   EXPECT_EQ(list.RecordAt(1), doc->Voyage().GetHead());
@@ -226,7 +241,7 @@ TEST_F(ListView, ChartsAndBooksSplitOnePublicationList) {
 }
 
 TEST_F(ListView, HeaderClicksChangeSettingsNeverSort) {
-  doc->selectedList = static_cast<int>(EListKind::Schedule);
+  doc->selectedList = EListKind::Schedule;
   Place(doc->Voyage().AddNew(), "Alpha", 50, 0);
   EXPECT_FALSE(OnHeaderClick(*doc, 1).openCalculateEta);  // one waypoint
   Place(doc->Voyage().AddNew(), "Bravo", 51, 0);
@@ -239,7 +254,7 @@ TEST_F(ListView, HeaderClicksChangeSettingsNeverSort) {
   EXPECT_FALSE(doc->Voyage().keepRpmConstant);
   EXPECT_TRUE(doc->modified);
 
-  doc->selectedList = static_cast<int>(EListKind::Ports);
+  doc->selectedList = EListKind::Ports;
   const bool opened = doc->openedFromFile;
   EXPECT_TRUE(OnHeaderClick(*doc, 0).refresh);
   EXPECT_EQ(doc->openedFromFile, opened);
@@ -253,13 +268,13 @@ TEST_F(ListView, NavigationTreeSelection) {
   EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::None);
 
   EXPECT_TRUE(OnTreeSelection(*doc, "Books"));
-  EXPECT_EQ(doc->selectedList, 8);
+  EXPECT_EQ(static_cast<int>(doc->selectedList), 8);
   EXPECT_TRUE(doc->listChanged);
 
   doc->Voyage().weatherSource = true;
   OnTreeSelection(*doc, "Schedule");
   OnTreeSelection(*doc, "Schedule");
-  EXPECT_EQ(doc->selectedList, 0);
+  EXPECT_EQ(static_cast<int>(doc->selectedList), 0);
   ASSERT_EQ(prompter.messages.size(), 3u);
   EXPECT_EQ(prompter.messages[2].text,
             "Your voyageplanning has been set to use\nonly the latest weatherobservation.\nThis might result in less "

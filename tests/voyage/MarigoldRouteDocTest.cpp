@@ -155,17 +155,17 @@ TEST_F(Document, ItemFilesGoIntoTheListOfTheirKind) {
 
   CHurricane* storm = doc.Storms().AddNew();
   storm->SetName("Ana");
-  doc.selectedList = static_cast<int>(EListKind::Storms);
+  doc.selectedList = EListKind::Storms;
   prompter.files = {Path("ana.dat")};
   doc.ExportItem(storm);
   EXPECT_EQ(prompter.messages.back().text, "Export succesfull");
   EXPECT_EQ(prompter.fileChoices.back().defaultName, "Ana");
 
-  doc.selectedList = 0;
+  doc.selectedList = EListKind::Schedule;
   prompter.files = {Path("ana.dat")};
   doc.ImportItem(storm);
   EXPECT_EQ(prompter.messages.back().text, "Import succesfull");
-  EXPECT_EQ(doc.selectedList, static_cast<int>(EListKind::Storms));
+  EXPECT_EQ(doc.selectedList, EListKind::Storms);
   ASSERT_EQ(doc.Storms().GetCount(), 2);
   EXPECT_EQ(doc.Storms().GetTail()->GetName(), "Ana");
   EXPECT_TRUE(doc.modified);
@@ -183,13 +183,13 @@ TEST_F(Document, SelectedListCounts) {
   doc.Voyage().AddNew();
   doc.Voyage().AddNew();
   doc.Publications().AddNew();
-  doc.selectedList = static_cast<int>(EListKind::Schedule);
+  doc.selectedList = EListKind::Schedule;
   EXPECT_EQ(doc.SelectedListCount(), 0);
-  doc.selectedList = static_cast<int>(EListKind::Meteo);
+  doc.selectedList = EListKind::Meteo;
   EXPECT_EQ(doc.SelectedListCount(), 2);
-  doc.selectedList = static_cast<int>(EListKind::Books);
+  doc.selectedList = EListKind::Books;
   EXPECT_EQ(doc.SelectedListCount(), 1);
-  doc.selectedList = static_cast<int>(EListKind::PositionFixes);
+  doc.selectedList = EListKind::PositionFixes;
   EXPECT_EQ(doc.SelectedListCount(), 1);
 }
 

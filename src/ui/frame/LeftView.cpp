@@ -19,8 +19,9 @@ CLeftView::CLeftView(CMarigoldRouteDoc& doc, CPrompter& /*prompter*/, QWidget* p
   setFrameShape(QFrame::StyledPanel);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setIconSize(QSize(32, 32));
-  for (const CTreeItem& entry : kTreeItems) {
-    auto* item = new QTreeWidgetItem(this, QStringList(QString::fromUtf8(entry.text)));
+  for (const EListKind kind : kTreeOrder) {
+    const CListKindInfo& entry = ListKindInfo(kind);
+    auto* item = new QTreeWidgetItem(this, QStringList(QString::fromUtf8(entry.name)));
     item->setIcon(0, TreeItemIcon(entry.image));
   }
   Refresh();
@@ -31,7 +32,7 @@ void CLeftView::Refresh() {
   for (int i = 0; i < topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = topLevelItem(i);
     const auto list = TreeListOf(item->text(0).toStdString());
-    if (!list || static_cast<int>(*list) != document.selectedList) continue;
+    if (!list || *list != document.selectedList) continue;
     const QSignalBlocker quiet(this);
     setCurrentItem(item);
     return;

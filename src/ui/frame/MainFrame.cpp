@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QSplitter>
 #include <QStatusBar>
@@ -32,16 +31,12 @@
 namespace marigold {
 namespace {
 
-constexpr const char* kContextMenu = "Context";
-
 QString Text(const char* text) { return QString::fromUtf8(text); }
-
-std::string RecentKey(int index) { return "File" + std::to_string(index + 1); }
 
 }  // namespace
 
 CMainFrame::CMainFrame(CMarigoldRouteDoc& doc, CSettingsStore& store, CPrompter& messages, QWidget* parent)
-    : QMainWindow(parent), document(doc), settings(store), prompter(messages) {
+    : QMainWindow(parent), document(doc), settings(store), prompter(messages), recentFiles(store) {
   setObjectName("mainFrame");
   BuildActions();
   BuildToolBars();
@@ -65,8 +60,7 @@ void CMainFrame::BuildActions() {
   styleGroup = new QActionGroup(this);
   for (const CCommand& command : CommandTable()) {
     if (command.id == 0) continue;
-    const std::string menu = command.menu;
-    const QString text = menu.empty() ? Text(command.prompt) : Text(command.menu).section('/', -1);
+    const QString text = Text(*command.text ? command.text : command.prompt);
     auto* action = new QAction(text, this);
     action->setStatusTip(Text(command.prompt));
     action->setToolTip(Text(command.prompt));
@@ -99,7 +93,7 @@ QMenu* CMainFrame::MenuAt(const QString& path) {
   QMenu* menu = nullptr;
   const qsizetype slash = path.lastIndexOf('/');
   if (slash < 0) {
-    menu = path == kContextMenu ? new QMenu(this) : menuBar()->addMenu(path);
+    menu = path == menu::kContext ? new QMenu(this) : menuBar()->addMenu(path);
   } else {
     menu = MenuAt(path.left(slash))->addMenu(path.mid(slash + 1));
   }
@@ -111,13 +105,12 @@ void CMainFrame::BuildMenus() {
   for (const CCommand& command : CommandTable()) {
     const QString path = Text(command.menu);
     if (path.isEmpty()) continue;
-    if (command.id == 0) {
+    if (command.id == 0)
       MenuAt(path)->addSeparator();
-      continue;
-    }
-    MenuAt(path.section('/', 0, -2))->addAction(actions[command.id]);
+    else
+      MenuAt(path)->addAction(actions[command.id]);
   }
-  contextMenu = MenuAt(kContextMenu);
+  contextMenu = MenuAt(menu::kContext);
 }
 
 void CMainFrame::BuildToolBars() {
@@ -170,19 +163,11 @@ void CMainFrame::BuildClientArea() {
 
 // Documents -----------------------------------------------------------------
 
-CMainFrame::ESaveAnswer CMainFrame::AskSaveChanges() {
-  const QString name = documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
-  const auto answer = QMessageBox::question(this, kAppTitle, QString("Save changes to %1?").arg(name),
-                                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                            QMessageBox::Save);
-  if (answer == QMessageBox::Save) return ESaveAnswer::Save;
-  if (answer == QMessageBox::Discard) return ESaveAnswer::Discard;
-  return ESaveAnswer::Cancel;
-}
-
 bool CMainFrame::SaveModified() {
   if (!document.modified) return true;
-  switch (AskSaveChanges()) {
+  const QString name =
+      documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
+  switch (prompter.AskSaveChanges(QString("Save changes to %1?").arg(name).toStdString())) {
     case ESaveAnswer::Save: return SaveDocument(false);
     case ESaveAnswer::Discard: return true;
     case ESaveAnswer::Cancel: return false;
@@ -202,12 +187,14 @@ bool CMainFrame::NewDocument() {
 bool CMainFrame::OpenDocument(const std::string& file) {
   if (!SaveModified()) return false;
   if (!document.Open(file)) {
-    RemoveRecent(file);
+    recentFiles.Remove(file);
+    UpdateRecentMenu();
     RefreshViews();
     return false;
   }
   documentPath = file;
-  AddRecent(file);
+  recentFiles.Add(file);
+  UpdateRecentMenu();
   leftView->Refresh();
   RefreshViews();
   return true;
@@ -232,46 +219,17 @@ bool CMainFrame::SaveDocument(bool chooseName) {
     prompter.Message("Unable to write data file\n" + ReadSetting(settings, info.path), EMessageIcon::Exclamation);
   }
   documentPath = target;
-  AddRecent(target);
+  recentFiles.Add(target);
+  UpdateRecentMenu();
   UpdateTitle();
   return true;
 }
 
 // Recent files --------------------------------------------------------------
 
-std::vector<std::string> CMainFrame::RecentFiles() const {
-  std::vector<std::string> files;
-  for (int i = 0; i < command::kRecentFileCount; ++i) {
-    std::string file = settings.GetString(kRecentSection, RecentKey(i), "");
-    if (!file.empty()) files.push_back(std::move(file));
-  }
-  return files;
-}
-
-void CMainFrame::WriteRecent(const std::vector<std::string>& files) {
-  for (int i = 0; i < command::kRecentFileCount; ++i) {
-    const auto index = static_cast<std::size_t>(i);
-    settings.WriteString(kRecentSection, RecentKey(i), index < files.size() ? files[index] : "");
-  }
-  UpdateRecentMenu();
-}
-
-void CMainFrame::AddRecent(const std::string& file) {
-  std::vector<std::string> files = RecentFiles();
-  std::erase(files, file);
-  files.insert(files.begin(), file);
-  if (files.size() > command::kRecentFileCount) files.resize(command::kRecentFileCount);
-  WriteRecent(files);
-}
-
-void CMainFrame::RemoveRecent(const std::string& file) {
-  std::vector<std::string> files = RecentFiles();
-  if (std::erase(files, file) > 0) WriteRecent(files);
-}
-
 void CMainFrame::UpdateRecentMenu() {
   const std::vector<std::string> files = RecentFiles();
-  for (int i = 0; i < command::kRecentFileCount; ++i) {
+  for (int i = 0; i < kRecentFileCount; ++i) {
     QAction* action = actions[command::kRecentFile1 + i];
     const auto index = static_cast<std::size_t>(i);
     action->setVisible(index < files.size());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Prompter.h"
+#include "core/RecentFiles.h"
 #include "core/SettingsStore.h"
 #include "voyage/MarigoldRouteDoc.h"
 
@@ -25,7 +26,6 @@ class CMarigoldRouteView;
 
 inline constexpr const char* kAppTitle = "Marigold Route";
 inline constexpr const char* kRouteFilter = "Route Files (*.rtp)|*.rtp|All Files (*.*)|*.*||";
-inline constexpr const char* kRecentSection = "Recent File List";
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -50,7 +50,7 @@ class CMainFrame : public QMainWindow {
   // Save As with `chooseName`, or for an untitled document.
   bool SaveDocument(bool chooseName);
   void OpenRecent(int index);
-  std::vector<std::string> RecentFiles() const;
+  std::vector<std::string> RecentFiles() const { return recentFiles.Files(); }
 
   // After every change: the lists, the status line, the title and which
   // commands can run.
@@ -65,11 +65,8 @@ class CMainFrame : public QMainWindow {
   void SwitchPane(bool forward);
   void ToggleBar(bool toolBar);
 
-  enum class ESaveAnswer { Save, Discard, Cancel };
 
  protected:
-  // The standard question before unsaved changes are lost.
-  virtual ESaveAnswer AskSaveChanges();
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -82,9 +79,6 @@ class CMainFrame : public QMainWindow {
   void BuildClientArea();
   QMenu* MenuAt(const QString& path);
   bool SaveModified();
-  void AddRecent(const std::string& file);
-  void RemoveRecent(const std::string& file);
-  void WriteRecent(const std::vector<std::string>& files);
   void UpdateRecentMenu();
   void UpdateTitle();
   void ApplyColours();
@@ -93,6 +87,7 @@ class CMainFrame : public QMainWindow {
   CSettingsStore& settings;
   CPrompter& prompter;
   std::string documentPath;
+  CRecentFiles recentFiles;
   bool nightColours = false;
   QPoint contextPoint;
   CLeftView* leftView = nullptr;

@@ -76,6 +76,16 @@ bool CQtPrompter::AskYesNo(const std::string& text) {
   return box.exec() == QMessageBox::Yes;
 }
 
+ESaveAnswer CQtPrompter::AskSaveChanges(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parentWidget);
+  box.setDefaultButton(QMessageBox::Save);
+  const int answer = box.exec();
+  if (answer == QMessageBox::Save) return ESaveAnswer::Save;
+  if (answer == QMessageBox::Discard) return ESaveAnswer::Discard;
+  return ESaveAnswer::Cancel;
+}
+
 int CQtPrompter::Choose(const std::string& title, const std::string& prompt, const std::vector<std::string>& choices,
                         int preselected) {
   CChoiceDialog dialog(title, prompt, choices, preselected, parentWidget);

@@ -39,6 +39,7 @@ class CQtPrompter final : public CPrompter {
 
   void Message(const std::string& text, EMessageIcon icon) override;
   bool AskYesNo(const std::string& text) override;
+  ESaveAnswer AskSaveChanges(const std::string& text) override;
   int Choose(const std::string& title, const std::string& prompt, const std::vector<std::string>& choices,
              int preselected) override;
   std::optional<std::string> ChooseOpenFile(const CFileChoice& choice) override;

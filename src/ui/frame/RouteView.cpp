@@ -31,9 +31,7 @@ CMarigoldRouteView::CMarigoldRouteView(CMarigoldRouteDoc& doc, QWidget* parent)
 }
 
 void CMarigoldRouteView::Refresh() {
-  CListContent content = FillList(document);
-  const auto kind = ListKindOf(document.selectedList);
-  listModel->SetContent(std::move(content), kind ? ListImageOf(*kind) : -1);
+  listModel->SetContent(FillList(document), ListKindInfo(document.selectedList).image);
   ApplyColumns();
 }
 

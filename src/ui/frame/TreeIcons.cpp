@@ -121,10 +121,4 @@ QIcon TreeItemIcon(int image) {
   return icon;
 }
 
-int ListImageOf(EListKind kind) {
-  for (const CTreeItem& item : kTreeItems)
-    if (item.list == kind) return item.image;
-  return 0;
-}
-
 }  // namespace marigold

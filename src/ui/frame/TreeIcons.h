@@ -4,8 +4,6 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "lists/ItemFile.h"
-
 namespace marigold {
 
 // One icon, `size` pixels square (drawn on a 32 by 32 grid); an empty
@@ -15,8 +13,5 @@ QPixmap TreeIconPixmap(int index, int size = 32);
 // A tree item's icon: `image` while not selected, the selected image while
 // selected.
 QIcon TreeItemIcon(int image);
-
-// The image the tree shows for a list, which its rows show too.
-int ListImageOf(EListKind kind);
 
 }  // namespace marigold

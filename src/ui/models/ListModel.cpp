@@ -24,7 +24,6 @@ CListModel::CListModel(QObject* parent) : QAbstractTableModel(parent) {}
 void CListModel::SetContent(CListContent newContent, int image) {
   beginResetModel();
   content = std::move(newContent);
-  if (content.columns) columns = *content.columns;
   // The list's own image in both sizes; unlike the tree, a selected row
   // keeps it.
   rowIcon = QIcon();
@@ -45,7 +44,7 @@ QVariant CListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return QString::fromStdString(content.rows[static_cast<std::size_t>(index.row())].cells[column]);
-    case Qt::TextAlignmentRole: return QVariant::fromValue(AlignmentOf(columns[column].align));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(AlignmentOf(content.columns[column].align));
     case Qt::DecorationRole:
       if (column == 0 && !rowIcon.isNull()) return rowIcon;
       return {};
@@ -55,7 +54,7 @@ QVariant CListModel::data(const QModelIndex& index, int role) const {
 
 QVariant CListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kListColumnCount) return {};
-  const CListColumn& column = columns[static_cast<std::size_t>(section)];
+  const CListColumn& column = content.columns[static_cast<std::size_t>(section)];
   if (role == Qt::DisplayRole) return QString::fromStdString(column.title);
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(AlignmentOf(column.align));
   return {};

@@ -14,11 +14,12 @@ class CListModel : public QAbstractTableModel {
  public:
   explicit CListModel(QObject* parent = nullptr);
 
-  // Replaces every row. Content without columns (a print mode) leaves the
-  // columns as they were. `image` is the icon of every row, -1 for none.
+  // Replaces every column and row. `image` is the icon of every row, -1
+  // for none.
   void SetContent(CListContent content, int image);
 
-  const CListColumns& Columns() const { return columns; }
+  const CListContent& Content() const { return content; }
+  const CListColumns& Columns() const { return content.columns; }
   // The record a row stands for; nullptr for the start position and for a
   // row that does not exist.
   CPosition2* RecordAt(int row) const { return content.RecordAt(row); }
@@ -31,7 +32,6 @@ class CListModel : public QAbstractTableModel {
 
  private:
   CListContent content;
-  CListColumns columns{};
   QIcon rowIcon;
 };
 
