@@ -1,0 +1,73 @@
+// The tables of list kinds and record lists: names, numbers and commands
+// found both ways, and the record each list holds.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <typeinfo>
+
+#include "core/CommandIds.h"
+#include "lists/ListKind.h"
+#include "lists/RecordTypes.h"
+
+namespace marigold {
+namespace {
+
+TEST(ListKind, NamesAndNumbersLeadBackToTheirKind) {
+  std::set<std::string> names;
+  std::set<std::string> cliNames;
+  for (int number = 0; number < kListKindCount; ++number) {
+    const std::optional<EListKind> kind = ListKindOf(number);
+    ASSERT_TRUE(kind);
+    const CListKindInfo& info = ListKindInfo(*kind);
+    EXPECT_EQ(static_cast<int>(info.kind), number);
+    EXPECT_EQ(ListKindNamed(info.cliName), kind);
+    EXPECT_TRUE(names.insert(info.name).second);
+    EXPECT_TRUE(cliNames.insert(info.cliName).second);
+  }
+  for (const int outside : {-1, 10, 11, 20}) EXPECT_FALSE(ListKindOf(outside));
+  EXPECT_FALSE(ListKindNamed("Schedule"));  // the tree's text is not a command-line name
+}
+
+// The records of an item file are of the type the list's rows show.
+TEST(ListKind, EachListHoldsItsOwnRecords) {
+  const struct {
+    EListKind kind;
+    const std::type_info& record;
+  } kCases[] = {
+      {EListKind::Schedule, typeid(CWaypoint)},      {EListKind::PositionFixes, typeid(CFixRecord)},
+      {EListKind::ReportingPoints, typeid(CReportingPoint)}, {EListKind::Warnings, typeid(CNavWarning)},
+      {EListKind::Meteo, typeid(CWaypoint)},         {EListKind::Waypoints, typeid(CWaypoint)},
+      {EListKind::Storms, typeid(CHurricane)},       {EListKind::Charts, typeid(CPublication)},
+      {EListKind::Books, typeid(CPublication)},      {EListKind::Ports, typeid(CPortInfo)},
+  };
+  for (const auto& c : kCases) {
+    const auto record = MakeRecord(ListKindInfo(c.kind).shows);
+    EXPECT_EQ(typeid(*record), c.record) << ListKindInfo(c.kind).name;
+  }
+  EXPECT_EQ(typeid(*MakeRecord(ERecordList::Meteo)), typeid(CMeteoRecord));
+}
+
+TEST(ListKind, CsvCommandsNameTheirList) {
+  std::set<int> commands;
+  for (int i = 0; i < kRecordListCount; ++i) {
+    const auto list = static_cast<ERecordList>(i);
+    const CRecordListInfo& info = RecordListInfo(list);
+    EXPECT_EQ(RecordListNamed(info.name), list);
+    ASSERT_TRUE(CsvCommandOf(info.exportCommand));
+    EXPECT_EQ(CsvCommandOf(info.exportCommand)->list, list);
+    EXPECT_FALSE(CsvCommandOf(info.exportCommand)->import);
+    EXPECT_TRUE(commands.insert(info.exportCommand).second);
+    if (info.importCommand == 0) continue;
+    EXPECT_EQ(CsvCommandOf(info.importCommand)->list, list);
+    EXPECT_TRUE(CsvCommandOf(info.importCommand)->import);
+    EXPECT_TRUE(commands.insert(info.importCommand).second);
+  }
+  EXPECT_EQ(commands.size(), 15u);
+  EXPECT_EQ(RecordListInfo(ERecordList::Fixes).importCommand, 0);  // the history is exported only
+  EXPECT_FALSE(CsvCommandOf(command::kInsertWaypoint));
+  EXPECT_FALSE(CsvCommandOf(0));
+}
+
+}  // namespace
+}  // namespace marigold

@@ -1,0 +1,224 @@
+// The commands on whole lists and on the rows of the list view, as the
+// desktop program and the command line both run them: comma-separated
+// export and import, Delete, the insert dispatch and the checks made before
+// a command runs.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/CommandIds.h"
+#include "core/FileIo.h"
+#include "fakes/DocumentFixture.h"
+#include "lists/CsvFile.h"
+#include "voyage/CommandChecks.h"
+#include "voyage/ListCommands.h"
+
+namespace marigold {
+namespace {
+
+class ListCommands : public ::testing::Test, protected CDocumentFixture {
+ protected:
+  CMarigoldRouteDoc& Doc() { return *doc; }
+  const std::string& LastMessage() const { return prompter.messages.back().text; }
+
+  void AddWaypoints(int count) {
+    for (int i = 0; i < count; ++i) {
+      CWaypoint* waypoint = Doc().Voyage().AddNew();
+      waypoint->SetName("WP" + std::to_string(i));
+      waypoint->SetLatitude(50.0 + i);
+      waypoint->SetLongitude(-4.0);
+    }
+  }
+  bool Commit() {
+    ++commits;
+    return commitSucceeds;
+  }
+  bool Import(ERecordList list, const std::string& path) {
+    return ImportList(Doc(), list, path, [this] { return Commit(); });
+  }
+
+  int commits = 0;
+  bool commitSucceeds = true;
+};
+
+// Every list that is imported comes back from its own export, one record
+// per line; the meteo records merge instead (the one exported lies on
+// itself), ports and publications are stamped with the present time.
+TEST_F(ListCommands, EveryListComesBackFromItsExport) {
+  Doc().Voyage().AddNew()->SetName("Landfall");
+  Doc().ReportingPoints().AddNew()->SetName("Call VTS");
+  Doc().Warnings().AddNew()->SetName("NAVAREA 1/23");
+  Doc().Storms().AddNew()->SetName("Ana");
+  Doc().Publications().AddNew()->SetName("BA 2675");
+  Doc().Ports().AddNew()->SetName("Rotterdam");
+  const struct {
+    ERecordList list;
+    int countAfterImport;
+  } kCases[] = {
+      {ERecordList::Route, 2},    {ERecordList::ReportingPoints, 2}, {ERecordList::Warnings, 2},
+      {ERecordList::Meteo, 1},    {ERecordList::Storms, 2},          {ERecordList::Publications, 2},
+      {ERecordList::Ports, 2},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(RecordListInfo(c.list).name);
+    const std::string path = File(std::string(RecordListInfo(c.list).csvName) + ".csv");
+    prompter.messages.clear();
+    ASSERT_TRUE(ExportList(Doc(), c.list, path));
+    EXPECT_EQ(LastMessage(), "Export succesfull");
+    EXPECT_EQ(prompter.messages.back().icon, EMessageIcon::Information);
+
+    Doc().modified = false;
+    ASSERT_TRUE(Import(c.list, path));
+    EXPECT_EQ(LastMessage(), "Import succesfull");
+    EXPECT_TRUE(Doc().modified);
+    CPositionList& records = Doc().List(c.list);
+    ASSERT_EQ(records.GetCount(), c.countAfterImport);
+    EXPECT_EQ(records.GetTail()->GetName(), records.GetHead()->GetName());
+  }
+  EXPECT_EQ(commits, 7);
+  EXPECT_EQ(Doc().Ports().GetTail()->tide.angleDate, clock.Now());
+}
+
+TEST_F(ListCommands, AFailedExportOrImportSaysSoAndNamesTheFile) {
+  const struct {
+    ERecordList list;
+    const char* empty;
+  } kEmpty[] = {{ERecordList::Route, kCsvVoyageEmpty},
+                {ERecordList::ReportingPoints, kCsvReportingListEmpty},
+                {ERecordList::Warnings, kCsvListEmpty}};
+  for (const auto& c : kEmpty) {
+    prompter.messages.clear();
+    const std::string path = File("empty.csv");
+    EXPECT_FALSE(ExportList(Doc(), c.list, path));
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0].text, c.empty + path);
+    EXPECT_EQ(prompter.messages[1].text, "Export failed");
+    EXPECT_EQ(prompter.messages[1].icon, EMessageIcon::Exclamation);
+    EXPECT_FALSE(ReadFileBytes(path));
+  }
+
+  // A missing file, the history (exported only) and a change that could not
+  // be kept all fail the same way; only a read file reaches the commit.
+  ASSERT_TRUE(WriteFileAtomic(File("one.csv"), std::string("Ana\n")));
+  const struct {
+    ERecordList list;
+    std::string path;
+    bool commitSucceeds;
+    int commits;
+  } kFailed[] = {{ERecordList::Storms, File("missing.csv"), true, 0},
+                 {ERecordList::Fixes, File("one.csv"), true, 0},
+                 {ERecordList::Storms, File("one.csv"), false, 1}};
+  for (const auto& c : kFailed) {
+    commits = 0;
+    commitSucceeds = c.commitSucceeds;
+    EXPECT_FALSE(Import(c.list, c.path));
+    EXPECT_EQ(LastMessage(), "Import failed");
+    EXPECT_EQ(prompter.messages.back().icon, EMessageIcon::Exclamation);
+    EXPECT_EQ(commits, c.commits);
+  }
+}
+
+TEST_F(ListCommands, ChoosingTheFileOffersTheListsName) {
+  prompter.files = {File("x.csv")};
+  EXPECT_EQ(ChooseCsvFile(Doc(), ERecordList::Ports), File("x.csv"));
+  EXPECT_EQ(prompter.fileChoices.back().defaultName, "portname");
+  EXPECT_EQ(prompter.fileChoices.back().defaultExtension, "csv");
+  EXPECT_EQ(prompter.fileChoices.back().filter, kCsvFilter);
+  EXPECT_FALSE(ChooseCsvFile(Doc(), ERecordList::Fixes));  // cancelled
+  EXPECT_EQ(prompter.fileChoices.back().defaultName, "history");
+}
+
+TEST_F(ListCommands, DeleteSparesTheStartPositionAndMarksOnlyRouteLists) {
+  AddWaypoints(3);
+  Doc().openedFromFile = true;  // the whole route, from the departure
+  Doc().selectedList = EListKind::Waypoints;
+  int refreshed = 0;
+  const auto remove = [&](std::vector<int> rows) {
+    DeleteRows(Doc(), FillList(Doc()), std::move(rows), [&] { ++refreshed; });
+  };
+
+  prompter.answers = {false};
+  remove({1});
+  EXPECT_EQ(Doc().Voyage().GetCount(), 3);
+  prompter.answers = {true};
+  remove({});
+  EXPECT_EQ(prompter.questions, std::vector<std::string>(2, "Delete selected items?"));
+  EXPECT_TRUE(prompter.messages.empty());
+
+  prompter.answers = {true};
+  remove({3, 0, 1});
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text, "Present Position can not be deleted");
+  EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::Stop);
+  EXPECT_EQ(Doc().Voyage().GetCount(), 1);
+  EXPECT_EQ(Doc().Voyage().GetHead()->GetName(), "WP1");
+  EXPECT_TRUE(Doc().modified);
+  EXPECT_EQ(refreshed, 2);
+
+  // The Meteo list shows waypoints but deletes from the meteo records: no
+  // row of it is ever found there.
+  Doc().modified = false;
+  Doc().selectedList = EListKind::Meteo;
+  prompter.messages.clear();
+  prompter.answers = {true};
+  remove({0});
+  EXPECT_EQ(prompter.messages.back().text, "Position can not be deleted");
+  EXPECT_EQ(Doc().Voyage().GetCount(), 1);
+
+  // Warnings live in their data file, not in the route document.
+  Doc().Warnings().AddNew();
+  Doc().selectedList = EListKind::Warnings;
+  prompter.answers = {true};
+  remove({0});
+  EXPECT_TRUE(Doc().Warnings().IsEmpty());
+  EXPECT_FALSE(Doc().modified);
+}
+
+TEST_F(ListCommands, InsertGoesToTheListsOwnCommand) {
+  const struct {
+    EListKind kind;
+    int command;
+  } kCases[] = {{EListKind::Schedule, command::kInsertWaypoint},
+                {EListKind::PositionFixes, command::kInsertPositionFix},
+                {EListKind::Meteo, 0},
+                {EListKind::Books, command::kInsertPublication},
+                {EListKind::Ports, command::kInsertPort}};
+  for (const auto& c : kCases) {
+    Doc().selectedList = c.kind;
+    EXPECT_EQ(InsertCommandFor(Doc()), c.command);
+  }
+  InsertRefused(Doc());
+  EXPECT_EQ(LastMessage(), "Meteo positions can not be inserted manually");
+  EXPECT_EQ(prompter.messages.back().icon, EMessageIcon::None);
+}
+
+TEST_F(ListCommands, ChecksSayWhatIsMissing) {
+  const struct {
+    CCommandCheck check;
+    const char* message;
+    EMessageIcon icon;
+  } kChecks[] = {
+      {NeedsWaypoint, "No active voyage\nPlease load or create voyage first!", EMessageIcon::Stop},
+      {NeedsStorm, "No active storms", EMessageIcon::Stop},
+      {NeedsEtaRoute, "No valid voyage loaded\nCan not calculate ETA", EMessageIcon::None},
+      {NeedsStormAndRoute, "No voyage loaded\nor no active storms", EMessageIcon::Exclamation},
+  };
+  for (const auto& c : kChecks) {
+    prompter.messages.clear();
+    EXPECT_FALSE(c.check(Doc()));
+    ASSERT_EQ(prompter.messages.size(), 1u) << c.message;
+    EXPECT_EQ(LastMessage(), c.message);
+    EXPECT_EQ(prompter.messages.back().icon, c.icon);
+  }
+  // The history always holds the present position.
+  EXPECT_TRUE(NeedsFix(Doc()));
+  AddWaypoints(2);
+  Doc().Storms().AddNew();
+  prompter.messages.clear();
+  for (const auto& c : kChecks) EXPECT_TRUE(c.check(Doc()));
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+}  // namespace
+}  // namespace marigold
