@@ -5,7 +5,7 @@
 #include "cli/RecordJson.h"
 #include "core/CivilTime.h"
 #include "core/FileIo.h"
-#include "lists/ItemFile.h"
+#include "exchange/ItemFile.h"
 #include "lists/ListKind.h"
 #include "voyage/FixHistory.h"
 #include "voyage/ListCommands.h"

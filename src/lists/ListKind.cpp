@@ -1,7 +1,6 @@
 #include "lists/ListKind.h"
 
 #include "core/CommandIds.h"
-#include "lists/CsvFile.h"
 #include "lists/RecordTypes.h"
 
 namespace marigold {

@@ -14,6 +14,11 @@
 
 namespace marigold {
 
+// What a comma-separated export says when it wrote nothing (the file name follows).
+inline constexpr const char* kCsvListEmpty = "List empty or\nUnable to open file \n";
+inline constexpr const char* kCsvReportingListEmpty = "list empty or\nUnable to open file \n";
+inline constexpr const char* kCsvVoyageEmpty = "Voyage empty or\nUnable to open file \n";
+
 // The lists by their numbers, which item files store and the document's
 // selected list keeps.
 enum class EListKind : std::int32_t {

@@ -5,8 +5,8 @@
 #include <memory>
 #include <type_traits>
 
-#include "lists/CsvFile.h"
-#include "lists/ExchangeMessages.h"
+#include "exchange/CsvFile.h"
+#include "exchange/ExchangeMessages.h"
 #include "lists/RecordTypes.h"
 
 namespace marigold {

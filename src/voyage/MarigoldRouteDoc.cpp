@@ -3,7 +3,7 @@
 #include "core/FileIo.h"
 #include "core/Settings.h"
 #include "core/TextFormat.h"
-#include "lists/ExchangeMessages.h"
+#include "exchange/ExchangeMessages.h"
 #include "voyage/FixHistory.h"
 #include "voyage/Schedule.h"
 

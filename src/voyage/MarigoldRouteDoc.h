@@ -17,7 +17,7 @@
 #include "core/SettingsStore.h"
 #include "core/Voyage.h"
 #include "lists/Hurricane.h"
-#include "lists/ItemFile.h"
+#include "exchange/ItemFile.h"
 #include "lists/ListKind.h"
 #include "lists/MeteoList.h"
 #include "lists/PortInfo.h"

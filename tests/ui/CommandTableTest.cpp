@@ -10,7 +10,7 @@
 #include <set>
 
 #include "fakes/Fakes.h"
-#include "lists/ItemFile.h"
+#include "exchange/ItemFile.h"
 #include "reports/ReportKind.h"
 #include "ui/frame/CommandTable.h"
 #include "ui/frame/MainFrame.h"

@@ -10,7 +10,7 @@
 #include "core/CommandIds.h"
 #include "core/FileIo.h"
 #include "fakes/DocumentFixture.h"
-#include "lists/CsvFile.h"
+#include "exchange/CsvFile.h"
 #include "voyage/CommandChecks.h"
 #include "voyage/ListCommands.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <memory>
 
-#include "lists/CsvFile.h"
+#include "exchange/CsvFile.h"
 #include "lists/ListKind.h"
 #include "reports/ReportFile.h"
 #include "ui/frame/AboutDialog.h"

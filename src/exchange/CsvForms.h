@@ -3,7 +3,7 @@
 // position columns, then the record's own columns.
 #include "core/FixRecord.h"
 #include "core/Waypoint.h"
-#include "lists/CsvLine.h"
+#include "exchange/CsvLine.h"
 #include "lists/Hurricane.h"
 #include "lists/MeteoRecord.h"
 #include "lists/NavWarning.h"

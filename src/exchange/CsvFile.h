@@ -13,14 +13,12 @@
 #include "core/PositionList.h"
 #include "core/Prompter.h"
 #include "core/Settings.h"
-#include "lists/CsvForms.h"
+#include "lists/ListKind.h"
+#include "exchange/CsvForms.h"
 #include "lists/MeteoList.h"
 
 namespace marigold {
 
-inline constexpr const char* kCsvListEmpty = "List empty or\nUnable to open file \n";
-inline constexpr const char* kCsvReportingListEmpty = "list empty or\nUnable to open file \n";
-inline constexpr const char* kCsvVoyageEmpty = "Voyage empty or\nUnable to open file \n";
 inline constexpr const char* kCsvFilter = "Comma Separated File (*.csv)|*.csv|All Files (*.*)|*.*||";
 
 // Lines of a file without their line ends (a CR before the LF is dropped

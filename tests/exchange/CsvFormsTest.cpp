@@ -10,8 +10,8 @@
 #include "core/TextFormat.h"
 #include "fakes/Fakes.h"
 #include "fakes/TestSupport.h"
-#include "lists/CsvFile.h"
-#include "lists/ItemFile.h"
+#include "exchange/CsvFile.h"
+#include "exchange/ItemFile.h"
 #include "lists/WarningList.h"
 
 namespace marigold {

@@ -1,4 +1,4 @@
-#include "lists/CsvForms.h"
+#include "exchange/CsvForms.h"
 
 #include <array>
 

@@ -10,7 +10,7 @@
 
 #include "core/Voyage.h"
 #include "fakes/Fakes.h"
-#include "lists/CsvFile.h"
+#include "exchange/CsvFile.h"
 
 namespace marigold {
 namespace {

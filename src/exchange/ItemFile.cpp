@@ -1,4 +1,4 @@
-#include "lists/ItemFile.h"
+#include "exchange/ItemFile.h"
 
 namespace marigold {
 

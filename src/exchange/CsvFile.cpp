@@ -1,4 +1,4 @@
-#include "lists/CsvFile.h"
+#include "exchange/CsvFile.h"
 
 #include <cstdio>
 

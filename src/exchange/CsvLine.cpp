@@ -1,4 +1,4 @@
-#include "lists/CsvLine.h"
+#include "exchange/CsvLine.h"
 
 #include <cstdlib>
 
