@@ -9,6 +9,7 @@
 #include "fakes/TestSupport.h"
 #include "lists/ReportingPoint.h"
 #include "lists/ReportingPointSheet.h"
+#include "lists/ReportsPage.h"
 
 namespace marigold {
 namespace {
@@ -119,15 +120,20 @@ TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
   const CVoyage route = Route();
   EXPECT_EQ(WaypointChoices(route), (std::vector<std::string>{"Landfall"}));
   CReportingPoint point;  // index 0: the departure, which is not offered
-  CReportingSheetFields fields = ReportingSheetFields(point, route);
+  EXPECT_EQ(ReportingPointCaption(point, true), "Reporting Point");
+  CReportingPointFields fields = ReadReportingPoint(point, route);
   EXPECT_EQ(fields.waypointChoice, 0);
   fields.distanceBefore = 10;
-  ApplyReportingSheet(fields, point, route);
+  fields.requiredAction = kSuggestedActions[2];
+  ApplyReportingPoint(fields, point, route);
   EXPECT_EQ(point.waypointIndex, 1);
   EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
+  EXPECT_EQ(point.requiredAction, "Call captain");
+  point.SetName("VTS");
+  EXPECT_EQ(ReportingPointCaption(point, false), "VTS");
 }
 
-TEST(ReportingPointSheet, DocumentButtonsWithoutSelectionSaySo) {
+TEST(ReportsPage, DocumentButtonsWithoutSelectionSaySo) {
   CScriptedPrompter prompter;
   std::vector<std::string> documents;
   prompter.files = {std::string("/forms/vts.doc")};
