@@ -56,6 +56,22 @@ CBytes Store(T& object) {
   return ar.TakeBytes();
 }
 
+// The values of kPort that the port sheet's pages show.
+void ExpectRdamOnTheSheetPages(const CPortInfo& p) {
+  EXPECT_TRUE(p.bunkers && p.freshWater && p.victuals);
+  EXPECT_FALSE(p.dockyard || p.garbageDisposal || p.sludgeDisposal);
+  EXPECT_EQ(p.maxAirDraft, 50.5);
+  EXPECT_EQ(p.maxDraft, 12.5);
+  EXPECT_EQ(p.salinity, 1.02);
+  EXPECT_EQ(p.country + p.agentEmail + p.agentName + p.berth + p.agentTelephone, "NLa@bAnnB7+31");
+  EXPECT_EQ(p.documents, (std::vector<std::string>{"C:\\d.pdf", "e"}));
+  EXPECT_EQ(p.pilotEta, 1700000000);
+  EXPECT_EQ(p.vhfChannels + "|" + p.callPilotAmount + "|" + p.pilotStation + "|" + p.ladderHeight, "VHF 12|2|Maas|1.5");
+  EXPECT_EQ(p.ladderSide, CPortInfo::kPort);
+  EXPECT_EQ(p.callPilotUnit, CPortInfo::kMiles);
+  EXPECT_EQ(p.tide.meanLevel, 1.5);
+}
+
 TEST(PortInfo, NewPortDefaults) {
   CPortList ports;
   ports.AddNew();
@@ -88,22 +104,11 @@ TEST(PortArchive, KeepsBothTrajectsAndTheTide) {
   EXPECT_EQ(p.GetName(), "Rdam");
   EXPECT_EQ(p.GetLatitude(), 51.75);
   EXPECT_DOUBLE_EQ(p.GetUtcDifference(), 1.0);
-  EXPECT_TRUE(p.bunkers && p.freshWater && p.victuals);
-  EXPECT_FALSE(p.dockyard || p.garbageDisposal || p.sludgeDisposal);
+  ExpectRdamOnTheSheetPages(p);
   EXPECT_EQ(p.reservedFlag, 7);
-  EXPECT_EQ(p.maxAirDraft, 50.5);
-  EXPECT_EQ(p.maxDraft, 12.5);
-  EXPECT_EQ(p.salinity, 1.02);
-  EXPECT_EQ(p.country + p.agentEmail + p.agentName + p.berth + p.agentTelephone, "NLa@bAnnB7+31");
-  EXPECT_EQ(p.documents, (std::vector<std::string>{"C:\\d.pdf", "e"}));
-  EXPECT_EQ(p.pilotEta, 1700000000);
-  EXPECT_EQ(p.vhfChannels + "|" + p.callPilotAmount + "|" + p.pilotStation + "|" + p.ladderHeight, "VHF 12|2|Maas|1.5");
-  EXPECT_EQ(p.ladderSide, CPortInfo::kPort);
-  EXPECT_EQ(p.callPilotUnit, CPortInfo::kMiles);
   ASSERT_EQ(p.inbound.GetCount(), 1);
   EXPECT_EQ(p.inbound.GetHead()->GetName(), "New Position");
   EXPECT_TRUE(p.outbound.IsEmpty());
-  EXPECT_EQ(p.tide.meanLevel, 1.5);
   EXPECT_EQ(p.tide.angleDate, 1700000000);
 
   EXPECT_EQ(Store(p), bytes);
@@ -149,18 +154,7 @@ TEST(PortSheet, OkWritesWhatThePagesShowAndNothingElse) {
   CPortInfo p;
   p.tide.aM2 = 33;
   ApplyPort(fields, p);
-  EXPECT_TRUE(p.bunkers && p.freshWater && p.victuals);
-  EXPECT_FALSE(p.dockyard || p.garbageDisposal || p.sludgeDisposal);
-  EXPECT_EQ(p.maxAirDraft, 50.5);
-  EXPECT_EQ(p.maxDraft, 12.5);
-  EXPECT_EQ(p.salinity, 1.02);
-  EXPECT_EQ(p.country + p.agentEmail + p.agentName + p.berth + p.agentTelephone, "NLa@bAnnB7+31");
-  EXPECT_EQ(p.documents, (std::vector<std::string>{"C:\\d.pdf", "e"}));
-  EXPECT_EQ(p.pilotEta, 1700000000);
-  EXPECT_EQ(p.vhfChannels + "|" + p.callPilotAmount + "|" + p.pilotStation + "|" + p.ladderHeight, "VHF 12|2|Maas|1.5");
-  EXPECT_EQ(p.ladderSide, CPortInfo::kPort);
-  EXPECT_EQ(p.callPilotUnit, CPortInfo::kMiles);
-  EXPECT_EQ(p.tide.meanLevel, 1.5);
+  ExpectRdamOnTheSheetPages(p);
   // The position, the reserved flag, the trajects and the tidal angles have
   // no field on these pages.
   EXPECT_EQ(p.GetName(), "New Position");
