@@ -26,12 +26,12 @@ CPerformanceSheetView CPerformanceSheet::View() const {
   hull.speed = FormatFigure("%3.1f", v.SpeedThroughWater(r, v.HullResistance(r)));
 
   // Wind from the steered course: a head wind.
+  const double windIndex = v.WindAtReference(v.steeredCourse, windSpeed_) + v.HullResistance(r);
   CWindPageView& wind = out.wind;
   wind.slider = {0, 100, TruncatedFigure(v.airResistanceFactor * 100)};
   wind.windSpeed = windSpeed_;
   wind.engineSetting = r;
-  wind.logSpeed =
-      FormatFigure("%3.1f", v.SpeedThroughWater(r, v.WindAtReference(v.steeredCourse, windSpeed_) + v.HullResistance(r)));
+  wind.logSpeed = FormatFigure("%3.1f", v.SpeedThroughWater(r, windIndex));
 
   const double logSpeed = v.SpeedThroughWater(r, v.HullResistance(r) + v.WindAtReference(v.steeredCourse, headwind_));
   CDataPageView& data = out.data;
