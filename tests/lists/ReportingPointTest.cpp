@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "core/Voyage.h"
 #include "fakes/Fakes.h"
@@ -131,6 +132,32 @@ TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
   EXPECT_EQ(point.requiredAction, "Call captain");
   point.SetName("VTS");
   EXPECT_EQ(ReportingPointCaption(point, false), "VTS");
+}
+
+TEST(ReportingPointSheet, WaypointIndexAsTheChoiceShowsIt) {
+  CVoyage route;
+  route.AddNew();
+  EXPECT_EQ(ChoiceOfWaypoint(route, 0), -1);  // nothing to choose from
+  for (int i = 0; i < 3; ++i) route.AddNew();
+  // Choices 0, 1, 2 are route indices 1, 2, 3; the departure counts as the
+  // first choice, an index beyond the route as the last waypoint.
+  const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {4, 2}, {-1, 2}};
+  for (const auto& [index, choice] : cases) EXPECT_EQ(ChoiceOfWaypoint(route, index), choice) << index;
+}
+
+TEST(ReportingPointSheet, ANewPointGoesAfterTheSelectedPoint) {
+  CReportingPointList points;
+  CReportingPoint* first = points.AddNew();
+  points.AddNew();
+  CReportingPoint* inserted = InsertReportingPoint(points, first);
+  EXPECT_EQ(inserted->GetName(), "Reporting Point");
+  EXPECT_EQ(points.GetAt(1), inserted);
+  const CPosition2 other;  // a record of another list
+  for (const CPosition2* selected : {&other, static_cast<const CPosition2*>(nullptr)}) {
+    const CReportingPoint* appended = InsertReportingPoint(points, selected);
+    EXPECT_EQ(appended, points.GetTail());
+  }
+  EXPECT_EQ(points.GetCount(), 5);
 }
 
 TEST(ReportsPage, DocumentButtonsWithoutSelectionSaySo) {
