@@ -19,7 +19,7 @@ int RunCalc(const CCliArgs& args, CCliContext&) {
     fields.logSpeed = args.Number("log");
     fields.currentDirection = args.Number("set");
     fields.currentVelocity = args.Number("rate");
-    if (const auto refusal = ValidateDriftAngleFields(fields)) throw CUsageError{refusal->message};
+    if (const auto refusal = Validate(fields)) throw CUsageError{refusal->message};
     CalculateGroundVector(fields);
     std::printf("Ground course: %s\nGround speed:  %s\n", ToolFigureText(fields.groundCourse).c_str(),
                 ToolFigureText(fields.groundSpeed).c_str());
@@ -30,7 +30,7 @@ int RunCalc(const CCliArgs& args, CCliContext&) {
   if (what == "position-b") {
     fields.course = args.Number("course");
     fields.distance = args.Number("distance");
-    if (const auto refusal = ValidateCalculatorFields(fields)) throw CUsageError{refusal->message};
+    if (const auto refusal = Validate(fields)) throw CUsageError{refusal->message};
     const auto b = CalculatePositionB(fields);
     if (!b) {
       std::printf("Position B: NA\n");
@@ -43,7 +43,7 @@ int RunCalc(const CCliArgs& args, CCliContext&) {
   if (what == "course-distance") {
     fields.b = PositionFields(ParseLatitude(args.Word(4, "LAT")), ParseLongitude(args.Word(5, "LON")));
     fields.via = args.Flag("great-circle") ? kViaGreatCircle : kViaRhumbLine;
-    if (const auto refusal = ValidateCalculatorFields(fields)) throw CUsageError{refusal->message};
+    if (const auto refusal = Validate(fields)) throw CUsageError{refusal->message};
     const CCourseDistance cd = CalculateCourseDistance(fields);
     std::printf("Course:   %s\nDistance: %s\n", ToolFigureText(cd.course).c_str(), ToolFigureText(cd.distance).c_str());
     return 0;
@@ -54,7 +54,7 @@ int RunCalc(const CCliArgs& args, CCliContext&) {
 int RunConvert(const CCliArgs& args, CCliContext&) {
   const std::string item = args.Word(1, "ITEM");
   const auto value = ParseConversionValue(args.Word(2, "VALUE"));
-  if (!value) throw CUsageError{"Please enter a number."};
+  if (!value) throw CUsageError{kNotANumberMessage};
   std::optional<int> index = ConversionIndex(item);
   if (!index) {
     char* end = nullptr;

@@ -29,10 +29,10 @@ int RunStatus(const CCliArgs& args, CCliContext& context) {
   CMarigoldRouteDoc* doc = context.Document(args.Word(1, "ROUTE"));
   if (!doc) return 1;
   const std::string line = StatusLine(doc->Voyage(), doc->LatestFix());
-  CVoyageStatus status(doc->Voyage(), doc->Vessel(), doc->Fixes(), doc->ReportingPoints());
+  CVoyageStatus status(doc->Voyage(), doc->Vessel(), doc->Fixes(), doc->ReportingPoints(), context.clock);
   if (!status.Open(context.prompter)) return 1;
-  const CRemainingVoyage r = status.Remaining();
-  const CNextReportingPoint point = status.NextReportingPoint();
+  const CRemainingVoyage& r = status.View().remaining;
+  const CNextReportingPoint& point = status.View().nextReportingPoint;
   if (args.Flag("json")) {
     CJsonObject o;
     o.Add("status", line)
@@ -69,19 +69,19 @@ int RunEta(const CCliArgs& args, CCliContext& context) {
   CMarigoldRouteDoc* doc = context.Document(args.Word(1, "ROUTE"));
   if (!doc) return 1;
   if (!CanCalculateEta(doc->Voyage(), context.prompter)) return 1;
-  CEtaChoices choices;
+  CEtaFields fields;
   const auto rpm = args.OptionalNumber("rpm");
   const auto speed = args.OptionalNumber("speed");
   if (bool(rpm) == bool(speed)) throw CUsageError{"give either --rpm or --speed"};
-  choices.byGroundspeed = bool(speed);
-  choices.rpm = rpm ? static_cast<int>(*rpm) : 0;
-  choices.groundspeed = speed.value_or(0);
-  choices.fromLatestFix = args.Option("from").value_or("fix") == "fix";
-  choices.correctForWeather = !args.Flag("no-weather");
-  choices.correctForReduceEngine = !args.Flag("no-reduce");
+  fields.byGroundspeed = bool(speed);
+  fields.rpm = rpm ? static_cast<int>(*rpm) : 0;
+  fields.groundspeed = speed.value_or(0);
+  fields.fromLatestFix = args.Option("from").value_or("fix") == "fix";
+  fields.correctForWeather = !args.Flag("no-weather");
+  fields.correctForReduceEngine = !args.Flag("no-reduce");
   const CFixRecord& departure = doc->Departure();
   CEtaCalculator eta(doc->Voyage(), doc->Vessel(), doc->LatestFix(), departure, doc->openedFromFile);
-  eta.Change(choices);
+  eta.OnFieldsChanged(fields);
   const CEtaResults& r = eta.Results();
   const std::string etaText =
       r.eta ? FormatTime("%A %d %b %Y %H:%M LT", LocalFieldsOf(*r.eta)) : std::string("NA");

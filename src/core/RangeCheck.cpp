@@ -1,5 +1,6 @@
 #include "core/RangeCheck.h"
 
+#include <cmath>
 #include <utility>
 
 #include "core/TextFormat.h"
@@ -38,6 +39,11 @@ std::optional<CFieldRefusal> CheckNumberField(const char* field, double value, d
 std::optional<CFieldRefusal> CheckIntegerField(const char* field, int value, int minimum, int maximum) {
   if (auto message = CheckIntegerRange(value, minimum, maximum)) return CFieldRefusal{field, std::move(*message)};
   return std::nullopt;
+}
+
+std::optional<CFieldRefusal> CheckNumberField(const char* field, double value) {
+  if (std::isfinite(value)) return std::nullopt;
+  return CFieldRefusal{field, kNotANumberMessage};
 }
 
 }  // namespace marigold

@@ -22,4 +22,9 @@ struct CFieldRefusal {
 std::optional<CFieldRefusal> CheckNumberField(const char* field, double value, double minimum, double maximum);
 std::optional<CFieldRefusal> CheckIntegerField(const char* field, int value, int minimum, int maximum);
 
+// The data exchange's refusal of a field that takes any number.
+inline constexpr const char* kNotANumberMessage = "Please enter a number.";
+// No value unless the value is not a finite number.
+std::optional<CFieldRefusal> CheckNumberField(const char* field, double value);
+
 }  // namespace marigold

@@ -1,20 +1,14 @@
 #include "lists/HurricaneSheet.h"
 
 #include "core/LocalClock.h"
-#include "core/Navigation.h"
 
 namespace marigold {
 
-CHurricaneSheetFields HurricaneSheetFields(const CHurricane& storm) {
-  CHurricaneSheetFields f;
+CHurricaneFields ReadHurricane(const CHurricane& storm) {
+  CHurricaneFields f;
   f.name = storm.GetName();
   f.observed = FromDayNumber(storm.GetTime());
-  f.latitudeDegrees = storm.GetLatitudeDegrees();
-  f.latitudeMinutes = storm.GetLatitudeMinutes();
-  f.latitudeHemisphere = storm.IsSouth() ? 1 : 0;
-  f.longitudeDegrees = storm.GetLongitudeDegrees();
-  f.longitudeMinutes = storm.GetLongitudeMinutes();
-  f.longitudeHemisphere = storm.IsWest() ? 1 : 0;
+  f.position = PositionFields(storm.GetLatitude(), storm.GetLongitude());
   f.course = storm.course;
   f.speed = storm.speed;
   f.eyePressure = storm.eyePressure;
@@ -23,10 +17,16 @@ CHurricaneSheetFields HurricaneSheetFields(const CHurricane& storm) {
   return f;
 }
 
-void ApplyHurricaneSheet(const CHurricaneSheetFields& f, CHurricane& storm) {
-  const CNavigation nav;
-  storm.SetLatitude(nav.ToDecimalDegrees(f.latitudeDegrees, f.latitudeMinutes, f.latitudeHemisphere));
-  storm.SetLongitude(nav.ToDecimalDegrees(f.longitudeDegrees, f.longitudeMinutes, f.longitudeHemisphere));
+std::optional<CFieldRefusal> Validate(const CHurricaneFields& f) {
+  if (auto refusal = ValidatePositionFields(f.position, "position")) return refusal;
+  if (auto refusal = CheckNumberField("course", f.course, 0, 360)) return refusal;
+  return CheckNumberField("speed", f.speed, 0, 999);
+}
+
+void ApplyHurricane(const CHurricaneFields& f, CHurricane& storm) {
+  const CPosition2 position = ReadPosition(f.position);
+  storm.SetLatitude(position.GetLatitude());
+  storm.SetLongitude(position.GetLongitude());
   // The field shows and takes UTC. Taking the storm's UTC difference off it
   // would move the observation each time a storm that carries one (from an
   // imported file) is opened and confirmed.

@@ -1,36 +1,61 @@
 #pragma once
-// What the port sheet needs besides the port's own fields: its caption, the
-// texts of its choices and the range checks of the "General" page.
+// The port sheet over the document's port: the "General", "Agent", "Pilot",
+// "Notes", "Reports" and "Tide" pages, applied with OK. The "Position" page
+// is the waypoint page, and the harbour trajects are edited in place.
 #include <array>
+#include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/RangeCheck.h"
 #include "lists/PortInfo.h"
+#include "tools/TideFields.h"
 
 namespace marigold {
-
-struct CPortRange {
-  double minimum;
-  double maximum;
-};
-
-inline constexpr CPortRange kPortMaxDraftRange{0.0, 999.0};     // "Max Draft:"
-inline constexpr CPortRange kPortSalinityRange{0.999, 1.035};   // "Salinity:"
-inline constexpr CPortRange kPortMaxAirDraftRange{2.0, 999.0};  // "Max Airdraft"
 
 // Indexed by ladder side and call pilot unit.
 inline constexpr std::array<const char*, 2> kLadderSideTexts{"SB", "PS"};
 inline constexpr std::array<const char*, 2> kCallPilotUnitTexts{"Hours", "nM"};
 
+struct CPortFields {
+  // "General"
+  std::string country;
+  std::string berth;
+  double maxDraft = 0;      // "Max Draft:", 0.0 to 999.0 m
+  double salinity = 1.025;  // "Salinity:", 0.999 to 1.035
+  double maxAirDraft = 0;   // "Max Airdraft", 2.0 to 999.0 m
+  bool freshWater = false;
+  bool garbageDisposal = false;
+  bool bunkers = false;
+  bool sludgeDisposal = false;
+  bool victuals = false;
+  bool dockyard = false;
+  // "Agent"
+  std::string agentName;
+  std::string agentTelephone;
+  std::string agentEmail;
+  // "Pilot"
+  std::string pilotStation;
+  std::string vhfChannels;
+  std::string callPilotAmount;
+  std::int32_t callPilotUnit = CPortInfo::kHours;
+  std::time_t pilotEta = 0;  // LT
+  std::int32_t ladderSide = CPortInfo::kStarboard;
+  std::string ladderHeight;
+  // "Notes", "Reports" (lists/ReportsPage.h) and "Tide"
+  std::string notes;
+  std::vector<std::string> documents;
+  CTideConstantsFields tide;
+};
+
 // "New Port" while inserting, else the port's name.
-std::string PortSheetCaption(const CPortInfo& port, bool inserting);
+std::string PortCaption(const CPortInfo& port, bool inserting);
 
-// The standard message, e.g. "Please enter a number between 0.999 and
-// 1.035.", when the value is outside the range (or not a number at all).
-std::optional<std::string> CheckPortRange(double value, const CPortRange& range);
-
-// The "General" page's checks in the page's order: max draft, salinity, max
-// air draft. No value when all three are accepted.
-std::optional<std::string> ValidatePortLimits(double maxDraft, double salinity, double maxAirDraft);
+CPortFields ReadPort(const CPortInfo& port);
+// The "General" page's ranges in its order: max draft, salinity, max air draft.
+std::optional<CFieldRefusal> Validate(const CPortFields& fields);
+void ApplyPort(const CPortFields& fields, CPortInfo& port);
 
 }  // namespace marigold

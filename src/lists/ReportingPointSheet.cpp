@@ -4,13 +4,10 @@
 #include <memory>
 
 namespace marigold {
-namespace {
 
-bool IsSelected(const std::vector<std::string>& documents, int selected) {
-  return selected >= 0 && static_cast<std::size_t>(selected) < documents.size();
+std::string ReportingPointCaption(const CReportingPoint& point, bool inserting) {
+  return inserting ? std::string("Reporting Point") : point.GetName();
 }
-
-}  // namespace
 
 std::vector<std::string> WaypointChoices(const CVoyage& route) {
   std::vector<std::string> names;
@@ -26,8 +23,8 @@ int ChoiceOfWaypoint(const CVoyage& route, int waypointIndex) {
   return std::max(waypointIndex, 1) - 1;
 }
 
-CReportingSheetFields ReportingSheetFields(const CReportingPoint& point, const CVoyage& route) {
-  CReportingSheetFields f;
+CReportingPointFields ReadReportingPoint(const CReportingPoint& point, const CVoyage& route) {
+  CReportingPointFields f;
   f.distanceBefore = point.distanceBefore;
   f.waypointChoice = ChoiceOfWaypoint(route, point.waypointIndex);
   f.requiredAction = point.requiredAction;
@@ -36,38 +33,13 @@ CReportingSheetFields ReportingSheetFields(const CReportingPoint& point, const C
   return f;
 }
 
-void ApplyReportingSheet(const CReportingSheetFields& f, CReportingPoint& point, const CVoyage& route) {
+void ApplyReportingPoint(const CReportingPointFields& f, CReportingPoint& point, const CVoyage& route) {
   point.distanceBefore = f.distanceBefore;
   if (f.waypointChoice >= 0) point.waypointIndex = f.waypointChoice + 1;
   point.Place(route);
   point.requiredAction = f.requiredAction;
   point.documents = f.documents;
   point.notes = f.notes;
-}
-
-bool AddDocument(std::vector<std::string>& documents, CPrompter& prompter) {
-  const std::optional<std::string> path = prompter.ChooseOpenFile({"Document", "", kDocumentFilter});
-  if (!path) return false;
-  documents.push_back(*path);
-  return true;
-}
-
-std::optional<std::string> DocumentToView(const std::vector<std::string>& documents, int selected,
-                                          CPrompter& prompter) {
-  if (!IsSelected(documents, selected)) {
-    prompter.Message(kSelectFileToOpen, EMessageIcon::Stop);
-    return std::nullopt;
-  }
-  return documents[static_cast<std::size_t>(selected)];
-}
-
-bool RemoveDocument(std::vector<std::string>& documents, int selected, CPrompter& prompter) {
-  if (!IsSelected(documents, selected)) {
-    prompter.Message(kSelectFileToRemove, EMessageIcon::Stop);
-    return false;
-  }
-  documents.erase(documents.begin() + selected);
-  return true;
 }
 
 CReportingPoint* InsertReportingPoint(CReportingPointList& points, const CPosition2* selected) {

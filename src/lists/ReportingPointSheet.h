@@ -1,20 +1,19 @@
 #pragma once
-// The values and buttons of the reporting point sheet (pages "Reporting",
-// "Notes" and "Reports"), and where a new point goes in the list.
+// The reporting point sheet (pages "Reporting", "Notes" and "Reports") over
+// the document's point, which OK places on the route; and where a new point
+// goes in the list.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/Prompter.h"
+#include "core/RangeCheck.h"
 #include "core/Voyage.h"
 #include "lists/ReportingPoint.h"
 
 namespace marigold {
 
-inline constexpr const char* kNewReportingPointCaption = "Reporting Point";
-inline constexpr const char* kSelectFileToOpen = "Please select file to open";
-inline constexpr const char* kSelectFileToRemove = "Please select file to remove from list";
-inline constexpr const char* kDocumentFilter = "MS Word document (*.doc)|*.doc|All Files (*.*)|*.*||";
+// "Reporting Point" when inserting, the point's name when editing.
+std::string ReportingPointCaption(const CReportingPoint& point, bool inserting);
 
 // The waypoint choice lists the route's waypoints from the second to the
 // last (a point before the departure makes no sense): choice k is route
@@ -24,25 +23,19 @@ std::vector<std::string> WaypointChoices(const CVoyage& route);
 // nearest one, as placing the point would.
 int ChoiceOfWaypoint(const CVoyage& route, int waypointIndex);
 
-struct CReportingSheetFields {
+struct CReportingPointFields {
   double distanceBefore = 1.0;  // nM
   int waypointChoice = -1;      // position in WaypointChoices, -1 none
   std::string requiredAction;
   std::string notes;
-  std::vector<std::string> documents;
+  std::vector<std::string> documents;  // the "Reports" page (lists/ReportsPage.h)
 };
 
-CReportingSheetFields ReportingSheetFields(const CReportingPoint& point, const CVoyage& route);
+CReportingPointFields ReadReportingPoint(const CReportingPoint& point, const CVoyage& route);
+// Nothing is checked.
+inline std::optional<CFieldRefusal> Validate(const CReportingPointFields&) { return std::nullopt; }
 // On OK: the fields go into the point, which is placed on the route.
-void ApplyReportingSheet(const CReportingSheetFields& fields, CReportingPoint& point, const CVoyage& route);
-
-// "Reports" page buttons. "Add" appends the chosen file; "View" gives the
-// selected path to open; "Remove" drops the selected entry. Without a
-// selection (index outside the list) the user is told and nothing happens.
-bool AddDocument(std::vector<std::string>& documents, CPrompter& prompter);
-std::optional<std::string> DocumentToView(const std::vector<std::string>& documents, int selected,
-                                          CPrompter& prompter);
-bool RemoveDocument(std::vector<std::string>& documents, int selected, CPrompter& prompter);
+void ApplyReportingPoint(const CReportingPointFields& fields, CReportingPoint& point, const CVoyage& route);
 
 // A new point named "Reporting Point", after the selected record when that
 // is one of the list's points, else at the end.

@@ -9,28 +9,28 @@ double DayNumberFrom(const CCivilTime& entered, double stored) {
 
 }  // namespace
 
-std::string WarningSheetCaption(const CNavWarning& warning, bool inserting) {
+std::string WarningCaption(const CNavWarning& warning, bool inserting) {
   return inserting ? std::string("Warning") : warning.GetName();
 }
 
-CWarningSheetValues ReadWarningSheet(const CNavWarning& warning) {
-  CWarningSheetValues values;
-  values.number = warning.number;
-  values.validFrom = CivilTimeOf(warning.validFrom);
-  values.validTill = CivilTimeOf(warning.validTill);
-  values.passingDistance = warning.passingDistance;
-  values.areaKind = warning.areaKind;
-  return values;
+CWarningFields ReadWarning(const CNavWarning& warning) {
+  CWarningFields fields;
+  fields.number = warning.number;
+  fields.validFrom = CivilTimeOf(warning.validFrom);
+  fields.validTill = CivilTimeOf(warning.validTill);
+  fields.passingDistance = warning.passingDistance;
+  fields.areaKind = warning.areaKind;
+  return fields;
 }
 
-void ApplyWarningSheet(const CWarningSheetValues& values, CNavWarning& warning) {
-  warning.areaKind = values.areaKind;
+void ApplyWarning(const CWarningFields& fields, CNavWarning& warning) {
+  warning.areaKind = fields.areaKind;
   warning.SetReferencePosition();
-  warning.passingDistance = values.passingDistance;
-  warning.number = values.number;
-  warning.SetName(values.number);
-  warning.validFrom = DayNumberFrom(values.validFrom, warning.validFrom);
-  warning.validTill = DayNumberFrom(values.validTill, warning.validTill);
+  warning.passingDistance = fields.passingDistance;
+  warning.number = fields.number;
+  warning.SetName(fields.number);
+  warning.validFrom = DayNumberFrom(fields.validFrom, warning.validFrom);
+  warning.validTill = DayNumberFrom(fields.validTill, warning.validTill);
   warning.SetChanged(true);
 }
 

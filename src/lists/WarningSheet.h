@@ -1,13 +1,15 @@
 #pragma once
-// What the warning sheet ("Warning", "Area" and "Notes" pages) shows and
-// stores. The dialog only moves these values in and out of its controls.
+// The warning sheet ("Warning", "Area" and "Notes" pages) over the document's
+// warning. The area points are added and removed on the warning at once.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/CivilTime.h"
 #include "core/Prompter.h"
+#include "core/RangeCheck.h"
 #include "lists/NavWarning.h"
 
 namespace marigold {
@@ -17,9 +19,9 @@ inline constexpr const char* kNoGoAreaText = "Following points describe no-go ar
 inline constexpr const char* kSingleLineText = "Following points describe single line";
 inline constexpr const char* kNoSelectedPosition = "No selected position";
 
-// The values of the "Warning" page and the area kind of the "Area" page.
-// Times are the UTC date and time fields of the stored day numbers.
-struct CWarningSheetValues {
+// The "Warning" page and the area kind of the "Area" page. Times are the UTC
+// date and time fields of the stored day numbers.
+struct CWarningFields {
   std::string number;
   CCivilTime validFrom;
   CCivilTime validTill;
@@ -28,13 +30,16 @@ struct CWarningSheetValues {
 };
 
 // "Warning" when inserting, the warning's name when editing.
-std::string WarningSheetCaption(const CNavWarning& warning, bool inserting);
+std::string WarningCaption(const CNavWarning& warning, bool inserting);
 
-CWarningSheetValues ReadWarningSheet(const CNavWarning& warning);
+CWarningFields ReadWarning(const CNavWarning& warning);
+// Nothing is checked: valid till may lie before valid from, and the passing
+// distance may be 0 or negative.
+inline std::optional<CFieldRefusal> Validate(const CWarningFields&) { return std::nullopt; }
 // On OK: area kind, reference position, passing distance, number (also the
 // name) and the two times. A time left as it was shown keeps its stored
 // value to the last digit.
-void ApplyWarningSheet(const CWarningSheetValues& values, CNavWarning& warning);
+void ApplyWarning(const CWarningFields& fields, CNavWarning& warning);
 
 // The "Latitude" and "Longitude" cells of every area point.
 std::vector<std::array<std::string, 2>> AreaPointRows(const CNavWarning& warning);

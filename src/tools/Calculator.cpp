@@ -3,44 +3,18 @@
 #include <cmath>
 
 #include "core/Navigation.h"
-#include "core/RangeCheck.h"
 #include "core/TextFormat.h"
 
 namespace marigold {
-namespace {
 
-std::optional<CCalculatorRefusal> ValidatePosition(const CPositionFields& p, ECalculatorField first) {
-  const auto field = [first](int offset) { return static_cast<ECalculatorField>(static_cast<int>(first) + offset); };
-  if (auto message = CheckIntegerRange(p.latitudeDegrees, 0, 90)) return CCalculatorRefusal{field(0), *message};
-  if (auto message = CheckToolRange(p.latitudeMinutes, 0, p.latitudeDegrees == 90 ? 0 : 60))
-    return CCalculatorRefusal{field(1), *message};
-  if (auto message = CheckIntegerRange(p.longitudeDegrees, 0, 180)) return CCalculatorRefusal{field(2), *message};
-  if (auto message = CheckToolRange(p.longitudeMinutes, 0, p.longitudeDegrees == 180 ? 0 : 60))
-    return CCalculatorRefusal{field(3), *message};
-  return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<std::string> CheckToolRange(double value, double minimum, double maximum) {
-  return CheckNumberRange(value, minimum, maximum);
+std::optional<CFieldRefusal> Validate(const CCalculatorFields& fields) {
+  if (auto refusal = ValidatePositionFields(fields.a, "a")) return refusal;
+  if (auto refusal = ValidatePositionFields(fields.b, "b")) return refusal;
+  if (auto refusal = CheckNumberField("course", fields.course, 0, 360)) return refusal;
+  return CheckNumberField("distance", fields.distance);
 }
 
 std::string ToolFigureText(double value) { return FormatFigure("%.15g", value); }
-
-CCalculatorFields OpenCalculator(const CPosition2& presentPosition) {
-  CCalculatorFields fields;
-  fields.a = PositionFields(presentPosition.GetLatitude(), presentPosition.GetLongitude());
-  return fields;
-}
-
-std::optional<CCalculatorRefusal> ValidateCalculatorFields(const CCalculatorFields& fields) {
-  if (auto refusal = ValidatePosition(fields.a, ECalculatorField::LatitudeDegreesA)) return refusal;
-  if (auto refusal = ValidatePosition(fields.b, ECalculatorField::LatitudeDegreesB)) return refusal;
-  if (auto message = CheckToolRange(fields.course, 0, 360)) return CCalculatorRefusal{ECalculatorField::Course, *message};
-  if (!std::isfinite(fields.distance)) return CCalculatorRefusal{ECalculatorField::Distance, "Please enter a number."};
-  return std::nullopt;
-}
 
 std::optional<CPositionFields> CalculatePositionB(const CCalculatorFields& fields) {
   const CNavigation nav;
@@ -63,6 +37,25 @@ CCourseDistance CalculateCourseDistance(const CCalculatorFields& fields) {
   if (dLongitude < -180) b.SetLongitude(b.GetLongitude() + 360);
   const bool greatCircle = fields.via == kViaGreatCircle;
   return {nav.Course(a, b, greatCircle), nav.Distance(a, b, greatCircle)};
+}
+
+CCalculatorTool::CCalculatorTool(const CPosition2& presentPosition) {
+  view_.fields.a = PositionFields(presentPosition.GetLatitude(), presentPosition.GetLongitude());
+}
+
+void CCalculatorTool::OnPositionB(const CCalculatorFields& entered) {
+  view_.fields = entered;
+  const std::optional<CPositionFields> b = CalculatePositionB(entered);
+  view_.positionBAvailable = b.has_value();
+  if (b) view_.fields.b = *b;
+}
+
+void CCalculatorTool::OnCourseDistance(const CCalculatorFields& entered) {
+  view_.fields = entered;
+  view_.positionBAvailable = true;
+  const CCourseDistance cd = CalculateCourseDistance(entered);
+  view_.fields.course = cd.course;
+  view_.fields.distance = cd.distance;
 }
 
 }  // namespace marigold

@@ -1,13 +1,14 @@
 #pragma once
 // "Navigation Calculator": from position A with a course and a distance it
 // finds position B by dead reckoning; from A and B it finds course and
-// distance by great circle or rhumb line.
+// distance by great circle or rhumb line. Keeps nothing after it closes.
 #include <array>
 #include <optional>
 #include <string>
 
 #include "core/Position2.h"
 #include "core/PositionFields.h"
+#include "core/RangeCheck.h"
 
 namespace marigold {
 
@@ -24,45 +25,18 @@ struct CCalculatorFields {
   double distance = 0;  // "Distance:", nM
 };
 
-enum class ECalculatorField {
-  LatitudeDegreesA,
-  LatitudeMinutesA,
-  LongitudeDegreesA,
-  LongitudeMinutesA,
-  LatitudeDegreesB,
-  LatitudeMinutesB,
-  LongitudeDegreesB,
-  LongitudeMinutesB,
-  Course,
-  Distance,
-};
+// The checks in the dialog's order: A ("aLatitudeDegrees" ...), B
+// ("bLatitudeDegrees" ...), "course", and "distance", which takes any
+// number. A refused field keeps the focus and nothing is computed.
+std::optional<CFieldRefusal> Validate(const CCalculatorFields& fields);
 
-// A field the dialog refuses, with the standard message; the field keeps the
-// focus and nothing is computed.
-struct CCalculatorRefusal {
-  ECalculatorField field;
-  std::string message;
-};
-
-// The standard range message, e.g. "Please enter a number between 0.0 and
-// 360.0.", when the value is outside the range or not a number at all.
-std::optional<std::string> CheckToolRange(double value, double minimum, double maximum);
 // A figure as its field shows it (up to 15 significant digits); "NA" when it
 // cannot be computed.
 std::string ToolFigureText(double value);
 
-// On opening: A is the present position, B, course and distance are zero
-// with no hemisphere chosen, "via" is "Rhumbline".
-CCalculatorFields OpenCalculator(const CPosition2& presentPosition);
-
-// The field checks in the dialog's order. Besides each field's range, 90°
-// of latitude and 180° of longitude take no minutes: there is no position
-// beyond them.
-std::optional<CCalculatorRefusal> ValidateCalculatorFields(const CCalculatorFields& fields);
-
 // "Position B": A moved by rhumb-line dead reckoning over the course and
 // distance; "via" plays no part. No value when no rhumb line from A is that
-// long (it would run past a pole); the dialog then shows "NA".
+// long (it would run past a pole).
 std::optional<CPositionFields> CalculatePositionB(const CCalculatorFields& fields);
 
 struct CCourseDistance {
@@ -74,5 +48,26 @@ struct CCourseDistance {
 // by rhumb line otherwise, always the shorter way round: from 179°E to 179°W
 // is 2° of longitude east, not 358° west.
 CCourseDistance CalculateCourseDistance(const CCalculatorFields& fields);
+
+struct CCalculatorView {
+  CCalculatorFields fields;
+  bool positionBAvailable = true;  // false: the B fields show "NA"
+};
+
+class CCalculatorTool {
+ public:
+  // A is the present position; B, course and distance are zero with no
+  // hemisphere chosen; "via" is "Rhumbline".
+  explicit CCalculatorTool(const CPosition2& presentPosition);
+
+  // The buttons, on fields that Validate accepted.
+  void OnPositionB(const CCalculatorFields& entered);
+  void OnCourseDistance(const CCalculatorFields& entered);
+
+  const CCalculatorView& View() const { return view_; }
+
+ private:
+  CCalculatorView view_;
+};
 
 }  // namespace marigold

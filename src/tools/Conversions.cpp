@@ -26,8 +26,9 @@ std::optional<double> Convert(std::string_view name, double value) {
   return Convert(*index, value);
 }
 
-void CalculateConversion(CConversionsFields& fields) {
-  if (const auto result = Convert(fields.selected, fields.value)) fields.result = *result;
+void CConversionsTool::OnCalculate(const CConversionsFields& entered) {
+  view_.fields = entered;
+  if (const auto result = Convert(entered.selected, entered.value)) view_.result = *result;
 }
 
 std::optional<double> ParseConversionValue(std::string_view text) {

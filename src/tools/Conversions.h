@@ -1,15 +1,16 @@
 #pragma once
 // "Metric Conversions": the units met on board, converted by fixed factors.
+// Keeps nothing after it closes.
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/RangeCheck.h"
+
 namespace marigold {
 
 inline constexpr const char* kConversionsCaption = "Metric Conversions";
-// The data exchange's refusal of a value that is not a number.
-inline constexpr const char* kNotANumberMessage = "Please enter a number.";
 
 // result = ((value - offsetBefore) × factor) × secondFactor + offsetAfter,
 // in that order, so that every item gives the same bits as its rule written
@@ -53,15 +54,25 @@ std::optional<int> ConversionIndex(std::string_view name);
 std::optional<double> Convert(int index, double value);
 std::optional<double> Convert(std::string_view name, double value);
 
-// The dialog: "Value:", the chosen item (-1 on opening) and "Result:".
 struct CConversionsFields {
-  double value = 0;
-  int selected = -1;
-  double result = 0;
+  double value = 0;   // "Value:"
+  int selected = -1;  // "Conversion:", none chosen on opening
 };
 
-// "Calculate": with no item chosen the result is left as it was.
-void CalculateConversion(CConversionsFields& fields);
+struct CConversionsView {
+  CConversionsFields fields;
+  double result = 0;  // "Result:"
+};
+
+class CConversionsTool {
+ public:
+  // "Calculate": with no item chosen the result is left as it was.
+  void OnCalculate(const CConversionsFields& entered);
+  const CConversionsView& View() const { return view_; }
+
+ private:
+  CConversionsView view_;
+};
 
 // "Value:" as typed: a finite number, with spaces around it allowed; no
 // value (and kNotANumberMessage) otherwise.

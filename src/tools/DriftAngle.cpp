@@ -1,20 +1,14 @@
 #include "tools/DriftAngle.h"
 
 #include "core/Navigation.h"
-#include "tools/Calculator.h"
 
 namespace marigold {
 
-std::optional<CDriftAngleRefusal> ValidateDriftAngleFields(const CDriftAngleFields& fields) {
-  if (auto message = CheckToolRange(fields.steeredCourse, 0, 360))
-    return CDriftAngleRefusal{EDriftAngleField::SteeredCourse, *message};
-  if (auto message = CheckToolRange(fields.logSpeed, 0, 60))
-    return CDriftAngleRefusal{EDriftAngleField::LogSpeed, *message};
-  if (auto message = CheckToolRange(fields.currentDirection, 0, 360))
-    return CDriftAngleRefusal{EDriftAngleField::CurrentDirection, *message};
-  if (auto message = CheckToolRange(fields.currentVelocity, 0, 20))
-    return CDriftAngleRefusal{EDriftAngleField::CurrentVelocity, *message};
-  return std::nullopt;
+std::optional<CFieldRefusal> Validate(const CDriftAngleFields& fields) {
+  if (auto refusal = CheckNumberField("steeredCourse", fields.steeredCourse, 0, 360)) return refusal;
+  if (auto refusal = CheckNumberField("logSpeed", fields.logSpeed, 0, 60)) return refusal;
+  if (auto refusal = CheckNumberField("currentDirection", fields.currentDirection, 0, 360)) return refusal;
+  return CheckNumberField("currentVelocity", fields.currentVelocity, 0, 20);
 }
 
 void CalculateGroundVector(CDriftAngleFields& fields) {
@@ -26,20 +20,28 @@ void CalculateGroundVector(CDriftAngleFields& fields) {
   fields.groundSpeed = speed;
 }
 
-CPresentCurrent FindPresentCurrent(CVoyage& route, const CFixRecord& presentPosition) {
-  const CWaypoint* next = route.NextWaypoint(presentPosition);
-  if (!next) return {};
-  return {true, next->weather.currentSet, next->weather.currentRate};
+CDriftAngleTool::CDriftAngleTool(CVoyage& route, const CFixRecord& presentPosition) {
+  if (const CWaypoint* next = route.NextWaypoint(presentPosition)) {
+    currentAvailable_ = true;
+    currentDirection_ = next->weather.currentSet;
+    currentVelocity_ = next->weather.currentRate;
+  }
 }
 
-bool TakePresentCurrent(const CPresentCurrent& current, CDriftAngleFields& fields, CPrompter& prompter) {
-  if (!current.available) {
+bool CDriftAngleTool::OnActualCurrent(const CDriftAngleFields& entered, CPrompter& prompter) {
+  fields_ = entered;
+  if (!currentAvailable_) {
     prompter.Message(kNoCurrentDataMessage, EMessageIcon::None);
     return false;
   }
-  fields.currentDirection = current.direction;
-  fields.currentVelocity = current.velocity;
+  fields_.currentDirection = currentDirection_;
+  fields_.currentVelocity = currentVelocity_;
   return true;
+}
+
+void CDriftAngleTool::OnCalculate(const CDriftAngleFields& entered) {
+  fields_ = entered;
+  CalculateGroundVector(fields_);
 }
 
 }  // namespace marigold

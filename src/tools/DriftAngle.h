@@ -1,11 +1,12 @@
 #pragma once
 // "Drift angle": the current added to the water vector (steered course and
 // log speed) gives the ground vector (ground course and ground speed).
+// Borrows the document's route only while it opens.
 #include <optional>
-#include <string>
 
 #include "core/FixRecord.h"
 #include "core/Prompter.h"
+#include "core/RangeCheck.h"
 #include "core/Voyage.h"
 
 namespace marigold {
@@ -23,35 +24,35 @@ struct CDriftAngleFields {
   double groundSpeed = 0;       // "Ground speed:"
 };
 
-enum class EDriftAngleField { SteeredCourse, LogSpeed, CurrentDirection, CurrentVelocity };
-
-struct CDriftAngleRefusal {
-  EDriftAngleField field;
-  std::string message;
-};
-
 // The checks of the four entered values, in the dialog's order. The ground
 // vector is the result and is not checked: log speed and current together
 // reach 80 kts, which a 0 to 60 check would refuse on the next "Calculate".
-std::optional<CDriftAngleRefusal> ValidateDriftAngleFields(const CDriftAngleFields& fields);
+std::optional<CFieldRefusal> Validate(const CDriftAngleFields& fields);
 
-// "Calculate": the ground vector is the sum of the water vector and the
-// current (worked on the sphere at 45°N); the water vector stays as it was.
+// The ground vector is the sum of the water vector and the current (worked
+// on the sphere at 45°N); the water vector stays as it was.
 void CalculateGroundVector(CDriftAngleFields& fields);
 
-// The current at the waypoint ahead, found when the dialog opens.
-struct CPresentCurrent {
-  bool available = false;  // the route has a waypoint
-  double direction = 0;
-  double velocity = 0;
+class CDriftAngleTool {
+ public:
+  // Looks up the current of the route's next waypoint from the present
+  // position now, which also stores that waypoint's index as the route's
+  // next waypoint index.
+  CDriftAngleTool(CVoyage& route, const CFixRecord& presentPosition);
+
+  // "Actual Data" of the current: direction and velocity of the waypoint
+  // ahead; without a voyage the message is shown and nothing changes (false).
+  bool OnActualCurrent(const CDriftAngleFields& entered, CPrompter& prompter);
+  // "Calculate", on fields that Validate accepted.
+  void OnCalculate(const CDriftAngleFields& entered);
+
+  const CDriftAngleFields& View() const { return fields_; }
+
+ private:
+  bool currentAvailable_ = false;  // the route has a waypoint
+  double currentDirection_ = 0;
+  double currentVelocity_ = 0;
+  CDriftAngleFields fields_;
 };
-
-// Takes the weather of the route's next waypoint from the present position
-// (and stores that waypoint's index as the route's next waypoint index).
-CPresentCurrent FindPresentCurrent(CVoyage& route, const CFixRecord& presentPosition);
-
-// "Actual Data" of the current: fills direction and velocity, or, without a
-// voyage, shows kNoCurrentDataMessage and changes nothing (false).
-bool TakePresentCurrent(const CPresentCurrent& current, CDriftAngleFields& fields, CPrompter& prompter);
 
 }  // namespace marigold

@@ -69,33 +69,4 @@ double CTideInfo::Height(double t) const {
   return quarter + ((m2 + meanLevel + s2 + k1) + o1) + sixth;
 }
 
-void CopyTideConstants(const CTideInfo& from, CTideInfo& to) {
-  to.f4 = from.f4;
-  to.F4 = from.F4;
-  to.f6 = from.f6;
-  to.hmK1 = from.hmK1;
-  to.gM2 = from.gM2;
-  to.hmM2 = from.hmM2;
-  to.meanLevel = from.meanLevel;
-  to.gO1 = from.gO1;
-  to.hmO1 = from.hmO1;
-  to.gS2 = from.gS2;
-  to.hmS2 = from.hmS2;
-  to.timeZone = from.timeZone;
-  to.F6 = from.F6;
-  to.gK1 = from.gK1;
-}
-
-void CopyTidalAngles(const CTideInfo& from, CTideInfo& to) {
-  to.angleDate = from.angleDate;
-  to.aK1 = from.aK1;
-  to.fK1 = from.fK1;
-  to.aM2 = from.aM2;
-  to.fM2 = from.fM2;
-  to.aO1 = from.aO1;
-  to.fO1 = from.fO1;
-  to.aS2 = from.aS2;
-  to.fS2 = from.fS2;
-}
-
 }  // namespace marigold

@@ -53,9 +53,4 @@ class CTideInfo {
   double fS2 = 0;
 };
 
-// The fourteen constants of the port sheet's "Tide" page.
-void CopyTideConstants(const CTideInfo& from, CTideInfo& to);
-// angleDate and the eight angles and factors of "Tidal Angles and Factors".
-void CopyTidalAngles(const CTideInfo& from, CTideInfo& to);
-
 }  // namespace marigold

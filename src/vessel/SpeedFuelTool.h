@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/Prompter.h"
-#include "vessel/PerformanceFigures.h"
+#include "vessel/ToolFigures.h"
 #include "vessel/Vessel2.h"
 
 namespace marigold {

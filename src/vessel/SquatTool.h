@@ -3,7 +3,7 @@
 // or in shallow water. Works on a working copy of the vessel.
 #include <string>
 
-#include "vessel/PerformanceFigures.h"
+#include "vessel/ToolFigures.h"
 #include "vessel/Vessel2.h"
 
 namespace marigold {

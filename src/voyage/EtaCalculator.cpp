@@ -31,35 +31,35 @@ bool CanCalculateEta(const CVoyage& route, CPrompter& prompter) {
 CEtaCalculator::CEtaCalculator(CVoyage& route, const CVessel2& vessel, const CFixRecord* latestFix,
                                const CFixRecord& departure, bool openedFromFile)
     : route_(route), vessel_(vessel), latestFix_(latestFix), departure_(departure) {
-  choices_.fromLatestFix = !openedFromFile;
+  fields_.fromLatestFix = !openedFromFile;
   const double setting = std::trunc(vessel.engineSetting);
-  choices_.rpm = FitsInt(setting) ? static_cast<int>(setting) : 0;
+  fields_.rpm = FitsInt(setting) ? static_cast<int>(setting) : 0;
   Recalculate();
 }
 
-void CEtaCalculator::Change(const CEtaChoices& choices) {
-  choices_ = choices;
+void CEtaCalculator::OnFieldsChanged(const CEtaFields& entered) {
+  fields_ = entered;
   Recalculate();
 }
 
 void CEtaCalculator::Recalculate() {
-  const CFixRecord& start = choices_.fromLatestFix && latestFix_ ? *latestFix_ : departure_;
+  const CFixRecord& start = fields_.fromLatestFix && latestFix_ ? *latestFix_ : departure_;
   const double distance = route_.DistanceToGo(start);
-  const double resistance = choices_.correctForWeather ? AverageResistanceFrom(route_, start) : 0;
+  const double resistance = fields_.correctForWeather ? AverageResistanceFrom(route_, start) : 0;
 
   double rpm;
   double speed;
-  if (choices_.byGroundspeed) {
-    speed = choices_.groundspeed;
+  if (fields_.byGroundspeed) {
+    speed = fields_.groundspeed;
     rpm = std::trunc(vessel_.RpmForSpeed(speed, resistance));
-    if (FitsInt(rpm)) choices_.rpm = static_cast<int>(rpm);
+    if (FitsInt(rpm)) fields_.rpm = static_cast<int>(rpm);
   } else {
-    rpm = choices_.rpm;
+    rpm = fields_.rpm;
     speed = vessel_.SpeedThroughWater(rpm, resistance);
-    if (std::isfinite(speed)) choices_.groundspeed = speed;
+    if (std::isfinite(speed)) fields_.groundspeed = speed;
   }
 
-  double hours = choices_.correctForReduceEngine
+  double hours = fields_.correctForReduceEngine
                      ? Ratio(distance - vessel_.StopDistance(rpm, resistance), speed) + vessel_.StopTime(rpm) / 60
                      : Ratio(distance, speed);
   // A ship that makes no way never arrives, and one that would arrive

@@ -1,7 +1,8 @@
 #pragma once
 // "Calculate ETA": when does the ship arrive, and how much fuel does it burn,
 // at a given engine rpm or groundspeed from the latest fix or from the first
-// waypoint. Borrows the document's route, vessel and start records.
+// waypoint. Borrows the document's route, vessel and start records; "Set ETA"
+// changes the route's scheduled arrival.
 #include <ctime>
 #include <optional>
 #include <string>
@@ -20,7 +21,7 @@ inline constexpr const char* kChangeEtaQuestion = "Change ETA of present schedul
 // (no icon) and false.
 bool CanCalculateEta(const CVoyage& route, CPrompter& prompter);
 
-struct CEtaChoices {
+struct CEtaFields {
   bool fromLatestFix = true;    // "Calculate ETA from latest positionfix" / "... from first waypoint"
   bool byGroundspeed = false;   // "Groundspeed:" / "Engine rpm:"
   int rpm = 0;                  // "Engine rpm:"
@@ -49,12 +50,12 @@ class CEtaCalculator {
   CEtaCalculator(CVoyage& route, const CVessel2& vessel, const CFixRecord* latestFix, const CFixRecord& departure,
                  bool openedFromFile);
 
-  // Every change of a choice, and "Calculate", recomputes. The edit that is
-  // not chosen takes the figure computed for it.
-  void Change(const CEtaChoices& choices);
+  // Every change of a choice or check recomputes, and so does "Calculate".
+  // The edit that is not chosen takes the figure computed for it.
+  void OnFieldsChanged(const CEtaFields& entered);
   void OnCalculate() { Recalculate(); }
 
-  const CEtaChoices& Choices() const { return choices_; }
+  const CEtaFields& Fields() const { return fields_; }
   const CEtaResults& Results() const { return results_; }
 
   // "Set ETA": after Yes to the question, the last waypoint's scheduled time
@@ -68,7 +69,7 @@ class CEtaCalculator {
   const CVessel2& vessel_;
   const CFixRecord* latestFix_;
   const CFixRecord& departure_;
-  CEtaChoices choices_;
+  CEtaFields fields_;
   CEtaResults results_;
 };
 

@@ -5,6 +5,7 @@
 #include "voyage/ScheduleMath.h"
 
 namespace marigold {
+namespace {
 
 CVoyagePageResults VoyagePageResults(const CVoyage& route) {
   const CRouteTotals totals = RouteTotals(route);
@@ -30,9 +31,24 @@ CWeatherPageResults WeatherPageResults(CVoyage& route, CVessel2& vessel, const C
           FormatFigure("%#3.0f", vessel.RpmForSpeed(logSpeed, totals.averageResistance))};
 }
 
-void ChooseWeatherSource(CVoyage& route, bool presentWeather, CPrompter& prompter) {
+}  // namespace
+
+CVoyageSheet::CVoyageSheet(CVoyage& route, CVessel2& vessel, const CMeteoList& meteo)
+    : route_(route), vessel_(vessel), meteo_(meteo) {
+  view_.voyage = VoyagePageResults(route);
+}
+
+void CVoyageSheet::OnWeatherPageShown() { view_.weather = WeatherPageResults(route_, vessel_, meteo_); }
+
+void CVoyageSheet::OnWeatherSourceChosen(bool presentWeather, CPrompter& prompter) {
   if (presentWeather) prompter.Message(kPresentWeatherNotice, EMessageIcon::Exclamation);
-  route.weatherSource = presentWeather;
+  route_.weatherSource = presentWeather;
+  OnWeatherPageShown();
+}
+
+void CVoyageSheet::OnKeepRpmChosen(bool keepRpm) {
+  route_.keepRpmConstant = keepRpm;
+  OnWeatherPageShown();
 }
 
 }  // namespace marigold

@@ -1,5 +1,7 @@
 #pragma once
-// The figures of the voyage sheet's "Voyage" and "Weather" pages.
+// The figures of the voyage sheet's "Voyage" and "Weather" pages over the
+// document's route and vessel. The weather choices take effect on the route
+// at once, since the page recomputes the schedule with them.
 #include <string>
 
 #include "core/Prompter.h"
@@ -18,7 +20,6 @@ struct CVoyagePageResults {
   std::string totalDuration;  // "Total duration:", hours
   std::string averageSpeed;   // "Average speed:", knots
 };
-CVoyagePageResults VoyagePageResults(const CVoyage& route);
 
 struct CWeatherPageResults {
   std::string totalFuel;         // "Total fuel consumption:", mT
@@ -26,11 +27,34 @@ struct CWeatherPageResults {
   std::string requiredLogSpeed;  // "Required log speed:", kts
   std::string averageRpm;        // "Average engine rpm:"
 };
-// Fills the weather and computes the schedule from the first waypoint.
-CWeatherPageResults WeatherPageResults(CVoyage& route, CVessel2& vessel, const CMeteoList& meteo);
 
-// "Average weather" / "Present weather": choosing present weather shows the
-// notice first.
-void ChooseWeatherSource(CVoyage& route, bool presentWeather, CPrompter& prompter);
+struct CVoyageSheetView {
+  CVoyagePageResults voyage;
+  CWeatherPageResults weather;  // empty until the page is shown
+};
+
+class CVoyageSheet {
+ public:
+  // The "Voyage" page's results are those of the route as the sheet opens.
+  CVoyageSheet(CVoyage& route, CVessel2& vessel, const CMeteoList& meteo);
+
+  // The "Weather" page computes when it is shown and on every change of its
+  // choices: it fills the weather and computes the schedule from the first
+  // waypoint.
+  void OnWeatherPageShown();
+  // "Average weather" / "Present weather": present weather shows the notice
+  // first.
+  void OnWeatherSourceChosen(bool presentWeather, CPrompter& prompter);
+  // "Keep rpm constant" / "Keep speed constant".
+  void OnKeepRpmChosen(bool keepRpm);
+
+  const CVoyageSheetView& View() const { return view_; }
+
+ private:
+  CVoyage& route_;
+  CVessel2& vessel_;
+  const CMeteoList& meteo_;
+  CVoyageSheetView view_;
+};
 
 }  // namespace marigold

@@ -41,25 +41,37 @@ std::string StatusLine(CVoyage& route, const CFixRecord* latestFix) {
   return line + (next ? Verdict(madeGood, next->keptGroundspeed) : "NO VOYAGE LOADED");
 }
 
-bool CVoyageStatus::Open(CPrompter& prompter) const {
+bool CVoyageStatus::Open(CPrompter& prompter) {
   if (fixes_.IsEmpty()) {
     prompter.Message(kNoFixForStatus, EMessageIcon::Stop);
     return false;
   }
   if (route_.IsEmpty()) prompter.Message(kNoWaypointsForStatus, EMessageIcon::Exclamation);
+  view_.fixTexts.clear();
+  for (const auto& fix : fixes_)
+    view_.fixTexts.push_back(
+        FormatTime(kStatusTimeFormat, CivilTimeOf(fix->GetTime() + fix->GetUtcDifferenceDays())));
+  view_.scheduledEta = route_.GetArrival(clock_);
+  view_.remaining = Remaining();
+  view_.nextReportingPoint = NextReportingPoint();
+  view_.history = History();
   return true;
 }
 
-std::vector<std::string> CVoyageStatus::FixTexts() const {
-  std::vector<std::string> texts;
-  for (const auto& fix : fixes_)
-    texts.push_back(FormatTime(kStatusTimeFormat, CivilTimeOf(fix->GetTime() + fix->GetUtcDifferenceDays())));
-  return texts;
+void CVoyageStatus::OnScheduledEtaChanged(std::time_t localTime) {
+  route_.SetArrival(localTime);
+  view_.scheduledEta = route_.GetArrival(clock_);
+  view_.remaining = Remaining();
 }
 
-CRemainingVoyage CVoyageStatus::ChangeScheduledEta(std::time_t localTime) {
-  route_.SetArrival(localTime);
-  return Remaining();
+void CVoyageStatus::OnFromChosen(int index) {
+  from_ = index;
+  view_.history = History();
+}
+
+void CVoyageStatus::OnTillChosen(int index) {
+  till_ = index;
+  view_.history = History();
 }
 
 CRemainingVoyage CVoyageStatus::Remaining() {
@@ -90,11 +102,10 @@ CNextReportingPoint CVoyageStatus::NextReportingPoint() const {
   return {point->GetName(), ArrivalText(*fix, *point, false, fix->groundspeed)};
 }
 
-CHistoryFigures CVoyageStatus::History(int from, int till) const {
+CHistoryFigures CVoyageStatus::History() const {
   if (fixes_.IsEmpty()) return {};
-  // No selection (-1) or a stale one falls on the nearest end of the list.
-  from = std::clamp(from, 0, fixes_.GetCount() - 1);
-  till = std::clamp(till, 0, fixes_.GetCount() - 1);
+  int from = std::clamp(from_, 0, fixes_.GetCount() - 1);
+  int till = std::clamp(till_, 0, fixes_.GetCount() - 1);
   if (from > till) std::swap(from, till);
   const CFixRecord* a = fixes_.GetAt(from);
   const CFixRecord* b = fixes_.GetAt(till);

@@ -1,7 +1,7 @@
 #pragma once
-// The one-line voyage status of the main frame, and the figures of the
-// "Voyage Status" dialog: the remaining voyage from the latest fix, the next
-// waypoint and reporting point, and the history between two fixes.
+// The one-line voyage status of the main frame, and the "Voyage Status"
+// dialog: the remaining voyage from the latest fix, the next waypoint and
+// reporting point, and the history between two fixes.
 #include <ctime>
 #include <string>
 #include <vector>
@@ -52,38 +52,51 @@ struct CHistoryFigures {
   std::string waterSpeed;    // "Water speed:", kts
 };
 
-// The dialog's figures over the document's records, which it borrows.
+struct CVoyageStatusView {
+  std::vector<std::string> fixTexts;  // "From:" and "Till:", every fix in its local time
+  std::time_t scheduledEta = 0;       // "Scheduled ETA :", the destination's local time (now when empty)
+  CRemainingVoyage remaining;
+  CNextReportingPoint nextReportingPoint;
+  CHistoryFigures history;
+};
+
 class CVoyageStatus {
  public:
-  CVoyageStatus(CVoyage& route, CVessel2& vessel, const CFixList& fixes, const CReportingPointList& points)
-      : route_(route), vessel_(vessel), fixes_(fixes), points_(points) {}
+  // Borrows the document's records; opening and a new scheduled ETA
+  // recompute the schedule from the latest fix.
+  CVoyageStatus(CVoyage& route, CVessel2& vessel, const CFixList& fixes, const CReportingPointList& points,
+                const CClock& clock)
+      : route_(route), vessel_(vessel), fixes_(fixes), points_(points), clock_(clock) {}
 
   // The "&Status" command: without a fix it only says so (stop) and the
   // dialog stays shut; with an empty route it warns and opens all the same.
-  bool Open(CPrompter& prompter) const;
+  // An open dialog has its view filled.
+  bool Open(CPrompter& prompter);
 
-  // Entries of the "From:" and "Till:" lists, every fix in its local time.
-  std::vector<std::string> FixTexts() const;
+  // Sets the scheduled arrival from the destination's local time.
+  void OnScheduledEtaChanged(std::time_t localTime);
+  // The fixes at two list indices, taken in list order; no selection (-1)
+  // or a stale one falls on the nearest end of the list.
+  void OnFromChosen(int index);
+  void OnTillChosen(int index);
 
-  // "Scheduled ETA :" in the destination's local time (now when empty).
-  std::time_t ScheduledEta(const CClock& clock) const { return route_.GetArrival(clock); }
-  // Sets the scheduled arrival from the destination's local time and
-  // recomputes the remaining voyage.
-  CRemainingVoyage ChangeScheduledEta(std::time_t localTime);
+  const CVoyageStatusView& View() const { return view_; }
 
-  // Recomputes the schedule from the latest fix first.
+ private:
   CRemainingVoyage Remaining();
   // Nearest by great circle, reached along the rhumb line at the latest
   // fix's speed made good.
   CNextReportingPoint NextReportingPoint() const;
-  // Between the fixes at two list indices, taken in list order.
-  CHistoryFigures History(int from, int till) const;
+  CHistoryFigures History() const;
 
- private:
   CVoyage& route_;
   CVessel2& vessel_;
   const CFixList& fixes_;
   const CReportingPointList& points_;
+  const CClock& clock_;
+  int from_ = -1;
+  int till_ = -1;
+  CVoyageStatusView view_;
 };
 
 }  // namespace marigold

@@ -2,11 +2,14 @@
 // Small helpers shared by the test suites.
 #include <cctype>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "core/Archive.h"
 #include "core/Position2.h"
+#include "core/RangeCheck.h"
 
 namespace marigold {
 
@@ -36,6 +39,12 @@ inline CPosition2 At(double latitude, double longitude) {
   p.SetLatitude(latitude);
   p.SetLongitude(longitude);
   return p;
+}
+
+// A dialog's verdict on its fields in one line: "field: message", or
+// "accepted".
+inline std::string RefusalText(const std::optional<CFieldRefusal>& refusal) {
+  return refusal ? refusal->field + ": " + refusal->message : std::string("accepted");
 }
 
 }  // namespace marigold

@@ -1,6 +1,7 @@
 // The storm record: its archive form, its movement and the sheet's values.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "fakes/TestSupport.h"
@@ -65,15 +66,44 @@ TEST(HurricaneSheet, ConfirmingUnchangedKeepsTheObservationTime) {
   storm.SetTime(1096.5);       // 31 Dec 2002 12:00 UTC
   storm.SetUtcDifference(-4);  // as an imported row may carry
   storm.SetLatitude(-10.5);
-  CHurricaneSheetFields fields = HurricaneSheetFields(storm);
-  EXPECT_EQ(fields.latitudeDegrees, 10);
-  EXPECT_EQ(fields.latitudeHemisphere, 1);
+  storm.SetLongitude(190.25);  // imported unreduced: the fields take 169°45'W
+  CHurricaneFields fields = ReadHurricane(storm);
+  EXPECT_EQ(fields.position.latitudeDegrees, 10);
+  EXPECT_EQ(fields.position.latitudeHemisphere, 1);
+  EXPECT_EQ(fields.position.longitudeDegrees, 169);
+  EXPECT_EQ(fields.position.longitudeMinutes, 45);
+  EXPECT_EQ(fields.position.longitudeHemisphere, 1);
+  EXPECT_FALSE(Validate(fields));
   fields.maxWind = 80;
-  ApplyHurricaneSheet(fields, storm);
+  ApplyHurricane(fields, storm);
   EXPECT_NEAR(storm.GetTime(), 1096.5, 1e-9);
   EXPECT_EQ(storm.GetUtcDifference(), 0.0);
   EXPECT_NEAR(storm.GetLatitude(), -10.5, 1e-12);
+  EXPECT_NEAR(storm.GetLongitude(), -169.75, 1e-12);
   EXPECT_EQ(storm.maxWind, 80);
+}
+
+TEST(HurricaneSheet, TheFirstRefusedFieldInPageOrder) {
+  struct CCase {
+    void (*edit)(CHurricaneFields&);
+    const char* verdict;
+  };
+  const CCase cases[] = {
+      {[](CHurricaneFields& f) { f.position = {90, 0, 0, 180, 0, 1}, f.course = 360, f.speed = 999; }, "accepted"},
+      {[](CHurricaneFields& f) { f.position.latitudeDegrees = 91, f.speed = -1; },
+       "positionLatitudeDegrees: Please enter an integer between 0 and 90."},
+      {[](CHurricaneFields& f) { f.position.longitudeMinutes = 60.5; },
+       "positionLongitudeMinutes: Please enter a number between 0.0 and 60.0."},
+      {[](CHurricaneFields& f) { f.course = 360.5, f.speed = -1; },
+       "course: Please enter a number between 0.0 and 360.0."},
+      {[](CHurricaneFields& f) { f.course = std::nan(""); }, "course: Please enter a number between 0.0 and 360.0."},
+      {[](CHurricaneFields& f) { f.speed = 999.1; }, "speed: Please enter a number between 0.0 and 999.0."},
+  };
+  for (const CCase& c : cases) {
+    CHurricaneFields fields = ReadHurricane(CHurricane{});
+    c.edit(fields);
+    EXPECT_EQ(RefusalText(Validate(fields)), c.verdict);
+  }
 }
 
 }  // namespace

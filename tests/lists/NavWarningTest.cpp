@@ -124,19 +124,19 @@ TEST(NavWarningArea, PointsAreOwnedAndLookedUpSafely) {
 TEST(WarningSheet, OkStoresTheValuesAndTheReferencePosition) {
   CNavWarning w = WithPoints({{50, 1}, {50, 3}, {52, 2}});
   w.validFrom = 1097.123456789;
-  EXPECT_EQ(WarningSheetCaption(w, true), "Warning");
+  EXPECT_EQ(WarningCaption(w, true), "Warning");
 
-  CWarningSheetValues values = ReadWarningSheet(w);
-  EXPECT_EQ(values.areaKind, CNavWarning::kSingleLine);
-  values.number = "NW 7";
-  values.validTill = {2003, 1, 4, 12, 0, 0};
-  values.passingDistance = 3;
-  values.areaKind = CNavWarning::kNoGoArea;
-  ApplyWarningSheet(values, w);
+  CWarningFields fields = ReadWarning(w);
+  EXPECT_EQ(fields.areaKind, CNavWarning::kSingleLine);
+  fields.number = "NW 7";
+  fields.validTill = {2003, 1, 4, 12, 0, 0};
+  fields.passingDistance = 3;
+  fields.areaKind = CNavWarning::kNoGoArea;
+  ApplyWarning(fields, w);
 
   EXPECT_EQ(w.GetName(), "NW 7");
   EXPECT_EQ(w.number, "NW 7");
-  EXPECT_EQ(WarningSheetCaption(w, false), "NW 7");
+  EXPECT_EQ(WarningCaption(w, false), "NW 7");
   EXPECT_EQ(w.LatitudeText(), "50 : 40.00 N");
   EXPECT_EQ(w.areaKind, CNavWarning::kNoGoArea);
   EXPECT_EQ(w.passingDistance, 3.0);

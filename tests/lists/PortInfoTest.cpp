@@ -10,7 +10,7 @@
 #include "fakes/TestSupport.h"
 #include "lists/PortInfo.h"
 #include "lists/PortSheet.h"
-#include "lists/PortTideCalculation.h"
+#include "lists/TideCalculationTool.h"
 
 namespace marigold {
 namespace {
@@ -56,6 +56,22 @@ CBytes Store(T& object) {
   return ar.TakeBytes();
 }
 
+// The values of kPort that the port sheet's pages show.
+void ExpectRdamOnTheSheetPages(const CPortInfo& p) {
+  EXPECT_TRUE(p.bunkers && p.freshWater && p.victuals);
+  EXPECT_FALSE(p.dockyard || p.garbageDisposal || p.sludgeDisposal);
+  EXPECT_EQ(p.maxAirDraft, 50.5);
+  EXPECT_EQ(p.maxDraft, 12.5);
+  EXPECT_EQ(p.salinity, 1.02);
+  EXPECT_EQ(p.country + p.agentEmail + p.agentName + p.berth + p.agentTelephone, "NLa@bAnnB7+31");
+  EXPECT_EQ(p.documents, (std::vector<std::string>{"C:\\d.pdf", "e"}));
+  EXPECT_EQ(p.pilotEta, 1700000000);
+  EXPECT_EQ(p.vhfChannels + "|" + p.callPilotAmount + "|" + p.pilotStation + "|" + p.ladderHeight, "VHF 12|2|Maas|1.5");
+  EXPECT_EQ(p.ladderSide, CPortInfo::kPort);
+  EXPECT_EQ(p.callPilotUnit, CPortInfo::kMiles);
+  EXPECT_EQ(p.tide.meanLevel, 1.5);
+}
+
 TEST(PortInfo, NewPortDefaults) {
   CPortList ports;
   ports.AddNew();
@@ -72,8 +88,8 @@ TEST(PortInfo, NewPortDefaults) {
   EXPECT_STREQ(kCallPilotUnitTexts[static_cast<std::size_t>(p->callPilotUnit)], "Hours");
   EXPECT_EQ(p->pilotEta, 1700000000);
   EXPECT_EQ(p->tide.angleDate, 1700000000);
-  EXPECT_EQ(PortSheetCaption(*p, true), "New Port");
-  EXPECT_EQ(PortSheetCaption(*p, false), "New Position");
+  EXPECT_EQ(PortCaption(*p, true), "New Port");
+  EXPECT_EQ(PortCaption(*p, false), "New Position");
 }
 
 TEST(PortArchive, KeepsBothTrajectsAndTheTide) {
@@ -88,22 +104,11 @@ TEST(PortArchive, KeepsBothTrajectsAndTheTide) {
   EXPECT_EQ(p.GetName(), "Rdam");
   EXPECT_EQ(p.GetLatitude(), 51.75);
   EXPECT_DOUBLE_EQ(p.GetUtcDifference(), 1.0);
-  EXPECT_TRUE(p.bunkers && p.freshWater && p.victuals);
-  EXPECT_FALSE(p.dockyard || p.garbageDisposal || p.sludgeDisposal);
+  ExpectRdamOnTheSheetPages(p);
   EXPECT_EQ(p.reservedFlag, 7);
-  EXPECT_EQ(p.maxAirDraft, 50.5);
-  EXPECT_EQ(p.maxDraft, 12.5);
-  EXPECT_EQ(p.salinity, 1.02);
-  EXPECT_EQ(p.country + p.agentEmail + p.agentName + p.berth + p.agentTelephone, "NLa@bAnnB7+31");
-  EXPECT_EQ(p.documents, (std::vector<std::string>{"C:\\d.pdf", "e"}));
-  EXPECT_EQ(p.pilotEta, 1700000000);
-  EXPECT_EQ(p.vhfChannels + "|" + p.callPilotAmount + "|" + p.pilotStation + "|" + p.ladderHeight, "VHF 12|2|Maas|1.5");
-  EXPECT_EQ(p.ladderSide, CPortInfo::kPort);
-  EXPECT_EQ(p.callPilotUnit, CPortInfo::kMiles);
   ASSERT_EQ(p.inbound.GetCount(), 1);
   EXPECT_EQ(p.inbound.GetHead()->GetName(), "New Position");
   EXPECT_TRUE(p.outbound.IsEmpty());
-  EXPECT_EQ(p.tide.meanLevel, 1.5);
   EXPECT_EQ(p.tide.angleDate, 1700000000);
 
   EXPECT_EQ(Store(p), bytes);
@@ -138,24 +143,51 @@ TEST(PortArchive, AnOldTrajectVersionStillReadsBack) {
   EXPECT_EQ(back.tide.meanLevel, 4);
 }
 
-TEST(PortSheet, RangeEdges) {
-  EXPECT_FALSE(CheckPortRange(1.035, kPortSalinityRange));
-  EXPECT_FALSE(CheckPortRange(0.999, kPortSalinityRange));
-  EXPECT_EQ(CheckPortRange(1.040, kPortSalinityRange), "Please enter a number between 0.999 and 1.035.");
-  EXPECT_FALSE(CheckPortRange(0.0, kPortMaxDraftRange));
-  EXPECT_FALSE(CheckPortRange(999.0, kPortMaxDraftRange));
-  EXPECT_EQ(CheckPortRange(-0.1, kPortMaxDraftRange), "Please enter a number between 0.0 and 999.0.");
-  EXPECT_FALSE(CheckPortRange(2.0, kPortMaxAirDraftRange));
-  EXPECT_EQ(CheckPortRange(1.99, kPortMaxAirDraftRange), "Please enter a number between 2.0 and 999.0.");
-  EXPECT_TRUE(CheckPortRange(NAN, kPortMaxAirDraftRange));
+TEST(PortSheet, OkWritesWhatThePagesShowAndNothingElse) {
+  const CBytes bytes = Hex(kPort);
+  CArchive ar = CArchive::ForLoading(bytes);
+  CPortInfo rdam;
+  rdam.Serialize(ar);
+  const CPortFields fields = ReadPort(rdam);
+  EXPECT_FALSE(Validate(fields));
 
-  EXPECT_FALSE(ValidatePortLimits(10, 1.025, 40));
-  // The first field out of range speaks.
-  EXPECT_EQ(ValidatePortLimits(-1, 2, 0), "Please enter a number between 0.0 and 999.0.");
-  EXPECT_EQ(ValidatePortLimits(10, 2, 0), "Please enter a number between 0.999 and 1.035.");
+  CPortInfo p;
+  p.tide.aM2 = 33;
+  ApplyPort(fields, p);
+  ExpectRdamOnTheSheetPages(p);
+  // The position, the reserved flag, the trajects and the tidal angles have
+  // no field on these pages.
+  EXPECT_EQ(p.GetName(), "New Position");
+  EXPECT_EQ(p.reservedFlag, 0);
+  EXPECT_TRUE(p.inbound.IsEmpty());
+  EXPECT_EQ(p.tide.angleDate, 0);
+  EXPECT_EQ(p.tide.aM2, 33);
 }
 
-TEST(PortTideCalculation, FollowsThePortAndItsAngles) {
+TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
+  struct CCase {
+    double maxDraft, salinity, maxAirDraft;
+    const char* verdict;
+  };
+  const CCase cases[] = {
+      {0.0, 0.999, 2.0, "accepted"},
+      {999.0, 1.035, 999.0, "accepted"},
+      {-0.1, 2, 0, "maxDraft: Please enter a number between 0.0 and 999.0."},
+      {10, 1.040, 0, "salinity: Please enter a number between 0.999 and 1.035."},
+      {10, 0.998, 40, "salinity: Please enter a number between 0.999 and 1.035."},
+      {10, 1.025, 1.99, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
+      {10, 1.025, NAN, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
+  };
+  for (const CCase& c : cases) {
+    CPortFields fields;
+    fields.maxDraft = c.maxDraft;
+    fields.salinity = c.salinity;
+    fields.maxAirDraft = c.maxAirDraft;
+    EXPECT_EQ(RefusalText(Validate(fields)), c.verdict);
+  }
+}
+
+TEST(TideCalculationTool, FollowsThePortAndItsAngles) {
   CPortList ports;
   const CFixedClock clock(CalendarTimeFromLocal({2024, 1, 5, 6, 0, 0}));
   NewPort(ports, clock)->SetName("A");
@@ -164,7 +196,7 @@ TEST(PortTideCalculation, FollowsThePortAndItsAngles) {
   b->tide.meanLevel = 2;
   b->tide.angleDate = CalendarTimeFromLocal({2024, 2, 1, 12, 0, 0});
 
-  CPortTideCalculation tool(ports, clock.Now());
+  CTideCalculationTool tool(ports, clock.Now());
   CTideCalculationView v = tool.View();
   EXPECT_EQ(v.portNames, (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(v.selectedPort, 0);
@@ -186,7 +218,7 @@ TEST(PortTideCalculation, FollowsThePortAndItsAngles) {
 
   // No ports: an empty dialog, and "Change" has nothing to edit.
   CPortList none;
-  CPortTideCalculation empty(none, 0);
+  CTideCalculationTool empty(none, 0);
   EXPECT_EQ(empty.View().selectedPort, -1);
   EXPECT_EQ(empty.View().heightText, "");
   EXPECT_EQ(empty.SelectedTide(), nullptr);

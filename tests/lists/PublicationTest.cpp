@@ -6,7 +6,7 @@
 #include "fakes/Fakes.h"
 #include "fakes/TestSupport.h"
 #include "lists/Publication.h"
-#include "lists/PublicationEntry.h"
+#include "lists/PublicationSheet.h"
 
 namespace marigold {
 namespace {
@@ -86,13 +86,13 @@ TEST(PublicationList, NewChartsAndTheTwoViews) {
   EXPECT_EQ(PublicationsOfKind(list, false), (std::vector<CPublication*>{middle}));
 
   // "Chart" chosen in the dialog moves the book to the charts.
-  CPublicationEntry entry = CPublicationEntry::Of(*middle);
-  EXPECT_STREQ(kPublicationKindTexts[static_cast<std::size_t>(entry.kind)], "Book");
-  entry.kind = 0;
-  entry.number = "5011";
-  entry.correctionDate = 1300000000;
+  CPublicationFields fields = ReadPublication(*middle);
+  EXPECT_STREQ(kPublicationKindTexts[static_cast<std::size_t>(fields.kind)], "Book");
+  fields.kind = 0;
+  fields.number = "5011";
+  fields.correctionDate = 1300000000;
   middle->folio = "F9";
-  entry.ApplyTo(*middle);
+  ApplyPublication(fields, *middle);
   EXPECT_TRUE(PublicationsOfKind(list, false).empty());
   EXPECT_EQ(PublicationsOfKind(list, true).size(), 3u);
   EXPECT_EQ(middle->number, "5011");

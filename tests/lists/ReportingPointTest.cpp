@@ -3,12 +3,14 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "core/Voyage.h"
 #include "fakes/Fakes.h"
 #include "fakes/TestSupport.h"
 #include "lists/ReportingPoint.h"
 #include "lists/ReportingPointSheet.h"
+#include "lists/ReportsPage.h"
 
 namespace marigold {
 namespace {
@@ -119,15 +121,46 @@ TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
   const CVoyage route = Route();
   EXPECT_EQ(WaypointChoices(route), (std::vector<std::string>{"Landfall"}));
   CReportingPoint point;  // index 0: the departure, which is not offered
-  CReportingSheetFields fields = ReportingSheetFields(point, route);
+  EXPECT_EQ(ReportingPointCaption(point, true), "Reporting Point");
+  CReportingPointFields fields = ReadReportingPoint(point, route);
   EXPECT_EQ(fields.waypointChoice, 0);
   fields.distanceBefore = 10;
-  ApplyReportingSheet(fields, point, route);
+  fields.requiredAction = kSuggestedActions[2];
+  ApplyReportingPoint(fields, point, route);
   EXPECT_EQ(point.waypointIndex, 1);
   EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
+  EXPECT_EQ(point.requiredAction, "Call captain");
+  point.SetName("VTS");
+  EXPECT_EQ(ReportingPointCaption(point, false), "VTS");
 }
 
-TEST(ReportingPointSheet, DocumentButtonsWithoutSelectionSaySo) {
+TEST(ReportingPointSheet, WaypointIndexAsTheChoiceShowsIt) {
+  CVoyage route;
+  route.AddNew();
+  EXPECT_EQ(ChoiceOfWaypoint(route, 0), -1);  // nothing to choose from
+  for (int i = 0; i < 3; ++i) route.AddNew();
+  // Choices 0, 1, 2 are route indices 1, 2, 3; the departure counts as the
+  // first choice, an index beyond the route as the last waypoint.
+  const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {4, 2}, {-1, 2}};
+  for (const auto& [index, choice] : cases) EXPECT_EQ(ChoiceOfWaypoint(route, index), choice) << index;
+}
+
+TEST(ReportingPointSheet, ANewPointGoesAfterTheSelectedPoint) {
+  CReportingPointList points;
+  CReportingPoint* first = points.AddNew();
+  points.AddNew();
+  CReportingPoint* inserted = InsertReportingPoint(points, first);
+  EXPECT_EQ(inserted->GetName(), "Reporting Point");
+  EXPECT_EQ(points.GetAt(1), inserted);
+  const CPosition2 other;  // a record of another list
+  for (const CPosition2* selected : {&other, static_cast<const CPosition2*>(nullptr)}) {
+    const CReportingPoint* appended = InsertReportingPoint(points, selected);
+    EXPECT_EQ(appended, points.GetTail());
+  }
+  EXPECT_EQ(points.GetCount(), 5);
+}
+
+TEST(ReportsPage, DocumentButtonsWithoutSelectionSaySo) {
   CScriptedPrompter prompter;
   std::vector<std::string> documents;
   prompter.files = {std::string("/forms/vts.doc")};

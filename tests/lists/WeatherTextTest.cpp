@@ -1,11 +1,11 @@
 // The texts of weather: short forms, the weather source of a waypoint and the
-// figures of the "Average Weather" dialog.
+// figures of the "Average Weather" tool.
 #include <gtest/gtest.h>
 
 #include "core/LocalClock.h"
 #include "core/Voyage.h"
+#include "lists/AverageWeatherTool.h"
 #include "lists/MeteoList.h"
-#include "lists/WeatherAverageQuery.h"
 #include "lists/WeatherSource.h"
 
 namespace marigold {
@@ -27,57 +27,80 @@ TEST(WeatherText, ShortFormsAndSource) {
   EXPECT_STREQ(WeatherSourceText(waypoint, true), "Manual data");
 }
 
-TEST(WeatherAverageDialog, WhereToLook) {
+// Records told apart by the count of their latest observation.
+void AddRecord(CMeteoList& meteo, double latitude, double longitude, int count) {
+  CMeteoRecord* r = meteo.AddNew();
+  r->SetLatitude(latitude);
+  r->SetLongitude(longitude);
+  r->latest.count = count;
+}
+
+TEST(AverageWeatherTool, TheChosenWaypointOrTheEnteredPosition) {
+  CMeteoList meteo;
+  AddRecord(meteo, 43.5, -9.25, 3);
+  AddRecord(meteo, -45.5, -10, 5);
+  AddRecord(meteo, 10.5, 0, 7);
   CVoyage route;
   route.AddNew()->SetName("Ushant");
-  CAverageWeatherQuery q = InitialAverageWeatherQuery(route);
-  EXPECT_TRUE(q.enterPosition);  // fewer than two waypoints
-  EXPECT_TRUE(AverageWeatherWaypointNames(route).empty());
-  q = {true, 0, 45, 30.0, 1, 10, 0.0, 1, false, 0};
-  CPosition2 p = AverageWeatherPosition(route, q);
-  EXPECT_EQ(p.GetLatitude(), -45.5);
-  EXPECT_EQ(p.GetLongitude(), -10.0);
+
+  CAverageWeatherTool one(route, meteo);
+  CAverageWeatherFields f = one.View().fields;
+  EXPECT_TRUE(f.enterPosition);  // fewer than two waypoints
+  EXPECT_TRUE(one.View().waypointNames.empty());
+  f.position = {45, 30.0, 1, 10, 0.0, 1};
+  f.latestOnly = true;
+  one.OnCalculate(f);
+  EXPECT_EQ(one.View().observations, "5");  // -45.5, -10.0
 
   CWaypoint* w = route.AddNew();
   w->SetName("Finisterre");
   w->SetLatitude(43.5);
   w->SetLongitude(-9.25);
-  q = InitialAverageWeatherQuery(route);
-  EXPECT_FALSE(q.enterPosition);
-  EXPECT_EQ(AverageWeatherWaypointNames(route), (std::vector<std::string>{"Ushant", "Finisterre"}));
-  q.waypointIndex = 1;
-  p = AverageWeatherPosition(route, q);
-  EXPECT_EQ(p.GetName(), "Finisterre");
-  EXPECT_EQ(q.latitudeDegrees, 43);
-  EXPECT_EQ(q.longitudeHemisphere, 1);
-  q.waypointIndex = -1;  // nothing chosen: the fields count
-  q.latitudeDegrees = 10;
-  EXPECT_EQ(AverageWeatherPosition(route, q).GetLatitude(), 10.5);
+  CAverageWeatherTool two(route, meteo);
+  f = two.View().fields;
+  EXPECT_FALSE(f.enterPosition);
+  EXPECT_EQ(two.View().waypointNames, (std::vector<std::string>{"Ushant", "Finisterre"}));
+  f.waypointIndex = 1;
+  f.latestOnly = true;
+  two.OnCalculate(f);
+  EXPECT_EQ(two.View().observations, "3");
+  const CPositionFields& shown = two.View().fields.position;  // the waypoint's position
+  EXPECT_EQ(shown.latitudeDegrees * 100 + shown.latitudeMinutes, 4330);
+  EXPECT_EQ(shown.longitudeDegrees * 100 + shown.longitudeMinutes, 915);
+  EXPECT_EQ(shown.longitudeHemisphere, 1);
+
+  f.waypointIndex = -1;  // nothing chosen: the fields count
+  f.position = {10, 30.0, 0, 0, 0.0, 0};
+  two.OnCalculate(f);
+  EXPECT_EQ(two.View().observations, "7");
 }
 
-TEST(WeatherAverageDialog, SeasonOfThePickedDateOrTheLatestObservation) {
+TEST(AverageWeatherTool, SeasonOfThePickedDateOrTheLatestObservation) {
   CVoyage route;
   CMeteoList meteo;
   meteo.EnsureDefaultRecord();
   CMeteoRecord& r = *meteo.GetHead();
   r.summer = {7, 21.24, 24.5, 1013.0, 1.025, 90, 0.76, 5, 12.24};
   r.latest.count = 1;
-  CAverageWeatherQuery q = InitialAverageWeatherQuery(route);
-  q.date = CalendarTimeFromLocal({2003, 7, 15, 12, 0, 0});
-  const CAverageWeatherTexts t = CalculateAverageWeather(route, meteo, q);
-  EXPECT_EQ(t.windDirection, "  5 deg");
-  EXPECT_EQ(t.windSpeed, "12.2 kts");
-  EXPECT_EQ(t.currentDirection, " 90 deg");
-  EXPECT_EQ(t.currentSpeed, "0.8 kts");
-  EXPECT_EQ(t.airTemperature, "24.5 deg");
-  EXPECT_EQ(t.airPressure, "1013.0 mb");
-  EXPECT_EQ(t.seaTemperature, "21.2 deg");
-  EXPECT_EQ(t.observations, "7");
+  CAverageWeatherTool tool(route, meteo);
+  CAverageWeatherFields f = tool.View().fields;
+  f.date = CalendarTimeFromLocal({2003, 7, 15, 12, 0, 0});
+  tool.OnCalculate(f);
+  const CAverageWeatherView& v = tool.View();
+  EXPECT_EQ(v.windDirection, "  5 deg");
+  EXPECT_EQ(v.windSpeed, "12.2 kts");
+  EXPECT_EQ(v.currentDirection, " 90 deg");
+  EXPECT_EQ(v.currentSpeed, "0.8 kts");
+  EXPECT_EQ(v.airTemperature, "24.5 deg");
+  EXPECT_EQ(v.airPressure, "1013.0 mb");
+  EXPECT_EQ(v.seaTemperature, "21.2 deg");
+  EXPECT_EQ(v.observations, "7");
 
-  q.latestOnly = true;
-  EXPECT_EQ(CalculateAverageWeather(route, meteo, q).observations, "1");
+  f.latestOnly = true;
+  tool.OnCalculate(f);
+  EXPECT_EQ(tool.View().observations, "1");
   CMeteoList empty;  // answers with the default weather instead of nothing
-  EXPECT_EQ(CalculateAverageWeather(route, empty, q).airPressure, "1000.0 mb");
+  EXPECT_EQ(CAverageWeatherTool(route, empty).View().airPressure, "1000.0 mb");
 }
 
 }  // namespace

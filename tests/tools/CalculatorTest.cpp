@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fakes/Fakes.h"
+#include "fakes/TestSupport.h"
 #include "tools/Calculator.h"
 #include "tools/DriftAngle.h"
 
@@ -22,24 +23,24 @@ void ExpectPosition(const CPositionFields& got, const CPositionFields& want) {
 }
 
 TEST(Calculator, SixtyMilesEastAndBackAlsoAcrossTheDateLine) {
-  CCalculatorFields f;
-  f.course = 90;
-  f.distance = 60;
   // 00°00'N 001°00'E, never 000°60'; 179°30'E comes out as 179°30'W, which
   // the fields accept.
   for (const auto& [from, to] : {std::pair{0.0, CPositionFields{0, 0, 0, 1, 0, 0}},
                                  std::pair{179.5, CPositionFields{0, 0, 0, 179, 30, 1}}}) {
-    f.a = PositionFields(0, from);
-    const auto b = CalculatePositionB(f);
-    ASSERT_TRUE(b);
-    ExpectPosition(*b, to);
-    CCalculatorFields back = f;
-    back.b = *b;
+    CCalculatorTool tool(At(0, from));
+    CCalculatorFields f = tool.View().fields;
+    f.course = 90;
+    f.distance = 60;
+    tool.OnPositionB(f);
+    ASSERT_TRUE(tool.View().positionBAvailable);
+    ExpectPosition(tool.View().fields.b, to);
     for (int via : {kViaRhumbLine, kViaGreatCircle}) {
+      CCalculatorFields back = tool.View().fields;
+      back.course = back.distance = 0;
       back.via = via;
-      const CCourseDistance cd = CalculateCourseDistance(back);
-      EXPECT_NEAR(cd.course, 90, 1e-6) << from << " via " << via;
-      EXPECT_NEAR(cd.distance, 60, 0.005) << from << " via " << via;
+      tool.OnCourseDistance(back);
+      EXPECT_NEAR(tool.View().fields.course, 90, 1e-6) << from << " via " << via;
+      EXPECT_NEAR(tool.View().fields.distance, 60, 0.005) << from << " via " << via;
     }
   }
 }
@@ -66,38 +67,52 @@ TEST(Calculator, NoPositionBeyondAPole) {
   f.course = 180;
   f.distance = 135 * 60 + 1;
   EXPECT_FALSE(CalculatePositionB(f));
+
+  // The dialog shows "NA" and keeps what B held.
+  CCalculatorTool tool(At(45, 5));
+  f.b = {10, 0, 0, 0, 0, 0};
+  tool.OnPositionB(f);
+  EXPECT_FALSE(tool.View().positionBAvailable);
+  EXPECT_EQ(tool.View().fields.b.latitudeDegrees, 10);
+  tool.OnCourseDistance(f);
+  EXPECT_TRUE(tool.View().positionBAvailable);
 }
 
 TEST(Calculator, OpensAtThePresentPositionWithinTheFieldRanges) {
-  CPosition2 present;
-  present.SetLatitude(-33.5);
-  present.SetLongitude(200.25);  // the core keeps longitudes unreduced
-  const CCalculatorFields f = OpenCalculator(present);
+  // The core keeps longitudes unreduced.
+  const CCalculatorFields f = CCalculatorTool(At(-33.5, 200.25)).View().fields;
   ExpectPosition(f.a, {33, 30, 1, 159, 45, 1});
   EXPECT_EQ(f.b.latitudeHemisphere, -1);
   EXPECT_EQ(f.via, kViaRhumbLine);
-  EXPECT_FALSE(ValidateCalculatorFields(f));
+  EXPECT_EQ(RefusalText(Validate(f)), "accepted");
 }
 
 TEST(Calculator, FieldChecksRefuseBeforeAnyCalculation) {
-  const auto refusal = [](void (*edit)(CCalculatorFields&)) {
-    CCalculatorFields f;
-    edit(f);
-    return ValidateCalculatorFields(f).value_or(CCalculatorRefusal{ECalculatorField::Distance, "accepted"});
+  struct CCase {
+    void (*edit)(CCalculatorFields&);
+    const char* verdict;
   };
-  auto r = refusal([](CCalculatorFields& f) { f.a.latitudeMinutes = 60.5; });
-  EXPECT_EQ(r.field, ECalculatorField::LatitudeMinutesA);
-  EXPECT_EQ(r.message, "Please enter a number between 0.0 and 60.0.");
-  r = refusal([](CCalculatorFields& f) { f.b.latitudeDegrees = 91; });
-  EXPECT_EQ(r.field, ECalculatorField::LatitudeDegreesB);
-  EXPECT_EQ(r.message, "Please enter an integer between 0 and 90.");
-  r = refusal([](CCalculatorFields& f) { f.b = {90, 30, 0, 0, 0, 0}; });
-  EXPECT_EQ(r.field, ECalculatorField::LatitudeMinutesB);
-  EXPECT_EQ(r.message, "Please enter a number between 0.0 and 0.0.");
-  r = refusal([](CCalculatorFields& f) { f.course = 360.5; });
-  EXPECT_EQ(r.message, "Please enter a number between 0.0 and 360.0.");
-  r = refusal([](CCalculatorFields& f) { f = {{90, 0, 1, 180, 0, 1}, {0, 60, 0, 0, 60, 0}, 0, 360, -5}; });
-  EXPECT_EQ(r.message, "accepted");
+  const CCase cases[] = {
+      {[](CCalculatorFields& f) { f = {{90, 0, 1, 180, 0, 1}, {0, 60, 0, 0, 60, 0}, 0, 360, -5}; }, "accepted"},
+      {[](CCalculatorFields& f) { f.a.latitudeMinutes = 60.5, f.course = 400; },
+       "aLatitudeMinutes: Please enter a number between 0.0 and 60.0."},
+      {[](CCalculatorFields& f) { f.a.longitudeDegrees = 181; },
+       "aLongitudeDegrees: Please enter an integer between 0 and 180."},
+      {[](CCalculatorFields& f) { f.b.latitudeDegrees = 91; },
+       "bLatitudeDegrees: Please enter an integer between 0 and 90."},
+      {[](CCalculatorFields& f) { f.b = {90, 30, 0, 0, 0, 0}; },
+       "bLatitudeMinutes: Please enter a number between 0.0 and 0.0."},
+      {[](CCalculatorFields& f) { f.b.longitudeMinutes = -0.5; },
+       "bLongitudeMinutes: Please enter a number between 0.0 and 60.0."},
+      {[](CCalculatorFields& f) { f.course = 360.5; }, "course: Please enter a number between 0.0 and 360.0."},
+      {[](CCalculatorFields& f) { f.distance = std::nan(""); }, "distance: Please enter a number."},
+      {[](CCalculatorFields& f) { f.distance = HUGE_VAL; }, "distance: Please enter a number."},
+  };
+  for (const CCase& c : cases) {
+    CCalculatorFields f;
+    c.edit(f);
+    EXPECT_EQ(RefusalText(Validate(f)), c.verdict);
+  }
 
   EXPECT_EQ(ToolFigureText(std::nan("")), "NA");
   EXPECT_EQ(ToolFigureText(59.99999999999999), "60");
@@ -110,20 +125,35 @@ TEST(DriftAngle, GroundVectorIsWaterVectorPlusCurrent) {
     EXPECT_NEAR(f.groundCourse, course, 1e-6);
     EXPECT_NEAR(f.groundSpeed, 12, 0.001);
   }
-  CDriftAngleFields f{0, 10, 90, 2};
-  CalculateGroundVector(f);
+  CVoyage route;
+  CDriftAngleTool tool(route, CFixRecord{});
+  tool.OnCalculate({0, 10, 90, 2});
+  CDriftAngleFields f = tool.View();
   EXPECT_NEAR(f.groundCourse, 11.3, 0.1);
   EXPECT_NEAR(f.groundSpeed, 10.2, 0.01);
   EXPECT_EQ(f.steeredCourse, 0);
   EXPECT_EQ(f.logSpeed, 10);
 
   // 80 kts over the ground does not block the next "Calculate".
-  f = {360, 60, 360, 20};
-  CalculateGroundVector(f);
+  tool.OnCalculate({360, 60, 360, 20});
+  f = tool.View();
   EXPECT_NEAR(f.groundSpeed, 80, 1e-6);
-  EXPECT_FALSE(ValidateDriftAngleFields(f));
-  f.currentVelocity = 20.5;
-  EXPECT_EQ(ValidateDriftAngleFields(f)->field, EDriftAngleField::CurrentVelocity);
+  EXPECT_EQ(RefusalText(Validate(f)), "accepted");
+}
+
+TEST(DriftAngle, EnteredValuesAreCheckedInTheDialogsOrder) {
+  struct CCase {
+    CDriftAngleFields fields;
+    const char* verdict;
+  };
+  const CCase cases[] = {
+      {{360, 60, 360, 20}, "accepted"},
+      {{-1, 61, 0, 0}, "steeredCourse: Please enter a number between 0.0 and 360.0."},
+      {{0, 61, 361, 0}, "logSpeed: Please enter a number between 0.0 and 60.0."},
+      {{0, 0, 360.5, 21}, "currentDirection: Please enter a number between 0.0 and 360.0."},
+      {{0, 0, 0, 20.5}, "currentVelocity: Please enter a number between 0.0 and 20.0."},
+  };
+  for (const CCase& c : cases) EXPECT_EQ(RefusalText(Validate(c.fields)), c.verdict);
 }
 
 TEST(DriftAngle, ActualCurrentComesFromTheWaypointAhead) {
@@ -131,12 +161,13 @@ TEST(DriftAngle, ActualCurrentComesFromTheWaypointAhead) {
   present.SetLatitude(45);
   present.SetLongitude(5.9);
   CScriptedPrompter prompter;
-  CDriftAngleFields f{10, 10, 33, 1.5};
+  const CDriftAngleFields entered{10, 10, 33, 1.5};
   CVoyage route;
-  EXPECT_FALSE(TakePresentCurrent(FindPresentCurrent(route, present), f, prompter));
+  CDriftAngleTool noVoyage(route, present);
+  EXPECT_FALSE(noVoyage.OnActualCurrent(entered, prompter));
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "No active voyage\nNo present current data available");
-  EXPECT_EQ(f.currentDirection, 33);
+  EXPECT_EQ(noVoyage.View().currentDirection, 33);
 
   for (double lon : {4.0, 6.0, 8.0}) {
     CWaypoint* w = route.AddNew();
@@ -145,10 +176,12 @@ TEST(DriftAngle, ActualCurrentComesFromTheWaypointAhead) {
     w->weather.currentSet = lon * 10;
     w->weather.currentRate = lon / 4;
   }
-  EXPECT_TRUE(TakePresentCurrent(FindPresentCurrent(route, present), f, prompter));
+  CDriftAngleTool tool(route, present);
   EXPECT_EQ(route.nextWaypointIndex, 1);
-  EXPECT_EQ(f.currentDirection, 60);
-  EXPECT_EQ(f.currentVelocity, 1.5);
+  EXPECT_TRUE(tool.OnActualCurrent(entered, prompter));
+  EXPECT_EQ(tool.View().steeredCourse, 10);
+  EXPECT_EQ(tool.View().currentDirection, 60);
+  EXPECT_EQ(tool.View().currentVelocity, 1.5);
 }
 
 }  // namespace

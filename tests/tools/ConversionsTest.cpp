@@ -27,17 +27,14 @@ TEST(Conversions, EachItemAndTheNextUndoEachOther) {
 }
 
 TEST(Conversions, NothingChosenLeavesTheResult) {
-  CConversionsFields fields;
-  fields.value = 5;
-  CalculateConversion(fields);
-  EXPECT_EQ(fields.result, 0);
-  fields.selected = 15;
-  CalculateConversion(fields);
-  EXPECT_EQ(fields.result, 9.26);
-  fields.selected = -1;
-  fields.value = 7;
-  CalculateConversion(fields);
-  EXPECT_EQ(fields.result, 9.26);
+  CConversionsTool tool;
+  tool.OnCalculate({5, -1});
+  EXPECT_EQ(tool.View().result, 0);
+  tool.OnCalculate({5, 15});
+  EXPECT_EQ(tool.View().result, 9.26);
+  tool.OnCalculate({7, -1});
+  EXPECT_EQ(tool.View().result, 9.26);
+  EXPECT_EQ(tool.View().fields.value, 7);
   EXPECT_FALSE(Convert(16, 1));
 }
 

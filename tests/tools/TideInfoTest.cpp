@@ -9,6 +9,7 @@
 #include "fakes/TestSupport.h"
 #include "tools/TideCalculation.h"
 #include "tools/TideCurve.h"
+#include "tools/TideFields.h"
 #include "tools/TideInfo.h"
 
 namespace marigold {
@@ -67,6 +68,36 @@ TEST(TideArchive, ShortBytesLeaveTheTideAsItWas) {
   EXPECT_THROW(t.Serialize(ar), CArchiveException);
   EXPECT_EQ(t.meanLevel, 3.5);
   EXPECT_EQ(t.angleDate, 42);
+}
+
+TEST(TideFields, ThePageEditsTheConstantsAndTheDialogTheDateAnglesAndFactors) {
+  const CBytes file = Hex(kTide);
+  CArchive ar = CArchive::ForLoading(file);
+  CTideInfo source;
+  source.Serialize(ar);
+  const CTideConstantsFields constants = ReadTideConstants(source);
+  EXPECT_EQ(constants.gM2, 5);
+  EXPECT_EQ(constants.hmO1, 9);
+  EXPECT_EQ(constants.F6, 13);
+  const CTidalAnglesFields angles = ReadTidalAngles(source);
+  EXPECT_EQ(angles.date, 1000000000);
+  EXPECT_EQ(angles.aM2, 17);
+  EXPECT_EQ(angles.fO1, 20);
+
+  // The file form holds the fourteen constants in its first 112 bytes.
+  CTideInfo fresh(42);
+  const CBytes untouched = Store(fresh);
+  const auto joined = [](const CBytes& head, const CBytes& tail) {
+    CBytes bytes(head.begin(), head.begin() + 112);
+    bytes.insert(bytes.end(), tail.begin() + 112, tail.end());
+    return bytes;
+  };
+  CTideInfo page(42);
+  ApplyTideConstants(constants, page);
+  EXPECT_EQ(Store(page), joined(file, untouched));
+  CTideInfo dialog(42);
+  ApplyTidalAngles(angles, dialog);
+  EXPECT_EQ(Store(dialog), joined(untouched, file));
 }
 
 CTideInfo OnlyM2(double phase = 0) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "vessel/SquatTool.h"
-#include "vessel/WheelOver.h"
+#include "vessel/WheelOverTool.h"
 
 namespace marigold {
 namespace {
@@ -83,20 +83,20 @@ TEST(WheelOver, OpensAtTheNextWaypoint) {
   EXPECT_EQ(v.waypointNames, (std::vector<std::string>{"WP1", "WP2", "WP3"}));
   EXPECT_EQ(v.selectedWaypoint, 1);
   EXPECT_TRUE(v.atWaypoint);
-  EXPECT_DOUBLE_EQ(v.input.originalCourse, 125);
-  EXPECT_DOUBLE_EQ(v.input.originalSpeed, 11);
-  EXPECT_DOUBLE_EQ(v.input.currentDirection, 90);
-  EXPECT_DOUBLE_EQ(v.input.currentSpeed, 0.5);
-  EXPECT_DOUBLE_EQ(v.input.intendedCourse, 205);
+  EXPECT_DOUBLE_EQ(v.fields.originalCourse, 125);
+  EXPECT_DOUBLE_EQ(v.fields.originalSpeed, 11);
+  EXPECT_DOUBLE_EQ(v.fields.currentDirection, 90);
+  EXPECT_DOUBLE_EQ(v.fields.currentSpeed, 0.5);
+  EXPECT_DOUBLE_EQ(v.fields.intendedCourse, 205);
   EXPECT_EQ(v.rateOfTurn, "20.0");
   EXPECT_NE(v.duration, "NA");
 
   tool.OnWaypointSelected(2);  // the last: no leg after it
-  EXPECT_DOUBLE_EQ(tool.View().input.intendedCourse, 0);
+  EXPECT_DOUBLE_EQ(tool.View().fields.intendedCourse, 0);
 
   // Typed values survive the radio buttons and a new selection in manual mode.
   tool.OnModeChosen(false);
-  tool.OnInputEdited({350, 12, 10, 0, 0});
+  tool.OnFieldsEdited({350, 12, 10, 0, 0});
   tool.OnWaypointSelected(0);
   tool.OnModeChosen(true);
   v = tool.View();

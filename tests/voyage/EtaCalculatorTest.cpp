@@ -42,15 +42,15 @@ struct CEtaScene {
 TEST(EtaCalculator, FromTheFirstWaypointWithoutCorrectionsHoursAreDistanceOverSpeed) {
   CEtaScene s;
   CEtaCalculator eta(s.route, s.vessel, &s.latest, s.departure, true);
-  EXPECT_FALSE(eta.Choices().fromLatestFix);  // opened from file
-  EXPECT_EQ(eta.Choices().rpm, 63);           // the vessel's engine setting
-  CEtaChoices c = eta.Choices();
+  EXPECT_FALSE(eta.Fields().fromLatestFix);  // opened from file
+  EXPECT_EQ(eta.Fields().rpm, 63);           // the vessel's engine setting
+  CEtaFields c = eta.Fields();
   c.byGroundspeed = true;
   c.groundspeed = 12;
   c.correctForWeather = c.correctForReduceEngine = false;
-  eta.Change(c);
+  eta.OnFieldsChanged(c);
   EXPECT_NEAR(eta.Results().hours, 10.0, 1e-9);  // 120 nM at 12 knots
-  EXPECT_EQ(eta.Choices().rpm, 156);             // for 12 knots, truncated
+  EXPECT_EQ(eta.Fields().rpm, 156);             // for 12 knots, truncated
   EXPECT_EQ(eta.Results().fuelText, "199.2 mT");
   ASSERT_TRUE(eta.Results().eta);
   EXPECT_EQ(LocalFieldsOf(*eta.Results().eta), (CCivilTime{2024, 3, 10, 20, 0, 0}));  // 18:00 UTC at UTC+2
@@ -68,7 +68,7 @@ TEST(EtaCalculator, FromTheFirstWaypointWithoutCorrectionsHoursAreDistanceOverSp
   c.byGroundspeed = false;
   c.rpm = 80;
   c.correctForReduceEngine = true;
-  eta.Change(c);
+  eta.OnFieldsChanged(c);
   EXPECT_EQ(eta.Results().groundspeedText, "20.5");
   EXPECT_NEAR(eta.Results().hours, 1.4420912447257384, 1e-9);  // 24 nM to go
   EXPECT_EQ(eta.Results().fuelText, "  3.9 mT");
@@ -77,10 +77,10 @@ TEST(EtaCalculator, FromTheFirstWaypointWithoutCorrectionsHoursAreDistanceOverSp
 TEST(EtaCalculator, NoWayOrNoVoyageGivesNoFigures) {
   CEtaScene s;
   CEtaCalculator eta(s.route, s.vessel, &s.latest, s.departure, false);
-  CEtaChoices c = eta.Choices();
+  CEtaFields c = eta.Fields();
   c.byGroundspeed = true;
   c.groundspeed = 0;
-  eta.Change(c);
+  eta.OnFieldsChanged(c);
   EXPECT_EQ(eta.Results().fuelText, "NA");
   CScriptedPrompter prompter;
   prompter.answers = {true};

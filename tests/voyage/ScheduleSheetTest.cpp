@@ -24,50 +24,69 @@ void BuildRoute(CVoyage& route) {
   route.GetTail()->SetTimeB(kStart + 5 * kHour);
 }
 
-TEST(VoyageSheetResults, VoyagePage) {
-  CVoyage route;
-  route.AddNew();
-  CVoyagePageResults r = VoyagePageResults(route);
-  EXPECT_EQ(r.totalDistance + "|" + r.totalDuration + "|" + r.averageSpeed, "     0.0|0.0|0.0");
-  route.RemoveAll();
-  BuildRoute(route);
-  r = VoyagePageResults(route);
-  EXPECT_EQ(r.totalDistance + "|" + r.totalDuration + "|" + r.averageSpeed, "    60.0|5.0|12.0");
-  route.GetTail()->SetTimeB(kStart - kHour);  // arriving before leaving
-  r = VoyagePageResults(route);
-  EXPECT_EQ(r.totalDuration + "|" + r.averageSpeed, "NA|0.0");
+std::string Text(const CVoyagePageResults& r) { return r.totalDistance + "|" + r.totalDuration + "|" + r.averageSpeed; }
+
+std::string Text(const CWeatherPageResults& r) {
+  return r.totalFuel + "|" + r.logDistance + "|" + r.requiredLogSpeed + "|" + r.averageRpm;
 }
 
-TEST(VoyageSheetResults, WeatherPageComputesFromTheFirstWaypoint) {
+TEST(VoyageSheet, VoyagePageShowsTheRouteAsOpened) {
   CVoyage route;
   CVessel2 vessel;
   const CMeteoList meteo;
   route.AddNew();
-  CWeatherPageResults r = WeatherPageResults(route, vessel, meteo);
-  EXPECT_EQ(r.totalFuel + "|" + r.logDistance + "|" + r.requiredLogSpeed + "|" + r.averageRpm, "NA|NA|0|0");
+  EXPECT_EQ(Text(CVoyageSheet(route, vessel, meteo).View().voyage), "     0.0|0.0|0.0");
+  route.RemoveAll();
+  BuildRoute(route);
+  EXPECT_EQ(Text(CVoyageSheet(route, vessel, meteo).View().voyage), "    60.0|5.0|12.0");
+  route.GetTail()->SetTimeB(kStart - kHour);  // arriving before leaving
+  CVoyageSheet sheet(route, vessel, meteo);
+  EXPECT_EQ(sheet.View().voyage.totalDuration + "|" + sheet.View().voyage.averageSpeed, "NA|0.0");
+  EXPECT_EQ(Text(sheet.View().weather), "|||");  // not shown yet
+}
+
+TEST(VoyageSheet, WeatherPageComputesFromTheFirstWaypoint) {
+  CVoyage route;
+  CVessel2 vessel;
+  const CMeteoList meteo;
+  route.AddNew();
+  CVoyageSheet one(route, vessel, meteo);
+  one.OnWeatherPageShown();
+  EXPECT_EQ(Text(one.View().weather), "NA|NA|0|0");
 
   route.RemoveAll();
   BuildRoute(route);
   route.GetTail()->weather.windSpeed = 40;  // averaged weather: the fill replaces it
-  r = WeatherPageResults(route, vessel, meteo);
+  CVoyageSheet sheet(route, vessel, meteo);
+  sheet.OnWeatherPageShown();
   EXPECT_EQ(route.GetTail()->weather.windSpeed, 0);
-  EXPECT_EQ(r.totalFuel + "|" + r.logDistance + "|" + r.requiredLogSpeed + "|" + r.averageRpm,
-            "      3.|     60.|12.0|167.");
+  EXPECT_EQ(Text(sheet.View().weather), "      3.|     60.|12.0|167.");
 
   route.GetTail()->SetTimeB(kStart);  // no time left
   route.GetTail()->SetTimeA(kStart);
-  r = WeatherPageResults(route, vessel, meteo);
+  sheet.OnWeatherPageShown();
+  const CWeatherPageResults& r = sheet.View().weather;
   EXPECT_EQ(r.totalFuel + "|" + r.requiredLogSpeed + "|" + r.averageRpm, "NA|NA|NA");
+}
 
+TEST(VoyageSheet, WeatherChoicesTakeEffectOnTheRouteAtOnce) {
+  CVoyage route;
+  CVessel2 vessel;
+  const CMeteoList meteo;
+  BuildRoute(route);
+  CVoyageSheet sheet(route, vessel, meteo);
   CScriptedPrompter prompter;
-  ChooseWeatherSource(route, false, prompter);
+  sheet.OnWeatherSourceChosen(false, prompter);
   EXPECT_TRUE(prompter.messages.empty());
-  ChooseWeatherSource(route, true, prompter);
+  EXPECT_EQ(sheet.View().weather.logDistance, "     60.");  // recomputed
+  sheet.OnWeatherSourceChosen(true, prompter);
   EXPECT_TRUE(route.weatherSource);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text,
             "By selecting present weather the voyageplanning\nwill use only the latest weather observation for "
             "each waypoint\nThis might result in less accurate data for wind and current calculations");
+  sheet.OnKeepRpmChosen(false);
+  EXPECT_FALSE(route.keepRpmConstant);
 }
 
 TEST(ScheduleDeparture, RebuiltFromTheFirstWaypointOrTheLatestFix) {

@@ -59,7 +59,12 @@ TEST(VoyageStatusLine, ComparesExactlyWithTheLegGroundspeed) {
 
 class VoyageStatusDialog : public ::testing::Test {
  protected:
-  CVoyageStatus Status() { return CVoyageStatus(route, vessel, fixes, points); }
+  CVoyageStatus Status() { return CVoyageStatus(route, vessel, fixes, points, clock); }
+  CVoyageStatusView Opened() {
+    CVoyageStatus status = Status();
+    EXPECT_TRUE(status.Open(prompter));
+    return status.View();
+  }
 
   CVoyage route;
   CVessel2 vessel;
@@ -79,44 +84,49 @@ TEST_F(VoyageStatusDialog, OpensWithoutWaypointsButNotWithoutAFix) {
   EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::Stop);
   EXPECT_EQ(prompter.messages[1].text, "No waypoints defined\nRemaining voyage can not be calculated");
   EXPECT_EQ(prompter.messages[1].icon, EMessageIcon::Exclamation);
-  EXPECT_TRUE(Status().Remaining().distanceToGo.empty());
-  EXPECT_EQ(Status().FixTexts(),
-            (std::vector<std::string>{"Tuesday 05 Mar 13:00 LT", "Tuesday 05 Mar 20:00 LT"}));
+  const CVoyageStatusView v = Opened();
+  EXPECT_TRUE(v.remaining.distanceToGo.empty());
+  EXPECT_EQ(v.fixTexts, (std::vector<std::string>{"Tuesday 05 Mar 13:00 LT", "Tuesday 05 Mar 20:00 LT"}));
+  EXPECT_EQ(v.scheduledEta, clock.Now());  // no destination to take it from
 }
 
 TEST_F(VoyageStatusDialog, HistoryBetweenTwoFixes) {
   AddFix(fixes, 50, 0, 95);
   AddFix(fixes, 50 + 10.0 / 60, 1, 5);
   AddFix(fixes, 50 + 20.0 / 60, 2, 15);
+  CVoyageStatus status = Status();
+  ASSERT_TRUE(status.Open(prompter));
+  const CHistoryFigures& h = status.View().history;
+  // Nothing chosen yet: both lists fall on the first fix.
+  EXPECT_EQ(h.distanceMade + "|" + h.groundSpeed + "|" + h.waterSpeed, " 0.00|NA|NA");
   for (const auto& [from, till] : {std::pair{0, 2}, std::pair{2, 0}}) {
-    const CHistoryFigures h = Status().History(from, till);
-    EXPECT_EQ(h.distanceMade, "20.00");
-    EXPECT_EQ(h.groundSpeed, "10.00");
-    EXPECT_EQ(h.waterSpeed, "10.00");
+    status.OnFromChosen(from);
+    status.OnTillChosen(till);
+    EXPECT_EQ(h.distanceMade + "|" + h.groundSpeed + "|" + h.waterSpeed, "20.00|10.00|10.00");
   }
-  const CHistoryFigures same = Status().History(1, 1);
-  EXPECT_EQ(same.distanceMade, " 0.00");
-  EXPECT_EQ(same.groundSpeed, "NA");
-  EXPECT_EQ(same.waterSpeed, "NA");
+  status.OnFromChosen(1);
+  status.OnTillChosen(7);  // stale: the last fix
+  EXPECT_EQ(h.distanceMade + "|" + h.groundSpeed + "|" + h.waterSpeed, "10.00|10.00|10.00");
 
   // Fixes listed out of time order give no negative speeds.
   fixes.GetTail()->SetTime(kNoon - 1);
-  EXPECT_EQ(Status().History(0, 2).groundSpeed, "NA");
+  status.OnFromChosen(0);
+  EXPECT_EQ(h.groundSpeed, "NA");
 }
 
 TEST_F(VoyageStatusDialog, NextReportingPointAtTheSpeedMadeGood) {
   CFixRecord* fix = AddFix(fixes, 50, 0);
-  EXPECT_EQ(Status().NextReportingPoint().name, "No reporting points defined");
+  EXPECT_EQ(Opened().nextReportingPoint.name, "No reporting points defined");
 
   CReportingPoint* point = points.AddNew();
   point->SetName("VTS Wandelaar");
   point->SetLatitude(50.5);
   point->SetLongitude(0);
   point->SetUtcDifference(1);
-  EXPECT_EQ(Status().NextReportingPoint().name, "VTS Wandelaar");
-  EXPECT_EQ(Status().NextReportingPoint().time, "NA");  // no way made
+  EXPECT_EQ(Opened().nextReportingPoint.name, "VTS Wandelaar");
+  EXPECT_EQ(Opened().nextReportingPoint.time, "NA");  // no way made
   fix->groundspeed = 15;
-  EXPECT_EQ(Status().NextReportingPoint().time, "Tuesday 05 Mar 15:00 LT");
+  EXPECT_EQ(Opened().nextReportingPoint.time, "Tuesday 05 Mar 15:00 LT");
 }
 
 TEST_F(VoyageStatusDialog, RemainingVoyageAndTheNextWaypoint) {
@@ -129,7 +139,9 @@ TEST_F(VoyageStatusDialog, RemainingVoyageAndTheNextWaypoint) {
   CFixRecord* fix = AddFix(fixes, 50.6, 0);
   fix->groundspeed = 10;
 
-  const CRemainingVoyage r = Status().Remaining();
+  CVoyageStatus status = Status();
+  ASSERT_TRUE(status.Open(prompter));
+  const CRemainingVoyage& r = status.View().remaining;
   EXPECT_EQ(r.waypointName, "Humber");
   EXPECT_EQ(r.waypointDistance, "24.00");
   EXPECT_EQ(r.waypointDirection, "0.0");
@@ -139,8 +151,10 @@ TEST_F(VoyageStatusDialog, RemainingVoyageAndTheNextWaypoint) {
 
   // Two hours more to the scheduled arrival.
   const std::time_t later = FromDayNumber(kNoon + 0.25 + 1.0 / 24 + 2.0 / 24);
-  EXPECT_EQ(Status().ChangeScheduledEta(later).hoursToGo, " 8.00");
-  EXPECT_EQ(Status().ScheduledEta(clock), later);
+  EXPECT_EQ(status.View().scheduledEta, FromDayNumber(kNoon + 0.25 + 1.0 / 24));
+  status.OnScheduledEtaChanged(later);
+  EXPECT_EQ(r.hoursToGo, " 8.00");
+  EXPECT_EQ(status.View().scheduledEta, later);
 }
 
 }  // namespace

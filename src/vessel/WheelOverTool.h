@@ -1,16 +1,17 @@
 #pragma once
 // "Wheel over point": steered courses and log speeds before and after a
 // course change, allowing for the current, and where to put the wheel over
-// for a chosen rate of turn.
+// for a chosen rate of turn. Borrows the document's route; stores nothing.
 #include <string>
 #include <vector>
 
 #include "core/Voyage.h"
-#include "vessel/PerformanceFigures.h"
+#include "vessel/ToolFigures.h"
 
 namespace marigold {
 
-struct CWheelOverInput {
+// The five values of a case, typed in or taken from a waypoint.
+struct CWheelOverFields {
   double originalCourse = 0;    // ground course, degrees
   double originalSpeed = 0;     // ground speed, knots
   double intendedCourse = 0;    // ground course after the turn
@@ -20,7 +21,7 @@ struct CWheelOverInput {
 
 // The situation at a waypoint: the leg ending at it, its current, and the
 // course of the leg after it (0 after the last one).
-CWheelOverInput SituationAtWaypoint(const CVoyage& voyage, int index);
+CWheelOverFields SituationAtWaypoint(const CVoyage& voyage, int index);
 
 // Not-a-number where the figure cannot be computed (a rate of turn of 0).
 struct CWheelOverFigures {
@@ -35,13 +36,13 @@ struct CWheelOverFigures {
   double crossTrackError = 0;
 };
 
-CWheelOverFigures ComputeWheelOver(const CWheelOverInput& input, int rateOfTurn);
+CWheelOverFigures ComputeWheelOver(const CWheelOverFields& fields, int rateOfTurn);
 
 struct CWheelOverView {
   std::vector<std::string> waypointNames;
   int selectedWaypoint = -1;   // -1: none
   bool atWaypoint = false;     // "Show situation at waypoint:", else "Manually select data:"
-  CWheelOverInput input;
+  CWheelOverFields fields;
   CSliderRange rateSlider;     // 0..40, rate of turn = 40 − position
   std::string rateOfTurn;
   std::string originalSteered;    // "Original steered course:"
@@ -54,7 +55,6 @@ struct CWheelOverView {
   std::string crossTrackError;    // "Cross track error (XTE)"
 };
 
-// Borrows the document's route for as long as the dialog is open.
 class CWheelOverTool {
  public:
   explicit CWheelOverTool(const CVoyage& voyage);
@@ -63,8 +63,8 @@ class CWheelOverTool {
   // The radio buttons switch the mode only; the inputs stay as they are.
   void OnModeChosen(bool atWaypoint);
   void OnRateSliderReleased(int position);
-  // Any of the five input fields lost the focus.
-  void OnInputEdited(const CWheelOverInput& input);
+  // Any of the five fields lost the focus.
+  void OnFieldsEdited(const CWheelOverFields& entered);
 
   CWheelOverView View() const;
 
@@ -73,7 +73,7 @@ class CWheelOverTool {
   int selected_ = -1;
   bool atWaypoint_ = false;
   int ratePosition_ = 20;
-  CWheelOverInput input_;
+  CWheelOverFields fields_;
 };
 
 }  // namespace marigold

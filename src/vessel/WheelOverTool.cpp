@@ -1,4 +1,4 @@
-#include "vessel/WheelOver.h"
+#include "vessel/WheelOverTool.h"
 
 #include <cmath>
 #include "core/Angles.h"
@@ -13,8 +13,8 @@ constexpr int kRateSliderMaximum = 40;
 
 }  // namespace
 
-CWheelOverInput SituationAtWaypoint(const CVoyage& voyage, int index) {
-  CWheelOverInput in;
+CWheelOverFields SituationAtWaypoint(const CVoyage& voyage, int index) {
+  CWheelOverFields in;
   const CWaypoint* w = voyage.GetAt(index);
   if (!w) return in;
   in.originalCourse = w->groundCourse;
@@ -25,7 +25,7 @@ CWheelOverInput SituationAtWaypoint(const CVoyage& voyage, int index) {
   return in;
 }
 
-CWheelOverFigures ComputeWheelOver(const CWheelOverInput& in, int rateOfTurn) {
+CWheelOverFigures ComputeWheelOver(const CWheelOverFields& in, int rateOfTurn) {
   const CNavigation nav;
   CWheelOverFigures f;
   f.originalSteered = in.originalCourse;
@@ -58,30 +58,30 @@ CWheelOverTool::CWheelOverTool(const CVoyage& voyage) : voyage_(voyage) {
     const int index = voyage_.nextWaypointIndex;
     selected_ = index >= 0 && index < voyage_.GetCount() ? index : voyage_.GetCount() - 1;
     atWaypoint_ = true;
-    input_ = SituationAtWaypoint(voyage_, selected_);
+    fields_ = SituationAtWaypoint(voyage_, selected_);
   }
 }
 
 void CWheelOverTool::OnWaypointSelected(int index) {
   selected_ = index;
-  if (atWaypoint_ && index >= 0 && index < voyage_.GetCount()) input_ = SituationAtWaypoint(voyage_, index);
+  if (atWaypoint_ && index >= 0 && index < voyage_.GetCount()) fields_ = SituationAtWaypoint(voyage_, index);
 }
 
 void CWheelOverTool::OnModeChosen(bool atWaypoint) { atWaypoint_ = atWaypoint; }
 void CWheelOverTool::OnRateSliderReleased(int position) { ratePosition_ = position; }
-void CWheelOverTool::OnInputEdited(const CWheelOverInput& input) { input_ = input; }
+void CWheelOverTool::OnFieldsEdited(const CWheelOverFields& entered) { fields_ = entered; }
 
 CWheelOverView CWheelOverTool::View() const {
   CWheelOverView v;
   for (const CWaypoint* w = voyage_.GetHead(); w; w = voyage_.GetNext(w)) v.waypointNames.push_back(w->GetName());
   v.selectedWaypoint = selected_;
   v.atWaypoint = atWaypoint_;
-  v.input = input_;
+  v.fields = fields_;
   v.rateSlider = {0, kRateSliderMaximum, ratePosition_};
   const int rate = kRateSliderMaximum - ratePosition_;
   v.rateOfTurn = FormatFigure("%#2.1f", rate);
 
-  const CWheelOverFigures f = ComputeWheelOver(input_, rate);
+  const CWheelOverFigures f = ComputeWheelOver(fields_, rate);
   v.originalSteered = FormatFigure("%#3.1f deg", f.originalSteered);
   v.originalLogSpeed = FormatFigure("%#2.1f kts", f.originalLogSpeed);
   v.finalSteered = FormatFigure("%#3.1f deg", f.finalSteered);

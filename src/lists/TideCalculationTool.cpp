@@ -1,21 +1,21 @@
-#include "lists/PortTideCalculation.h"
+#include "lists/TideCalculationTool.h"
 
 #include "tools/TideCalculation.h"
 
 namespace marigold {
 
-CPortTideCalculation::CPortTideCalculation(CPortList& ports, std::time_t now) : ports_(ports), pickerTime_(now) {}
+CTideCalculationTool::CTideCalculationTool(CPortList& ports, std::time_t now) : ports_(ports), pickerTime_(now) {}
 
-void CPortTideCalculation::OnPortSelected(int index) {
+void CTideCalculationTool::OnPortSelected(int index) {
   if (index >= 0 && index < ports_.GetCount()) selected_ = index;
 }
 
-CTideInfo* CPortTideCalculation::SelectedTide() const {
+CTideInfo* CTideCalculationTool::SelectedTide() const {
   if (selected_ < 0 || selected_ >= ports_.GetCount()) return nullptr;
   return &ports_.GetAt(selected_)->tide;
 }
 
-CTideCalculationView CPortTideCalculation::View() const {
+CTideCalculationView CTideCalculationTool::View() const {
   CTideCalculationView v;
   for (const auto& record : ports_) v.portNames.push_back(record->GetName());
   const CTideInfo* tide = SelectedTide();

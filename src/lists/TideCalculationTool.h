@@ -1,6 +1,7 @@
 #pragma once
-// "Tide Calculation" over the port list: the chosen port's date and height of
-// tide at the picker's time of day.
+// "Tide Calculation" over the document's port list: the chosen port's date
+// and height of tide at the picker's time of day. "Change" edits the chosen
+// port's own tide data (tools/TideFields.h).
 #include <ctime>
 #include <string>
 #include <vector>
@@ -17,10 +18,10 @@ struct CTideCalculationView {
   bool canChange = false;              // "Change" needs a port
 };
 
-class CPortTideCalculation {
+class CTideCalculationTool {
  public:
   // The first port is chosen and the picker starts at now.
-  CPortTideCalculation(CPortList& ports, std::time_t now);
+  CTideCalculationTool(CPortList& ports, std::time_t now);
 
   void OnPortSelected(int index);
   void OnTimeChanged(std::time_t pickerTime) { pickerTime_ = pickerTime; }
