@@ -37,6 +37,7 @@ class CPositionEditTest : public QObject {
   void positionsGoInAndComeOut_data();
   void positionsGoInAndComeOut();
   void minutesThatWouldShowAsSixtyCarry();
+  void arrowsStayInTheValidRange();
   void editorsCarryTheNamesOfTheRefusals_data();
   void editorsCarryTheNamesOfTheRefusals();
   void aRefusedValueAsTypedGetsTheFocus_data();
@@ -71,6 +72,18 @@ void CPositionEditTest::minutesThatWouldShowAsSixtyCarry() {
   edit.SetFields({0, 59.99999999, 1, 179, 60.0, 1});
   QCOMPARE(Shown(edit), QStringLiteral("1° 0.00' South / 180° 0.00' West"));
   QVERIFY(edit.Fields() == (CPositionFields{1, 0.0, 1, 180, 0.0, 1}));
+}
+
+// Typed values may lie beyond the range, for validation to refuse; the
+// arrows bring them back into it and go no further.
+void CPositionEditTest::arrowsStayInTheValidRange() {
+  CPositionEdit edit;
+  const auto box = [&edit](const char* name) { return edit.findChild<QAbstractSpinBox*>(name); };
+  edit.SetFields({90, 0.0, 0, 200, 59.5, 0});
+  box("latitudeDegrees")->stepBy(1);
+  box("longitudeDegrees")->stepBy(-1);
+  box("longitudeMinutes")->stepBy(1);
+  QVERIFY(edit.Fields() == (CPositionFields{90, 0.0, 0, 180, 60.0, 0}));
 }
 
 void CPositionEditTest::editorsCarryTheNamesOfTheRefusals_data() {
