@@ -1,5 +1,6 @@
-// The position editor: positions in and out, minutes that carry, the names
-// its editors share with the validation, and refusals that find them.
+// The position editor: positions in and out, minutes that carry, arrows
+// within the range, and refusals (named by the validation) that find their
+// editor in a sheet.
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,11 +16,9 @@ namespace marigold {
 namespace {
 
 // "51° 58.80' North / 4° 3.00' East"
-QString Shown(const CPositionEdit& edit, const QString& prefix = QString()) {
+QString Shown(const CPositionEdit& edit) {
   QStringList rows;
-  for (const char* row : {"latitude", "longitude"}) {
-    QString name = QString::fromLatin1(row);
-    if (!prefix.isEmpty()) name = prefix + name[0].toUpper() + name.mid(1);
+  for (const QString& name : {QStringLiteral("latitude"), QStringLiteral("longitude")}) {
     rows << QStringLiteral("%1 %2 %3").arg(edit.findChild<QAbstractSpinBox*>(name + "Degrees")->text(),
                                             edit.findChild<QAbstractSpinBox*>(name + "Minutes")->text(),
                                             edit.findChild<QComboBox*>(name + "Hemisphere")->currentText());
@@ -38,8 +37,6 @@ class CPositionEditTest : public QObject {
   void positionsGoInAndComeOut();
   void minutesThatWouldShowAsSixtyCarry();
   void arrowsStayInTheValidRange();
-  void editorsCarryTheNamesOfTheRefusals_data();
-  void editorsCarryTheNamesOfTheRefusals();
   void aRefusedValueAsTypedGetsTheFocus_data();
   void aRefusedValueAsTypedGetsTheFocus();
 };
@@ -84,38 +81,6 @@ void CPositionEditTest::arrowsStayInTheValidRange() {
   box("longitudeDegrees")->stepBy(-1);
   box("longitudeMinutes")->stepBy(1);
   QVERIFY(edit.Fields() == (CPositionFields{90, 0.0, 0, 180, 60.0, 0}));
-}
-
-void CPositionEditTest::editorsCarryTheNamesOfTheRefusals_data() {
-  QTest::addColumn<QString>("prefix");
-  QTest::addColumn<int>("field");  // 0 latitude degrees .. 3 longitude minutes
-  for (const char* prefix : {"", "a"}) {
-    for (int field = 0; field < 4; ++field) QTest::addRow("'%s' field %d", prefix, field) << prefix << field;
-  }
-}
-
-// Each field set out of range with a value of its own: the refusal must name
-// the editor that shows that value.
-void CPositionEditTest::editorsCarryTheNamesOfTheRefusals() {
-  QFETCH(QString, prefix);
-  QFETCH(int, field);
-  CPositionFields fields;
-  const QString value[] = {"91°", "61.00'", "181°", "62.00'"};
-  switch (field) {
-    case 0: fields.latitudeDegrees = 91; break;
-    case 1: fields.latitudeMinutes = 61; break;
-    case 2: fields.longitudeDegrees = 181; break;
-    default: fields.longitudeMinutes = 62; break;
-  }
-  const QByteArray latin = prefix.toLatin1();
-  CPositionEdit edit(latin.constData());
-  edit.SetFields(fields);
-  const std::optional<CFieldRefusal> refusal = ValidatePositionFields(edit.Fields(), latin.constData());
-  QVERIFY(refusal);
-  auto* editor = edit.findChild<QAbstractSpinBox*>(QString::fromStdString(refusal->field));
-  QVERIFY2(editor, refusal->field.c_str());
-  QCOMPARE(editor->text(), value[field]);
-  QVERIFY(Shown(edit, prefix).contains(value[field]));
 }
 
 void CPositionEditTest::aRefusedValueAsTypedGetsTheFocus_data() {
