@@ -1,7 +1,5 @@
 #include "core/Configuration.h"
 
-#include "core/RangeCheck.h"
-
 namespace marigold {
 namespace {
 
@@ -12,14 +10,14 @@ std::size_t Utf8Length(const std::string& text) {
   return n;
 }
 
-std::optional<std::string> CheckRange(int value, const CIntSetting& setting) {
-  return CheckIntegerRange(value, setting.min, setting.max);
+std::optional<CFieldRefusal> CheckRange(int value, const CIntSetting& setting) {
+  return CheckIntegerField(setting.key, value, setting.min, setting.max);
 }
 
 }  // namespace
 
-CConfiguration CConfiguration::Read(const CSettingsStore& store) {
-  CConfiguration c;
+CConfigurationFields ReadConfiguration(const CSettingsStore& store) {
+  CConfigurationFields c;
   for (const EDataFile file : kDataFiles) c.PathOf(file) = ReadSetting(store, DataFileInfo(file).path);
   c.daysOldFix = ReadSetting(store, settings::kDaysOldFix);
   c.daysOldHurri = ReadSetting(store, settings::kDaysOldHurri);
@@ -28,20 +26,21 @@ CConfiguration CConfiguration::Read(const CSettingsStore& store) {
   return c;
 }
 
-std::optional<std::string> CConfiguration::Validate() const {
-  if (auto message = CheckRange(daysOldFix, settings::kDaysOldFix)) return message;
-  if (auto message = CheckRange(daysOldHurri, settings::kDaysOldHurri)) return message;
+std::optional<CFieldRefusal> Validate(const CConfigurationFields& fields) {
+  if (auto refusal = CheckRange(fields.daysOldFix, settings::kDaysOldFix)) return refusal;
+  if (auto refusal = CheckRange(fields.daysOldHurri, settings::kDaysOldHurri)) return refusal;
   // An empty separator would run every field of an exported file together.
-  if (Utf8Length(separator) != 1) return "Please enter one separation character.";
+  if (Utf8Length(fields.separator) != 1)
+    return CFieldRefusal{settings::kConvChar.key, "Please enter one separation character."};
   return std::nullopt;
 }
 
-void CConfiguration::Write(CSettingsStore& store) const {
-  WriteSetting(store, settings::kAskLoadOld, askLoadOld ? 1 : 0);
-  for (const EDataFile file : kDataFiles) WriteSetting(store, DataFileInfo(file).path, PathOf(file));
-  WriteSetting(store, settings::kDaysOldFix, daysOldFix);
-  WriteSetting(store, settings::kDaysOldHurri, daysOldHurri);
-  WriteSetting(store, settings::kConvChar, separator);
+void ApplyConfiguration(const CConfigurationFields& fields, CSettingsStore& store) {
+  WriteSetting(store, settings::kAskLoadOld, fields.askLoadOld ? 1 : 0);
+  for (const EDataFile file : kDataFiles) WriteSetting(store, DataFileInfo(file).path, fields.PathOf(file));
+  WriteSetting(store, settings::kDaysOldFix, fields.daysOldFix);
+  WriteSetting(store, settings::kDaysOldHurri, fields.daysOldHurri);
+  WriteSetting(store, settings::kConvChar, fields.separator);
 }
 
 CFileChoice BrowseChoice(EDataFile file) {

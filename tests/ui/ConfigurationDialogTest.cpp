@@ -64,7 +64,7 @@ class ConfigurationDialogTest : public QObject {
 
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog.isVisible());
-    QVERIFY(!dialog.Written());
+    QVERIFY(!dialog.Applied());
     QCOMPARE(WrittenKeys(store), 0);
   }
 
@@ -83,11 +83,13 @@ class ConfigurationDialogTest : public QObject {
     QFETCH(QString, message);
     CConfigurationDialog dialog(store, prompter);
     dialog.show();
-    Type(hurricane ? dialog.daysOldHurriBox() : dialog.daysOldFixBox(), typed);
+    QSpinBox* box = hurricane ? dialog.daysOldHurriBox() : dialog.daysOldFixBox();
+    Type(box, typed);
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(dialog.isVisible());
     QCOMPARE(prompter.messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(prompter.messages[0].text), message);
+    QCOMPARE(dialog.focusWidget(), box);
     QCOMPARE(WrittenKeys(store), 0);
   }
 
@@ -100,7 +102,7 @@ class ConfigurationDialogTest : public QObject {
     QVERIFY(dialog.Changed());
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog.isVisible());
-    QVERIFY(dialog.Written());
+    QVERIFY(dialog.Applied());
     QVERIFY(prompter.messages.empty());
     QCOMPARE(WrittenKeys(store), 10);
     QCOMPARE(store.GetInt("Path", "DaysOldFix", 0), 12);
@@ -125,7 +127,7 @@ class ConfigurationDialogTest : public QObject {
     dialog.close();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(prompter.questions, std::vector<std::string>{"Data has changed!\nCancel all changes?"});
-    QCOMPARE(dialog.Written(), !cancelChanges);
+    QCOMPARE(dialog.Applied(), !cancelChanges);
     QCOMPARE(WrittenKeys(store), cancelChanges ? 0 : 10);
     if (!cancelChanges) QCOMPARE(store.GetInt("Path", "AskLoadOld", 1), 0);
   }
@@ -163,6 +165,7 @@ class ConfigurationDialogTest : public QObject {
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(dialog.isVisible());
     QCOMPARE(prompter.messages.size(), std::size_t{1});
+    QCOMPARE(dialog.focusWidget(), separator);
 
     separator->setCurrentIndex(1);
     Press(dialog, QDialogButtonBox::Ok);

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,14 +10,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "core/Settings.h"
+#include "ui/widgets/DaysSpinBox.h"
 
 namespace marigold {
 namespace {
-
-constexpr const char* kCancelQuestion = "Data has changed!\nCancel all changes?";
 
 struct CPathRow {
   EDataFile file;
@@ -32,50 +29,20 @@ constexpr CPathRow kPathRows[] = {
     {EDataFile::Warnings, "Nav warnings"}, {EDataFile::Hurricanes, "Hurricane data"},
 };
 
-// Accepts any two-digit number as typed, so that a value out of range gets
-// the standard refusal on OK instead of being silently kept at its old value;
-// the arrows stay inside the valid range.
-class CDaysSpinBox final : public QSpinBox {
- public:
-  CDaysSpinBox(const CIntSetting& setting, QWidget* parent)
-      : QSpinBox(parent), low_(setting.min), high_(setting.max) {
-    setRange(0, 99);
-  }
-
-  void stepBy(int steps) override { setValue(std::clamp(value() + steps * singleStep(), low_, high_)); }
-
- protected:
-  StepEnabled stepEnabled() const override {
-    StepEnabled enabled = StepNone;
-    if (value() < high_) enabled |= StepUpEnabled;
-    if (value() > low_) enabled |= StepDownEnabled;
-    return enabled;
-  }
-
- private:
-  int low_;
-  int high_;
-};
-
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
 CConfigurationDialog::CConfigurationDialog(CSettingsStore& settings, CPrompter& prompter, QWidget* parent)
-    : QDialog(parent), settings_(settings), prompter_(prompter) {
+    : CEditDialog(prompter, kDataHasChangedQuestion, parent), settings_(settings) {
   setWindowTitle(QStringLiteral("Configuration"));
-  auto* layout = new QVBoxLayout(this);
+  QVBoxLayout* layout = ContentLayout();
   layout->addWidget(BuildOptions());
   layout->addWidget(BuildPaths());
   layout->addWidget(BuildCleanUp());
   layout->addWidget(BuildSeparator());
-  buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons_, &QDialogButtonBox::accepted, this, &CConfigurationDialog::accept);
-  connect(buttons_, &QDialogButtonBox::rejected, this, &CConfigurationDialog::reject);
-  layout->addWidget(buttons_);
-
-  Load(CConfiguration::Read(settings_));
-  changed_ = false;
+  Load(ReadConfiguration(settings_));
+  WatchForChanges(this);
 }
 
 QWidget* CConfigurationDialog::BuildOptions() {
@@ -83,7 +50,6 @@ QWidget* CConfigurationDialog::BuildOptions() {
   auto* layout = new QVBoxLayout(group);
   askLoadOld_ = new QCheckBox(QStringLiteral("Compatible with old versions of route files (file open-dialog)"), group);
   askLoadOld_->setObjectName(QString::fromLatin1(settings::kAskLoadOld.key));
-  connect(askLoadOld_, &QCheckBox::toggled, this, &CConfigurationDialog::SetChanged);
   layout->addWidget(askLoadOld_);
   return group;
 }
@@ -102,7 +68,6 @@ QWidget* CConfigurationDialog::BuildPaths() {
     auto* browse = new QPushButton(QStringLiteral("Browse"), group);
     browse->setObjectName(QStringLiteral("browse_") + key);
     browse->setAutoDefault(false);
-    connect(edit, &QLineEdit::textEdited, this, &CConfigurationDialog::SetChanged);
     connect(browse, &QPushButton::clicked, this, [this, file = path.file] { Browse(file); });
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
@@ -118,11 +83,7 @@ QWidget* CConfigurationDialog::BuildCleanUp() {
   auto* group = new QGroupBox(QStringLiteral("CleanUp"), this);
   auto* form = new QFormLayout(group);
   daysOldFix_ = new CDaysSpinBox(settings::kDaysOldFix, group);
-  daysOldFix_->setObjectName(QString::fromLatin1(settings::kDaysOldFix.key));
   daysOldHurri_ = new CDaysSpinBox(settings::kDaysOldHurri, group);
-  daysOldHurri_->setObjectName(QString::fromLatin1(settings::kDaysOldHurri.key));
-  for (QSpinBox* box : {daysOldFix_, daysOldHurri_})
-    connect(box, &QSpinBox::valueChanged, this, &CConfigurationDialog::SetChanged);
   form->addRow(QStringLiteral("Number of days to keep old position fixes:"), daysOldFix_);
   form->addRow(QStringLiteral("Number of days to keep old hurricane positions:"), daysOldHurri_);
   return group;
@@ -137,12 +98,11 @@ QWidget* CConfigurationDialog::BuildSeparator() {
   separator_->setInsertPolicy(QComboBox::NoInsert);
   separator_->addItems({QStringLiteral(","), QStringLiteral(";"), QStringLiteral(":"), QStringLiteral("\\")});
   separator_->lineEdit()->setMaxLength(1);
-  connect(separator_, &QComboBox::editTextChanged, this, &CConfigurationDialog::SetChanged);
   form->addRow(QStringLiteral("Separation character for csv files import/export:"), separator_);
   return group;
 }
 
-void CConfigurationDialog::Load(const CConfiguration& configuration) {
+void CConfigurationDialog::Load(const CConfigurationFields& configuration) {
   askLoadOld_->setChecked(configuration.askLoadOld);
   for (const EDataFile file : kDataFiles) pathEdit(file)->setText(ToQt(configuration.PathOf(file)));
   daysOldFix_->setValue(configuration.daysOldFix);
@@ -150,8 +110,8 @@ void CConfigurationDialog::Load(const CConfiguration& configuration) {
   separator_->setEditText(ToQt(configuration.separator));
 }
 
-CConfiguration CConfigurationDialog::Fields() const {
-  CConfiguration configuration;
+CConfigurationFields CConfigurationDialog::Fields() const {
+  CConfigurationFields configuration;
   configuration.askLoadOld = askLoadOld_->isChecked();
   for (const EDataFile file : kDataFiles) configuration.PathOf(file) = pathEdit(file)->text().toStdString();
   configuration.daysOldFix = daysOldFix_->value();
@@ -161,43 +121,21 @@ CConfiguration CConfigurationDialog::Fields() const {
 }
 
 void CConfigurationDialog::Browse(EDataFile file) {
-  const std::optional<std::string> chosen = prompter_.ChooseOpenFile(BrowseChoice(file));
+  const std::optional<std::string> chosen = Prompter().ChooseOpenFile(BrowseChoice(file));
   if (!chosen) return;
   pathEdit(file)->setText(ToQt(*chosen));
-  changed_ = true;
+  // Choosing the path already shown counts as a change too.
+  SetChanged();
 }
 
-bool CConfigurationDialog::Commit() {
-  const CConfiguration configuration = Fields();
-  if (const auto refusal = configuration.Validate()) {
-    prompter_.Message(*refusal, EMessageIcon::Exclamation);
-    return false;
-  }
-  configuration.Write(settings_);
-  changed_ = false;
-  written_ = true;
-  return true;
-}
+std::optional<CFieldRefusal> CConfigurationDialog::Validate() { return marigold::Validate(Fields()); }
 
-void CConfigurationDialog::accept() {
-  if (changed_ && !Commit()) return;
-  QDialog::accept();
-}
-
-void CConfigurationDialog::reject() {
-  if (changed_ && !prompter_.AskYesNo(kCancelQuestion)) {
-    // Keeping the changes must not store values the OK button would refuse.
-    if (!Commit()) return;
-    QDialog::accept();
-    return;
-  }
-  QDialog::reject();
-}
+void CConfigurationDialog::Apply() { ApplyConfiguration(Fields(), settings_); }
 
 bool RunConfigurationDialog(QWidget* parent, CSettingsStore& settings, CPrompter& prompter) {
   CConfigurationDialog dialog(settings, prompter, parent);
   dialog.exec();
-  return dialog.Written();
+  return dialog.Applied();
 }
 
 }  // namespace marigold
