@@ -8,9 +8,11 @@ data=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
+checks=0
 check() {  # check NAME CONDITION...
   local name=$1
   shift
+  checks=$((checks + 1))
   if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
 }
 
@@ -63,5 +65,5 @@ check "a missing route document fails" test $? -eq 1
 m convert "Fathom to meters" 10 >"$work/convert.txt"
 check "conversion by name" grep -q '= 18.288 m' "$work/convert.txt"
 
-echo "$((19 - failures)) passed, $failures failed"
+echo "$((checks - failures)) passed, $failures failed"
 test "$failures" -eq 0
