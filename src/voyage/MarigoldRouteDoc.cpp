@@ -8,16 +8,9 @@
 #include "voyage/Schedule.h"
 
 namespace marigold {
-namespace {
-
-}  // namespace
 
 CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock, EMode mode)
-    : settings_(settings),
-      mode_(mode),
-      prompter_(prompter),
-      clock_(clock),
-      lists_{&voyage_, &fixes_, &reportingPoints_, &warnings_, &meteo_, &storms_, &publications_, &ports_} {
+    : settings_(settings), mode_(mode), prompter_(prompter), clock_(clock) {
   LoadDataFiles();
   fixesAtLoad = fixes_.GetCount();
   openedFromFile = false;

@@ -141,7 +141,8 @@ class CMarigoldRouteDoc {
   CPublicationList publications_;
   CFixRecord departure_;
   // The lists above by ERecordList.
-  std::array<CPositionList*, kRecordListCount> lists_;
+  std::array<CPositionList*, kRecordListCount> lists_{&voyage_,  &fixes_,  &reportingPoints_, &warnings_,
+                                                      &meteo_,   &storms_, &publications_,    &ports_};
 };
 
 }  // namespace marigold
