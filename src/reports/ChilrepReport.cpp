@@ -4,18 +4,12 @@
 #include "reports/ReportRoute.h"
 
 namespace marigold {
-namespace {
-
-std::string Identity(const CVessel2& vessel) { return "A/" + vessel.name + "/" + vessel.callSign + "//"; }
-
-}  // namespace
-
 std::string ChilrepSailingPlan(const CVoyage& route, const CVessel2& vessel) {
   const CWaypoint& departure = Departure(route);
   const CWaypoint& destination = Destination(route);
   std::string text;
   AddReportLine(text, "CHILREP/SP//");
-  AddReportLine(text, Identity(vessel));
+  AddReportLine(text, ReportIdentity(vessel));
   AddReportLine(text, "F/" + ReportSpeedTenths(FirstLeg(route).keptGroundspeed) + "/");
   AddReportLine(text, "G/" + departure.GetName() + "/" + ReportPosition(departure) + "/");
   AddReportLine(text, "H/" + departure.ReportDateTimeGroupWithMonth(ETimeSlot::TimeA) + ReportPosition(departure) + "/");
@@ -35,7 +29,7 @@ std::string ChilrepSailingPlan(const CVoyage& route, const CVessel2& vessel) {
 std::string ChilrepPositionReport(const CVessel2& vessel, const CFixRecord& fix) {
   std::string text;
   AddReportLine(text, "CHILREP/PR//");
-  AddReportLine(text, Identity(vessel));
+  AddReportLine(text, ReportIdentity(vessel));
   AddReportLine(text, "B/" + fix.ReportDateTimeGroup(ETimeSlot::Time) + "/");
   AddReportLine(text, "C/" + ReportPosition(fix) + "/");
   AddReportLine(text, "E/" + ReportCourse(fix.groundCourse) + "/");
@@ -48,7 +42,7 @@ std::string ChilrepFinalReport(const CVoyage& route, const CVessel2& vessel) {
   const CWaypoint& destination = Destination(route);
   std::string text;
   AddReportLine(text, "CHILREP/FR//");
-  AddReportLine(text, Identity(vessel));
+  AddReportLine(text, ReportIdentity(vessel));
   AddReportLine(text, "K/" + destination.ReportDateTimeGroup(ETimeSlot::TimeA) + "/" + ReportPosition(destination) + "/");
   AddReportLine(text, "X/Final Report//");
   return text;

@@ -6,7 +6,6 @@
 namespace marigold {
 namespace {
 
-std::string Identity(const CVessel2& vessel) { return "A/" + vessel.name + "/" + vessel.callSign + "//"; }
 
 // The course of the leg ending at the waypoint and of the leg after it. With
 // no leg after it (the last waypoint) the last leg's course is repeated.
@@ -23,17 +22,11 @@ void AddFixLines(std::string& text, const CFixRecord& fix) {
 }  // namespace
 
 std::string JasrepSailingPlan(const CVoyage& route, const CVessel2& vessel) {
-  const CWaypoint& departure = Departure(route);
-  const CWaypoint& firstLeg = FirstLeg(route);
-  const CWaypoint& destination = Destination(route);
   std::string text;
   AddReportLine(text, "JASREP/SP//");
-  AddReportLine(text, Identity(vessel));
-  AddReportLine(text, "B/" + departure.ReportDateTimeGroup(ETimeSlot::TimeA) + "/");
-  AddReportLine(text, "E/" + ReportCourse(firstLeg.groundCourse) + "/");
-  AddReportLine(text, "F/" + ReportSpeedTenths(firstLeg.keptGroundspeed) + "/");
-  AddReportLine(text, "G/" + departure.GetName() + "/" + ReportPosition(departure) + "/");
-  AddReportLine(text, "I/" + destination.GetName() + "/" + ReportPosition(destination) + "/");
+  AddReportLine(text, ReportIdentity(vessel));
+  AddDepartureLines(text, route);
+  AddReportLine(text, ReportDestination(route));
   for (int i = 1; i < route.GetCount(); ++i) {
     const CWaypoint& w = ReportWaypoint(route, i);
     AddReportLine(text, "L/" + ReportSailingMethod(w) + ReportSpeedTenths(w.keptGroundspeed) + ReportPosition(w) +
@@ -50,7 +43,7 @@ std::string JasrepPositionReport(CVoyage& route, const CVessel2& vessel, const C
   const CWaypoint* next = route.NextWaypoint(fix);
   std::string text;
   AddReportLine(text, "JASREP/PR//");
-  AddReportLine(text, Identity(vessel));
+  AddReportLine(text, ReportIdentity(vessel));
   AddFixLines(text, fix);
   AddReportLine(text, "E/" + ReportCourse(fix.groundCourse) + "/");
   AddReportLine(text, "F/" + ReportSpeedTenths(fix.groundspeed) + "/");
@@ -63,7 +56,7 @@ std::string JasrepPositionReport(CVoyage& route, const CVessel2& vessel, const C
 std::string JasrepFinalReport(const CVessel2& vessel, const CFixRecord& fix) {
   std::string text;
   AddReportLine(text, "JASREP/FR//");
-  AddReportLine(text, Identity(vessel));
+  AddReportLine(text, ReportIdentity(vessel));
   AddFixLines(text, fix);
   AddReportLine(text, "X/FINAL REPORT//");
   AddReportLine(text, "Y/AMVER//");

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/TextFormat.h"
+#include "reports/ReportRoute.h"
 
 namespace marigold {
 namespace {
@@ -32,6 +33,22 @@ std::string ReportSailingMethod(const CWaypoint& w) { return w.greatCircle ? "GC
 void AddReportLine(std::string& text, std::string_view line) {
   text += line;
   text += "\r\n";
+}
+
+std::string ReportIdentity(const CVessel2& vessel) { return "A/" + vessel.name + "/" + vessel.callSign + "//"; }
+
+void AddDepartureLines(std::string& text, const CVoyage& route) {
+  const CWaypoint& departure = Departure(route);
+  const CWaypoint& firstLeg = FirstLeg(route);
+  AddReportLine(text, "B/" + departure.ReportDateTimeGroup(ETimeSlot::TimeA) + "/");
+  AddReportLine(text, "E/" + ReportCourse(firstLeg.groundCourse) + "/");
+  AddReportLine(text, "F/" + ReportSpeedTenths(firstLeg.keptGroundspeed) + "/");
+  AddReportLine(text, "G/" + departure.GetName() + "/" + ReportPosition(departure) + "/");
+}
+
+std::string ReportDestination(const CVoyage& route) {
+  const CWaypoint& destination = Destination(route);
+  return "I/" + destination.GetName() + "/" + ReportPosition(destination) + "/";
 }
 
 }  // namespace marigold

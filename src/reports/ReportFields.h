@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "core/Position2.h"
+#include "core/Voyage.h"
 #include "core/Waypoint.h"
+#include "vessel/Vessel2.h"
 
 namespace marigold {
 
@@ -23,5 +25,13 @@ std::string ReportSailingMethod(const CWaypoint& w);
 
 // Appends a line of a multi-line message, ended by CR LF.
 void AddReportLine(std::string& text, std::string_view line);
+
+// "A/name/call sign//": the ship in the AMVER, CHILREP and JASREP messages.
+std::string ReportIdentity(const CVessel2& vessel);
+// The departure lines of a sailing plan: its time (B), the first leg's
+// course (E) and speed (F), and the place (G).
+void AddDepartureLines(std::string& text, const CVoyage& route);
+// "I/name/position/": the destination.
+std::string ReportDestination(const CVoyage& route);
 
 }  // namespace marigold
