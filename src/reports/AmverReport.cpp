@@ -4,6 +4,7 @@
 #include "reports/ReportRoute.h"
 
 namespace marigold {
+
 std::string AmverSailingPlan(const CVoyage& route, const CVessel2& vessel) {
   std::string text;
   AddReportLine(text, "AMVER/SP//");

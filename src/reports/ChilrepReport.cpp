@@ -4,6 +4,7 @@
 #include "reports/ReportRoute.h"
 
 namespace marigold {
+
 std::string ChilrepSailingPlan(const CVoyage& route, const CVessel2& vessel) {
   const CWaypoint& departure = Departure(route);
   const CWaypoint& destination = Destination(route);
