@@ -9,9 +9,9 @@
 #include "core/FileIo.h"
 #include "core/LocalClock.h"
 #include "core/TextFormat.h"
-#include "voyage/MarigoldRouteDoc.h"
 #include "fakes/DataFolder.h"
 #include "fakes/Fakes.h"
+#include "voyage/MarigoldRouteDoc.h"
 
 using namespace marigold;
 

@@ -143,9 +143,8 @@ void DataFiles(CMarigoldRouteDoc& doc) {
 
   const struct {
     double latitude, longitude, windDirection, windSpeed, currentSet, currentRate;
-  } kMeteo[] = {{51.0, 1.3, 240, 17, 30, 1.2},    {49.8, -3.0, 250, 20, 80, 0.6},
-                {49.5, -10.0, 260, 24, 60, 0.4},  {47.0, -25.0, 270, 26, 90, 0.5},
-                {44.0, -40.0, 280, 24, 100, 0.6}, {41.5, -55.0, 290, 20, 70, 1.5},
+  } kMeteo[] = {{51.0, 1.3, 240, 17, 30, 1.2},    {49.8, -3.0, 250, 20, 80, 0.6},   {49.5, -10.0, 260, 24, 60, 0.4},
+                {47.0, -25.0, 270, 26, 90, 0.5},  {44.0, -40.0, 280, 24, 100, 0.6}, {41.5, -55.0, 290, 20, 70, 1.5},
                 {40.5, -66.0, 300, 18, 240, 0.8}, {40.4, -73.0, 310, 15, 200, 0.5}};
   for (const auto& m : kMeteo) {
     CMeteoRecord* record = Place(doc.Meteo().AddNew(), "", m.latitude, m.longitude);

@@ -14,8 +14,7 @@ bool CConsolePrompter::AskYesNo(const std::string& /*text*/) { return answerYes;
 
 ESaveAnswer CConsolePrompter::AskSaveChanges(const std::string& /*text*/) { return ESaveAnswer::Cancel; }
 
-int CConsolePrompter::Choose(const std::string&, const std::string&, const std::vector<std::string>&,
-                             int preselected) {
+int CConsolePrompter::Choose(const std::string&, const std::string&, const std::vector<std::string>&, int preselected) {
   return preselected;
 }
 

@@ -114,10 +114,10 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   const std::string route = args.Word(1, "ROUTE");
   CCivilTime local;
   const std::string time = args.Required("time");
-  if (std::sscanf(time.c_str(), "%d-%d-%d %d:%d", &local.year, &local.month, &local.day, &local.hour,
-                  &local.minute) != 5 ||
-      local.month < 1 || local.month > 12 || local.day < 1 || local.day > 31 || local.hour < 0 ||
-      local.hour > 23 || local.minute < 0 || local.minute > 59)
+  if (std::sscanf(time.c_str(), "%d-%d-%d %d:%d", &local.year, &local.month, &local.day, &local.hour, &local.minute) !=
+          5 ||
+      local.month < 1 || local.month > 12 || local.day < 1 || local.day > 31 || local.hour < 0 || local.hour > 23 ||
+      local.minute < 0 || local.minute > 59)
     throw CUsageError{"--time wants \"YYYY-MM-DD HH:MM\""};
   const double latitude = ParseLatitude(args.Required("lat"));
   const double longitude = ParseLongitude(args.Required("lon"));

@@ -69,8 +69,6 @@ int RunConvert(const CCliArgs& args, CCliContext&) {
   return 0;
 }
 
-
-
 int RunReport(const CCliArgs& args, CCliContext& context) {
   const std::string name = args.Word(1, "KIND");
   const CReportCommand* command = FindReportCommand(name);

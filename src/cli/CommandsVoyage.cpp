@@ -83,8 +83,7 @@ int RunEta(const CCliArgs& args, CCliContext& context) {
   CEtaCalculator eta(doc->Voyage(), doc->Vessel(), doc->LatestFix(), departure, doc->openedFromFile);
   eta.OnFieldsChanged(fields);
   const CEtaResults& r = eta.Results();
-  const std::string etaText =
-      r.eta ? FormatTime("%A %d %b %Y %H:%M LT", LocalFieldsOf(*r.eta)) : std::string("NA");
+  const std::string etaText = r.eta ? FormatTime("%A %d %b %Y %H:%M LT", LocalFieldsOf(*r.eta)) : std::string("NA");
   if (args.Flag("json")) {
     CJsonObject o;
     o.Add("rpm", r.rpm).Add("groundspeed", r.groundspeed).Add("hours", r.hours).Add("fuel", r.fuel);

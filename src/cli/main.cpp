@@ -47,9 +47,9 @@ using CCommand = int (*)(const CCliArgs&, CCliContext&);
 
 const std::map<std::string, CCommand>& Commands() {
   static const std::map<std::string, CCommand> kCommands = {
-      {"dump", RunDump}, {"status", RunStatus}, {"eta", RunEta},       {"cpa", RunCpa},   {"fix", RunFix},
-      {"export", RunExport}, {"import", RunImport}, {"tide", RunTide},
-      {"list", RunList}, {"schedule", RunList}, {"waypoints", RunList}, {"calc", RunCalc},
+      {"dump", RunDump},       {"status", RunStatus}, {"eta", RunEta},        {"cpa", RunCpa},
+      {"fix", RunFix},         {"export", RunExport}, {"import", RunImport},  {"tide", RunTide},
+      {"list", RunList},       {"schedule", RunList}, {"waypoints", RunList}, {"calc", RunCalc},
       {"convert", RunConvert}, {"report", RunReport},
   };
   return kCommands;

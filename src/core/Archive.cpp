@@ -21,9 +21,7 @@ CArchive CArchive::ForLoading(std::span<const std::uint8_t> bytes) {
   return ar;
 }
 
-void CArchive::Grow(std::size_t n) {
-  out_.resize(std::max({2 * out_.size(), outSize_ + n, std::size_t{4096}}));
-}
+void CArchive::Grow(std::size_t n) { out_.resize(std::max({2 * out_.size(), outSize_ + n, std::size_t{4096}})); }
 
 CBytes CArchive::TakeBytes() {
   out_.resize(outSize_);
@@ -50,8 +48,7 @@ void CArchive::WriteString(std::string_view utf8) {
     WriteByte(0xFF);
     WriteUInt16(static_cast<std::uint16_t>(n));
   } else {
-    if (n > std::numeric_limits<std::uint32_t>::max() - 1)
-      throw CArchiveException("string too long for the file");
+    if (n > std::numeric_limits<std::uint32_t>::max() - 1) throw CArchiveException("string too long for the file");
     WriteByte(0xFF);
     WriteUInt16(0xFFFF);
     WriteUInt32(static_cast<std::uint32_t>(n));
@@ -90,8 +87,8 @@ std::string CArchive::ReadString() {
   const std::uint64_t length = ReadStringLength(utf16);
   const std::uint64_t bytes = utf16 ? length * 2 : length;
   if (length > Remaining() || bytes > Remaining())
-    throw CArchiveException("string length " + std::to_string(length) + " at byte " +
-                            std::to_string(pos_) + " exceeds the file");
+    throw CArchiveException("string length " + std::to_string(length) + " at byte " + std::to_string(pos_) +
+                            " exceeds the file");
   const auto* p = reinterpret_cast<const char*>(Take(static_cast<std::size_t>(bytes)));
   const std::string_view raw(p, static_cast<std::size_t>(bytes));
   return utf16 ? DecodeUtf16Le(raw) : DecodeFromFile(raw);
@@ -109,8 +106,10 @@ std::int32_t CArchive::ReadCount(std::size_t minBytesEach) {
 }
 
 void CArchive::Exchange(std::string& utf8) {
-  if (storing_) WriteString(utf8);
-  else utf8 = ReadString();
+  if (storing_)
+    WriteString(utf8);
+  else
+    utf8 = ReadString();
 }
 
 void CArchive::Exchange(std::vector<std::string>& texts) {
@@ -127,8 +126,10 @@ void CArchive::Exchange(std::vector<std::string>& texts) {
 }
 
 void CArchive::ExchangeTime(std::time_t& value) {
-  if (storing_) WriteTime(value);
-  else value = ReadTime();
+  if (storing_)
+    WriteTime(value);
+  else
+    value = ReadTime();
 }
 
 }  // namespace marigold

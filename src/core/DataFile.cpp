@@ -12,8 +12,8 @@ constexpr CDataFileInfo kInfo[] = {
      "Failed to load history data"},
     {EDataFile::Ports, settings::kPortData, "port", "Unable to load port data\nPlease locate data file",
      "Failed to load port data"},
-    {EDataFile::Warnings, settings::kWarningData, "warning",
-     "Unable to load nav warning data\nPlease locate data file", "Failed to load navwarnings"},
+    {EDataFile::Warnings, settings::kWarningData, "warning", "Unable to load nav warning data\nPlease locate data file",
+     "Failed to load navwarnings"},
     {EDataFile::Meteo, settings::kMeteoData, "meteo", "Unable to load meteo data\nPlease locate data file",
      "Failed to load meteo data"},
     {EDataFile::Hurricanes, settings::kHurricaneData, "hurricane",
@@ -45,8 +45,7 @@ bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, co
   ERead result = ReadInto(ReadSetting(store, info.path), load);
   if (result == ERead::NotOpened) {
     prompter.Message(info.loadFailure, EMessageIcon::Exclamation);
-    const std::optional<std::string> chosen =
-        prompter.ChooseOpenFile({info.shortName, "dat", kDataFileFilter});
+    const std::optional<std::string> chosen = prompter.ChooseOpenFile({info.shortName, "dat", kDataFileFilter});
     const std::string path = chosen.value_or("");
     WriteSetting(store, info.path, path);
     result = ReadInto(path, load);

@@ -16,20 +16,21 @@ enum class EDataFile { Vessel, History, Ports, Warnings, Meteo, Hurricanes };
 
 struct CDataFileInfo {
   EDataFile file;
-  CTextSetting path;             // section "Path", key and default file name
-  const char* shortName;         // proposed name in the locate dialog
-  const char* loadFailure;       // shown before the locate dialog
-  const char* documentMessage;   // shown by the document when loading fails
+  CTextSetting path;            // section "Path", key and default file name
+  const char* shortName;        // proposed name in the locate dialog
+  const char* loadFailure;      // shown before the locate dialog
+  const char* documentMessage;  // shown by the document when loading fails
 };
 
 // In the order the document loads and saves them.
-inline constexpr EDataFile kDataFiles[] = {EDataFile::Vessel, EDataFile::History,  EDataFile::Ports,
-                                           EDataFile::Warnings, EDataFile::Meteo, EDataFile::Hurricanes};
+inline constexpr EDataFile kDataFiles[] = {EDataFile::Vessel,   EDataFile::History, EDataFile::Ports,
+                                           EDataFile::Warnings, EDataFile::Meteo,   EDataFile::Hurricanes};
 
 const CDataFileInfo& DataFileInfo(EDataFile file);
 
 inline constexpr const char* kDataFileFilter = "Data File (*.dat)|*.dat|All Files (*.*)|*.*||";
-inline constexpr const char* kCorruptDataFile = "Failed to open file\ndata might be corrupt\nCreating new empty datafile";
+inline constexpr const char* kCorruptDataFile =
+    "Failed to open file\ndata might be corrupt\nCreating new empty datafile";
 
 // Reads or writes the whole content of one data file.
 using CSerializer = std::function<void(CArchive&)>;

@@ -85,9 +85,11 @@ CFileResult WriteFileAtomic(const std::string& path, std::span<const std::uint8_
     left -= static_cast<std::size_t>(n);
   }
   // Keep the permissions of the file we replace; a new file gets the usual ones.
-  struct stat st{};
-  if (::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-  else ::fchmod(fd, 0644);
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0)
+    ::fchmod(fd, st.st_mode & 07777);
+  else
+    ::fchmod(fd, 0644);
   if (::fsync(fd) != 0) return fail("cannot flush");
   if (::close(closer.Release()) != 0) return fail("cannot close");
   if (std::rename(temp.c_str(), path.c_str()) != 0) return fail("cannot replace");

@@ -20,8 +20,8 @@ class CFixRecord : public CPosition2 {
   std::string ReportGroundspeed() const;
   std::string ReportTime() const { return ReportDateTimeGroup(ETimeSlot::Time); }
 
-  CWeatherData weather;     // current set and rate: derived from the previous fix
-  double draft = 4.0;       // m
+  CWeatherData weather;  // current set and rate: derived from the previous fix
+  double draft = 4.0;    // m
   double engineRpm = 0;
   double logSpeed = 0;      // knots through the water
   double gyroCourse = 0;    // degrees

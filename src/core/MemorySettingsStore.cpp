@@ -15,8 +15,7 @@ int CMemorySettingsStore::GetInt(const std::string& section, const std::string& 
   return it == values_.end() ? defaultValue : std::atoi(it->second.c_str());
 }
 
-void CMemorySettingsStore::WriteString(const std::string& section, const std::string& key,
-                                       const std::string& value) {
+void CMemorySettingsStore::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   values_[{section, key}] = value;
 }
 

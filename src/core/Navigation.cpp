@@ -124,8 +124,8 @@ double CNavigation::ToDecimalDegrees(int degrees, double minutes, int hemisphere
 }
 
 std::string CNavigation::CompassPoint(double course) const {
-  static constexpr const char* kPoints[] = {"N",  "NNE", "NE", "ENE", "E",  "ESE", "SE", "SSE", "S",
-                                            "SSW", "SW", "WSW", "W",  "WNW", "NW", "NNW", "N"};
+  static constexpr const char* kPoints[] = {"N",   "NNE", "NE",  "ENE", "E",   "ESE", "SE",  "SSE", "S",
+                                            "SSW", "SW",  "WSW", "W",   "WNW", "NW",  "NNW", "N"};
   const double index = std::trunc(course / 22.5);
   if (!(index >= 0 && index <= 16)) return {};
   return kPoints[static_cast<int>(index)];

@@ -50,8 +50,7 @@ CPosition2 ReadPosition(const CPositionFields& fields) {
   const CNavigation nav;
   CPosition2 position;
   position.SetLatitude(ReadDegrees(nav, fields.latitudeDegrees, fields.latitudeMinutes, fields.latitudeHemisphere));
-  position.SetLongitude(
-      ReadDegrees(nav, fields.longitudeDegrees, fields.longitudeMinutes, fields.longitudeHemisphere));
+  position.SetLongitude(ReadDegrees(nav, fields.longitudeDegrees, fields.longitudeMinutes, fields.longitudeHemisphere));
   return position;
 }
 

@@ -52,7 +52,7 @@ class CPositionList {
   template <class Predicate>
   int RemoveIf(Predicate accept) {
     const auto first = std::stable_partition(records_.begin(), records_.end(),
-                                              [&](const std::unique_ptr<CPosition2>& r) { return !accept(*r); });
+                                             [&](const std::unique_ptr<CPosition2>& r) { return !accept(*r); });
     const auto removed = static_cast<int>(records_.end() - first);
     records_.erase(first, records_.end());
     return removed;
@@ -111,9 +111,7 @@ class CRecordList : public CPositionList {
   int RemoveIf(Predicate accept) {
     return CPositionList::RemoveIf([&](const CPosition2& r) { return accept(static_cast<const T&>(r)); });
   }
-  T* FindNearest(const CPosition2& position) const {
-    return static_cast<T*>(CPositionList::FindNearest(position));
-  }
+  T* FindNearest(const CPosition2& position) const { return static_cast<T*>(CPositionList::FindNearest(position)); }
 };
 
 }  // namespace marigold

@@ -9,11 +9,10 @@ namespace {
 
 // Code points of Windows-1252 bytes 0x80..0x9F. The five bytes Windows leaves
 // undefined map to the C1 control of the same value, so they round-trip.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Eight bytes at a time: names are read by the hundred thousand.
 bool IsAscii(std::string_view s) {
@@ -115,8 +114,7 @@ std::string DecodeFromFile(std::string_view bytes) {
   if (IsAscii(bytes) || IsValidUtf8(bytes)) return std::string(bytes);
   std::string out;
   out.reserve(bytes.size() * 2);
-  for (unsigned char c : bytes)
-    AppendUtf8(out, c >= 0x80 && c < 0xA0 ? kHighControls[c - 0x80] : char32_t{c});
+  for (unsigned char c : bytes) AppendUtf8(out, c >= 0x80 && c < 0xA0 ? kHighControls[c - 0x80] : char32_t{c});
   return out;
 }
 

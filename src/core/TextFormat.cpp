@@ -49,7 +49,8 @@ std::string FormatFigure(const char* format, double value) {
   if (!std::isfinite(value)) return "NA";
   char text[64];
   const int n = std::snprintf(text, sizeof text, format, value);
-  return n < 0 ? std::string("NA") : std::string(text, std::min<std::size_t>(static_cast<std::size_t>(n), sizeof text - 1));
+  return n < 0 ? std::string("NA")
+               : std::string(text, std::min<std::size_t>(static_cast<std::size_t>(n), sizeof text - 1));
 }
 
 std::string FormatTime(const char* format, const CCivilTime& t) {
@@ -81,9 +82,7 @@ std::string FormatTime(const char* format, const CCivilTime& t) {
       case 'y': Append2(out, ((t.year % 100) + 100) % 100); break;
       case 'Y': out.append(std::to_string(t.year)); break;
       case '%': out.push_back('%'); break;
-      default:
-        out.push_back('%');
-        out.push_back(*p);
+      default: out.push_back('%'); out.push_back(*p);
     }
   }
   return out;

@@ -44,7 +44,7 @@ class CVoyage : public CRecordList<CWaypoint> {
   std::int32_t version = kCurrentVersion;
   std::string notes;
   std::string voyageNumber;
-  bool weatherSource = false;  // false: average weather, true: present weather
+  bool weatherSource = false;   // false: average weather, true: present weather
   bool keepRpmConstant = true;  // false: keep speed constant
   int nextWaypointIndex = 0;
 };

@@ -9,7 +9,7 @@
 namespace marigold {
 
 struct CWeatherData {
-  std::int32_t count = 0;            // observations the set stands for
+  std::int32_t count = 0;             // observations the set stands for
   double seawaterTemperature = 18.0;  // °C
   double airTemperature = 18.0;       // °C
   double airPressure = 1000.0;        // mb

@@ -5,16 +5,16 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/Clock.h"
 #include "core/PositionList.h"
 #include "core/Prompter.h"
 #include "core/Settings.h"
-#include "lists/ListKind.h"
 #include "exchange/CsvForms.h"
+#include "lists/ListKind.h"
 #include "lists/MeteoList.h"
 
 namespace marigold {
@@ -33,8 +33,8 @@ bool AppendCsvLines(const std::string& path, const std::vector<std::string>& lin
 std::string CsvSeparator(const CSettingsStore& store);
 
 template <class T>
-bool ExportCsv(const CRecordList<T>& list, const std::string& path, const CSettingsStore& store,
-               CPrompter& prompter, const char* emptyMessage = kCsvListEmpty) {
+bool ExportCsv(const CRecordList<T>& list, const std::string& path, const CSettingsStore& store, CPrompter& prompter,
+               const char* emptyMessage = kCsvListEmpty) {
   std::vector<std::string> lines;
   for (const auto& record : list) {
     CCsvRow row(CsvSeparator(store));

@@ -24,8 +24,7 @@ CPosition2 LookUpPosition(const CVoyage& route, CAverageWeatherFields& fields) {
 
 }  // namespace
 
-CAverageWeatherTool::CAverageWeatherTool(const CVoyage& route, const CMeteoList& meteo)
-    : route_(route), meteo_(meteo) {
+CAverageWeatherTool::CAverageWeatherTool(const CVoyage& route, const CMeteoList& meteo) : route_(route), meteo_(meteo) {
   if (route.GetCount() >= 2)
     for (const auto& waypoint : route) view_.waypointNames.push_back(waypoint->GetName());
   CAverageWeatherFields fields;

@@ -34,11 +34,11 @@ struct CStormCpa {
 CStormCpa CalculateCPA(const CHurricane& storm, CVoyage& route, const CFixRecord& start);
 
 struct CStormCpaTexts {
-  std::string time;       // "%A %d %b %H:%M UTC"
-  std::string latitude;   // display forms of the storm's position
+  std::string time;      // "%A %d %b %H:%M UTC"
+  std::string latitude;  // display forms of the storm's position
   std::string longitude;
-  std::string distance;   // "%#8.1f nM"
-  std::string bearing;    // "%#3.1f deg"
+  std::string distance;  // "%#8.1f nM"
+  std::string bearing;   // "%#3.1f deg"
 };
 
 // "NA" for every figure that is not available.

@@ -21,8 +21,8 @@ constexpr std::array<CRecordListInfo, kRecordListCount> kRecordLists = {{
     {R::Meteo, "meteo", EDataFile::Meteo, "meteo", cmd::kExportMeteo, cmd::kImportMeteo, kCsvListEmpty},
     {R::Storms, "hurricanes", EDataFile::Hurricanes, "hurricanes", cmd::kExportHurricanes, cmd::kImportHurricanes,
      kCsvListEmpty},
-    {R::Publications, "publications", std::nullopt, "publications", cmd::kExportPublications,
-     cmd::kImportPublications, kCsvListEmpty},
+    {R::Publications, "publications", std::nullopt, "publications", cmd::kExportPublications, cmd::kImportPublications,
+     kCsvListEmpty},
     {R::Ports, "ports", EDataFile::Ports, "portname", cmd::kExportPorts, cmd::kImportPorts, kCsvListEmpty},
 }};
 

@@ -55,7 +55,7 @@ class CPortInfo : public CPosition2 {
   bool freshWater = false;
 
   std::string notes;
-  double maxAirDraft = 0;  // m
+  double maxAirDraft = 0;   // m
   double salinity = 1.025;  // t/m³ at the berth
   double maxDraft = 0;      // m
   std::string berth;

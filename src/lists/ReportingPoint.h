@@ -48,8 +48,8 @@ class CReportingPoint : public CPosition2 {
 
   std::string notes;
   std::string requiredAction;
-  double distanceBefore = 1.0;    // nM before reaching the waypoint
-  std::int32_t waypointIndex = 0;  // route index; out of range means the last waypoint
+  double distanceBefore = 1.0;         // nM before reaching the waypoint
+  std::int32_t waypointIndex = 0;      // route index; out of range means the last waypoint
   std::vector<std::string> documents;  // full paths
 };
 

@@ -18,8 +18,7 @@ inline constexpr const char* kDocumentFilter = "MS Word document (*.doc)|*.doc|A
 // "Remove" drops the selected entry. Without a selection (index outside the
 // list) the user is told and nothing happens.
 bool AddDocument(std::vector<std::string>& documents, CPrompter& prompter);
-std::optional<std::string> DocumentToView(const std::vector<std::string>& documents, int selected,
-                                          CPrompter& prompter);
+std::optional<std::string> DocumentToView(const std::vector<std::string>& documents, int selected, CPrompter& prompter);
 bool RemoveDocument(std::vector<std::string>& documents, int selected, CPrompter& prompter);
 
 }  // namespace marigold

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "core/FixRecord.h"
 #include "core/Angles.h"
+#include "core/FixRecord.h"
 #include "core/Navigation.h"
 
 namespace marigold {

@@ -32,8 +32,9 @@ std::string EcuadorFinalReport(const CVoyage& route, const CVessel2& vessel) {
   const CWaypoint& destination = Destination(route);
   const std::string arrival = destination.ReportDateTimeGroup(ETimeSlot::TimeA);
   // The last leg's course and speed are stored on the destination.
-  return "FR/" + Identity(vessel) + arrival + Departure(route).GetName() + "/" + ReportCourse(destination.groundCourse) +
-         ReportSpeedKnots(destination.keptGroundspeed) + destination.GetName() + "/" + arrival;
+  return "FR/" + Identity(vessel) + arrival + Departure(route).GetName() + "/" +
+         ReportCourse(destination.groundCourse) + ReportSpeedKnots(destination.keptGroundspeed) +
+         destination.GetName() + "/" + arrival;
 }
 
 std::string PeruPositionReport(const CVoyage& route, const CVessel2& vessel, const CFixRecord& fix) {

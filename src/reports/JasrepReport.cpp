@@ -6,7 +6,6 @@
 namespace marigold {
 namespace {
 
-
 // The course of the leg ending at the waypoint and of the leg after it. With
 // no leg after it (the last waypoint) the last leg's course is repeated.
 std::string CoursesFrom(const CVoyage& route, int index) {

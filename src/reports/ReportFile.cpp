@@ -5,8 +5,7 @@
 
 namespace marigold {
 
-bool WriteReport(EReportKind kind, CVoyage& route, const CVessel2& vessel, const CFixRecord* fix,
-                 CPrompter& prompter) {
+bool WriteReport(EReportKind kind, CVoyage& route, const CVessel2& vessel, const CFixRecord* fix, CPrompter& prompter) {
   if (const auto refusal = ReportRefusal(kind, route, fix)) {
     prompter.Message(*refusal, EMessageIcon::Stop);
     return false;

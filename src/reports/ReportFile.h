@@ -16,8 +16,7 @@ inline constexpr const char* kReportOpenFailure = "Error opening file for writin
 
 // True when the file was written. An existing file of the chosen name is
 // replaced; on failure it is left as it was.
-bool WriteReport(EReportKind kind, CVoyage& route, const CVessel2& vessel, const CFixRecord* fix,
-                 CPrompter& prompter);
+bool WriteReport(EReportKind kind, CVoyage& route, const CVessel2& vessel, const CFixRecord* fix, CPrompter& prompter);
 // With the document's route, vessel, latest fix and prompter.
 bool WriteReport(EReportKind kind, CMarigoldRouteDoc& doc);
 // The check before every report command: a route to report on.

@@ -36,12 +36,12 @@ enum class EReportKind {
 
 struct CReportWriter {
   EReportKind kind;
-  const char* defaultName;     // offered by the save dialog, e.g. "AMVER"
+  const char* defaultName;  // offered by the save dialog, e.g. "AMVER"
   const char* successMessage;
-  const char* cancelMessage;   // nullptr: a cancelled dialog ends quietly
+  const char* cancelMessage;  // nullptr: a cancelled dialog ends quietly
   EMessageIcon cancelIcon;
-  EMessageIcon failureIcon;    // with "Error opening file for writing"
-  bool needsFix;               // built from the latest position fix
+  EMessageIcon failureIcon;  // with "Error opening file for writing"
+  bool needsFix;             // built from the latest position fix
 };
 
 const CReportWriter& ReportWriterOf(EReportKind kind);
@@ -69,7 +69,6 @@ std::optional<std::string> ReportRefusal(EReportKind kind, const CVoyage& route,
 
 // The message text, or nothing when ReportRefusal gives a reason. The JASREP
 // position report records the next waypoint's index in the route.
-std::optional<std::string> BuildReport(EReportKind kind, CVoyage& route, const CVessel2& vessel,
-                                       const CFixRecord* fix);
+std::optional<std::string> BuildReport(EReportKind kind, CVoyage& route, const CVessel2& vessel, const CFixRecord* fix);
 
 }  // namespace marigold

@@ -23,8 +23,8 @@ std::string Sistram1(const CVoyage& route, const CVessel2& vessel) {
   AddReportLine(text, "I/" + destination.GetName() + "/" + ReportPosition(destination) + "/");
   for (int i = 1; i < route.GetCount(); ++i) {
     const CWaypoint& w = ReportWaypoint(route, i);
-    AddReportLine(text,
-                  "L/" + ReportSpeedTenths(w.keptGroundspeed) + ReportPosition(w) + w.ReportDateTimeGroup(ETimeSlot::TimeA) + "/");
+    AddReportLine(text, "L/" + ReportSpeedTenths(w.keptGroundspeed) + ReportPosition(w) +
+                            w.ReportDateTimeGroup(ETimeSlot::TimeA) + "/");
   }
   AddReportLine(text, "V/NONE//");
   AddReportLine(text, "M/INMARSAT//");

@@ -8,7 +8,6 @@
 namespace marigold {
 namespace {
 
-
 // Speeds of the constituents and of the shallow-water terms, degrees per hour.
 constexpr double kSpeedM2 = 29.0;
 constexpr double kSpeedS2 = 30.0;
@@ -22,8 +21,8 @@ double Constituent(double factor, double amplitude, double angle, double lag, do
 }
 
 void ExchangeAll(CArchive& ar, CTideInfo& d) {
-  for (double* v : {&d.f4, &d.F4, &d.f6, &d.hmK1, &d.gM2, &d.hmM2, &d.meanLevel, &d.gO1, &d.hmO1, &d.gS2,
-                    &d.hmS2, &d.timeZone, &d.F6, &d.gK1})
+  for (double* v : {&d.f4, &d.F4, &d.f6, &d.hmK1, &d.gM2, &d.hmM2, &d.meanLevel, &d.gO1, &d.hmO1, &d.gS2, &d.hmS2,
+                    &d.timeZone, &d.F6, &d.gK1})
     ar.Exchange(*v);
   ar.ExchangeTime(d.angleDate);
   for (double* v : {&d.aK1, &d.fK1, &d.aM2, &d.fM2, &d.aO1, &d.fO1, &d.aS2, &d.fS2}) ar.Exchange(*v);

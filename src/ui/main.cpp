@@ -10,9 +10,9 @@
 
 #include "core/Clock.h"
 #include "core/MemorySettingsStore.h"
+#include "qtplatform/QtSettingsStore.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/QtPrompter.h"
-#include "qtplatform/QtSettingsStore.h"
 #include "voyage/MarigoldRouteDoc.h"
 
 namespace {
@@ -39,9 +39,12 @@ int main(int argc, char** argv) {
   QString dataFolder, screenshot, route;
   const QStringList arguments = QApplication::arguments();
   for (int i = 1; i < arguments.size(); ++i) {
-    if (arguments[i] == QLatin1String("--data") && i + 1 < arguments.size()) dataFolder = arguments[++i];
-    else if (arguments[i] == QLatin1String("--screenshot") && i + 1 < arguments.size()) screenshot = arguments[++i];
-    else route = arguments[i];
+    if (arguments[i] == QLatin1String("--data") && i + 1 < arguments.size())
+      dataFolder = arguments[++i];
+    else if (arguments[i] == QLatin1String("--screenshot") && i + 1 < arguments.size())
+      screenshot = arguments[++i];
+    else
+      route = arguments[i];
   }
 
   const std::unique_ptr<CSettingsStore> settings = SettingsFor(dataFolder);

@@ -33,9 +33,7 @@ void CSpeedFuelTool::OnEngineSliderReleased(int position, CPrompter& prompter) {
 
 void CSpeedFuelTool::OnWindSliderReleased(int position) { wind_ = Signed(std::abs(position), windOnStern_); }
 
-void CSpeedFuelTool::OnCurrentSliderReleased(int position) {
-  current_ = Signed(std::abs(position), currentOnStern_);
-}
+void CSpeedFuelTool::OnCurrentSliderReleased(int position) { current_ = Signed(std::abs(position), currentOnStern_); }
 
 void CSpeedFuelTool::OnWindRadio(bool onStern) {
   windOnStern_ = onStern;

@@ -16,10 +16,10 @@ struct CSpeedFuelView {
   CSliderRange current;  // −600..0 hundredths of a knot
   bool windOnStern = true;
   bool currentOnStern = false;
-  std::string rpm;         // beside the engine slider
-  std::string fuelPerDay;  // "mT/day"
-  std::string windSpeed;   // kts
-  std::string currentRate; // kts
+  std::string rpm;          // beside the engine slider
+  std::string fuelPerDay;   // "mT/day"
+  std::string windSpeed;    // kts
+  std::string currentRate;  // kts
   double draftForward = 0;
   double draftAft = 0;
   double displacement = 0;

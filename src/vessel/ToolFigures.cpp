@@ -13,9 +13,7 @@ int TruncatedFigure(double value) {
   return static_cast<int>(std::clamp(value, -1e7, 1e7));
 }
 
-int BarPosition(double value, int maximum) {
-  return std::clamp(TruncatedFigure(value), 0, std::max(maximum, 0));
-}
+int BarPosition(double value, int maximum) { return std::clamp(TruncatedFigure(value), 0, std::max(maximum, 0)); }
 
 double SlipPercent(double speed, double theoretical) {
   return theoretical > 0 ? (1 - speed / theoretical) * 100 : kNotANumber;

@@ -78,10 +78,10 @@ class CVessel2 {
   double RpmForSpeed(double v, double x) const;
   double RevolutionsForDistance(double d, double x) const;
   double PropellerPower(double r) const;
-  double FuelConsumption(double r, double hours) const;  // mT
+  double FuelConsumption(double r, double hours) const;          // mT
   double FuelPerMile(double r, double x, double current) const;  // kg per nM
-  double StopTime(double r) const;  // minutes
-  double StopDistance(double r, double x) const;  // nM through the water
+  double StopTime(double r) const;                               // minutes
+  double StopDistance(double r, double x) const;                 // nM through the water
   double StopDistanceOverGround(double r, double x, double current) const;
   double RevolutionsWhileStopping(double r) const;
   double WettedSurface(double draft1, double draft2) const;
@@ -127,11 +127,11 @@ class CVessel2 {
   double draftAft = 12.85;
   double airResistanceFactor = 0.03;
   double hullResistanceFactor = 0.3;
-  std::int32_t timeAtFa = 30;          // minutes
-  std::int32_t timeFaToStop = 15;      // minutes
-  std::int32_t distanceFaToStop = 3;   // nM
+  std::int32_t timeAtFa = 30;         // minutes
+  std::int32_t timeFaToStop = 15;     // minutes
+  std::int32_t distanceFaToStop = 3;  // nM
   double minutesPerRpm = 2.0;
-  double fuelAtMcr = 150.0;  // mT per day
+  double fuelAtMcr = 150.0;    // mT per day
   double reservedB = 65880.0;  // carried through vessel.dat unchanged
   double voyageDisplacement = 73272.0;
   double propellerDiameter = 8.0;

@@ -26,9 +26,7 @@ double CVessel2::TheoreticalSpeed(double r) const { return r * propellerPitch * 
 
 double CVessel2::SpeedThroughWater(double r, double x) const { return Quotient(TheoreticalSpeed(r), Divisor(x)); }
 
-double CVessel2::RpmForTheoreticalSpeed(double v) const {
-  return Quotient(v * 1852.0 * kPerMinute, propellerPitch);
-}
+double CVessel2::RpmForTheoreticalSpeed(double v) const { return Quotient(v * 1852.0 * kPerMinute, propellerPitch); }
 
 double CVessel2::RpmForSpeed(double v, double x) const {
   return RpmForTheoreticalSpeed(Quotient(v, hullResistanceFactor) * Divisor(x));
@@ -39,8 +37,8 @@ double CVessel2::RevolutionsForDistance(double d, double x) const {
 }
 
 double CVessel2::PropellerPower(double r) const {
-  const double a = propellerPitch * propellerDiameter * propellerDiameter * kDiscFactor * kSeaWaterDensity *
-                   (r * kPerMinute);
+  const double a =
+      propellerPitch * propellerDiameter * propellerDiameter * kDiscFactor * kSeaWaterDensity * (r * kPerMinute);
   const double v = TheoreticalSpeed(r) * kKnotsToMs;
   return v * v * a * 0.5;
 }
@@ -56,8 +54,7 @@ double CVessel2::FuelPerMile(double r, double x, double current) const {
 double CVessel2::StopTime(double r) const { return (r - faRpm) * minutesPerRpm + timeAtFa + timeFaToStop; }
 
 double CVessel2::StopDistance(double r, double x) const {
-  return (r - faRpm) * minutesPerRpm * ((SpeedThroughWater(faRpm, x) + SpeedThroughWater(r, x)) * 0.5) *
-             kPerMinute +
+  return (r - faRpm) * minutesPerRpm * ((SpeedThroughWater(faRpm, x) + SpeedThroughWater(r, x)) * 0.5) * kPerMinute +
          timeAtFa * SpeedThroughWater(faRpm, x) * kPerMinute + distanceFaToStop;
 }
 

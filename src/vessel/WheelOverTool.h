@@ -40,10 +40,10 @@ CWheelOverFigures ComputeWheelOver(const CWheelOverFields& fields, int rateOfTur
 
 struct CWheelOverView {
   std::vector<std::string> waypointNames;
-  int selectedWaypoint = -1;   // -1: none
-  bool atWaypoint = false;     // "Show situation at waypoint:", else "Manually select data:"
+  int selectedWaypoint = -1;  // -1: none
+  bool atWaypoint = false;    // "Show situation at waypoint:", else "Manually select data:"
   CWheelOverFields fields;
-  CSliderRange rateSlider;     // 0..40, rate of turn = 40 − position
+  CSliderRange rateSlider;  // 0..40, rate of turn = 40 − position
   std::string rateOfTurn;
   std::string originalSteered;    // "Original steered course:"
   std::string originalLogSpeed;   // first "Logspeed:"

@@ -22,12 +22,12 @@ inline constexpr const char* kChangeEtaQuestion = "Change ETA of present schedul
 bool CanCalculateEta(const CVoyage& route, CPrompter& prompter);
 
 struct CEtaFields {
-  bool fromLatestFix = true;    // "Calculate ETA from latest positionfix" / "... from first waypoint"
-  bool byGroundspeed = false;   // "Groundspeed:" / "Engine rpm:"
-  int rpm = 0;                  // "Engine rpm:"
-  double groundspeed = 0;       // "Groundspeed:", knots
-  bool correctForWeather = true;        // "Correct for average weather"
-  bool correctForReduceEngine = true;   // "Correct for reduce engine"
+  bool fromLatestFix = true;           // "Calculate ETA from latest positionfix" / "... from first waypoint"
+  bool byGroundspeed = false;          // "Groundspeed:" / "Engine rpm:"
+  int rpm = 0;                         // "Engine rpm:"
+  double groundspeed = 0;              // "Groundspeed:", knots
+  bool correctForWeather = true;       // "Correct for average weather"
+  bool correctForReduceEngine = true;  // "Correct for reduce engine"
 };
 
 struct CEtaResults {

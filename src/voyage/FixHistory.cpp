@@ -107,8 +107,7 @@ int RemoveOldFixes(CFixList& fixes, int days) {
   // A negative setting would otherwise wipe the whole history.
   const double limit = latest->GetTime() - (days > 0 ? days : 0);
   // One pass: a long history loses thousands of fixes at a time.
-  return fixes.RemoveIf(
-      [&](const CFixRecord& fix) { return &fix != latest && fix.GetTime() < limit; });
+  return fixes.RemoveIf([&](const CFixRecord& fix) { return &fix != latest && fix.GetTime() < limit; });
 }
 
 }  // namespace marigold

@@ -23,7 +23,7 @@ bool ImportRecords(CMarigoldRouteDoc& doc, ERecordList list, const std::string& 
   if (list == ERecordList::Meteo) return ImportMeteoCsv(doc.Meteo(), path, doc.Settings(), doc.Clock());
   return VisitRecordType(list, [&]<class T>() {
     auto& records = static_cast<CRecordList<T>&>(doc.List(list));
-    if constexpr (!requires(T& record, const CCsvFields& fields) { ReadCsv(record, fields); }) {
+    if constexpr (!requires(T & record, const CCsvFields& fields) { ReadCsv(record, fields); }) {
       return false;  // the history is exported only
     } else if constexpr (std::is_constructible_v<T, std::time_t>) {
       // Ports and publications are stamped with the time they came in.

@@ -33,8 +33,7 @@ bool ExportList(CMarigoldRouteDoc& doc, ERecordList list, const std::string& pat
 // refreshes its views, the command line writes the list's file); when it
 // fails, or the file cannot be read, "Import failed", else
 // "Import succesfull".
-bool ImportList(CMarigoldRouteDoc& doc, ERecordList list, const std::string& path,
-                const std::function<bool()>& commit);
+bool ImportList(CMarigoldRouteDoc& doc, ERecordList list, const std::string& path, const std::function<bool()>& commit);
 
 // The insert command for the selected list; 0 for the Meteo list, which
 // takes no records by hand (InsertRefused says so).

@@ -112,8 +112,7 @@ CPosition2* CListContent::RecordAt(int row) const {
 
 CListColumns ListColumns(CMarigoldRouteDoc& doc, EListKind kind) {
   CListColumns columns = kViews[static_cast<std::size_t>(kind)].columns;
-  if (ListKindInfo(kind).startRow)
-    columns[0] = {doc.openedFromFile ? "Total Voyage" : "Remaining Voyage", L, 120};
+  if (ListKindInfo(kind).startRow) columns[0] = {doc.openedFromFile ? "Total Voyage" : "Remaining Voyage", L, 120};
   if (kind == EListKind::Schedule && doc.Voyage().keepRpmConstant) {
     columns[2].title = "Fixed RPM";
     columns[3].title = "Grnd Speed";

@@ -88,11 +88,11 @@ std::vector<CListRow> StormRows(CMarigoldRouteDoc& doc) {
   std::vector<CListRow> rows;
   for (const auto& record : doc.Storms()) {
     auto& storm = static_cast<CHurricane&>(*record);
-    rows.push_back({&storm,
-                    {storm.GetName(), storm.LatitudeText(), storm.LongitudeText(),
-                     DistanceFromText("%#2.1f nM", latest, storm), CourseFromText("%#2.1f deg", latest, storm),
-                     FormatFigure("%#2.1f deg", storm.course), FormatFigure("%#2.1f kts", storm.speed),
-                     Format("%d mb", storm.eyePressure)}});
+    rows.push_back(
+        {&storm,
+         {storm.GetName(), storm.LatitudeText(), storm.LongitudeText(), DistanceFromText("%#2.1f nM", latest, storm),
+          CourseFromText("%#2.1f deg", latest, storm), FormatFigure("%#2.1f deg", storm.course),
+          FormatFigure("%#2.1f kts", storm.speed), Format("%d mb", storm.eyePressure)}});
   }
   return rows;
 }
@@ -100,9 +100,10 @@ std::vector<CListRow> StormRows(CMarigoldRouteDoc& doc) {
 std::vector<CListRow> PublicationRows(CMarigoldRouteDoc& doc, bool charts) {
   std::vector<CListRow> rows;
   for (CPublication* p : PublicationsOfKind(doc.Publications(), charts)) {
-    rows.push_back({p,
-                    {p->number, p->description, p->publisher, p->folio, CalendarTimeText("%A %d %b", p->publicationDate),
-                     CalendarTimeText("%A %d %b", p->correctionDate), p->correctionNumber, p->edition}});
+    rows.push_back(
+        {p,
+         {p->number, p->description, p->publisher, p->folio, CalendarTimeText("%A %d %b", p->publicationDate),
+          CalendarTimeText("%A %d %b", p->correctionDate), p->correctionNumber, p->edition}});
   }
   return rows;
 }

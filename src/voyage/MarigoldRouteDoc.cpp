@@ -120,10 +120,11 @@ bool CMarigoldRouteDoc::Open(const std::string& path) {
     const std::string hint =
         askFileVersion ? "Please try again and choose \"" + other + "\"."
                        : "If it was written by an older version, check \"Compatible with old versions of route "
-                         "files (file open-dialog)\" under Options and choose \"" + other + "\".";
-    prompter_.Message("Unable to open route document\n" + path +
-                          "\nThe file is damaged or of the other file type.\n" + hint,
-                      EMessageIcon::Stop);
+                         "files (file open-dialog)\" under Options and choose \"" +
+                             other + "\".";
+    prompter_.Message(
+        "Unable to open route document\n" + path + "\nThe file is damaged or of the other file type.\n" + hint,
+        EMessageIcon::Stop);
     return false;
   }
   modified = false;

@@ -16,8 +16,8 @@
 #include "core/Prompter.h"
 #include "core/SettingsStore.h"
 #include "core/Voyage.h"
-#include "lists/Hurricane.h"
 #include "exchange/ItemFile.h"
+#include "lists/Hurricane.h"
 #include "lists/ListKind.h"
 #include "lists/MeteoList.h"
 #include "lists/PortInfo.h"
@@ -42,8 +42,7 @@ class CMarigoldRouteDoc {
 
   // Loads the six data files in order (vessel, history, ports, warnings,
   // meteo, storms), telling the user of each that fails.
-  CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock,
-                    EMode mode = EMode::ReadWrite);
+  CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock, EMode mode = EMode::ReadWrite);
   // Writes the data files back (ReadWrite only).
   ~CMarigoldRouteDoc();
   CMarigoldRouteDoc(const CMarigoldRouteDoc&) = delete;
@@ -141,8 +140,8 @@ class CMarigoldRouteDoc {
   CPublicationList publications_;
   CFixRecord departure_;
   // The lists above by ERecordList.
-  std::array<CPositionList*, kRecordListCount> lists_{&voyage_,  &fixes_,  &reportingPoints_, &warnings_,
-                                                      &meteo_,   &storms_, &publications_,    &ports_};
+  std::array<CPositionList*, kRecordListCount> lists_{&voyage_, &fixes_,  &reportingPoints_, &warnings_,
+                                                      &meteo_,  &storms_, &publications_,    &ports_};
 };
 
 }  // namespace marigold

@@ -74,9 +74,9 @@ void ResistanceIndices(const CLegs& legs, double averageSpeed, CVessel2& vessel,
     w.engineRpm = w.keepGroundspeed ? vessel.RpmForTheoreticalSpeed(w.keptGroundspeed) : rpm0;
     // The legs to go after the first already hold this course.
     vessel.steeredCourse = i > legs.first ? w.groundCourse : nav.Course(*legs.waypoints[i - 1], w, w.greatCircle);
-    w.resistanceIndex = vessel.HullResistance(w.engineRpm) +
-                        vessel.WindResistance(w.engineRpm, vessel.steeredCourse, w.weather.windDirection,
-                                              w.weather.windSpeed);
+    w.resistanceIndex =
+        vessel.HullResistance(w.engineRpm) +
+        vessel.WindResistance(w.engineRpm, vessel.steeredCourse, w.weather.windDirection, w.weather.windSpeed);
   }
   vessel.engineSetting = savedSetting;
   vessel.steeredCourse = savedCourse;

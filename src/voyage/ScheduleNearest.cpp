@@ -123,7 +123,8 @@ void CNearestIndex::Search(int nodeIndex, const double q[3], const CPosition2& p
   auto boxDistance2 = [q](const CNode& n) {
     double sum = 0;
     for (int axis = 0; axis < 3; ++axis) {
-      const double d = q[axis] < n.low[axis] ? n.low[axis] - q[axis] : (q[axis] > n.high[axis] ? q[axis] - n.high[axis] : 0);
+      const double d =
+          q[axis] < n.low[axis] ? n.low[axis] - q[axis] : (q[axis] > n.high[axis] ? q[axis] - n.high[axis] : 0);
       sum += d * d;
     }
     return sum;

@@ -49,8 +49,7 @@ bool CVoyageStatus::Open(CPrompter& prompter) {
   if (route_.IsEmpty()) prompter.Message(kNoWaypointsForStatus, EMessageIcon::Exclamation);
   view_.fixTexts.clear();
   for (const auto& fix : fixes_)
-    view_.fixTexts.push_back(
-        FormatTime(kStatusTimeFormat, CivilTimeOf(fix->GetTime() + fix->GetUtcDifferenceDays())));
+    view_.fixTexts.push_back(FormatTime(kStatusTimeFormat, CivilTimeOf(fix->GetTime() + fix->GetUtcDifferenceDays())));
   view_.scheduledEta = route_.GetArrival(clock_);
   view_.remaining = Remaining();
   view_.nextReportingPoint = NextReportingPoint();

@@ -40,11 +40,11 @@ inline constexpr const char* kNone = "";            // tool bar and keyboard onl
 using CCommandHandler = void (*)(CMainFrame& frame, int id);
 
 struct CCommand {
-  int id;            // 0: a separator in its menu
-  const char* menu;  // one of the menu constants
-  const char* text;  // the item's text; empty for separators and commands outside the menus
-  const char* prompt;    // status-bar text
-  const char* shortcut;  // key sequences separated by "; "
+  int id;                      // 0: a separator in its menu
+  const char* menu;            // one of the menu constants
+  const char* text;            // the item's text; empty for separators and commands outside the menus
+  const char* prompt;          // status-bar text
+  const char* shortcut;        // key sequences separated by "; "
   CCommandCheck precondition;  // nullptr: none
   CCommandHandler handler;     // nullptr: not available yet, shown disabled
   // Whether the command can run right now (nullptr: whenever it has a handler).

@@ -203,7 +203,8 @@ bool CMainFrame::OpenDocument(const std::string& file) {
 bool CMainFrame::SaveDocument(bool chooseName) {
   std::string target = documentPath;
   if (chooseName || target.empty()) {
-    const std::string offered = documentPath.empty() ? "Route" : QFileInfo(QString::fromStdString(documentPath)).fileName().toStdString();
+    const std::string offered =
+        documentPath.empty() ? "Route" : QFileInfo(QString::fromStdString(documentPath)).fileName().toStdString();
     const auto chosen = prompter.ChooseSaveFile({offered, "rtp", kRouteFilter});
     if (!chosen) return false;
     target = *chosen;
@@ -262,7 +263,8 @@ void CMainFrame::RefreshStatus() {
 QString CMainFrame::StatusText() const { return statusLine->text(); }
 
 void CMainFrame::UpdateTitle() {
-  const QString name = documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
+  const QString name =
+      documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
   setWindowTitle(name + "[*] - " + kAppTitle);
   setWindowModified(document.modified);
 }

@@ -65,7 +65,6 @@ class CMainFrame : public QMainWindow {
   void SwitchPane(bool forward);
   void ToggleBar(bool toolBar);
 
-
  protected:
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "ui/models/ListModel.h"
 #include "ui/frame/TreeIcons.h"
+#include "ui/models/ListModel.h"
 #include "voyage/ListView.h"
 
 namespace marigold {

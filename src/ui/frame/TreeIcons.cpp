@@ -88,8 +88,8 @@ void DrawPort(QPainter& p) {  // an anchor
 
 void DrawSelected(QPainter& p) {  // an open folder, as a chosen list
   p.setBrush(QColor(250, 210, 90));
-  p.drawPolygon(QPolygonF({QPointF(3, 8), QPointF(12, 8), QPointF(14, 11), QPointF(29, 11), QPointF(29, 27),
-                           QPointF(3, 27)}));
+  p.drawPolygon(
+      QPolygonF({QPointF(3, 8), QPointF(12, 8), QPointF(14, 11), QPointF(29, 11), QPointF(29, 27), QPointF(3, 27)}));
   p.setBrush(QColor(255, 230, 140));
   p.drawPolygon(QPolygonF({QPointF(6, 15), QPointF(31, 15), QPointF(28, 27), QPointF(3, 27)}));
 }

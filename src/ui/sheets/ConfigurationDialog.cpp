@@ -24,8 +24,8 @@ struct CPathRow {
 
 // The order the officer reads them in, not the load order.
 constexpr CPathRow kPathRows[] = {
-    {EDataFile::Vessel, "Vessel data "}, {EDataFile::History, "Position data"},
-    {EDataFile::Ports, "Port data "},    {EDataFile::Meteo, "Meteo data"},
+    {EDataFile::Vessel, "Vessel data "},   {EDataFile::History, "Position data"},
+    {EDataFile::Ports, "Port data "},      {EDataFile::Meteo, "Meteo data"},
     {EDataFile::Warnings, "Nav warnings"}, {EDataFile::Hurricanes, "Hurricane data"},
 };
 

@@ -15,8 +15,7 @@ class CLenientSpinBox : public TSpinBox {
   using Value = decltype(std::declval<const TSpinBox&>().value());
 
   // `low` to `high` is the valid range, 0 to `typedMax` what may be typed.
-  CLenientSpinBox(Value low, Value high, Value typedMax, QWidget* parent)
-      : TSpinBox(parent), low_(low), high_(high) {
+  CLenientSpinBox(Value low, Value high, Value typedMax, QWidget* parent) : TSpinBox(parent), low_(low), high_(high) {
     this->setRange(0, typedMax);
   }
 
