@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
 
 #include "core/FileIo.h"
+#include "fakes/TempFolder.h"
+#include "fakes/TestSupport.h"
 
 using namespace marigold;
 namespace fs = std::filesystem;
@@ -19,35 +17,14 @@ namespace {
 
 class FileIo : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "marigold-fileio-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(dir_, ec);
-  }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
-  static void Put(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-
+  std::string PathOf(std::string_view name) const { return folder_.File(name); }
   std::set<std::string> Listing() const {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder_.Path())) names.insert(entry.path().filename().string());
     return names;
   }
 
-  fs::path dir_;
+  CTempFolder folder_{"fileio"};
 };
 
 }  // namespace
@@ -58,11 +35,11 @@ TEST_F(FileIo, WritesNewAndReplacesOldFilesLeavingNothingElse) {
   const CFileResult first = WriteFileAtomic(path, bytes);
   EXPECT_TRUE(first.ok);
   EXPECT_TRUE(first.error.empty());
-  EXPECT_EQ(Contents(path), std::string("\0\xFF\r\n\x1A\0", 6));
+  EXPECT_EQ(FileText(path), std::string("\0\xFF\r\n\x1A\0", 6));
 
   // A shorter file must not keep the tail of the longer one.
   EXPECT_TRUE(WriteFileAtomic(path, std::string_view("new")));
-  EXPECT_EQ(Contents(path), "new");
+  EXPECT_EQ(FileText(path), "new");
   EXPECT_TRUE(WriteFileAtomic(path, std::string_view()));
   EXPECT_TRUE(fs::exists(path));
   EXPECT_EQ(fs::file_size(path), 0u);
@@ -72,7 +49,7 @@ TEST_F(FileIo, WritesNewAndReplacesOldFilesLeavingNothingElse) {
 
 TEST_F(FileIo, ReplacingKeepsTheFilesPermissions) {
   const std::string path = PathOf("port.dat");
-  Put(path, "old");
+  PutFile(path, "old");
   ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
   ASSERT_TRUE(WriteFileAtomic(path, std::string_view("new")));
   struct stat st{};
@@ -104,12 +81,12 @@ TEST_F(FileIo, FailedRenameRemovesTheTemporaryFile) {
   // A folder in the target's place lets the write succeed and the rename fail.
   const std::string path = PathOf("warning.dat");
   fs::create_directory(path);
-  Put(PathOf("warning.dat/keep"), "x");
+  PutFile(PathOf("warning.dat/keep"), "x");
   const CFileResult result = WriteFileAtomic(path, std::string_view("data"));
   EXPECT_FALSE(result);
   EXPECT_FALSE(result.error.empty());
   EXPECT_EQ(Listing(), std::set<std::string>{"warning.dat"});
-  EXPECT_EQ(Contents(PathOf("warning.dat/keep")), "x");
+  EXPECT_EQ(FileText(PathOf("warning.dat/keep")), "x");
 }
 
 TEST_F(FileIo, ReadsWholeFilesAcrossChunkBoundaries) {
@@ -120,7 +97,7 @@ TEST_F(FileIo, ReadsWholeFilesAcrossChunkBoundaries) {
     std::string text(size, '\0');
     for (std::size_t i = 0; i < size; ++i) text[i] = static_cast<char>(i * 7 + i / 251);
     const std::string path = PathOf("file.bin");
-    Put(path, text);
+    PutFile(path, text);
     std::string error = "unchanged";
     const auto bytes = ReadFileBytes(path, &error);
     ASSERT_TRUE(bytes.has_value());
@@ -136,6 +113,6 @@ TEST_F(FileIo, ReadingWhatIsNotAFileGivesAnError) {
   EXPECT_FALSE(ReadFileBytes(missing).has_value());  // no error text wanted
 
   error.clear();
-  EXPECT_FALSE(ReadFileBytes(dir_.string(), &error).has_value());
+  EXPECT_FALSE(ReadFileBytes(folder_.Path().string(), &error).has_value());
   EXPECT_FALSE(error.empty());
 }

@@ -3,80 +3,51 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "core/Archive.h"
 #include "core/CivilTime.h"
 #include "core/FixRecord.h"
 #include "core/PositionList.h"
 #include "core/Waypoint.h"
+#include "fakes/RecordBytes.h"
 #include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {
 
-template <class T>
-CBytes Store(T& object) {
-  CArchive ar = CArchive::ForStoring();
-  object.Serialize(ar);
-  return ar.TakeBytes();
+using bytes::kDefaultPosition;
+using bytes::kDefaultWeather;
+using bytes::kZero;
+
+// The doubles of the position part in file order: reserve, latitude,
+// longitude, UTC difference, timeA, timeB, time.
+std::vector<double> PlaceOf(const CPosition2& p) {
+  return {p.GetReserveValue(), p.GetLatitude(), p.GetLongitude(), p.GetUtcDifference(),
+          p.GetTimeA(),        p.GetTimeB(),    p.GetTime()};
 }
 
-// Loads and insists that every byte was consumed.
-template <class T>
-void Load(T& object, const CBytes& bytes) {
-  CArchive ar = CArchive::ForLoading(bytes);
-  object.Serialize(ar);
-  EXPECT_TRUE(ar.AtEnd()) << ar.Remaining() << " bytes left";
+// Pressure 1013, air 20.5, set 45, rate 1.5, the density, seawater 22, wind
+// 270 at 15, the count: in file order the bytes of kWeather.
+CWeatherData Weather(double density, std::int32_t count) {
+  return {.count = count, .seawaterTemperature = 22, .airTemperature = 20.5, .airPressure = 1013,
+          .waterDensity = density, .currentSet = 45, .currentRate = 1.5, .windDirection = 270, .windSpeed = 15};
 }
-
-const std::string kZero = "00 00 00 00 00 00 00 00 ";
-
-// reserve 15.0, latitude 45.0, longitude 5.0, "New Position", UTC difference,
-// timeA, timeB, time.
-const std::string kDefaultPosition =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
-    "0c 4e 65 77 20 50 6f 73 69 74 69 6f 6e " +
-    kZero + kZero + kZero + kZero;
-
-// pressure 1000, air 18, set 0, rate 0, density 1.025, seawater 18, wind 0/0, count 0.
-const std::string kDefaultWeather = "00 00 00 00 00 40 8f 40  00 00 00 00 00 00 32 40 " + kZero + kZero +
-                                    "66 66 66 66 66 66 f0 3f  00 00 00 00 00 00 32 40 " + kZero + kZero +
-                                    "00 00 00 00 ";
-
-// pressure 1013, air 20.5, set 45, rate 1.5, density 1.0, seawater 22,
-// wind 270 at 15, count 3.
 const std::string kWeather =
     "00 00 00 00 00 a8 8f 40  00 00 00 00 00 80 34 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 f8 3f "
     "00 00 00 00 00 00 f0 3f  00 00 00 00 00 00 36 40  00 00 00 00 00 e0 70 40  00 00 00 00 00 00 2e 40 "
     "03 00 00 00 ";
 
-void ExpectWeather(const CWeatherData& w) {
-  EXPECT_EQ(w.airPressure, 1013.0);
-  EXPECT_EQ(w.airTemperature, 20.5);
-  EXPECT_EQ(w.currentSet, 45.0);
-  EXPECT_EQ(w.currentRate, 1.5);
-  EXPECT_EQ(w.waterDensity, 1.0);
-  EXPECT_EQ(w.seawaterTemperature, 22.0);
-  EXPECT_EQ(w.windDirection, 270.0);
-  EXPECT_EQ(w.windSpeed, 15.0);
-  EXPECT_EQ(w.count, 3);
-}
-
 TEST(RecordArchive, DefaultPositionIsSevenDoublesAndItsName) {
-  CPosition2 fresh;
-  EXPECT_EQ(Store(fresh), Hex(kDefaultPosition));
+  EXPECT_EQ(Store(CPosition2{}), Hex(kDefaultPosition));
 
-  CPosition2 p;
+  CPosition2 p = At(-12, 0);
   p.SetName("Elsewhere");
-  p.SetLatitude(-12);
   p.SetTime(99);
   Load(p, Hex(kDefaultPosition));
   EXPECT_EQ(p.GetName(), "New Position");
-  EXPECT_EQ(p.GetLatitude(), 45.0);
-  EXPECT_EQ(p.GetLongitude(), 5.0);
-  EXPECT_EQ(p.GetReserveValue(), 15.0);
-  EXPECT_EQ(p.GetTime(), 0.0);
+  EXPECT_EQ(PlaceOf(p), (std::vector<double>{15, 45, 5, 0, 0, 0, 0}));
   EXPECT_FALSE(p.IsChanged());
 }
 
@@ -94,19 +65,11 @@ TEST(RecordArchive, WaypointWithItsLegSettings) {
   w.SetName("dirty");
   Load(w, Hex(kWaypoint));
   EXPECT_EQ(w.GetName(), "WP1");
-  EXPECT_EQ(w.GetLatitude(), 51.5);
-  EXPECT_EQ(w.GetLongitude(), -3.25);
-  EXPECT_EQ(w.GetUtcDifference(), 6.0);
-  EXPECT_EQ(w.GetTimeA(), 1097.5);
-  EXPECT_EQ(w.GetTimeB(), 1098.0);
-  EXPECT_EQ(w.GetTime(), 1096.25);
-  ExpectWeather(w.weather);
-  EXPECT_TRUE(w.keepGroundspeed);
-  EXPECT_TRUE(w.greatCircle);
-  EXPECT_EQ(w.keptGroundspeed, 14.5);
-  EXPECT_EQ(w.passWithinDistance, 2.5);
-  EXPECT_TRUE(w.passWithin);
-  EXPECT_FALSE(w.useAverageWeather);
+  EXPECT_EQ(PlaceOf(w), (std::vector<double>{15, 51.5, -3.25, 6, 1097.5, 1098, 1096.25}));
+  EXPECT_EQ(w.weather, Weather(1.0, 3));
+  EXPECT_EQ(std::tie(w.keepGroundspeed, w.greatCircle, w.keptGroundspeed, w.passWithinDistance, w.passWithin,
+                     w.useAverageWeather),
+            std::make_tuple(true, true, 14.5, 2.5, true, false));
   EXPECT_FALSE(w.IsChanged());
   EXPECT_EQ(Store(w), Hex(kWaypoint));
 
@@ -164,40 +127,27 @@ TEST(RecordArchive, FixRecordWithEveryField) {
   f.SetLongitude(0);
   Load(f, Hex(kFix));
   EXPECT_EQ(f.GetName(), "Fix");
-  EXPECT_EQ(f.GetLatitude(), -10.0);
-  EXPECT_EQ(f.GetLongitude(), 1.75);
-  EXPECT_EQ(f.GetUtcDifference(), 1.5);
-  EXPECT_EQ(f.GetTime(), 1096.25);
-  EXPECT_EQ(f.weather.airPressure, 1013.0);
-  EXPECT_EQ(f.weather.waterDensity, 1.02);
-  EXPECT_EQ(f.weather.currentSet, 45.0);
-  EXPECT_EQ(f.weather.windDirection, 270.0);
-  EXPECT_EQ(f.weather.count, 1);
-  EXPECT_EQ(f.groundCourse, 123.0);
-  EXPECT_EQ(f.groundspeed, 12.5);
-  EXPECT_EQ(f.gyroCourse, 120.0);
-  EXPECT_EQ(f.logSpeed, 13.0);
-  EXPECT_EQ(f.logReading, 57.25);
-  EXPECT_EQ(f.engineRpm, 98.0);
-  EXPECT_EQ(f.draft, 8.5);
+  EXPECT_EQ(PlaceOf(f), (std::vector<double>{15, -10, 1.75, 1.5, 0, 0, 1096.25}));
+  EXPECT_EQ(f.weather, Weather(1.02, 1));
+  EXPECT_EQ((std::vector<double>{f.groundCourse, f.groundspeed, f.gyroCourse, f.logSpeed, f.logReading, f.engineRpm,
+                                 f.draft}),
+            (std::vector<double>{123, 12.5, 120, 13, 57.25, 98, 8.5}));
   EXPECT_FALSE(f.IsChanged());
   EXPECT_EQ(Store(f), Hex(kFix));
 }
 
 TEST(RecordArchive, FixReportFormsTruncateAndPad) {
+  const struct {
+    double course, speed;
+    const char *courseText, *speedText;
+  } cases[] = {{45.9, 12.5, "045/", "125/"}, {7.99, 0.79, "007/", "007/"}, {359.99, 12.99, "359/", "129/"}};
   CFixRecord f;
-  f.groundCourse = 45.9;
-  f.groundspeed = 12.5;
-  EXPECT_EQ(f.ReportGroundCourse(), "045/");
-  EXPECT_EQ(f.ReportGroundspeed(), "125/");
-  f.groundCourse = 7.99;
-  f.groundspeed = 0.79;
-  EXPECT_EQ(f.ReportGroundCourse(), "007/");
-  EXPECT_EQ(f.ReportGroundspeed(), "007/");
-  f.groundCourse = 359.99;
-  f.groundspeed = 12.99;
-  EXPECT_EQ(f.ReportGroundCourse(), "359/");
-  EXPECT_EQ(f.ReportGroundspeed(), "129/");
+  for (const auto& c : cases) {
+    f.groundCourse = c.course;
+    f.groundspeed = c.speed;
+    EXPECT_EQ(f.ReportGroundCourse(), c.courseText);
+    EXPECT_EQ(f.ReportGroundspeed(), c.speedText);
+  }
 
   // The fix time is UTC already: the UTC difference does not enter.
   f.SetUtcDifference(-5);
@@ -265,8 +215,7 @@ TEST(RecordArchiveList, DamagedArchiveThrowsAndKeepsTheOldRecords) {
     CPosition2* a = list.AddNew();
     CPosition2* b = list.AddNew();
     a->SetName("kept");
-    CArchive ar = CArchive::ForLoading(bytes);
-    EXPECT_THROW(list.Serialize(ar), CArchiveException);
+    ExpectLoadFails(list, bytes);
     ASSERT_EQ(list.GetCount(), 2);
     EXPECT_EQ(list.GetHead(), a);
     EXPECT_EQ(list.GetTail(), b);

@@ -56,12 +56,8 @@ TEST(StringEncoding, InvalidUtf8FallsBackToWindows1252) {
 
 TEST(StringEncoding, TextWhoseWindows1252BytesLookLikeUtf8RoundTrips) {
   // "Ã©" in Windows-1252 is C3 A9, which reads as UTF-8 "é".
-  for (const char* text : {"Ã©", "Â°", "NÂ°12", "ß€"}) {
+  for (const char* text : {"Ã©", "Â°", "NÂ°12", "ß€", "", "Göteborg", "Łódź", "€", "\u0081", "Ωx\U0001D11E"})
     EXPECT_EQ(DecodeFromFile(EncodeForFile(text)), text) << text;
-  }
-  for (const char* text : {"", "Göteborg", "Łódź", "€", "\u0081", "Ωx\U0001D11E"}) {
-    EXPECT_EQ(DecodeFromFile(EncodeForFile(text)), text) << text;
-  }
 }
 
 TEST(StringEncoding, Utf16LittleEndian) {

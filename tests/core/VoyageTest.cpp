@@ -11,25 +11,14 @@
 #include "core/Navigation.h"
 #include "core/Voyage.h"
 #include "fakes/Fakes.h"
+#include "fakes/RecordBytes.h"
 #include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {
 
-const std::string kZero = "00 00 00 00 00 00 00 00 ";
-// A new waypoint: the default position, the default weather, then keep 0,
-// great circle 0, kept 12.0 kn, pass within 1.0 nM, pass within 0, average 1.
-const std::string kDefaultWaypoint =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
-    "0c 4e 65 77 20 50 6f 73 69 74 69 6f 6e " +
-    kZero + kZero + kZero + kZero +
-    "00 00 00 00 00 40 8f 40  00 00 00 00 00 00 32 40 " + kZero + kZero +
-    "66 66 66 66 66 66 f0 3f  00 00 00 00 00 00 32 40 " + kZero + kZero +
-    "00 00 00 00 "
-    "00 00 00 00  00 00 00 00  00 00 00 00 00 00 28 40  00 00 00 00 00 00 f0 3f  00 00 00 00  01 00 00 00 ";
-
 // Version 4, "V12", keep speed constant, one waypoint, notes "Hi".
-const std::string kVersion4 = "04 00 00 00  03 56 31 32  00 00 00 00  01 00 00 00 " + kDefaultWaypoint + "02 48 69";
+const std::string kVersion4 = "04 00 00 00  03 56 31 32  00 00 00 00  01 00 00 00 " + bytes::kDefaultWaypoint + "02 48 69";
 // Version 3: "V12", keep rpm constant, no waypoints; no version, no notes.
 const std::string kVersion3 = "03 56 31 32  01 00 00 00  00 00 00 00";
 
@@ -55,17 +44,12 @@ TEST(VoyageArchive, Version4ByteForByte) {
   v.keepRpmConstant = false;
   v.notes = "Hi";
   v.AddNew();
-  CArchive out = CArchive::ForStoring();
-  v.Serialize(out);
-  EXPECT_EQ(out.Bytes(), Hex(kVersion4));
+  EXPECT_EQ(Store(v), Hex(kVersion4));
 
-  const CBytes bytes = Hex(kVersion4);
   CVoyage loaded;
   AddAt(loaded, 1, 1);
   AddAt(loaded, 2, 2);
-  CArchive in = CArchive::ForLoading(bytes);
-  loaded.Serialize(in);
-  EXPECT_TRUE(in.AtEnd());
+  Load(loaded, Hex(kVersion4));
   EXPECT_EQ(loaded.version, 4);
   EXPECT_EQ(loaded.voyageNumber, "V12");
   EXPECT_FALSE(loaded.keepRpmConstant);
@@ -80,28 +64,20 @@ TEST(VoyageArchive, Version3HasNeitherVersionNorNotes) {
   v.version = 3;
   v.voyageNumber = "V12";
   v.notes = "not in this format";
-  CArchive out = CArchive::ForStoring();
-  v.Serialize(out);
-  EXPECT_EQ(out.Bytes(), Hex(kVersion3));
+  EXPECT_EQ(Store(v), Hex(kVersion3));
 
-  const CBytes bytes = Hex(kVersion3);
   CVoyage loaded;
   loaded.version = 3;
   loaded.keepRpmConstant = false;
-  CArchive in = CArchive::ForLoading(bytes);
-  loaded.Serialize(in);
-  EXPECT_TRUE(in.AtEnd());
+  Load(loaded, Hex(kVersion3));
   EXPECT_EQ(loaded.version, 3);
   EXPECT_EQ(loaded.voyageNumber, "V12");
   EXPECT_TRUE(loaded.keepRpmConstant);
   EXPECT_EQ(loaded.GetCount(), 0);
 
   // A reader expecting version 4 that finds 3 in the file reads no notes.
-  const CBytes stored3 = Hex("03 00 00 00  00  01 00 00 00  00 00 00 00");
   CVoyage old;
-  CArchive in3 = CArchive::ForLoading(stored3);
-  old.Serialize(in3);
-  EXPECT_TRUE(in3.AtEnd());
+  Load(old, Hex("03 00 00 00  00  01 00 00 00  00 00 00 00"));
   EXPECT_EQ(old.version, 3);
 }
 
@@ -115,8 +91,7 @@ TEST(VoyageArchive, DamagedBytesLeaveTheVoyageAsItWas) {
     v.notes = "old notes";
     v.keepRpmConstant = false;
     CWaypoint* w = AddAt(v, 10, 10, "Kept");
-    CArchive in = CArchive::ForLoading(bytes);
-    EXPECT_THROW(v.Serialize(in), CArchiveException);
+    ExpectLoadFails(v, bytes);
     EXPECT_EQ(v.voyageNumber, "Old");
     EXPECT_EQ(v.notes, "old notes");
     EXPECT_FALSE(v.keepRpmConstant);
@@ -251,8 +226,7 @@ class VoyageReverseTraject : public ::testing::Test {
 TEST_F(VoyageReverseTraject, CopiesNamePositionAndUtcDifferenceLastToFirst) {
   EXPECT_EQ(ReverseTraject(inbound, outbound, prompter), 5);
   EXPECT_TRUE(prompter.questions.empty());
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "5 waypoints copied to outbound voyage");
+  EXPECT_EQ(MessageTexts(prompter), std::vector<std::string>{"5 waypoints copied to outbound voyage"});
   ASSERT_EQ(outbound.GetCount(), 5);
   EXPECT_EQ(inbound.GetCount(), 5);
   const CWaypoint fresh;
@@ -275,10 +249,8 @@ TEST_F(VoyageReverseTraject, AsksBeforeReplacingAnOutboundTraject) {
   CWaypoint* old = AddAt(outbound, 1, 1, "Old");
   prompter.answers = {false};
   EXPECT_EQ(ReverseTraject(inbound, outbound, prompter), 0);
-  ASSERT_EQ(prompter.questions.size(), 1u);
-  EXPECT_EQ(prompter.questions[0],
-            "There already is an outbound voyage defined\nReversing from inbound will delete this route\nAre you "
-            "sure?");
+  EXPECT_EQ(prompter.questions, std::vector<std::string>{"There already is an outbound voyage defined\nReversing from "
+                                                         "inbound will delete this route\nAre you sure?"});
   EXPECT_TRUE(prompter.messages.empty());
   ASSERT_EQ(outbound.GetCount(), 1);
   EXPECT_EQ(outbound.GetHead(), old);

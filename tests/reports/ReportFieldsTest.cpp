@@ -2,20 +2,10 @@
 
 #include <limits>
 
+#include "fakes/TestSupport.h"
 #include "reports/ReportFields.h"
 
 using namespace marigold;
-
-namespace {
-
-CPosition2 At(double latitude, double longitude) {
-  CPosition2 p;
-  p.SetLatitude(latitude);
-  p.SetLongitude(longitude);
-  return p;
-}
-
-}  // namespace
 
 TEST(ReportFields, PositionsArePaddedTruncatedAndSigned) {
   EXPECT_EQ(ReportPosition(At(0, 0)), "0000N/00000E/");
@@ -25,22 +15,16 @@ TEST(ReportFields, PositionsArePaddedTruncatedAndSigned) {
 }
 
 TEST(ReportFields, CoursesAndSpeedsAreTruncated) {
-  EXPECT_EQ(ReportCourse(7.9), "007/");
-  EXPECT_EQ(ReportCourse(45.99), "045/");
-  EXPECT_EQ(ReportCourse(359.9), "359/");
-  EXPECT_EQ(ReportSpeedTenths(12.5), "125/");
-  EXPECT_EQ(ReportSpeedTenths(8.0), "080/");
-  EXPECT_EQ(ReportSpeedTenths(0.5), "05/");
-  EXPECT_EQ(ReportSpeedTenths(9.96), "099/");
-  EXPECT_EQ(ReportSpeedTenths(0), "00/");
+  for (const auto& [course, text] : {std::pair{7.9, "007/"}, {45.99, "045/"}, {359.9, "359/"}})
+    EXPECT_EQ(ReportCourse(course), text);
+  for (const auto& [speed, text] : {std::pair{12.5, "125/"}, {8.0, "080/"}, {0.5, "05/"}, {9.96, "099/"}, {0.0, "00/"}})
+    EXPECT_EQ(ReportSpeedTenths(speed), text);
   // Whole knots are printf's, rounded.
-  EXPECT_EQ(ReportSpeedKnots(9.96), "10/");
-  EXPECT_EQ(ReportSpeedKnots(8.0), " 8/");
-  EXPECT_EQ(ReportSpeedKnots(14.35), "14/");
+  for (const auto& [speed, text] : {std::pair{9.96, "10/"}, {8.0, " 8/"}, {14.35, "14/"}})
+    EXPECT_EQ(ReportSpeedKnots(speed), text);
 }
 
 TEST(ReportFields, FiguresThatAreNotNumbersGiveZeroRatherThanGarbage) {
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_EQ(ReportCourse(nan), "000/");
+  EXPECT_EQ(ReportCourse(std::numeric_limits<double>::quiet_NaN()), "000/");
   EXPECT_EQ(ReportSpeedTenths(std::numeric_limits<double>::infinity()), "00/");
 }

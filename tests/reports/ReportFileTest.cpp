@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
 #include "ReportSamples.h"
-#include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
+#include "fakes/TestSupport.h"
 #include "reports/ReportFile.h"
 
 using namespace marigold;
@@ -18,36 +16,27 @@ namespace {
 
 constexpr const char* kNoWaypoints = "No waypoints defined\nPlease add waypoints first";
 
+void ExpectOnlyMessage(const CScriptedPrompter& prompter, const std::string& text, EMessageIcon icon) {
+  EXPECT_EQ(MessageTexts(prompter), std::vector<std::string>{text});
+  if (!prompter.messages.empty()) {
+    EXPECT_EQ(prompter.messages[0].icon, icon);
+  }
+}
+
 class ReportFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "marigold-reports-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
     samples::FillRoute(route);
     samples::FillFix(fix);
     samples::FillVessel(vessel);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
   }
 
   bool Write(EReportKind kind, const CFixRecord* withFix) {
     return WriteReport(kind, route, vessel, withFix, prompter);
   }
-  std::string PathOf(const std::string& name) const { return (dir / name).string(); }
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  void ExpectOnlyMessage(const std::string& text, EMessageIcon icon) const {
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, text);
-    EXPECT_EQ(prompter.messages[0].icon, icon);
-  }
+  std::string PathOf(std::string_view name) const { return folder.File(name); }
 
-  fs::path dir;
+  CTempFolder folder{"reports"};
   CVoyage route;
   CFixRecord fix;
   CVessel2 vessel;
@@ -61,9 +50,9 @@ TEST_F(ReportFile, WritesTheChosenFileAndSaysSo) {
   std::ofstream(path) << "an older report that is much longer than the new one";
   prompter.files.push_back(path);
   EXPECT_TRUE(Write(EReportKind::AmverArrival, nullptr));
-  EXPECT_EQ(Contents(path),
+  EXPECT_EQ(FileText(path),
             "AMVER/FR//\r\nA/MARLINSPIKE/PDXY//\r\nK/NEW YORK/4028N/07349W/170805Z//\r\nZ/EOR//\r\n");
-  ExpectOnlyMessage("Arrival report created succesfully", EMessageIcon::None);
+  ExpectOnlyMessage(prompter, "Arrival report created succesfully", EMessageIcon::None);
   ASSERT_EQ(prompter.fileChoices.size(), 1u);
   EXPECT_EQ(prompter.fileChoices[0].defaultName, "AMVER");
   EXPECT_EQ(prompter.fileChoices[0].defaultExtension, "txt");
@@ -75,8 +64,8 @@ TEST_F(ReportFile, PeruFileHasNoLineBreakAtAll) {
   prompter.files.push_back(path);
   EXPECT_TRUE(Write(EReportKind::PeruPosition, &fix));
   EXPECT_EQ(prompter.fileChoices.at(0).defaultName, "ShipRep");
-  EXPECT_EQ(Contents(path), "PR/MARLINSPIKE/PDXY/NL/160307Z/5010N/00105W/250/14/NEW YORK/170805Z/");
-  ExpectOnlyMessage("Position Report created succesfully", EMessageIcon::None);
+  EXPECT_EQ(FileText(path), "PR/MARLINSPIKE/PDXY/NL/160307Z/5010N/00105W/250/14/NEW YORK/170805Z/");
+  ExpectOnlyMessage(prompter, "Position Report created succesfully", EMessageIcon::None);
 }
 
 TEST_F(ReportFile, AusrepSailingPlanCommandWritesTheFinalReport) {
@@ -86,8 +75,8 @@ TEST_F(ReportFile, AusrepSailingPlanCommandWritesTheFinalReport) {
   const std::string path = PathOf("AUSREP.txt");
   prompter.files.push_back(path);
   EXPECT_TRUE(Write(command->kind, nullptr));
-  EXPECT_EQ(Contents(path).substr(0, 13), "AUSREP/FR//\r\n");
-  ExpectOnlyMessage("Final report created succesfully", EMessageIcon::None);
+  EXPECT_EQ(FileText(path).substr(0, 13), "AUSREP/FR//\r\n");
+  ExpectOnlyMessage(prompter, "Final report created succesfully", EMessageIcon::None);
 }
 
 TEST_F(ReportFile, EveryCommandRefusesARouteOfOneWaypointBeforeAskingForAFile) {
@@ -95,11 +84,10 @@ TEST_F(ReportFile, EveryCommandRefusesARouteOfOneWaypointBeforeAskingForAFile) {
   samples::AddWaypoint(one, "ROTTERDAM", 51.9, 4.05, 1.0);
   for (const CReportCommand& command : ReportCommands()) {
     CScriptedPrompter asked;
-    EXPECT_FALSE(WriteReport(command.kind, one, vessel, &fix, asked)) << command.name;
-    ASSERT_EQ(asked.messages.size(), 1u) << command.name;
-    EXPECT_EQ(asked.messages[0].text, kNoWaypoints);
-    EXPECT_EQ(asked.messages[0].icon, EMessageIcon::Stop);
-    EXPECT_TRUE(asked.fileChoices.empty()) << command.name;
+    SCOPED_TRACE(command.name);
+    EXPECT_FALSE(WriteReport(command.kind, one, vessel, &fix, asked));
+    ExpectOnlyMessage(asked, kNoWaypoints, EMessageIcon::Stop);
+    EXPECT_TRUE(asked.fileChoices.empty());
   }
 }
 
@@ -108,17 +96,13 @@ TEST_F(ReportFile, ReportsFromTheFixRefuseAnEmptyHistory) {
                                          "ecuador-pr", "peru-pr", "jasrep-pr", "jasrep-fr"};
   for (const CReportCommand& command : ReportCommands()) {
     CScriptedPrompter asked;  // answers Cancel
+    SCOPED_TRACE(command.name);
     EXPECT_FALSE(WriteReport(command.kind, route, vessel, nullptr, asked));
-    if (fromFix.contains(command.name)) {
-      ASSERT_EQ(asked.messages.size(), 1u) << command.name;
-      EXPECT_EQ(asked.messages[0].text, kNoFixMessage);
-      EXPECT_EQ(asked.messages[0].icon, EMessageIcon::Stop);
-      EXPECT_TRUE(asked.fileChoices.empty()) << command.name;
-    } else {
-      EXPECT_EQ(asked.fileChoices.size(), 1u) << command.name;
-    }
+    const bool refused = fromFix.contains(command.name);
+    if (refused) ExpectOnlyMessage(asked, kNoFixMessage, EMessageIcon::Stop);
+    EXPECT_EQ(asked.fileChoices.size(), refused ? 0u : 1u);
   }
-  EXPECT_TRUE(fs::is_empty(dir));
+  EXPECT_TRUE(fs::is_empty(folder.Path()));
 }
 
 TEST_F(ReportFile, CancellingTellsOnlyWhereTheWriterDoes) {
@@ -127,25 +111,25 @@ TEST_F(ReportFile, CancellingTellsOnlyWhereTheWriterDoes) {
   EXPECT_FALSE(Write(EReportKind::EcuadorPosition, &fix));
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_FALSE(Write(EReportKind::Sistram1, &fix));
-  ExpectOnlyMessage("No file open for writing", EMessageIcon::Stop);
+  ExpectOnlyMessage(prompter, "No file open for writing", EMessageIcon::Stop);
   prompter.messages.clear();
   EXPECT_FALSE(Write(EReportKind::JasrepFinal, &fix));
-  ExpectOnlyMessage("No file to write to\nReport failed", EMessageIcon::None);
+  ExpectOnlyMessage(prompter, "No file to write to\nReport failed", EMessageIcon::None);
 }
 
 TEST_F(ReportFile, AFailedWriteIsAFailureAndLeavesTheOldFile) {
   // A folder of that name: the text is written but cannot replace it.
-  const std::string folder = PathOf("AMVER.txt");
-  fs::create_directory(folder);
-  prompter.files.push_back(folder);
+  const std::string taken = PathOf("AMVER.txt");
+  fs::create_directory(taken);
+  prompter.files.push_back(taken);
   EXPECT_FALSE(Write(EReportKind::AmverPosition, &fix));
-  ExpectOnlyMessage("Error opening file for writing", EMessageIcon::None);
-  EXPECT_TRUE(fs::is_directory(folder));
+  ExpectOnlyMessage(prompter, "Error opening file for writing", EMessageIcon::None);
+  EXPECT_TRUE(fs::is_directory(taken));
 
   prompter.messages.clear();
   prompter.files.push_back(PathOf("missing/AMVER.txt"));
   EXPECT_FALSE(Write(EReportKind::AmverSailingPlan, &fix));
-  ExpectOnlyMessage("Error opening file for writing", EMessageIcon::Stop);
+  ExpectOnlyMessage(prompter, "Error opening file for writing", EMessageIcon::Stop);
 }
 
 TEST(ReportCommands, NamesAreUniqueAndCoverEveryWriter) {

@@ -29,112 +29,55 @@ class ReportText : public ::testing::Test {
   CVessel2 vessel;
 };
 
+// Lines that recur: the ship, the fix's time, position, course and speed,
+// the departure and the destination.
+const std::string kShip = "A/MARLINSPIKE/PDXY//\r\n";
+const std::string kFix = "B/160307Z//\r\nC/5010N/00105W//\r\nE/250//\r\nF/143//\r\n";
+const std::string kFrom = "G/ROTTERDAM/5154N/00403E//\r\n";
+const std::string kTo = "I/NEW YORK/4028N/07349W//\r\n";
+
 }  // namespace
 
 TEST_F(ReportText, Amver) {
   EXPECT_EQ(AmverSailingPlan(route, vessel),
-            "AMVER/SP//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "B/151200Z//\r\n"
-            "E/315//\r\n"
-            "F/125//\r\n"
-            "G/ROTTERDAM/5154N/00403E//\r\n"
-            "I/NEW YORK/4028N/07349W//\r\n"
-            "L/RL/125/5200N/00330E/HOEK VAN HOLLAND/151430Z//\r\n"
-            "L/GC/080/4028N/07349W/NEW YORK/170805Z//\r\n"
-            "Z/EOR//\r\n");
-  EXPECT_EQ(AmverPositionReport(route, vessel, fix),
-            "AMVER/PR//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "B/160307Z//\r\n"
-            "C/5010N/00105W//\r\n"
-            "E/250//\r\n"
-            "F/143//\r\n"
-            "I/NEW YORK/4028N/07349W//\r\n"
-            "Z/EOR//\r\n");
+            "AMVER/SP//\r\n" + kShip + "B/151200Z//\r\nE/315//\r\nF/125//\r\n" + kFrom + kTo +
+                "L/RL/125/5200N/00330E/HOEK VAN HOLLAND/151430Z//\r\nL/GC/080/4028N/07349W/NEW YORK/170805Z//\r\n"
+                "Z/EOR//\r\n");
+  EXPECT_EQ(AmverPositionReport(route, vessel, fix), "AMVER/PR//\r\n" + kShip + kFix + kTo + "Z/EOR//\r\n");
   EXPECT_EQ(AmverArrivalReport(route, vessel),
-            "AMVER/FR//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "K/NEW YORK/4028N/07349W/170805Z//\r\n"
-            "Z/EOR//\r\n");
+            "AMVER/FR//\r\n" + kShip + "K/NEW YORK/4028N/07349W/170805Z//\r\nZ/EOR//\r\n");
 }
 
 TEST_F(ReportText, Sistram) {
+  const std::string ship = "A/PDXY/MARLINSPIKE/NL/CTR//\r\n";
   EXPECT_EQ(Sistram1(route, vessel),
-            "SISTRAM/1/150630ZJan03//\r\n"
-            "A/PDXY/MARLINSPIKE/NL/CTR//\r\n"
-            "B/151200Z//\r\n"
-            "G/ROTTERDAM/5154N/00403E//\r\n"
-            "I/NEW YORK/4028N/07349W//\r\n"
-            "L/125/5200N/00330E/151430Z//\r\n"
-            "L/080/4028N/07349W/170805Z//\r\n"
-            "V/NONE//\r\n"
-            "M/INMARSAT//\r\n"
-            "X/NONE//\r\n"
-            "Y/NONE//\r\n");
+            "SISTRAM/1/150630ZJan03//\r\n" + ship + "B/151200Z//\r\n" + kFrom + kTo +
+                "L/125/5200N/00330E/151430Z//\r\nL/080/4028N/07349W/170805Z//\r\nV/NONE//\r\nM/INMARSAT//\r\n"
+                "X/NONE//\r\nY/NONE//\r\n");
   EXPECT_EQ(Sistram2(vessel, fix),
-            "SISTRAM/2/160307ZJan03//\r\n"
-            "A/PDXY/MARLINSPIKE/NL/CTR//\r\n"
-            "B/160307Z//\r\n"
-            "C/5010N/00105W//\r\n"
-            "E/250//\r\n"
-            "F/143//\r\n"
-            "M/INMARSAT//\r\n"
-            "X/NONE//\r\n"
-            "Y/NONE//\r\n");
+            "SISTRAM/2/160307ZJan03//\r\n" + ship + kFix + "M/INMARSAT//\r\nX/NONE//\r\nY/NONE//\r\n");
   EXPECT_EQ(Sistram4(route, vessel),
-            "SISTRAM/4/170805ZJan03//\r\n"
-            "A/PDXY/MARLINSPIKE/NL/CTR//\r\n"
-            "K/NEW YORK/4028N/07349W/170805Z//\r\n"
-            "X/NONE//\r\n"
-            "Y/NONE//\r\n");
+            "SISTRAM/4/170805ZJan03//\r\n" + ship + "K/NEW YORK/4028N/07349W/170805Z//\r\nX/NONE//\r\nY/NONE//\r\n");
 }
 
 TEST_F(ReportText, Ausrep) {
+  const std::string ship = "A/MARLINSPIKE/PDXY/9123456//\r\n";
   EXPECT_EQ(AusrepPositionReport(vessel, fix),
-            "AUSREP/PR//\r\n"
-            "A/MARLINSPIKE/PDXY/9123456//\r\n"
-            "B/160307Z//\r\n"
-            "C/5010N/00105W//\r\n"
-            "E/250//\r\n"
-            "F/143//\r\n"
-            "N/{PLEASE STATE DATE TIME NEXT REPORT HERE}//\r\n");
+            "AUSREP/PR//\r\n" + ship + kFix + "N/{PLEASE STATE DATE TIME NEXT REPORT HERE}//\r\n");
   EXPECT_EQ(AusrepFinalReport(route, vessel),
-            "AUSREP/FR//\r\n"
-            "A/MARLINSPIKE/PDXY/9123456//\r\n"
-            "K/170805Z/4028N/07349W/170805Z//\r\n"
-            "X/NONE//\r\n");
+            "AUSREP/FR//\r\n" + ship + "K/170805Z/4028N/07349W/170805Z//\r\nX/NONE//\r\n");
 }
 
 TEST_F(ReportText, Chilrep) {
   EXPECT_EQ(ChilrepSailingPlan(route, vessel),
-            "CHILREP/SP//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "F/125//\r\n"
-            "G/ROTTERDAM/5154N/00403E//\r\n"
-            "H/151200ZJan03/5154N/00403E//\r\n"
-            "I/NEW YORK/4028N/07349W/170805ZJan03//\r\n"
-            "J/{PLEASE STATE WHETHER PILOT IS CARRIED ONBOARD}//\r\n"
-            "K/170805Z/4028N/07349W//\r\n"
-            "L/RL/5200N/00330E//\r\n"
-            "L/RL/4028N/07349W//\r\n"
-            "M/INMARSAT//\r\n"
-            "N/{PLEASE STATE DAILY REPORTING TIME}//\r\n"
-            "V/NONE//\r\n"
-            "X/NONE//\r\n");
-  EXPECT_EQ(ChilrepPositionReport(vessel, fix),
-            "CHILREP/PR//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "B/160307Z//\r\n"
-            "C/5010N/00105W//\r\n"
-            "E/250//\r\n"
-            "F/143//\r\n"
-            "X/NONE//\r\n");
+            "CHILREP/SP//\r\n" + kShip + "F/125//\r\n" + kFrom +
+                "H/151200ZJan03/5154N/00403E//\r\nI/NEW YORK/4028N/07349W/170805ZJan03//\r\n"
+                "J/{PLEASE STATE WHETHER PILOT IS CARRIED ONBOARD}//\r\nK/170805Z/4028N/07349W//\r\n"
+                "L/RL/5200N/00330E//\r\nL/RL/4028N/07349W//\r\nM/INMARSAT//\r\n"
+                "N/{PLEASE STATE DAILY REPORTING TIME}//\r\nV/NONE//\r\nX/NONE//\r\n");
+  EXPECT_EQ(ChilrepPositionReport(vessel, fix), "CHILREP/PR//\r\n" + kShip + kFix + "X/NONE//\r\n");
   EXPECT_EQ(ChilrepFinalReport(route, vessel),
-            "CHILREP/FR//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "K/170805Z//4028N/07349W//\r\n"
-            "X/Final Report//\r\n");
+            "CHILREP/FR//\r\n" + kShip + "K/170805Z//4028N/07349W//\r\nX/Final Report//\r\n");
 }
 
 // The position reports carry the fix's own time: its estimate (timeA) is
@@ -150,39 +93,16 @@ TEST_F(ReportText, EcuadorAndPeruAreSingleLinesWithoutBreak) {
 
 TEST_F(ReportText, Jasrep) {
   EXPECT_EQ(JasrepSailingPlan(route, vessel),
-            "JASREP/SP//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "B/151200Z//\r\n"
-            "E/315//\r\n"
-            "F/125//\r\n"
-            "G/ROTTERDAM/5154N/00403E//\r\n"
-            "I/NEW YORK/4028N/07349W//\r\n"
-            "L/RL/125/5200N/00330E/151430Z/HOEK VAN HOLLAND//\r\n"
-            "L/GC/080/4028N/07349W/170805Z/NEW YORK//\r\n"
-            "M/315/262//\r\n"
-            "V/NONE//\r\n"
-            "X/NONE//\r\n"
-            "Y/AMVER//\r\n");
+            "JASREP/SP//\r\n" + kShip + "B/151200Z//\r\nE/315//\r\nF/125//\r\n" + kFrom + kTo +
+                "L/RL/125/5200N/00330E/151430Z/HOEK VAN HOLLAND//\r\nL/GC/080/4028N/07349W/170805Z/NEW YORK//\r\n"
+                "M/315/262//\r\nV/NONE//\r\nX/NONE//\r\nY/AMVER//\r\n");
   // The fix lies nearest HOEK VAN HOLLAND, whose leg runs within 90° of the
   // course made good: the ship still steers for it.
   EXPECT_EQ(JasrepPositionReport(route, vessel, fix),
-            "JASREP/PR//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "B/160307Z//\r\n"
-            "C/5010N/00105W//\r\n"
-            "E/250//\r\n"
-            "F/143//\r\n"
-            "M/315/262//\r\n"
-            "X/NONE//\r\n"
-            "Y/AMVER//\r\n");
+            "JASREP/PR//\r\n" + kShip + kFix + "M/315/262//\r\nX/NONE//\r\nY/AMVER//\r\n");
   EXPECT_EQ(route.nextWaypointIndex, 1);
   EXPECT_EQ(JasrepFinalReport(vessel, fix),
-            "JASREP/FR//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "B/160307Z//\r\n"
-            "C/5010N/00105W//\r\n"
-            "X/FINAL REPORT//\r\n"
-            "Y/AMVER//\r\n");
+            "JASREP/FR//\r\n" + kShip + "B/160307Z//\r\nC/5010N/00105W//\r\nX/FINAL REPORT//\r\nY/AMVER//\r\n");
 }
 
 TEST_F(ReportText, JasrepPositionReportSteeringForTheLastWaypointRepeatsTheLastCourse) {
@@ -195,15 +115,8 @@ TEST_F(ReportText, JasrepPositionReportSteeringForTheLastWaypointRepeatsTheLastC
 
 TEST_F(ReportText, TwoWaypointRoutesGiveOneRouteLine) {
   EXPECT_EQ(AmverSailingPlan(shortRoute, vessel),
-            "AMVER/SP//\r\n"
-            "A/MARLINSPIKE/PDXY//\r\n"
-            "B/151200Z//\r\n"
-            "E/315//\r\n"
-            "F/125//\r\n"
-            "G/ROTTERDAM/5154N/00403E//\r\n"
-            "I/HOEK VAN HOLLAND/5200N/00330E//\r\n"
-            "L/RL/125/5200N/00330E/HOEK VAN HOLLAND/151430Z//\r\n"
-            "Z/EOR//\r\n");
+            "AMVER/SP//\r\n" + kShip + "B/151200Z//\r\nE/315//\r\nF/125//\r\n" + kFrom +
+                "I/HOEK VAN HOLLAND/5200N/00330E//\r\nL/RL/125/5200N/00330E/HOEK VAN HOLLAND/151430Z//\r\nZ/EOR//\r\n");
   const std::string sistram = Sistram1(shortRoute, vessel);
   EXPECT_NE(sistram.find("\r\nL/125/5200N/00330E/151430Z//\r\nV/NONE//"), std::string::npos) << sistram;
   const std::string chilrep = ChilrepSailingPlan(shortRoute, vessel);
