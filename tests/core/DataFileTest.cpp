@@ -57,8 +57,8 @@ TEST_F(DataFile, EachKindOfFileHasItsOwnMessageAndProposedName) {
   store_.WriteString("Path", "Warningdat", PathOf("gone.dat"));
   EXPECT_FALSE(
       LoadDataFile(EDataFile::Warnings, store_, prompter_, [&warnings](CArchive& ar) { warnings.Serialize(ar); }));
-  EXPECT_EQ(MessageTexts(prompter_), (std::vector<std::string>{
-                                         "Unable to load nav warning data\nPlease locate data file", kCorruptDataFile}));
+  EXPECT_EQ(MessageTexts(prompter_),
+            (std::vector<std::string>{"Unable to load nav warning data\nPlease locate data file", kCorruptDataFile}));
   ASSERT_EQ(prompter_.fileChoices.size(), 1u);
   EXPECT_EQ(prompter_.fileChoices[0].defaultName, "warning");
   EXPECT_EQ(store_.GetString("Path", "Warningdat", "(none)"), "");

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "core/CivilTime.h"
 #include "core/FixRecord.h"
@@ -16,41 +18,32 @@ const CNavigation nav{};
 constexpr bool kGreatCircle = true;
 constexpr bool kRhumbLine = false;
 
-TEST(RhumbLine, IdenticalPositionsGiveZeroAndNorth) {
-  const CPosition2 p = At(51.5, -3.2);
-  EXPECT_EQ(nav.Distance(p, p, kRhumbLine), 0.0);
-  EXPECT_EQ(nav.Course(p, p, kRhumbLine), 0.0);
-}
-
-TEST(RhumbLine, SameParallelAcrossThe180thMeridianGoesTheLongWay) {
-  const CPosition2 east = At(10, 179), west = At(10, -179);
-  // Δλ = -358°: longitudes are not reduced.
-  EXPECT_NEAR(nav.Distance(east, west, kRhumbLine), 21153.67, 0.01);
-  EXPECT_NEAR(nav.Course(east, west, kRhumbLine), 270.0, 1e-6);
-  EXPECT_NEAR(nav.Distance(west, east, kRhumbLine), 21153.67, 0.01);
-  EXPECT_NEAR(nav.Course(west, east, kRhumbLine), 90.0, 1e-6);
-}
-
-TEST(RhumbLine, KnownLegs) {
-  EXPECT_NEAR(nav.Distance(At(10, 5), At(20, 5), kRhumbLine), 600.0, 1e-6);
-  EXPECT_NEAR(nav.Course(At(10, 5), At(20, 5), kRhumbLine), 0.0, 1e-6);
-  EXPECT_NEAR(nav.Course(At(20, 5), At(10, 5), kRhumbLine), 180.0, 1e-6);
-  // Mercator sailing, 50N 5W to 40N 20W.
-  EXPECT_NEAR(nav.Distance(At(50, -5), At(40, -20), kRhumbLine), 872.875, 0.01);
-  EXPECT_NEAR(nav.Course(At(50, -5), At(40, -20), kRhumbLine), 226.5767, 1e-3);
-}
-
-TEST(GreatCircle, KnownLegs) {
-  EXPECT_NEAR(nav.Distance(At(0, 0), At(90, 0), kGreatCircle), 5400.0, 1e-4);
-  EXPECT_NEAR(nav.Distance(At(0, 0), At(0, 90), kGreatCircle), 5400.0, 1e-4);
-  EXPECT_NEAR(nav.Course(At(0, 0), At(0, 90), kGreatCircle), 90.0, 1e-6);
-  EXPECT_NEAR(nav.Distance(At(0, 10), At(0, -10), kGreatCircle), 1200.0, 1e-4);
-  EXPECT_NEAR(nav.Course(At(0, 10), At(0, -10), kGreatCircle), 270.0, 1e-6);
-  // New York to London and back: 3005.65 nM, initial courses 051.2 and 288.3.
+TEST(Navigation, CourseAndDistanceOfKnownLegs) {
   const CPosition2 newYork = At(40.7128, -74.0060), london = At(51.5074, -0.1278);
-  EXPECT_NEAR(nav.Distance(newYork, london, kGreatCircle), 3005.65, 0.01);
-  EXPECT_NEAR(nav.Course(newYork, london, kGreatCircle), 51.2126, 1e-3);
-  EXPECT_NEAR(nav.Course(london, newYork, kGreatCircle), 288.3297, 1e-3);
+  const struct {
+    CPosition2 from, to;
+    bool method;
+    double distance, distanceTolerance, course, courseTolerance;
+  } legs[] = {
+      {At(51.5, -3.2), At(51.5, -3.2), kRhumbLine, 0, 0, 0, 0},  // the same place: nothing, north
+      // Δλ = -358° across the 180th meridian: longitudes are not reduced.
+      {At(10, 179), At(10, -179), kRhumbLine, 21153.67, 0.01, 270, 1e-6},
+      {At(10, -179), At(10, 179), kRhumbLine, 21153.67, 0.01, 90, 1e-6},
+      {At(10, 5), At(20, 5), kRhumbLine, 600, 1e-6, 0, 1e-6},
+      {At(20, 5), At(10, 5), kRhumbLine, 600, 1e-6, 180, 1e-6},
+      {At(50, -5), At(40, -20), kRhumbLine, 872.875, 0.01, 226.5767, 1e-3},  // Mercator sailing
+      {At(0, 0), At(0, 90), kGreatCircle, 5400, 1e-4, 90, 1e-6},
+      {At(0, 10), At(0, -10), kGreatCircle, 1200, 1e-4, 270, 1e-6},
+      // New York to London and back: 3005.65 nM, initial courses 051.2 and 288.3.
+      {newYork, london, kGreatCircle, 3005.65, 0.01, 51.2126, 1e-3},
+      {london, newYork, kGreatCircle, 3005.65, 0.01, 288.3297, 1e-3},
+  };
+  for (const auto& leg : legs) {
+    SCOPED_TRACE(&leg - legs);
+    EXPECT_NEAR(nav.Distance(leg.from, leg.to, leg.method), leg.distance, leg.distanceTolerance);
+    EXPECT_NEAR(nav.Course(leg.from, leg.to, leg.method), leg.course, leg.courseTolerance);
+  }
+  EXPECT_NEAR(nav.Distance(At(0, 0), At(90, 0), kGreatCircle), 5400.0, 1e-4);
 }
 
 TEST(GreatCircle, DegenerateDistancesAreNeverNaN) {
@@ -72,31 +65,26 @@ TEST(Course, AHairWestOfNorthStaysBelow360) {
   }
 }
 
-TEST(DeadReckoning, ZeroDistanceLeavesThePosition) {
-  CPosition2 p = At(10, 179);
-  nav.DeadReckoning(p, 0, 90);
-  EXPECT_EQ(p.GetLatitude(), 10.0);
-  EXPECT_EQ(p.GetLongitude(), 179.0);
-}
-
-TEST(DeadReckoning, DueEastAndWestKeepTheParallelAndPassThe180thMeridian) {
+TEST(DeadReckoning, KnownRuns) {
   const double dLon = 1 / std::cos(10 * CNavigation::pi / 180);  // 60 nM of departure at 10°
-  CPosition2 p = At(10, 179);
-  nav.DeadReckoning(p, 60, 90);
-  EXPECT_NEAR(p.GetLatitude(), 10.0, 1e-8);
-  EXPECT_NEAR(p.GetLongitude(), 179 + dLon, 1e-4);
-  p = At(-10, -179);
-  nav.DeadReckoning(p, 60, 270);
-  EXPECT_NEAR(p.GetLatitude(), -10.0, 1e-8);
-  EXPECT_NEAR(p.GetLongitude(), -179 - dLon, 1e-4);
-}
-
-TEST(DeadReckoning, GeneralCourse) {
-  // 300 nM south-west from 50N 5W: d.lat 212.1' S, d.long 318.6' W.
-  CPosition2 p = At(50, -5);
-  nav.DeadReckoning(p, 300, 225);
-  EXPECT_NEAR(p.GetLatitude(), 46.464466, 1e-5);
-  EXPECT_NEAR(p.GetLongitude(), -10.310666, 1e-5);
+  const struct {
+    CPosition2 start;
+    double distance, course, latitude, latitudeTolerance, longitude, longitudeTolerance;
+  } runs[] = {
+      {At(10, 179), 0, 90, 10, 0, 179, 0},  // no distance: the position stays
+      // Due east and west keep the parallel and pass the 180th meridian.
+      {At(10, 179), 60, 90, 10, 1e-8, 179 + dLon, 1e-4},
+      {At(-10, -179), 60, 270, -10, 1e-8, -179 - dLon, 1e-4},
+      // 300 nM south-west from 50N 5W: d.lat 212.1' S, d.long 318.6' W.
+      {At(50, -5), 300, 225, 46.464466, 1e-5, -10.310666, 1e-5},
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE(&run - runs);
+    CPosition2 p = run.start;
+    nav.DeadReckoning(p, run.distance, run.course);
+    EXPECT_NEAR(p.GetLatitude(), run.latitude, run.latitudeTolerance);
+    EXPECT_NEAR(p.GetLongitude(), run.longitude, run.longitudeTolerance);
+  }
 }
 
 TEST(DeadReckoning, RhumbLineBackGivesCourseAndDistance) {
@@ -173,15 +161,12 @@ struct FixPair {
 };
 
 TEST(CurrentFromFixes, AcceptsAtLeastOneHourAndAtMostSevenKnots) {
-  FixPair oneHour(60, 135, 7.0);
-  EXPECT_TRUE(nav.CurrentFromFixes(oneHour.earlier, oneHour.later));
-  EXPECT_NEAR(oneHour.later.weather.currentSet, 135.0, 1e-6);
-  EXPECT_NEAR(oneHour.later.weather.currentRate, 7.0, 1e-9);
-
-  FixPair longer(150, 200, 2.5);
-  EXPECT_TRUE(nav.CurrentFromFixes(longer.earlier, longer.later));
-  EXPECT_NEAR(longer.later.weather.currentSet, 200.0, 1e-6);
-  EXPECT_NEAR(longer.later.weather.currentRate, 2.5, 1e-9);
+  for (const auto& [minutes, set, rate] : {std::tuple{60.0, 135.0, 7.0}, std::tuple{150.0, 200.0, 2.5}}) {
+    FixPair pair(minutes, set, rate);
+    EXPECT_TRUE(nav.CurrentFromFixes(pair.earlier, pair.later)) << minutes;
+    EXPECT_NEAR(pair.later.weather.currentSet, set, 1e-6);
+    EXPECT_NEAR(pair.later.weather.currentRate, rate, 1e-9);
+  }
 }
 
 TEST(CurrentFromFixes, RefusesShortIntervalsAndStrongRates) {
@@ -224,19 +209,11 @@ TEST(Conversions, ToDecimalDegrees) {
 }
 
 TEST(Conversions, CompassPointSectorsStartAtTheNamedDirection) {
-  EXPECT_EQ(nav.CompassPoint(0), "N");
-  EXPECT_EQ(nav.CompassPoint(22.4), "N");
-  EXPECT_EQ(nav.CompassPoint(22.5), "NNE");
-  EXPECT_EQ(nav.CompassPoint(90), "E");
-  EXPECT_EQ(nav.CompassPoint(202.4), "S");
-  EXPECT_EQ(nav.CompassPoint(202.5), "SSW");
-  EXPECT_EQ(nav.CompassPoint(359.9), "NNW");
-  EXPECT_EQ(nav.CompassPoint(360), "N");
-  EXPECT_EQ(nav.CompassPoint(382.4), "N");
-  EXPECT_EQ(nav.CompassPoint(-10), "N");  // truncation toward zero
-  EXPECT_EQ(nav.CompassPoint(-22.5), "");
-  EXPECT_EQ(nav.CompassPoint(382.5), "");
-  EXPECT_EQ(nav.CompassPoint(std::numeric_limits<double>::quiet_NaN()), "");
+  // Negative directions truncate toward zero; outside -22.5 .. 382.5 there is no point.
+  const std::pair<double, const char*> cases[] = {
+      {0, "N"},   {22.4, "N"},  {22.5, "NNE"}, {90, "E"},   {202.4, "S"}, {202.5, "SSW"}, {359.9, "NNW"},
+      {360, "N"}, {382.4, "N"}, {-10, "N"},    {-22.5, ""}, {382.5, ""},  {std::nan(""), ""}};
+  for (const auto& [direction, point] : cases) EXPECT_EQ(nav.CompassPoint(direction), point) << direction;
 }
 
 }  // namespace

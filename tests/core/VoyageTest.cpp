@@ -18,7 +18,8 @@ namespace marigold {
 namespace {
 
 // Version 4, "V12", keep speed constant, one waypoint, notes "Hi".
-const std::string kVersion4 = "04 00 00 00  03 56 31 32  00 00 00 00  01 00 00 00 " + bytes::kDefaultWaypoint + "02 48 69";
+const std::string kVersion4 =
+    "04 00 00 00  03 56 31 32  00 00 00 00  01 00 00 00 " + bytes::kDefaultWaypoint + "02 48 69";
 // Version 3: "V12", keep rpm constant, no waypoints; no version, no notes.
 const std::string kVersion3 = "03 56 31 32  01 00 00 00  00 00 00 00";
 

@@ -1,15 +1,12 @@
 // Loading and saving vessel.dat through the settings: locating a missing
 // file once, keeping a damaged one aside, writing nothing half-way.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
+#include "fakes/TestSupport.h"
 #include "vessel/Vessel2.h"
 
 namespace marigold {
@@ -22,75 +19,55 @@ constexpr const char* kCorrupt = "Failed to open file\ndata might be corrupt\nCr
 
 // A record that differs from the defaults in its first two fields; its
 // bytes are pinned by the archive tests.
-CBytes Record() {
+CVessel2 Changed() {
   CVessel2 v;
   v.steeredCourse = 90.0;
   v.windageTiers = 4;
-  CArchive ar = CArchive::ForStoring();
-  v.Serialize(ar);
-  return ar.TakeBytes();
+  return v;
 }
-const CBytes kRecord = Record();
+const CBytes kRecord = Store(Changed());
 
 class VesselLoad : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "marigold-vessel-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+  std::string PathOf(std::string_view name) const { return folder_.File(name); }
   std::string Setting() const { return store_.GetString("Path", "vesseldata", "(none)"); }
-
-  static void Put(const std::string& path, const CBytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-  }
-  static CBytes Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  // Points the settings at a file of these bytes.
+  void UseFile(std::string_view name, const CBytes& bytes) {
+    PutFile(PathOf(name), bytes);
+    store_.WriteString("Path", "vesseldata", PathOf(name));
   }
 
-  fs::path dir_;
+  CTempFolder folder_{"vessel"};
   CMemorySettingsStore store_;
   CScriptedPrompter prompter_;
 };
 
 TEST_F(VesselLoad, PresentFileLoadsQuietlyWithTheIdentityFromTheSettings) {
-  Put(PathOf("ship.dat"), kRecord);
-  store_.WriteString("Path", "vesseldata", PathOf("ship.dat"));
+  UseFile("ship.dat", kRecord);
   store_.WriteString("Vessel", "CallSign", "PDXY");
   store_.WriteString("Vessel", "IMONumber", "9123456");
   CVessel2 v;
   EXPECT_TRUE(v.Load(store_, prompter_));
   EXPECT_TRUE(prompter_.messages.empty());
   EXPECT_TRUE(prompter_.fileChoices.empty());
-  EXPECT_EQ(v.steeredCourse, 90.0);
-  EXPECT_EQ(v.windageTiers, 4);
-  EXPECT_EQ(v.callSign, "PDXY");
-  EXPECT_EQ(v.imoNumber, "9123456");
+  EXPECT_EQ(std::tie(v.steeredCourse, v.windageTiers, v.callSign, v.imoNumber),
+            std::make_tuple(90.0, 4, "PDXY", "9123456"));
 }
 
 TEST_F(VesselLoad, MissingFileIsLocatedOnceAndThePathKept) {
-  Put(PathOf("found.dat"), kRecord);
+  PutFile(PathOf("found.dat"), kRecord);
   store_.WriteString("Path", "vesseldata", PathOf("gone.dat"));
   prompter_.files = {PathOf("found.dat")};
   CVessel2 v;
   EXPECT_TRUE(v.Load(store_, prompter_));
   EXPECT_EQ(v.steeredCourse, 90.0);
   EXPECT_EQ(Setting(), PathOf("found.dat"));
-  ASSERT_EQ(prompter_.messages.size(), 1u);
-  EXPECT_EQ(prompter_.messages[0].text, kUnable);
-  EXPECT_EQ(prompter_.messages[0].icon, EMessageIcon::Exclamation);
+  EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kUnable});
+  EXPECT_EQ(prompter_.messages.at(0).icon, EMessageIcon::Exclamation);
   ASSERT_EQ(prompter_.fileChoices.size(), 1u);
-  EXPECT_EQ(prompter_.fileChoices[0].defaultName, "vessel");
-  EXPECT_EQ(prompter_.fileChoices[0].defaultExtension, "dat");
-  EXPECT_EQ(prompter_.fileChoices[0].filter, "Data File (*.dat)|*.dat|All Files (*.*)|*.*||");
+  const CFileChoice& choice = prompter_.fileChoices[0];
+  EXPECT_EQ(std::tie(choice.defaultName, choice.defaultExtension, choice.filter),
+            std::make_tuple("vessel", "dat", "Data File (*.dat)|*.dat|All Files (*.*)|*.*||"));
 }
 
 TEST_F(VesselLoad, CancelledLocateStoresAnEmptyPathAndKeepsTheDefaults) {
@@ -99,16 +76,14 @@ TEST_F(VesselLoad, CancelledLocateStoresAnEmptyPathAndKeepsTheDefaults) {
   CVessel2 v;
   EXPECT_FALSE(v.Load(store_, prompter_));
   EXPECT_EQ(Setting(), "");
-  ASSERT_EQ(prompter_.messages.size(), 2u);
-  EXPECT_EQ(prompter_.messages[0].text, kUnable);
-  EXPECT_EQ(prompter_.messages[1].text, kCorrupt);
-  EXPECT_EQ(prompter_.messages[1].icon, EMessageIcon::Exclamation);
+  EXPECT_EQ(MessageTexts(prompter_), (std::vector<std::string>{kUnable, kCorrupt}));
+  EXPECT_EQ(prompter_.messages.at(1).icon, EMessageIcon::Exclamation);
   EXPECT_EQ(v.name, "mv Marlinspike");
   EXPECT_EQ(v.steeredCourse, 0.0);
 
   // Until a path is set again, saving fails and creates nothing.
   EXPECT_FALSE(v.Save(store_).ok);
-  EXPECT_TRUE(fs::is_empty(dir_));
+  EXPECT_TRUE(fs::is_empty(folder_.Path()));
 
   // The empty path is missing too: the next load asks again.
   prompter_.files = {PathOf("gone.dat")};
@@ -126,23 +101,22 @@ TEST_F(VesselLoad, DamagedFilesAreMovedAsideWithoutOverwritingEachOther) {
     return b;
   }();
 
-  Put(path, shortRecord);
+  PutFile(path, shortRecord);
   CVessel2 v;
   v.name = "Keep";
   EXPECT_FALSE(v.Load(store_, prompter_));
-  ASSERT_EQ(prompter_.messages.size(), 1u);
-  EXPECT_EQ(prompter_.messages[0].text, kCorrupt);
+  EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kCorrupt});
   EXPECT_TRUE(prompter_.fileChoices.empty());
   EXPECT_EQ(v.name, "Keep");
   EXPECT_EQ(v.steeredCourse, 0.0);
   EXPECT_FALSE(fs::exists(path));
-  EXPECT_EQ(Contents(path + ".damaged"), shortRecord);
+  EXPECT_EQ(FileBytes(path + ".damaged"), shortRecord);
 
-  Put(path, wrongCount);
+  PutFile(path, wrongCount);
   EXPECT_FALSE(v.Load(store_, prompter_));
   EXPECT_EQ(v.windageTiers, 3);
-  EXPECT_EQ(Contents(path + ".damaged"), shortRecord);
-  EXPECT_EQ(Contents(path + ".damaged2"), wrongCount);
+  EXPECT_EQ(FileBytes(path + ".damaged"), shortRecord);
+  EXPECT_EQ(FileBytes(path + ".damaged2"), wrongCount);
 
   // The next save writes a fresh file in its place.
   EXPECT_TRUE(v.Save(store_).ok);
@@ -153,14 +127,12 @@ TEST_F(VesselLoad, DamagedFilesAreMovedAsideWithoutOverwritingEachOther) {
 
 TEST_F(VesselLoad, SaveWritesIdentityAndTheRecord) {
   store_.WriteString("Path", "vesseldata", PathOf("vessel.dat"));
-  CVessel2 v;
-  v.steeredCourse = 90.0;
-  v.windageTiers = 4;
+  CVessel2 v = Changed();
   v.callSign = "PDXY";
   v.imoNumber = "9123456";
   const CFileResult result = v.Save(store_);
   EXPECT_TRUE(result.ok) << result.error;
-  EXPECT_EQ(Contents(PathOf("vessel.dat")), kRecord);
+  EXPECT_EQ(FileBytes(PathOf("vessel.dat")), kRecord);
   EXPECT_EQ(store_.GetString("Vessel", "CallSign", ""), "PDXY");
   EXPECT_EQ(store_.GetString("Vessel", "IMONumber", ""), "9123456");
 }
@@ -174,22 +146,19 @@ TEST_F(VesselLoad, SaveToAPlaceThatTakesNoFileFailsAndLeavesNothing) {
   store_.WriteString("Path", "vesseldata", "/proc/vessel.dat");
   EXPECT_FALSE(v.Save(store_).ok);
   EXPECT_FALSE(fs::exists("/proc/vessel.dat"));
-  EXPECT_TRUE(fs::is_empty(dir_));
+  EXPECT_TRUE(fs::is_empty(folder_.Path()));
 }
 
 TEST_F(VesselLoad, PathWithoutAFolderIsTheCurrentFolder) {
   const fs::path before = fs::current_path();
-  fs::current_path(dir_);
-  CVessel2 v;
-  v.steeredCourse = 90.0;
-  v.windageTiers = 4;
-  const bool saved = v.Save(store_).ok;  // the default "vessel.dat"
+  fs::current_path(folder_.Path());
+  const bool saved = Changed().Save(store_).ok;  // the default "vessel.dat"
   CVessel2 back;
   const bool loaded = back.Load(store_, prompter_);
   fs::current_path(before);
   EXPECT_TRUE(saved);
   EXPECT_TRUE(loaded);
-  EXPECT_EQ(Contents(PathOf("vessel.dat")), kRecord);
+  EXPECT_EQ(FileBytes(PathOf("vessel.dat")), kRecord);
   EXPECT_EQ(back.windageTiers, 4);
   EXPECT_FALSE(store_.Has("Path", "vesseldata"));
 }
