@@ -60,6 +60,14 @@ inline std::vector<std::string> MessageTexts(const CScriptedPrompter& prompter) 
   return texts;
 }
 
+// The names of a record list's records, in order.
+template <class List>
+std::vector<std::string> NamesOf(const List& list) {
+  std::vector<std::string> names;
+  for (int i = 0; i < list.GetCount(); ++i) names.push_back(list.GetAt(i)->GetName());
+  return names;
+}
+
 // The archive form of a record.
 template <class T>
 CBytes Store(T&& object) {
