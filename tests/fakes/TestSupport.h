@@ -53,6 +53,12 @@ inline std::string RefusalText(const std::optional<CFieldRefusal>& refusal) {
   return refusal ? refusal->field + ": " + refusal->message : std::string("accepted");
 }
 
+// Figures that must each lie within the tolerance of the one at the same place.
+inline void ExpectAllNear(const std::vector<double>& got, const std::vector<double>& want, double tolerance) {
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], tolerance) << "figure " << i;
+}
+
 // The texts of the messages shown so far, in order.
 inline std::vector<std::string> MessageTexts(const CScriptedPrompter& prompter) {
   std::vector<std::string> texts;

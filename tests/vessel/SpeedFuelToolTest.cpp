@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "fakes/Fakes.h"
 #include "vessel/SpeedFuelTool.h"
@@ -10,25 +11,19 @@
 namespace marigold {
 namespace {
 
+// A bar's text, position and maximum.
+std::tuple<std::string, int, int> Bar(const CBarFigure& f) { return {f.text, f.position, f.maximum}; }
+
 TEST(SpeedFuelTool, OpensOnTheDefaultVesselAt63Rpm) {
   const CSpeedFuelView v = CSpeedFuelTool(CVessel2{}).View();
-  EXPECT_EQ(v.engine.minimum, -106);
-  EXPECT_EQ(v.engine.position, -63);
-  EXPECT_EQ(v.rpm, " 63");
-  EXPECT_EQ(v.stopTime.text, "0 : 45");
+  EXPECT_EQ(std::tie(v.engine.minimum, v.engine.position, v.rpm), std::make_tuple(-106, -63, " 63"));
   EXPECT_EQ(v.fuelPerDay, "31.5");  // 150 × (63/106)³
-  EXPECT_EQ(v.groundSpeed.text, "15.1");
-  EXPECT_EQ(v.groundSpeed.position, 15);
-  EXPECT_EQ(v.stopDistance.text, "10.6");
-  EXPECT_EQ(v.stopDistance.position, 1000);
-  EXPECT_EQ(v.fuelPerMile.text, "86.7");
-  EXPECT_EQ(v.fuelPerMile.position, 8600);
-  // Ranges from MCR: 43 × 2 + 45 minutes; trunc(27.13) + 6 knots; 55.2 nM
+  // Maxima from MCR: 43 × 2 + 45 minutes; trunc(27.13) + 6 knots; 55.2 nM
   // with 6 knots astern; 517.1 kg/nM at index 5 against 6 knots.
-  EXPECT_EQ(v.stopTime.maximum, 131);
-  EXPECT_EQ(v.groundSpeed.maximum, 33);
-  EXPECT_EQ(v.stopDistance.maximum, 5500);
-  EXPECT_EQ(v.fuelPerMile.maximum, 51700);
+  EXPECT_EQ(Bar(v.stopTime), std::make_tuple("0 : 45", 45, 131));
+  EXPECT_EQ(Bar(v.groundSpeed), std::make_tuple("15.1", 15, 33));
+  EXPECT_EQ(Bar(v.stopDistance), std::make_tuple("10.6", 1000, 5500));
+  EXPECT_EQ(Bar(v.fuelPerMile), std::make_tuple("86.7", 8600, 51700));
 }
 
 TEST(SpeedFuelTool, LowRpmClampsTheStopTimeTextAndWarnsBelowHalfFa) {
@@ -79,12 +74,10 @@ TEST(SpeedFuelTool, FiguresThatCannotBeComputedShowNa) {
   CVessel2 noPitch;
   noPitch.propellerPitch = 0;
   CSpeedFuelView v = CSpeedFuelTool(noPitch).View();
-  for (const CBarFigure* f : {&v.groundSpeed, &v.stopDistance, &v.fuelPerMile}) {
-    EXPECT_EQ(f->text, "NA");
-    EXPECT_EQ(f->position, 0);
-  }
+  for (const CBarFigure* f : {&v.groundSpeed, &v.stopDistance})
+    EXPECT_EQ(std::tie(f->text, f->position), std::make_tuple("NA", 0));
+  EXPECT_EQ(Bar(v.fuelPerMile), std::make_tuple("NA", 0, 0));
   EXPECT_EQ(v.fuelPerDay, "NA");
-  EXPECT_EQ(v.fuelPerMile.maximum, 0);
 
   CSpeedFuelTool stopped{CVessel2{}};  // 0 rpm: no propeller power to divide by
   CScriptedPrompter prompter;
