@@ -4,19 +4,29 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/FixRecord.h"
 #include "core/PositionList.h"
+#include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {
 
-std::unique_ptr<CPosition2> At(double lat, double lon, const char* name = "P") {
+std::unique_ptr<CPosition2> Owned(double lat, double lon, const char* name = "P") {
   auto p = std::make_unique<CPosition2>();
   p->SetLatitude(lat);
   p->SetLongitude(lon);
   p->SetName(name);
   return p;
+}
+
+// The names of the records a list handed out, "none" for no record.
+std::vector<std::string> Names(std::initializer_list<const CPosition2*> records) {
+  std::vector<std::string> names;
+  for (const CPosition2* p : records) names.push_back(p ? p->GetName() : "none");
+  return names;
 }
 
 // Counts live instances, to see that the list deletes what it owns.
@@ -30,12 +40,9 @@ struct CCounted : CPosition2 {
 TEST(PositionList, EmptyListHasNothingToReturn) {
   CRecordList<CPosition2> list;
   CPosition2 elsewhere;
-  EXPECT_EQ(list.GetAt(0), nullptr);
-  EXPECT_EQ(list.GetHead(), nullptr);
-  EXPECT_EQ(list.GetTail(), nullptr);
-  EXPECT_EQ(list.GetNext(&elsewhere), nullptr);
-  EXPECT_EQ(list.GetPrev(&elsewhere), nullptr);
-  EXPECT_EQ(list.FindNearest(elsewhere), nullptr);
+  EXPECT_EQ(Names({list.GetAt(0), list.GetHead(), list.GetTail(), list.GetNext(&elsewhere), list.GetPrev(&elsewhere),
+                   list.FindNearest(elsewhere)}),
+            std::vector<std::string>(6, "none"));
   EXPECT_EQ(list.IndexOf(&elsewhere), -1);
   EXPECT_FALSE(list.Remove(&elsewhere));
   EXPECT_EQ(list.DistanceFromTail(elsewhere, true), 0);
@@ -44,46 +51,35 @@ TEST(PositionList, EmptyListHasNothingToReturn) {
 
 TEST(PositionList, LookUpsAndTheirFallBacks) {
   CRecordList<CPosition2> list;
-  CPosition2* a = list.Add(At(0, 0, "A"));
-  CPosition2* b = list.Add(At(0, 1, "B"));
-  CPosition2* c = list.Add(At(0, 2, "C"));
+  CPosition2* a = list.Add(Owned(0, 0, "A"));
+  list.Add(Owned(0, 1, "B"));
+  CPosition2* c = list.Add(Owned(0, 2, "C"));
   CPosition2 foreign;
-
-  EXPECT_EQ(list.GetAt(1), b);
-  EXPECT_EQ(list.GetAt(-1), c);
-  EXPECT_EQ(list.GetAt(3), c);
-  EXPECT_EQ(list.GetHead(), a);
-  EXPECT_EQ(list.GetNext(a), b);
-  EXPECT_EQ(list.GetNext(c), nullptr);
-  EXPECT_EQ(list.GetNext(&foreign), c);
-  EXPECT_EQ(list.GetPrev(c), b);
-  EXPECT_EQ(list.GetPrev(a), a);
-  EXPECT_EQ(list.GetPrev(&foreign), a);
-  EXPECT_EQ(list.IndexOf(a), 0);
-  EXPECT_EQ(list.IndexOf(c), 2);
-  EXPECT_EQ(list.IndexOf(&foreign), 2);
-  EXPECT_EQ(list.IndexOf(nullptr), 2);
+  // Positions out of range and records from elsewhere fall back to an end.
+  EXPECT_EQ(Names({list.GetAt(1), list.GetAt(-1), list.GetAt(3), list.GetHead(), list.GetNext(a), list.GetNext(c),
+                   list.GetNext(&foreign), list.GetPrev(c), list.GetPrev(a), list.GetPrev(&foreign)}),
+            (std::vector<std::string>{"B", "C", "C", "A", "B", "none", "C", "B", "A", "A"}));
+  EXPECT_EQ((std::vector<int>{list.IndexOf(a), list.IndexOf(c), list.IndexOf(&foreign), list.IndexOf(nullptr)}),
+            (std::vector<int>{0, 2, 2, 2}));
 }
 
 TEST(PositionList, InsertAfterAndRemove) {
   CRecordList<CPosition2> list;
-  CPosition2* a = list.Add(At(0, 0, "A"));
-  CPosition2* c = list.Add(At(0, 2, "C"));
-  CPosition2* b = list.InsertAfter(a, At(0, 1, "B"));
-  CPosition2* d = list.InsertAfter(c, At(0, 3, "D"));
+  CPosition2* a = list.Add(Owned(0, 0, "A"));
+  CPosition2* c = list.Add(Owned(0, 2, "C"));
+  CPosition2* b = list.InsertAfter(a, Owned(0, 1, "B"));
+  CPosition2* d = list.InsertAfter(c, Owned(0, 3, "D"));
   CPosition2 foreign;
-  CPosition2* e = list.InsertAfter(&foreign, At(0, 4, "E"));
-  CPosition2* f = list.InsertAfter(nullptr, At(0, 5, "F"));
-  ASSERT_EQ(list.GetCount(), 6);
-  const CPosition2* order[] = {a, b, c, d, e, f};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(list.GetAt(i), order[i]) << i;
+  CPosition2* e = list.InsertAfter(&foreign, Owned(0, 4, "E"));
+  CPosition2* f = list.InsertAfter(nullptr, Owned(0, 5, "F"));
+  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"A", "B", "C", "D", "E", "F"}));
 
   EXPECT_FALSE(list.Remove(&foreign));
-  EXPECT_EQ(list.GetCount(), 6);
   EXPECT_TRUE(list.Remove(c));
-  EXPECT_EQ(list.GetNext(b), d);
   EXPECT_FALSE(list.Remove(c));
   EXPECT_TRUE(list.Remove(f));
+  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"A", "B", "D", "E"}));
+  EXPECT_EQ(list.GetNext(b), d);
   EXPECT_EQ(list.GetTail(), e);
 }
 
@@ -106,12 +102,10 @@ TEST(PositionList, OwnsItsRecords) {
 
 TEST(PositionList, FindNearestByGreatCircleFirstOfEqual) {
   CRecordList<CPosition2> list;
-  CPosition2* north = list.Add(At(1, 0));
-  CPosition2* south = list.Add(At(-1, 0));
-  CPosition2* near = list.Add(At(0, 0.5));
-  CPosition2 ship;
-  ship.SetLatitude(0);
-  ship.SetLongitude(0);
+  CPosition2* north = list.Add(Owned(1, 0));
+  CPosition2* south = list.Add(Owned(-1, 0));
+  CPosition2* near = list.Add(Owned(0, 0.5));
+  CPosition2 ship = At(0, 0);
   EXPECT_EQ(list.FindNearest(ship), near);
   list.Remove(near);
   EXPECT_EQ(list.FindNearest(ship), north);
@@ -121,8 +115,8 @@ TEST(PositionList, FindNearestByGreatCircleFirstOfEqual) {
   // From 60N: 40 degrees along the parallel is 1200 nM by rhumb line but
   // about 1183 nM by great circle, against 1194 nM down the meridian.
   CRecordList<CPosition2> far;
-  far.Add(At(40.1, 0));
-  CPosition2* east = far.Add(At(60, 40));
+  far.Add(Owned(40.1, 0));
+  CPosition2* east = far.Add(Owned(60, 40));
   ship.SetLatitude(60);
   EXPECT_EQ(far.FindNearest(ship), east);
 }
@@ -131,41 +125,30 @@ TEST(PositionList, SumDistanceAlongRhumbLines) {
   // On the 60th parallel a rhumb-line degree of longitude is 30 nM; the great
   // circle between the same points is shorter.
   CRecordList<CPosition2> list;
-  CPosition2* a = list.Add(At(60, 0));
-  CPosition2* b = list.Add(At(60, 10));
-  CPosition2* c = list.Add(At(60, 30));
+  CPosition2* a = list.Add(Owned(60, 0));
+  CPosition2* b = list.Add(Owned(60, 10));
+  CPosition2* c = list.Add(Owned(60, 30));
   EXPECT_EQ(list.SumDistance(a, a), 0);
-  EXPECT_NEAR(list.SumDistance(a, b), 300, 1e-6);
-  EXPECT_NEAR(list.SumDistance(a, c), 900, 1e-6);
-  EXPECT_NEAR(list.SumDistance(b, c), 600, 1e-6);
+  ExpectAllNear({list.SumDistance(a, b), list.SumDistance(a, c), list.SumDistance(b, c)}, {300, 900, 600}, 1e-6);
 }
 
 TEST(PositionList, HoursAndDistanceFromTail) {
   CRecordList<CPosition2> list;
-  CPosition2* a = list.Add(At(0, 0));
-  CPosition2* b = list.Add(At(0, 0));
+  CPosition2* a = list.Add(Owned(0, 0));
+  CPosition2* b = list.Add(Owned(0, 0));
   a->SetTime(100.0);
   b->SetTime(101.5);
   EXPECT_DOUBLE_EQ(list.HoursBetween(*a, *b), 36.0);
   EXPECT_DOUBLE_EQ(list.HoursBetween(*b, *a), -36.0);
 
   // From the tail to the position, not the other way round.
-  CPosition2 east;
-  east.SetLatitude(0);
-  east.SetLongitude(1);
-  EXPECT_NEAR(list.DistanceFromTail(east, false), 60, 1e-6);
-  EXPECT_NEAR(list.DistanceFromTail(east, true), 60, 1e-6);
-  EXPECT_NEAR(list.CourseFromTail(east, false), 90, 1e-6);
-  EXPECT_NEAR(list.CourseFromTail(east, true), 90, 1e-6);
-  list.Add(At(1, 1));
+  const CPosition2 east = At(0, 1);
+  ExpectAllNear({list.DistanceFromTail(east, false), list.DistanceFromTail(east, true),
+                 list.CourseFromTail(east, false), list.CourseFromTail(east, true)},
+                {60, 60, 90, 90}, 1e-6);
+  list.Add(Owned(1, 1));
   EXPECT_NEAR(list.CourseFromTail(east, false), 180, 1e-6);
 }
-
-}  // namespace
-}  // namespace marigold
-
-namespace marigold {
-namespace {
 
 TEST(PositionListRemoveIf, DeletesTheAcceptedRecordsAndKeepsTheOrder) {
   CRecordList<CFixRecord> list;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "fakes/TempFolder.h"
 #include "fakes/TestSupport.h"
@@ -78,8 +79,7 @@ TEST_F(VesselLoad, CancelledLocateStoresAnEmptyPathAndKeepsTheDefaults) {
   EXPECT_EQ(Setting(), "");
   EXPECT_EQ(MessageTexts(prompter_), (std::vector<std::string>{kUnable, kCorrupt}));
   EXPECT_EQ(prompter_.messages.at(1).icon, EMessageIcon::Exclamation);
-  EXPECT_EQ(v.name, "mv Marlinspike");
-  EXPECT_EQ(v.steeredCourse, 0.0);
+  EXPECT_EQ(std::tie(v.name, v.steeredCourse), std::make_tuple("mv Marlinspike", 0.0));
 
   // Until a path is set again, saving fails and creates nothing.
   EXPECT_FALSE(v.Save(store_).ok);
@@ -93,22 +93,17 @@ TEST_F(VesselLoad, CancelledLocateStoresAnEmptyPathAndKeepsTheDefaults) {
 
 TEST_F(VesselLoad, DamagedFilesAreMovedAsideWithoutOverwritingEachOther) {
   const std::string path = PathOf("vessel.dat");
-  store_.WriteString("Path", "vesseldata", path);
   const CBytes shortRecord(kRecord.begin(), kRecord.begin() + 200);
-  const CBytes wrongCount = [] {
-    CBytes b = kRecord;
-    b[b.size() - 4] = 0x01;  // one table entry that is not there
-    return b;
-  }();
+  CBytes wrongCount = kRecord;
+  wrongCount[wrongCount.size() - 4] = 0x01;  // one table entry that is not there
 
-  PutFile(path, shortRecord);
+  UseFile("vessel.dat", shortRecord);
   CVessel2 v;
   v.name = "Keep";
   EXPECT_FALSE(v.Load(store_, prompter_));
   EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kCorrupt});
   EXPECT_TRUE(prompter_.fileChoices.empty());
-  EXPECT_EQ(v.name, "Keep");
-  EXPECT_EQ(v.steeredCourse, 0.0);
+  EXPECT_EQ(std::tie(v.name, v.steeredCourse), std::make_tuple("Keep", 0.0));
   EXPECT_FALSE(fs::exists(path));
   EXPECT_EQ(FileBytes(path + ".damaged"), shortRecord);
 
