@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "core/CivilTime.h"
 #include "core/LocalClock.h"
@@ -14,15 +15,10 @@ namespace {
 
 TEST(Position, NewPosition) {
   const CPosition2 p;
-  EXPECT_EQ(p.GetName(), "New Position");
-  EXPECT_EQ(p.LatitudeText(), "45 : 0.00 N");
-  EXPECT_EQ(p.LongitudeText(), "5 : 0.00 E");
-  EXPECT_EQ(p.GetUtcDifference(), 0.0);
-  EXPECT_EQ(p.GetReserveValue(), 15.0);
-  EXPECT_EQ(p.GetTime(), 0.0);
-  EXPECT_EQ(p.GetTimeA(), 0.0);
-  EXPECT_EQ(p.GetTimeB(), 0.0);
-  EXPECT_FALSE(p.IsChanged());
+  EXPECT_EQ(std::make_tuple(p.GetName(), p.LatitudeText(), p.LongitudeText(), p.IsChanged()),
+            std::make_tuple("New Position", "45 : 0.00 N", "5 : 0.00 E", false));
+  EXPECT_EQ((std::vector<double>{p.GetUtcDifference(), p.GetReserveValue(), p.GetTime(), p.GetTimeA(), p.GetTimeB()}),
+            (std::vector<double>{0, 15, 0, 0, 0}));
 }
 
 TEST(Position, SettersOfPlaceAndNameSetTheChangedFlag) {
@@ -42,16 +38,11 @@ TEST(Position, SettersOfPlaceAndNameSetTheChangedFlag) {
 
 TEST(Position, SplitAccessorsOfNegativeValues) {
   const CPosition2 p = At(-33.5, -70.25);
-  EXPECT_EQ(p.GetLatitudeDegrees(), 33);
-  EXPECT_DOUBLE_EQ(p.GetLatitudeMinutes(), 30.0);
-  EXPECT_TRUE(p.IsSouth());
-  EXPECT_EQ(p.GetLongitudeDegrees(), 70);
-  EXPECT_DOUBLE_EQ(p.GetLongitudeMinutes(), 15.0);
-  EXPECT_TRUE(p.IsWest());
+  EXPECT_EQ(std::make_tuple(p.GetLatitudeDegrees(), p.GetLatitudeMinutes(), p.IsSouth(), p.GetLongitudeDegrees(),
+                            p.GetLongitudeMinutes(), p.IsWest()),
+            std::make_tuple(33, 30.0, true, 70, 15.0, true));
   const CPosition2 q = At(-0.5, 0);
-  EXPECT_EQ(q.GetLatitudeDegrees(), 0);
-  EXPECT_TRUE(q.IsSouth());
-  EXPECT_FALSE(q.IsWest());
+  EXPECT_EQ(std::make_tuple(q.GetLatitudeDegrees(), q.IsSouth(), q.IsWest()), std::make_tuple(0, true, false));
 }
 
 TEST(Position, DisplayForms) {
