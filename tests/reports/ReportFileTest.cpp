@@ -23,23 +23,14 @@ void ExpectOnlyMessage(const CScriptedPrompter& prompter, const std::string& tex
   }
 }
 
-class ReportFile : public ::testing::Test {
+class ReportFile : public samples::ReportSample {
  protected:
-  void SetUp() override {
-    samples::FillRoute(route);
-    samples::FillFix(fix);
-    samples::FillVessel(vessel);
-  }
-
   bool Write(EReportKind kind, const CFixRecord* withFix) {
     return WriteReport(kind, route, vessel, withFix, prompter);
   }
   std::string PathOf(std::string_view name) const { return folder.File(name); }
 
   CTempFolder folder{"reports"};
-  CVoyage route;
-  CFixRecord fix;
-  CVessel2 vessel;
   CScriptedPrompter prompter;
 };
 

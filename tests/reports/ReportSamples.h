@@ -1,6 +1,8 @@
 #pragma once
 // A three-waypoint route from Rotterdam to New York with a fix in the
 // Channel, the ship and its identity, shared by the report tests.
+#include <gtest/gtest.h>
+
 #include "core/CivilTime.h"
 #include "core/FixRecord.h"
 #include "core/Voyage.h"
@@ -35,19 +37,27 @@ inline void FillRoute(CVoyage& route, bool withNewYork = true) {
   newYork.greatCircle = true;
 }
 
-// 50°10'N 001°05.5'W at 16 Jan 03:07 UTC, making good 250.9° at 14.35 kn.
-inline void FillFix(CFixRecord& fix) {
-  fix.SetLatitude(50 + 10.0 / 60);
-  fix.SetLongitude(-(1 + 5.5 / 60));
-  fix.SetTime(At(16, 3, 7));
-  fix.groundCourse = 250.9;
-  fix.groundspeed = 14.35;
-}
+// The route, the same route ending at HOEK VAN HOLLAND, the fix at 50°10'N
+// 001°05.5'W at 16 Jan 03:07 UTC making good 250.9° at 14.35 kn, and the ship.
+class ReportSample : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FillRoute(route);
+    FillRoute(shortRoute, false);
+    fix.SetLatitude(50 + 10.0 / 60);
+    fix.SetLongitude(-(1 + 5.5 / 60));
+    fix.SetTime(At(16, 3, 7));
+    fix.groundCourse = 250.9;
+    fix.groundspeed = 14.35;
+    vessel.name = "MARLINSPIKE";
+    vessel.callSign = "PDXY";
+    vessel.imoNumber = "9123456";
+  }
 
-inline void FillVessel(CVessel2& vessel) {
-  vessel.name = "MARLINSPIKE";
-  vessel.callSign = "PDXY";
-  vessel.imoNumber = "9123456";
-}
+  CVoyage route;
+  CVoyage shortRoute;
+  CFixRecord fix;
+  CVessel2 vessel;
+};
 
 }  // namespace marigold::samples

@@ -14,20 +14,7 @@ using namespace marigold;
 
 namespace {
 
-class ReportText : public ::testing::Test {
- protected:
-  void SetUp() override {
-    samples::FillRoute(route);
-    samples::FillFix(fix);
-    samples::FillVessel(vessel);
-    samples::FillRoute(shortRoute, false);
-  }
-
-  CVoyage route;
-  CVoyage shortRoute;  // ROTTERDAM to HOEK VAN HOLLAND
-  CFixRecord fix;
-  CVessel2 vessel;
-};
+using ReportText = samples::ReportSample;
 
 // Lines that recur: the ship, the fix's time, position, course and speed,
 // the departure and the destination.
