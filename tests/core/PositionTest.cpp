@@ -1,13 +1,21 @@
+// The position: its defaults, the changed flag, display and report forms,
+// times; and the owning record list: look-ups and their fall-backs,
+// insertion, removal, and the distance helpers.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/CivilTime.h"
+#include "core/FixRecord.h"
 #include "core/LocalClock.h"
 #include "core/Navigation.h"
 #include "core/Position2.h"
+#include "core/PositionList.h"
 #include "fakes/TestSupport.h"
 
 namespace marigold {
@@ -134,6 +142,153 @@ TEST(Position, ReportDateTimeGroupsOfUtcTime) {
   EXPECT_EQ(p.ReportDateTimeGroupWithMonth(), "051230ZDec03/");
   EXPECT_EQ(p.ReportDateTimeGroup(ETimeSlot::TimeA), "090005Z/");
   EXPECT_EQ(p.ReportDateTimeGroupWithMonth(ETimeSlot::TimeA), "090005ZJan04/");
+}
+
+std::unique_ptr<CPosition2> Owned(double lat, double lon, const char* name = "P") {
+  auto p = std::make_unique<CPosition2>();
+  p->SetLatitude(lat);
+  p->SetLongitude(lon);
+  p->SetName(name);
+  return p;
+}
+
+// The names of the records a list handed out, "none" for no record.
+std::vector<std::string> Names(std::initializer_list<const CPosition2*> records) {
+  std::vector<std::string> names;
+  for (const CPosition2* p : records) names.push_back(p ? p->GetName() : "none");
+  return names;
+}
+
+// Counts live instances, to see that the list deletes what it owns.
+struct CCounted : CPosition2 {
+  static inline int alive = 0;
+  CCounted() { ++alive; }
+  CCounted(const CCounted&) = delete;
+  ~CCounted() override { --alive; }
+};
+
+TEST(PositionList, EmptyListHasNothingToReturn) {
+  CRecordList<CPosition2> list;
+  CPosition2 elsewhere;
+  EXPECT_EQ(Names({list.GetAt(0), list.GetHead(), list.GetTail(), list.GetNext(&elsewhere), list.GetPrev(&elsewhere),
+                   list.FindNearest(elsewhere)}),
+            std::vector<std::string>(6, "none"));
+  EXPECT_EQ(list.IndexOf(&elsewhere), -1);
+  EXPECT_FALSE(list.Remove(&elsewhere));
+  EXPECT_EQ(list.DistanceFromTail(elsewhere, true), 0);
+  EXPECT_EQ(list.CourseFromTail(elsewhere, false), 0);
+}
+
+TEST(PositionList, LookUpsAndTheirFallBacks) {
+  CRecordList<CPosition2> list;
+  CPosition2* a = list.Add(Owned(0, 0, "A"));
+  list.Add(Owned(0, 1, "B"));
+  CPosition2* c = list.Add(Owned(0, 2, "C"));
+  CPosition2 foreign;
+  // Positions out of range and records from elsewhere fall back to an end.
+  EXPECT_EQ(Names({list.GetAt(1), list.GetAt(-1), list.GetAt(3), list.GetHead(), list.GetNext(a), list.GetNext(c),
+                   list.GetNext(&foreign), list.GetPrev(c), list.GetPrev(a), list.GetPrev(&foreign)}),
+            (std::vector<std::string>{"B", "C", "C", "A", "B", "none", "C", "B", "A", "A"}));
+  EXPECT_EQ((std::vector<int>{list.IndexOf(a), list.IndexOf(c), list.IndexOf(&foreign), list.IndexOf(nullptr)}),
+            (std::vector<int>{0, 2, 2, 2}));
+}
+
+TEST(PositionList, InsertAfterAndRemove) {
+  CRecordList<CPosition2> list;
+  CPosition2* a = list.Add(Owned(0, 0, "A"));
+  CPosition2* c = list.Add(Owned(0, 2, "C"));
+  CPosition2* b = list.InsertAfter(a, Owned(0, 1, "B"));
+  CPosition2* d = list.InsertAfter(c, Owned(0, 3, "D"));
+  CPosition2 foreign;
+  CPosition2* e = list.InsertAfter(&foreign, Owned(0, 4, "E"));
+  CPosition2* f = list.InsertAfter(nullptr, Owned(0, 5, "F"));
+  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"A", "B", "C", "D", "E", "F"}));
+
+  EXPECT_FALSE(list.Remove(&foreign));
+  EXPECT_TRUE(list.Remove(c));
+  EXPECT_FALSE(list.Remove(c));
+  EXPECT_TRUE(list.Remove(f));
+  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"A", "B", "D", "E"}));
+  EXPECT_EQ(list.GetNext(b), d);
+  EXPECT_EQ(list.GetTail(), e);
+}
+
+TEST(PositionList, OwnsItsRecords) {
+  {
+    CRecordList<CCounted> list;
+    CCounted* first = list.AddNew();
+    list.AddNew();
+    list.AddNew();
+    EXPECT_EQ(CCounted::alive, 3);
+    list.Remove(first);
+    EXPECT_EQ(CCounted::alive, 2);
+    list.RemoveAll();
+    EXPECT_EQ(CCounted::alive, 0);
+    EXPECT_EQ(list.GetCount(), 0);
+    list.AddNew();
+  }
+  EXPECT_EQ(CCounted::alive, 0);
+}
+
+TEST(PositionList, FindNearestByGreatCircleFirstOfEqual) {
+  CRecordList<CPosition2> list;
+  CPosition2* north = list.Add(Owned(1, 0));
+  CPosition2* south = list.Add(Owned(-1, 0));
+  CPosition2* near = list.Add(Owned(0, 0.5));
+  CPosition2 ship = At(0, 0);
+  EXPECT_EQ(list.FindNearest(ship), near);
+  list.Remove(near);
+  EXPECT_EQ(list.FindNearest(ship), north);
+  ship.SetLatitude(-0.1);
+  EXPECT_EQ(list.FindNearest(ship), south);
+
+  // From 60N: 40 degrees along the parallel is 1200 nM by rhumb line but
+  // about 1183 nM by great circle, against 1194 nM down the meridian.
+  CRecordList<CPosition2> far;
+  far.Add(Owned(40.1, 0));
+  CPosition2* east = far.Add(Owned(60, 40));
+  ship.SetLatitude(60);
+  EXPECT_EQ(far.FindNearest(ship), east);
+}
+
+TEST(PositionList, SumDistanceAlongRhumbLines) {
+  // On the 60th parallel a rhumb-line degree of longitude is 30 nM; the great
+  // circle between the same points is shorter.
+  CRecordList<CPosition2> list;
+  CPosition2* a = list.Add(Owned(60, 0));
+  CPosition2* b = list.Add(Owned(60, 10));
+  CPosition2* c = list.Add(Owned(60, 30));
+  EXPECT_EQ(list.SumDistance(a, a), 0);
+  ExpectAllNear({list.SumDistance(a, b), list.SumDistance(a, c), list.SumDistance(b, c)}, {300, 900, 600}, 1e-6);
+}
+
+TEST(PositionList, HoursAndDistanceFromTail) {
+  CRecordList<CPosition2> list;
+  CPosition2* a = list.Add(Owned(0, 0));
+  CPosition2* b = list.Add(Owned(0, 0));
+  a->SetTime(100.0);
+  b->SetTime(101.5);
+  EXPECT_DOUBLE_EQ(list.HoursBetween(*a, *b), 36.0);
+  EXPECT_DOUBLE_EQ(list.HoursBetween(*b, *a), -36.0);
+
+  // From the tail to the position, not the other way round.
+  const CPosition2 east = At(0, 1);
+  ExpectAllNear({list.DistanceFromTail(east, false), list.DistanceFromTail(east, true),
+                 list.CourseFromTail(east, false), list.CourseFromTail(east, true)},
+                {60, 60, 90, 90}, 1e-6);
+  list.Add(Owned(1, 1));
+  EXPECT_NEAR(list.CourseFromTail(east, false), 180, 1e-6);
+}
+
+TEST(PositionListRemoveIf, DeletesTheAcceptedRecordsAndKeepsTheOrder) {
+  CRecordList<CFixRecord> list;
+  for (int i = 0; i < 6; ++i) list.AddNew()->SetTime(i);
+  const CFixRecord* kept = list.GetAt(3);
+  EXPECT_EQ(list.RemoveIf([](const CFixRecord& f) { return static_cast<int>(f.GetTime()) % 2 == 0; }), 3);
+  ASSERT_EQ(list.GetCount(), 3);
+  EXPECT_EQ(list.GetAt(0)->GetTime(), 1);
+  EXPECT_EQ(list.GetAt(1), kept);
+  EXPECT_EQ(list.GetAt(2)->GetTime(), 5);
 }
 
 }  // namespace
