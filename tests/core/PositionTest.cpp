@@ -53,27 +53,28 @@ TEST(Position, SplitAccessorsOfNegativeValues) {
   EXPECT_EQ(std::make_tuple(q.GetLatitudeDegrees(), q.IsSouth(), q.IsWest()), std::make_tuple(0, true, false));
 }
 
-TEST(Position, DisplayForms) {
+// Each position's latitude and longitude in the display and the report forms.
+TEST(Position, DisplayAndReportForms) {
   const CNavigation nav{};
-  const CPosition2 p = At(nav.ToDecimalDegrees(51, 5.3, 0), nav.ToDecimalDegrees(3, 12, 1));
-  EXPECT_EQ(p.LatitudeText(), "51 : 5.30 N");
-  EXPECT_EQ(p.LongitudeText(), "3 : 12.00 W");
-  // Below one degree the sign lives in the letter alone.
-  EXPECT_EQ(At(-0.5, -0.25).LatitudeText(), "0 : 30.00 S");
-  EXPECT_EQ(At(-0.5, -0.25).LongitudeText(), "0 : 15.00 W");
-  EXPECT_EQ(At(0, 181.5).LongitudeText(), "181 : 30.00 E");  // never reduced
-}
-
-TEST(Position, ReportFormsPadAndTruncate) {
-  const CNavigation nav{};
-  EXPECT_EQ(At(nav.ToDecimalDegrees(51, 5.3, 0), 0).ReportLatitude(), "5105N/");
-  EXPECT_EQ(At(0, nav.ToDecimalDegrees(3, 12, 1)).ReportLongitude(), "00312W/");
-  EXPECT_EQ(At(-1.0 / 12, 5).ReportLatitude(), "0005S/");
-  EXPECT_EQ(At(-1.0 / 12, 5).ReportLongitude(), "00500E/");
-  EXPECT_EQ(At(nav.ToDecimalDegrees(51, 5.99, 0), 0).ReportLatitude(), "5105N/");
-  EXPECT_EQ(At(0, nav.ToDecimalDegrees(179, 59.99, 0)).ReportLongitude(), "17959E/");
-  EXPECT_EQ(At(0, 181.5).ReportLongitude(), "18130E/");
-  // A hair under a whole degree is that degree, not 60 minutes.
+  const struct {
+    CPosition2 p;
+    const char *latitude, *longitude, *reportLatitude, *reportLongitude;
+  } cases[] = {
+      {At(nav.ToDecimalDegrees(51, 5.3, 0), nav.ToDecimalDegrees(3, 12, 1)), "51 : 5.30 N", "3 : 12.00 W", "5105N/",
+       "00312W/"},
+      // Below one degree the sign lives in the letter alone.
+      {At(-0.5, -0.25), "0 : 30.00 S", "0 : 15.00 W", "0030S/", "00015W/"},
+      {At(-1.0 / 12, 5), "0 : 5.00 S", "5 : 0.00 E", "0005S/", "00500E/"},
+      // Minutes truncated in the report; longitudes never reduced.
+      {At(nav.ToDecimalDegrees(51, 5.99, 0), nav.ToDecimalDegrees(179, 59.99, 0)), "51 : 5.99 N", "179 : 59.99 E",
+       "5105N/", "17959E/"},
+      {At(0, 181.5), "0 : 0.00 N", "181 : 30.00 E", "0000N/", "18130E/"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(std::make_tuple(c.p.LatitudeText(), c.p.LongitudeText(), c.p.ReportLatitude(), c.p.ReportLongitude()),
+              std::make_tuple(c.latitude, c.longitude, c.reportLatitude, c.reportLongitude));
+  }
+  // A hair under a whole degree is that degree in a report, not 60 minutes.
   EXPECT_EQ(At(52 - 1e-14, 0).ReportLatitude(), "5200N/");
 }
 
@@ -98,12 +99,11 @@ TEST(Position, ReportFormsKeepEveryWholeMinuteEntered) {
 
 TEST(Position, UtcDifferenceInHoursKeptInDays) {
   CPosition2 p;
-  p.SetUtcDifference(5.5);
-  EXPECT_DOUBLE_EQ(p.GetUtcDifferenceDays(), 5.5 / 24);
-  EXPECT_DOUBLE_EQ(p.GetUtcDifference(), 5.5);
-  p.SetUtcDifference(-3);
-  EXPECT_DOUBLE_EQ(p.GetUtcDifferenceDays(), -0.125);
-  EXPECT_DOUBLE_EQ(p.GetUtcDifference(), -3.0);
+  for (const auto& [hours, days] : {std::pair{5.5, 5.5 / 24}, std::pair{-3.0, -0.125}}) {
+    p.SetUtcDifference(hours);
+    EXPECT_DOUBLE_EQ(p.GetUtcDifferenceDays(), days);
+    EXPECT_DOUBLE_EQ(p.GetUtcDifference(), hours);
+  }
 }
 
 TEST(Position, TimesEnteredAndShownInLocalTime) {
@@ -117,9 +117,7 @@ TEST(Position, TimesEnteredAndShownInLocalTime) {
   }
   CPosition2 p;
   p.SetDayNumber(ETimeSlot::TimeA, 7.25);
-  EXPECT_EQ(p.GetTimeA(), 7.25);
-  EXPECT_EQ(p.GetTime(), 0.0);
-  EXPECT_EQ(p.GetTimeB(), 0.0);
+  EXPECT_EQ((std::vector<double>{p.GetTime(), p.GetTimeA(), p.GetTimeB()}), (std::vector<double>{0, 7.25, 0}));
 }
 
 TEST(Position, TimeBWithTheUtcFlag) {

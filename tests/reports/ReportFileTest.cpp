@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "ReportSamples.h"
 #include "fakes/TempFolder.h"
@@ -38,36 +39,32 @@ class ReportFile : public samples::ReportSample {
 
 TEST_F(ReportFile, WritesTheChosenFileAndSaysSo) {
   const std::string path = PathOf("arrival.txt");
-  std::ofstream(path) << "an older report that is much longer than the new one";
+  PutFile(path, "an older report that is much longer than the new one");
   prompter.files.push_back(path);
   EXPECT_TRUE(Write(EReportKind::AmverArrival, nullptr));
   EXPECT_EQ(FileText(path),
             "AMVER/FR//\r\nA/MARLINSPIKE/PDXY//\r\nK/NEW YORK/4028N/07349W/170805Z//\r\nZ/EOR//\r\n");
   ExpectOnlyMessage(prompter, "Arrival report created succesfully", EMessageIcon::None);
   ASSERT_EQ(prompter.fileChoices.size(), 1u);
-  EXPECT_EQ(prompter.fileChoices[0].defaultName, "AMVER");
-  EXPECT_EQ(prompter.fileChoices[0].defaultExtension, "txt");
-  EXPECT_EQ(prompter.fileChoices[0].filter, "Text File (*.txt)|*.txt|All Files (*.*)|*.*||");
+  const CFileChoice& choice = prompter.fileChoices[0];
+  EXPECT_EQ(std::tie(choice.defaultName, choice.defaultExtension, choice.filter),
+            std::make_tuple("AMVER", "txt", "Text File (*.txt)|*.txt|All Files (*.*)|*.*||"));
 }
 
-TEST_F(ReportFile, PeruFileHasNoLineBreakAtAll) {
-  const std::string path = PathOf("ShipRep.txt");
-  prompter.files.push_back(path);
+TEST_F(ReportFile, PeruFileHasNoLineBreakAndAusrepSailingPlanWritesTheFinalReport) {
+  prompter.files = {PathOf("ShipRep.txt"), PathOf("AUSREP.txt")};
   EXPECT_TRUE(Write(EReportKind::PeruPosition, &fix));
-  EXPECT_EQ(prompter.fileChoices.at(0).defaultName, "ShipRep");
-  EXPECT_EQ(FileText(path), "PR/MARLINSPIKE/PDXY/NL/160307Z/5010N/00105W/250/14/NEW YORK/170805Z/");
-  ExpectOnlyMessage(prompter, "Position Report created succesfully", EMessageIcon::None);
-}
-
-TEST_F(ReportFile, AusrepSailingPlanCommandWritesTheFinalReport) {
+  EXPECT_EQ(FileText(PathOf("ShipRep.txt")), "PR/MARLINSPIKE/PDXY/NL/160307Z/5010N/00105W/250/14/NEW YORK/170805Z/");
   const CReportCommand* command = FindReportCommand("ausrep-sp");
   ASSERT_NE(command, nullptr);
   EXPECT_EQ(command->commandId, 32892);
-  const std::string path = PathOf("AUSREP.txt");
-  prompter.files.push_back(path);
   EXPECT_TRUE(Write(command->kind, nullptr));
-  EXPECT_EQ(FileText(path).substr(0, 13), "AUSREP/FR//\r\n");
-  ExpectOnlyMessage(prompter, "Final report created succesfully", EMessageIcon::None);
+  EXPECT_EQ(FileText(PathOf("AUSREP.txt")).substr(0, 13), "AUSREP/FR//\r\n");
+  ASSERT_EQ(prompter.fileChoices.size(), 2u);
+  EXPECT_EQ(prompter.fileChoices[0].defaultName, "ShipRep");
+  EXPECT_EQ(MessageTexts(prompter),
+            (std::vector<std::string>{"Position Report created succesfully", "Final report created succesfully"}));
+  for (const auto& shown : prompter.messages) EXPECT_EQ(shown.icon, EMessageIcon::None);
 }
 
 TEST_F(ReportFile, EveryCommandRefusesARouteOfOneWaypointBeforeAskingForAFile) {
@@ -97,15 +94,14 @@ TEST_F(ReportFile, ReportsFromTheFixRefuseAnEmptyHistory) {
 }
 
 TEST_F(ReportFile, CancellingTellsOnlyWhereTheWriterDoes) {
-  EXPECT_FALSE(Write(EReportKind::AmverSailingPlan, &fix));
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_FALSE(Write(EReportKind::EcuadorPosition, &fix));
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_FALSE(Write(EReportKind::Sistram1, &fix));
-  ExpectOnlyMessage(prompter, "No file open for writing", EMessageIcon::Stop);
-  prompter.messages.clear();
-  EXPECT_FALSE(Write(EReportKind::JasrepFinal, &fix));
-  ExpectOnlyMessage(prompter, "No file to write to\nReport failed", EMessageIcon::None);
+  for (const EReportKind kind : {EReportKind::AmverSailingPlan, EReportKind::EcuadorPosition, EReportKind::Sistram1,
+                                 EReportKind::JasrepFinal})
+    EXPECT_FALSE(Write(kind, &fix));
+  EXPECT_EQ(MessageTexts(prompter),
+            (std::vector<std::string>{"No file open for writing", "No file to write to\nReport failed"}));
+  ASSERT_EQ(prompter.messages.size(), 2u);
+  EXPECT_EQ(std::pair(prompter.messages[0].icon, prompter.messages[1].icon),
+            std::pair(EMessageIcon::Stop, EMessageIcon::None));
 }
 
 TEST_F(ReportFile, AFailedWriteIsAFailureAndLeavesTheOldFile) {
