@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "fakes/TestSupport.h"
 #include "vessel/Vessel2.h"
@@ -93,37 +94,32 @@ TEST(VesselPerformance, StoppingFigures) {
 }
 
 TEST(VesselPerformance, CalibrationSetsTheHullFactorOnlyFromAPositiveLogSpeed) {
+  // Speed and log speed in turn, whether taken, and the factor after.
+  const std::tuple<double, double, bool, double> calibrations[] = {
+      {14.2, 14.2, true, 1.0},   {16.0, 12.0, true, 0.75},          {14.0, 0.0, false, 0.75},
+      {14.0, -3.0, false, 0.75}, {14.0, std::nan(""), false, 0.75}, {0.0, 12.0, false, 0.75}};
   CVessel2 v;
-  EXPECT_TRUE(v.Calibrate(14.2, 14.2));
-  EXPECT_EQ(v.hullResistanceFactor, 1.0);
-  EXPECT_TRUE(v.Calibrate(16.0, 12.0));
-  EXPECT_EQ(v.hullResistanceFactor, 0.75);
-  for (const double log : {0.0, -3.0, std::nan("")}) {
-    EXPECT_FALSE(v.Calibrate(14.0, log)) << log;
-    EXPECT_EQ(v.hullResistanceFactor, 0.75);
+  for (const auto& [speed, log, taken, factor] : calibrations) {
+    EXPECT_EQ(v.Calibrate(speed, log), taken) << speed << " / " << log;
+    EXPECT_EQ(v.hullResistanceFactor, factor);
   }
-  EXPECT_FALSE(v.Calibrate(0.0, 12.0));
-  EXPECT_EQ(v.hullResistanceFactor, 0.75);
 }
 
 TEST(VesselPerformance, SquatSinksBothDraftsAndDoublesInShallowWater) {
   CVessel2 v;
-  double aft = v.draftAft, forward = v.draftForward;
-  EXPECT_NEAR(v.Squat(true, 10.0, aft, forward), 0.190127, 1e-6);
-  EXPECT_NEAR(aft, 12.85 + 0.190127, 1e-6);
-  EXPECT_NEAR(forward, 12.75 + 0.190127, 1e-6);
-
-  aft = v.draftAft, forward = v.draftForward;
-  EXPECT_NEAR(v.Squat(false, 10.0, aft, forward), 0.380254, 1e-6);
-
-  aft = v.draftAft, forward = v.draftForward;
-  EXPECT_EQ(v.Squat(false, 0.0, aft, forward), 0.0);
-  EXPECT_EQ(aft, 12.85);
+  double aft = 0, forward = 0;
+  // Squats from the vessel's drafts, leaving the running drafts in aft and forward.
+  const auto squat = [&](bool ocean, double speed) {
+    aft = v.draftAft, forward = v.draftForward;
+    return v.Squat(ocean, speed, aft, forward);
+  };
+  ExpectAllNear({squat(true, 10.0), aft, forward}, {0.190127, 12.85 + 0.190127, 12.75 + 0.190127}, 1e-6);
+  EXPECT_NEAR(squat(false, 10.0), 0.380254, 1e-6);
+  EXPECT_EQ((std::pair{squat(false, 0.0), aft}), std::pair(0.0, 12.85));
 
   // The trim is 0 with one stored set, even when its ETM is 0.
   v.hydroETM = 0;
-  aft = v.draftAft, forward = v.draftForward;
-  EXPECT_NEAR(v.Squat(true, 10.0, aft, forward), 0.190127, 1e-6);
+  EXPECT_NEAR(squat(true, 10.0), 0.190127, 1e-6);
   EXPECT_NEAR(aft - forward, 0.1, kTolerance);
 }
 
