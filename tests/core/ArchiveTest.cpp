@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "core/Archive.h"
 #include "core/StringEncoding.h"
@@ -103,18 +104,13 @@ TEST(Archive, NumbersAreLittleEndian) {
             }),
             bytes);
 
+  // Braces read in order. Times are unsigned: the top of the range is 2106,
+  // not a time before 1970.
   CArchive in = CArchive::ForLoading(bytes);
-  EXPECT_EQ(in.ReadByte(), 0x7F);
-  EXPECT_EQ(in.ReadUInt16(), 0xABCD);
-  EXPECT_EQ(in.ReadInt32(), -2);
-  EXPECT_EQ(in.ReadUInt32(), 0x12345678u);
-  EXPECT_TRUE(in.ReadFlag());
-  EXPECT_FALSE(in.ReadFlag());
-  EXPECT_EQ(in.ReadDouble(), 1.0);
-  EXPECT_EQ(in.ReadDouble(), -2.5);
-  EXPECT_EQ(in.ReadTime(), 0);
-  // Unsigned: the top of the range is 2106, not a time before 1970.
-  EXPECT_EQ(in.ReadTime(), std::time_t{4294967295});
+  EXPECT_EQ((std::tuple{int{in.ReadByte()}, int{in.ReadUInt16()}, in.ReadInt32(), in.ReadUInt32(), in.ReadFlag(),
+                        in.ReadFlag(), in.ReadDouble(), in.ReadDouble(), in.ReadTime(), in.ReadTime()}),
+            (std::tuple{0x7F, 0xABCD, -2, 0x12345678u, true, false, 1.0, -2.5, std::time_t{0},
+                        std::time_t{4294967295}}));
   EXPECT_TRUE(in.AtEnd());
 }
 

@@ -150,8 +150,7 @@ TEST_F(DataFile, CountZeroLoadsAnEmptyListAndAnEmptyListSavesAsOneWord) {
 TEST_F(DataFile, ACountTheFileCannotHoldLeavesTheListAndKeepsTheFile) {
   const CBytes bytes = Hex("02000000 0000000000002E40 0000000000804640");
   EXPECT_FALSE(LoadHistory(bytes));
-  ASSERT_EQ(history_.GetCount(), 1);
-  EXPECT_EQ(history_.GetHead()->GetName(), "Keep");
+  EXPECT_EQ(NamesOf(history_), std::vector<std::string>{"Keep"});
   EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kCorruptDataFile});
   EXPECT_EQ(FileBytes(PathOf("voyage.dat.damaged")), bytes);
   EXPECT_FALSE(fs::exists(PathOf("voyage.dat")));

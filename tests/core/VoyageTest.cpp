@@ -11,7 +11,6 @@
 #include "core/LocalClock.h"
 #include "core/Navigation.h"
 #include "core/Voyage.h"
-#include "fakes/Fakes.h"
 #include "fakes/RecordBytes.h"
 #include "fakes/TestSupport.h"
 
@@ -105,20 +104,19 @@ class VoyageNext : public ::testing::Test {
 };
 
 TEST_F(VoyageNext, BehindFromExactly90To270Degrees) {
-  struct {
-    double courseMadeGood;
+  // The ship is just past waypoint 1; with its leg course at 90, 90 + 90 = 180
+  // and 90 + 270 = 360 are the edges, with 0 they are 90 and 270.
+  const struct {
+    double legCourse, courseMadeGood;
     int expected;
-  } const cases[] = {{90, 1}, {180, 2}, {179.9, 1}, {0, 2}, {360, 2}, {360.1, 1}};
-  // 1 + 90 = 180 and 1 + 270 = 360 are the edges; ship just past waypoint 1.
+  } cases[] = {{90, 90, 1},    {90, 180, 2}, {90, 179.9, 1}, {90, 0, 2}, {90, 360, 2},
+               {90, 360.1, 1}, {0, 270, 2},  {0, 270.1, 1},  {0, 89.9, 1}};
   for (const auto& c : cases) {
-    const CFixRecord ship = Ship(0, 1.1, c.courseMadeGood);
-    EXPECT_EQ(route.NextWaypoint(ship), route.GetAt(c.expected)) << c.courseMadeGood;
+    route.GetAt(1)->groundCourse = c.legCourse;
+    EXPECT_EQ(route.NextWaypoint(Ship(0, 1.1, c.courseMadeGood)), route.GetAt(c.expected)) << c.courseMadeGood;
     EXPECT_EQ(route.nextWaypointIndex, c.expected);
     EXPECT_EQ(route.GetNextWaypoint(), route.GetAt(c.expected));
   }
-  route.GetAt(1)->groundCourse = 0;
-  for (const auto& [courseMadeGood, expected] : {std::pair{270.0, 2}, {270.1, 1}, {89.9, 1}})
-    EXPECT_EQ(route.NextWaypoint(Ship(0, 1.1, courseMadeGood)), route.GetAt(expected)) << courseMadeGood;
 }
 
 TEST_F(VoyageNext, LastWaypointStaysNextAndEmptyRouteHasNone) {
@@ -165,8 +163,7 @@ TEST(VoyageLegs, SingleWaypointRoute) {
   CWaypoint* w = AddAt(v, 0, 2);
   w->SetTimeA(10);
   w->SetTimeB(12);
-  EXPECT_EQ(v.TotalDistance(), 0);
-  EXPECT_EQ(v.TotalDuration(), 0);
+  EXPECT_EQ(std::pair(v.TotalDistance(), v.TotalDuration()), std::pair(0.0, 0.0));
   EXPECT_NEAR(v.DistanceToGo(Ship(0, 0, 270)), 120, 1e-6);
 }
 
