@@ -1,18 +1,23 @@
-// Writing files whole or not at all, reading them back, and loading and
-// saving a list data file: the messages of each kind of file, the empty list,
-// and a count that cannot be right.
+// Writing files whole or not at all and reading them back; loading and
+// saving a list data file (the messages of each kind of file, the empty list,
+// a count that cannot be right); the "Configuration" dialog's values and the
+// settings behind them.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 
+#include "core/Configuration.h"
 #include "core/DataFile.h"
 #include "core/FileIo.h"
 #include "core/FixRecord.h"
 #include "core/PositionList.h"
+#include "core/Settings.h"
 #include "fakes/TempFolder.h"
 #include "fakes/TestSupport.h"
 
@@ -167,6 +172,74 @@ TEST_F(DataFile, EachKindOfFileHasItsOwnMessageAndProposedName) {
   EXPECT_EQ(prompter_.fileChoices[0].defaultName, "warning");
   EXPECT_EQ(store_.GetString("Path", "Warningdat", "(none)"), "");
   EXPECT_FALSE(store_.Has("Path", "Routedat"));
+}
+
+TEST(Configuration, FirstStartUsesTheDefaults) {
+  const CMemorySettingsStore empty;
+  const CConfigurationFields c = ReadConfiguration(empty);
+  const std::array<std::string, 6> expected = {"vessel.dat",  "voyage.dat", "port.dat",
+                                               "warning.dat", "meteo.dat",  "hurricane.dat"};
+  EXPECT_EQ(c.paths, expected);
+  EXPECT_EQ(c.PathOf(EDataFile::Meteo), "meteo.dat");
+  EXPECT_EQ(std::tie(c.daysOldFix, c.daysOldHurri, c.separator, c.askLoadOld), std::make_tuple(7, 7, ",", true));
+  EXPECT_FALSE(Validate(c));
+}
+
+TEST(Configuration, RefusalsNameTheFieldInTheOrderOfTheDialog) {
+  const std::string fix = "DaysOldFix: Please enter an integer between 3 and 30.";
+  const std::string hurri = "DaysOldHurri: Please enter an integer between 6 and 30.";
+  const std::string oneCharacter = "ConvChar: Please enter one separation character.";
+  const struct {
+    int daysOldFix, daysOldHurri;
+    const char* separator;
+    std::string verdict;
+  } cases[] = {
+      // Each row is refused for its first wrong field, or accepted.
+      {2, 7, ",", fix}, {31, 7, ",", fix}, {-1, 5, "", fix}, {3, 7, ",", "accepted"},
+      {30, 5, "", hurri}, {30, 31, ",", hurri}, {30, 6, ",", "accepted"},
+      {7, 7, "", oneCharacter}, {7, 7, ";;", oneCharacter}, {7, 7, ", ", oneCharacter},
+      {7, 7, ";", "accepted"}, {7, 7, "\\", "accepted"}, {7, 7, "\t", "accepted"}, {7, 7, "§", "accepted"},
+  };
+  for (const auto& test : cases) {
+    CConfigurationFields c;
+    c.daysOldFix = test.daysOldFix;
+    c.daysOldHurri = test.daysOldHurri;
+    c.separator = test.separator;
+    EXPECT_EQ(RefusalText(Validate(c)), test.verdict)
+        << test.daysOldFix << "/" << test.daysOldHurri << "/\"" << test.separator << '"';
+  }
+}
+
+TEST(Configuration, ApplyStoresAllTenAndReadsThemBack) {
+  CMemorySettingsStore store;
+  CConfigurationFields c;
+  const std::array<std::string, 6> paths = {"/data/v.dat", "/data/h.dat", "/data/p.dat",
+                                            "/data/w.dat", "/data/m.dat", "/data/s.dat"};
+  c.paths = paths;
+  c.daysOldFix = 12;
+  c.daysOldHurri = 20;
+  c.separator = ";";
+  c.askLoadOld = false;
+  ApplyConfiguration(c, store);
+  for (const char* key : {"vesseldata", "Routedat", "portinfo", "Meteodat", "Warningdat", "Hurricanedat",
+                          "DaysOldFix", "DaysOldHurri", "ConvChar", "AskLoadOld"})
+    EXPECT_TRUE(store.Has("Path", key)) << key;
+
+  const CConfigurationFields back = ReadConfiguration(store);
+  EXPECT_EQ(back.paths, paths);
+  EXPECT_EQ(std::tie(back.daysOldFix, back.daysOldHurri, back.separator, back.askLoadOld),
+            std::make_tuple(12, 20, ";", false));
+}
+
+TEST(Configuration, StoredValuesOutOfRangeAreBroughtIntoIt) {
+  CMemorySettingsStore store;
+  store.WriteInt("Path", "DaysOldFix", 0);
+  store.WriteInt("Path", "DaysOldHurri", 365);
+  store.WriteInt("Path", "AskLoadOld", 7);
+  EXPECT_EQ(ReadSetting(store, settings::kDaysOldFix), 3);
+  EXPECT_EQ(ReadSetting(store, settings::kDaysOldHurri), 30);
+  EXPECT_EQ(ReadSetting(store, settings::kAskLoadOld), 1);
+  EXPECT_FALSE(Validate(ReadConfiguration(store)));
 }
 
 }  // namespace

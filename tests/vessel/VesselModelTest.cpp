@@ -1,12 +1,23 @@
-// Geometry, the hydrostatic table and the performance model of the default
-// ship (247 m × 32.26 m, drafts 12.75 / 12.85 m, 7.9 m pitch, 63 / 106 rpm).
+// The default ship (247 m × 32.26 m, drafts 12.75 / 12.85 m, 7.9 m pitch,
+// 63 / 106 rpm): its geometry, hydrostatic table and performance model, and
+// its tools and sheets: speed and fuel (ranges, the stop-time clamp below FA,
+// the low-rpm warning, the signs of the current), squat, wheel-over from typed
+// values and from a waypoint of the route, the slip figures and calibration,
+// and the performance sheet's pages.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "fakes/TestSupport.h"
+#include "vessel/PerformanceSheet.h"
+#include "vessel/SlipCalibration.h"
+#include "vessel/SpeedFuelTool.h"
+#include "vessel/SquatTool.h"
 #include "vessel/Vessel2.h"
+#include "vessel/WheelOverTool.h"
 
 namespace marigold {
 namespace {
@@ -172,6 +183,243 @@ TEST(VesselPerformance, ZeroDivisorsGiveNotANumberNeverInfinity) {
   for (const double& figure : figures) EXPECT_TRUE(std::isnan(figure)) << "figure " << &figure - figures;
   EXPECT_EQ(hull.HullResistance(80), 0.0);
   EXPECT_EQ(v.FuelConsumption(0, 24), 0.0);
+}
+
+// A bar's text, position and maximum.
+std::tuple<std::string, int, int> Bar(const CBarFigure& f) { return {f.text, f.position, f.maximum}; }
+
+TEST(SpeedFuelTool, OpensOnTheDefaultVesselAt63Rpm) {
+  const CSpeedFuelView v = CSpeedFuelTool(CVessel2{}).View();
+  EXPECT_EQ(std::tie(v.engine.minimum, v.engine.position, v.rpm), std::make_tuple(-106, -63, " 63"));
+  EXPECT_EQ(v.fuelPerDay, "31.5");  // 150 × (63/106)³
+  // Maxima from MCR: 43 × 2 + 45 minutes; trunc(27.13) + 6 knots; 55.2 nM
+  // with 6 knots astern; 517.1 kg/nM at index 5 against 6 knots.
+  EXPECT_EQ(Bar(v.stopTime), std::make_tuple("0 : 45", 45, 131));
+  EXPECT_EQ(Bar(v.groundSpeed), std::make_tuple("15.1", 15, 33));
+  EXPECT_EQ(Bar(v.stopDistance), std::make_tuple("10.6", 1000, 5500));
+  EXPECT_EQ(Bar(v.fuelPerMile), std::make_tuple("86.7", 8600, 51700));
+}
+
+TEST(SpeedFuelTool, LowRpmClampsTheStopTimeTextAndWarnsBelowHalfFa) {
+  CSpeedFuelTool tool{CVessel2{}};
+  CScriptedPrompter prompter;
+  tool.OnEngineSliderReleased(-50, prompter);
+  EXPECT_EQ(tool.View().stopTime.text, "0 :  0");
+  EXPECT_EQ(tool.View().stopTime.position, 19);  // (50 − 63) × 2 + 45, unclamped
+
+  tool.OnEngineSliderReleased(-32, prompter);  // not below 31.5
+  EXPECT_TRUE(prompter.messages.empty());
+  tool.OnEngineSliderReleased(-31, prompter);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text,
+            "Warning:\nLow rpm settings might result in inaccurate data\n on speed, fuel consumption, and stopping "
+            "distance");
+  EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::Exclamation);
+  EXPECT_EQ(tool.View().groundSpeed.text, "7.5");  // still computed
+  EXPECT_EQ(tool.View().stopTime.position, 0);     // a negative time sits at the bottom
+
+  tool.OnEngineSliderReleased(-106, prompter);
+  EXPECT_EQ(tool.View().stopTime.text, "2 : 11");
+
+  const std::string loaded = tool.View().groundSpeed.text;
+  tool.OnDraftForwardChanged(10.0);  // less wetted surface, less resistance
+  EXPECT_DOUBLE_EQ(tool.Vessel().draftForward, 10.0);
+  EXPECT_GT(std::stod(tool.View().groundSpeed.text), std::stod(loaded));
+}
+
+TEST(SpeedFuelTool, RadioButtonsResignCurrentAndWind) {
+  CSpeedFuelTool tool{CVessel2{}};
+  tool.OnCurrentSliderReleased(-200);
+  EXPECT_EQ(tool.View().currentRate, "2.0");
+  EXPECT_EQ(tool.View().groundSpeed.text, "13.1");  // 15.1 against 2 knots
+  tool.OnCurrentRadio(true);
+  EXPECT_EQ(tool.View().current.position, -200);
+  EXPECT_EQ(tool.View().groundSpeed.text, "17.1");
+
+  // From astern the wind lowers the apparent wind; on the head it slows the ship.
+  tool.OnWindSliderReleased(-30);
+  EXPECT_EQ(tool.View().groundSpeed.text, "17.1");
+  tool.OnWindRadio(false);
+  EXPECT_EQ(tool.View().windSpeed, " 30");
+  EXPECT_EQ(tool.View().groundSpeed.text, "16.3");
+}
+
+TEST(SpeedFuelTool, FiguresThatCannotBeComputedShowNa) {
+  CVessel2 noPitch;
+  noPitch.propellerPitch = 0;
+  CSpeedFuelView v = CSpeedFuelTool(noPitch).View();
+  for (const CBarFigure* f : {&v.groundSpeed, &v.stopDistance})
+    EXPECT_EQ(std::tie(f->text, f->position), std::make_tuple("NA", 0));
+  EXPECT_EQ(Bar(v.fuelPerMile), std::make_tuple("NA", 0, 0));
+  EXPECT_EQ(v.fuelPerDay, "NA");
+
+  CSpeedFuelTool stopped{CVessel2{}};  // 0 rpm: no propeller power to divide by
+  CScriptedPrompter prompter;
+  stopped.OnEngineSliderReleased(0, prompter);
+  EXPECT_EQ(stopped.View().groundSpeed.text, "NA");
+  EXPECT_EQ(stopped.View().fuelPerDay, " 0.0");
+}
+
+
+TEST(SquatTool, AtRestTheDraftsAreTheDepartureDrafts) {
+  CSquatTool tool{CVessel2{}};
+  tool.OnDraftForwardChanged(11.0);
+  tool.OnDraftAftChanged(12.0);
+  const CSquatView v = tool.View();
+  EXPECT_EQ(std::tie(v.speedSlider.minimum, v.ocean, v.speed), std::make_tuple(-30, true, "0.0"));
+  EXPECT_EQ(Bar(v.forward), std::make_tuple("11.0", 11, 17));
+  EXPECT_EQ(Bar(v.aft), std::make_tuple("12.0", 12, 17));  // trunc(14.0) + 3
+  EXPECT_DOUBLE_EQ(tool.Vessel().draftForward, 11.0);
+}
+
+TEST(SquatTool, ShallowWaterDoublesTheSquat) {
+  // 12.75 / 12.85 m sink 0.190 m in the ocean at 10 knots, 0.380 m in shallow water.
+  CSquatTool tool{CVessel2{}};
+  tool.OnSpeedSliderReleased(-10);
+  const CSquatView ocean = tool.View();
+  EXPECT_EQ(std::tie(ocean.speed, ocean.aft.text, ocean.forward.text), std::make_tuple("10.0", "13.0", "12.9"));
+  tool.OnWaterChosen(false);
+  const CSquatView v = tool.View();
+  EXPECT_EQ(std::tie(v.aft.text, v.forward.text, v.forward.position), std::make_tuple("13.2", "13.1", 13));
+  EXPECT_DOUBLE_EQ(v.departureDraftAft, 12.85);
+
+  CVessel2 noBeam;
+  noBeam.breadth = 0;
+  EXPECT_EQ(Bar(CSquatTool(noBeam).View().aft), std::make_tuple("NA", 0, 17));
+}
+
+TEST(WheelOver, CourseChangeAcrossNorthIsTheSmallAngle) {
+  const CWheelOverFigures f = ComputeWheelOver({350, 12, 10, 0, 0}, 20);
+  // No current: steered courses are the ground courses, log speeds the ground speed.
+  ExpectAllNear({f.originalSteered, f.finalSteered, f.originalLogSpeed, f.finalLogSpeed, f.courseChange, f.duration},
+                {350, 10, 12, 12, 20, 1.0}, 1e-6);
+  const double half = 10 * 0.017452006980802792;
+  const double distance = std::tan(half) * 0.95 * 12 / 20, radius = distance * std::tan(half);
+  ExpectAllNear({f.wheelOverDistance, f.radius, f.crossTrackError},
+                {distance, radius, distance / std::cos(half) - radius}, 1e-9);
+
+  // A current setting north: steer south of east, straight against it after the turn.
+  const CWheelOverFigures g = ComputeWheelOver({90, 12, 180, 0, 2}, 20);
+  EXPECT_GT(g.originalSteered, 90);
+  EXPECT_NEAR(g.finalLogSpeed, 14, 1e-6);
+}
+
+TEST(WheelOver, OpensAtTheNextWaypoint) {
+  CVoyage voyage;
+  for (int i = 0; i < 3; ++i) {
+    CWaypoint* w = voyage.AddNew();
+    w->SetName("WP" + std::to_string(i + 1));
+    w->groundCourse = 45.0 + 80 * i;
+    w->keptGroundspeed = 10.0 + i;
+    w->weather.currentSet = 90.0 * i;
+    w->weather.currentRate = 0.5 * i;
+  }
+  voyage.nextWaypointIndex = 1;
+  CWheelOverTool tool(voyage);
+  CWheelOverView v = tool.View();
+  EXPECT_EQ(v.waypointNames, (std::vector<std::string>{"WP1", "WP2", "WP3"}));
+  EXPECT_EQ(std::tie(v.selectedWaypoint, v.atWaypoint, v.rateOfTurn), std::make_tuple(1, true, "20.0"));
+  ExpectAllNear({v.fields.originalCourse, v.fields.originalSpeed, v.fields.currentDirection, v.fields.currentSpeed,
+                 v.fields.intendedCourse},
+                {125, 11, 90, 0.5, 205}, 1e-12);
+  EXPECT_NE(v.duration, "NA");
+
+  tool.OnWaypointSelected(2);  // the last: no leg after it
+  EXPECT_DOUBLE_EQ(tool.View().fields.intendedCourse, 0);
+
+  // Typed values survive the radio buttons and a new selection in manual mode.
+  tool.OnModeChosen(false);
+  tool.OnFieldsEdited({350, 12, 10, 0, 0});
+  tool.OnWaypointSelected(0);
+  tool.OnModeChosen(true);
+  v = tool.View();
+  EXPECT_EQ(std::tie(v.originalSteered, v.finalLogSpeed, v.duration),
+            std::make_tuple("350.0 deg", "12.0 kts", " 1.0 min"));
+
+  tool.OnRateSliderReleased(40);  // rate 0
+  v = tool.View();
+  EXPECT_EQ(v.rateOfTurn, "0.0");
+  for (const std::string* s : {&v.duration, &v.wheelOverDistance, &v.radius, &v.crossTrackError})
+    EXPECT_EQ(*s, "NA");
+  EXPECT_EQ(v.originalSteered, "350.0 deg");
+}
+
+TEST(WheelOver, FewerThanTwoWaypointsOpensManually) {
+  CVoyage voyage;
+  voyage.AddNew()->SetName("Only");
+  const CWheelOverView v = CWheelOverTool(voyage).View();
+  EXPECT_EQ(std::tie(v.atWaypoint, v.selectedWaypoint, v.waypointNames),
+            std::make_tuple(false, -1, std::vector<std::string>{"Only"}));
+}
+
+TEST(SlipCalibration, FiguresOfTheDefaultVessel) {
+  CVessel2 vessel;
+  const CSlipCalibrationView f = CSlipCalibration(vessel, {63, 14.0, 0, 20}).View();
+  // True slip 1 − 14.0 / 16.12; the air factor of 20 knots from dead ahead.
+  EXPECT_EQ(std::tie(f.theoreticalSpeed, f.engineSetting, f.windSpeed, f.trueSlip, f.hullFactor, f.airFactor,
+                     f.estimatedLogSpeed, f.calculatedSlip),
+            std::make_tuple("16.1 kts", "63.0 rpm", "20.0 kts", "13.2 %", "0.628", "0.318", "14.7 kts", "8.6 %"));
+}
+
+TEST(SlipCalibration, CalibrateSetsTheFactorFromLogOverEstimate) {
+  CVessel2 vessel;
+  const CSlipReading reading = CSlipReading::FromVessel(vessel);
+  const double estimate = vessel.SpeedThroughWater(63, vessel.HullResistance(63) + vessel.WindAtReference(0, 0));
+  CSlipCalibration calibration(vessel, reading);
+  EXPECT_TRUE(calibration.OnCalibrate());
+  EXPECT_DOUBLE_EQ(vessel.hullResistanceFactor, reading.logSpeed / estimate);
+  EXPECT_EQ(calibration.View().hullFactor, "2.230");  // repainted from the changed vessel
+
+  CVessel2 other;
+  EXPECT_TRUE(CSlipCalibration(other, {63, estimate, 0, 0}).OnCalibrate());
+  EXPECT_DOUBLE_EQ(other.hullResistanceFactor, 1.0);
+  EXPECT_FALSE(CSlipCalibration(other, {63, 0, 0, 0}).OnCalibrate());
+  EXPECT_DOUBLE_EQ(other.hullResistanceFactor, 1.0);
+}
+
+TEST(SlipCalibration, NoTheoreticalSpeedShowsSlipsOfOne) {
+  CVessel2 vessel;
+  CSlipCalibrationView f = CSlipCalibration(vessel, {0, 5.0, 0, 0}).View();
+  EXPECT_EQ(std::tie(f.trueSlip, f.calculatedSlip), std::make_tuple("1.0 %", "1.0 %"));
+
+  vessel.propellerPitch = 0;
+  CSlipCalibration noPitch(vessel, {63, 12.0, 0, 0});
+  f = noPitch.View();
+  EXPECT_EQ(std::tie(f.trueSlip, f.estimatedLogSpeed), std::make_tuple("1.0 %", "NA"));
+  EXPECT_FALSE(noPitch.OnCalibrate());
+  EXPECT_DOUBLE_EQ(vessel.hullResistanceFactor, 0.3);
+}
+
+TEST(PerformanceSheet, PagesWorkOnTheSheetVessel) {
+  CPerformanceSheet sheet{CVessel2{}};
+  CPerformanceSheetView v = sheet.View();
+  // The data page's engine slider stands at 106 − 63; the wind page has 16 knots on the head.
+  EXPECT_EQ(std::tie(v.hull.slider.position, v.wind.slider.position, v.data.slider.maximum, v.data.slider.position),
+            std::make_tuple(30, 3, 106, 43));
+  EXPECT_EQ(std::tie(v.hull.speed, v.wind.logSpeed, v.data.logSpeed, v.data.slip),
+            std::make_tuple("15.2", "14.9", "14.9", "7.8"));
+
+  sheet.OnWindSpeedChanged(40);  // the wind page's own wind
+  v = sheet.View();
+  EXPECT_EQ(std::tie(v.wind.logSpeed, v.data.logSpeed), std::make_tuple("13.6", "14.9"));
+  sheet.OnEngineSliderMoved(26);
+  EXPECT_DOUBLE_EQ(sheet.View().hull.engineSetting, 80.0);
+  sheet.OnEngineSliderMoved(106);  // 0 rpm
+  v = sheet.View();
+  EXPECT_EQ(std::tie(v.data.logSpeed, v.data.slip), std::make_tuple("NA", "NA"));
+}
+
+TEST(PerformanceSheet, OkCopiesOnlyTheTwoFactors) {
+  CPerformanceSheet sheet{CVessel2{}};
+  sheet.OnHullSliderMoved(80);
+  sheet.OnAirSliderMoved(10);
+  sheet.OnDraftForwardChanged(9.0);
+  sheet.OnEngineSettingChanged(90);
+  CVessel2 document;
+  sheet.ApplyTo(document);
+  EXPECT_DOUBLE_EQ(document.hullResistanceFactor, 0.8);
+  EXPECT_DOUBLE_EQ(document.airResistanceFactor, 0.1);
+  EXPECT_EQ(std::pair(document.draftForward, document.engineSetting), std::pair(12.75, 63.0));  // untouched
 }
 
 }  // namespace
