@@ -44,18 +44,14 @@ TEST(DayNumber, CivilFieldsRoundTripEveryDayOf2000To2099) {
   for (int n = 1; n <= 36525; ++n) {
     const CCivilTime t = CivilTimeOf(n + timeOfDay);
     ASSERT_NEAR(DayNumberOf(t), n + timeOfDay, 1e-9) << t.year << '-' << t.month << '-' << t.day;
-    ASSERT_EQ(t.hour, 13);
-    ASSERT_EQ(t.minute, 14);
-    ASSERT_EQ(t.second, 15);
+    ASSERT_EQ(std::tie(t.hour, t.minute, t.second), std::make_tuple(13, 14, 15));
     if (t.day == 1) {
       const int length = kMonthDays[previous.month - 1] + (previous.month == 2 && IsLeap(previous.year) ? 1 : 0);
       ASSERT_EQ(previous.day, length) << previous.year << '-' << previous.month;
-      ASSERT_EQ(t.month, previous.month % 12 + 1);
-      ASSERT_EQ(t.year, previous.year + (t.month == 1 ? 1 : 0));
+      ASSERT_EQ(std::tie(t.month, t.year),
+                std::make_tuple(previous.month % 12 + 1, previous.year + (previous.month == 12 ? 1 : 0)));
     } else {
-      ASSERT_EQ(t.day, previous.day + 1);
-      ASSERT_EQ(t.month, previous.month);
-      ASSERT_EQ(t.year, previous.year);
+      ASSERT_EQ(std::tie(t.day, t.month, t.year), std::make_tuple(previous.day + 1, previous.month, previous.year));
     }
     if (t.month == 2 && t.day == 29) ++leapDays;
     previous = t;
@@ -213,8 +209,7 @@ TEST(DeadReckoning, CopyAndDeadReckon) {
   nav.CopyAndDeadReckon(source, target, 300, 225, true);
   EXPECT_NEAR(target.GetLatitude(), 46.464466, 1e-5);
   nav.CopyAndDeadReckon(source, target, 300, 225, false);
-  EXPECT_EQ(target.GetLatitude(), 50.0);
-  EXPECT_EQ(target.GetLongitude(), -5.0);
+  EXPECT_EQ(std::pair(target.GetLatitude(), target.GetLongitude()), std::pair(50.0, -5.0));
 }
 
 // Summed on the sphere at 45N: within about 0.1 % of the plane sum.
@@ -233,10 +228,8 @@ TEST(Vectors, SmallVectorsSumNearlyAsInThePlane) {
   nav.AddVectors(course, distance, 30, 4);
   EXPECT_NEAR(course, 30.0, 1e-6);
   EXPECT_NEAR(distance, 7.0, 1e-6);
-}
 
-TEST(Vectors, AVectorMinusItselfIsZero) {
-  double course = 123, distance = 20;
+  course = 123, distance = 20;  // minus itself: nothing
   nav.SubtractVectors(course, distance, 123, 20);
   EXPECT_NEAR(distance, 0.0, 1e-6);
 }
@@ -282,8 +275,7 @@ TEST(CurrentFromFixes, AcceptsAtLeastOneHourAndAtMostSevenKnots) {
 TEST(CurrentFromFixes, RefusesShortIntervalsAndStrongRates) {
   for (FixPair pair : {FixPair(59, 135, 2.0), FixPair(60, 135, 7.1), FixPair(0, 135, 2.0), FixPair(-90, 135, 2.0)}) {
     EXPECT_FALSE(nav.CurrentFromFixes(pair.earlier, pair.later));
-    EXPECT_EQ(pair.later.weather.currentSet, 0.0);
-    EXPECT_EQ(pair.later.weather.currentRate, 0.0);
+    EXPECT_EQ(std::pair(pair.later.weather.currentSet, pair.later.weather.currentRate), std::pair(0.0, 0.0));
   }
 }
 
@@ -307,9 +299,7 @@ TEST(DayNumbers, RoundTripToTheSecond) {
 }
 
 TEST(DayNumbers, NotFiniteGivesMinusOne) {
-  EXPECT_EQ(nav.FromDayNumber(std::numeric_limits<double>::quiet_NaN()), -1);
-  EXPECT_EQ(nav.FromDayNumber(std::numeric_limits<double>::infinity()), -1);
-  EXPECT_EQ(nav.FromDayNumber(-std::numeric_limits<double>::infinity()), -1);
+  for (const double day : {std::nan(""), HUGE_VAL, -HUGE_VAL}) EXPECT_EQ(nav.FromDayNumber(day), -1) << day;
 }
 
 TEST(Conversions, ToDecimalDegrees) {
