@@ -136,10 +136,9 @@ TEST(Position, ReportDateTimeGroupsOfUtcTime) {
   p.SetUtcDifference(9);  // the groups are UTC whatever the position's zone
   p.SetTime(DayNumberOf({2003, 12, 5, 12, 30, 0}) - 1e-9);
   p.SetTimeA(DayNumberOf({2004, 1, 9, 0, 5, 0}));
-  EXPECT_EQ(p.ReportDateTimeGroup(), "051230Z/");
-  EXPECT_EQ(p.ReportDateTimeGroupWithMonth(), "051230ZDec03/");
-  EXPECT_EQ(p.ReportDateTimeGroup(ETimeSlot::TimeA), "090005Z/");
-  EXPECT_EQ(p.ReportDateTimeGroupWithMonth(ETimeSlot::TimeA), "090005ZJan04/");
+  EXPECT_EQ(std::make_tuple(p.ReportDateTimeGroup(), p.ReportDateTimeGroupWithMonth(),
+                            p.ReportDateTimeGroup(ETimeSlot::TimeA), p.ReportDateTimeGroupWithMonth(ETimeSlot::TimeA)),
+            std::make_tuple("051230Z/", "051230ZDec03/", "090005Z/", "090005ZJan04/"));
 }
 
 std::unique_ptr<CPosition2> Owned(double lat, double lon, const char* name = "P") {
@@ -173,8 +172,8 @@ TEST(PositionList, EmptyListHasNothingToReturn) {
             std::vector<std::string>(6, "none"));
   EXPECT_EQ(list.IndexOf(&elsewhere), -1);
   EXPECT_FALSE(list.Remove(&elsewhere));
-  EXPECT_EQ(list.DistanceFromTail(elsewhere, true), 0);
-  EXPECT_EQ(list.CourseFromTail(elsewhere, false), 0);
+  EXPECT_EQ(std::pair(list.DistanceFromTail(elsewhere, true), list.CourseFromTail(elsewhere, false)),
+            std::pair(0.0, 0.0));
 }
 
 TEST(PositionList, LookUpsAndTheirFallBacks) {

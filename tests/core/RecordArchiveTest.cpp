@@ -46,9 +46,8 @@ TEST(RecordArchive, DefaultPositionIsSevenDoublesAndItsName) {
   p.SetName("Elsewhere");
   p.SetTime(99);
   Load(p, Hex(kDefaultPosition));
-  EXPECT_EQ(p.GetName(), "New Position");
+  EXPECT_EQ(std::pair(p.GetName(), p.IsChanged()), std::pair(std::string("New Position"), false));
   EXPECT_EQ(PlaceOf(p), (std::vector<double>{15, 45, 5, 0, 0, 0, 0}));
-  EXPECT_FALSE(p.IsChanged());
 }
 
 // 51°30'N 3°15'W "WP1", UTC +6 h, timeA 1097.5, timeB 1098.0, time 1096.25;
@@ -177,11 +176,8 @@ TEST(RecordArchiveList, TwoRecordsLoadInOrder) {
   CRecordList<CPosition2> list;
   list.AddNew()->SetName("old");
   Load(list, Hex(kTwoPositions));
-  ASSERT_EQ(list.GetCount(), 2);
-  EXPECT_EQ(list.GetAt(0)->GetName(), "New Position");
-  EXPECT_EQ(list.GetAt(1)->GetName(), "B");
-  EXPECT_EQ(list.GetAt(1)->GetTime(), 1096.25);
-  EXPECT_FALSE(list.GetAt(1)->IsChanged());
+  ASSERT_EQ(NamesOf(list), (std::vector<std::string>{"New Position", "B"}));
+  EXPECT_EQ(std::pair(list.GetAt(1)->GetTime(), list.GetAt(1)->IsChanged()), std::pair(1096.25, false));
   EXPECT_EQ(Store(list), Hex(kTwoPositions));
 }
 
@@ -217,8 +213,7 @@ TEST(RecordArchiveList, DamagedArchiveThrowsAndKeepsTheOldRecords) {
     a->SetName("kept");
     ExpectLoadFails(list, bytes);
     ASSERT_EQ(list.GetCount(), 2);
-    EXPECT_EQ(list.GetHead(), a);
-    EXPECT_EQ(list.GetTail(), b);
+    EXPECT_EQ(std::pair(list.GetHead(), list.GetTail()), std::pair(a, b));
     EXPECT_EQ(a->GetName(), "kept");
   }
 }
