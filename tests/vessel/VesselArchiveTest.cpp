@@ -35,17 +35,20 @@ const std::string kAfterName =
 // LCB 1, LCF 1, MK 10, wet surface 1000.
 const std::string kDefaultTail = "000000000000F03F 000000000000F03F 0000000000002440 0000000000408F40 ";
 
-const std::string kDefaultRecord = kUpToName + kName + kAfterName + kDefaultTail + "00000000";
+const std::string kUpToTable = kUpToName + kName + kAfterName;
+const std::string kDefaultRecord = kUpToTable + kDefaultTail + "00000000";
 
-// LCB 1.5, LCF -0.5, MK 9.75, wet surface 1000, then two entries of
-// draft, displacement, MK, LCB, LCF, ETM, wet surface.
-const std::string kTableRecord =
-    kUpToName + kName + kAfterName +
-    "000000000000F83F 000000000000E0BF 0000000000802340 0000000000408F40 02000000 "
+// Table entries: draft, displacement, MK, LCB, LCF, ETM, wet surface.
+const std::string kFirstEntry =
     "0000000000002040 00000000004CED40 0000000000002340 000000000000F43F 00000000000004C0 "
-    "0000000000806640 000000000094C140 "
+    "0000000000806640 000000000094C140 ";
+const std::string kSecondEntry =
     "0000000000002440 00000000804FF240 0000000000002540 000000000000E03F 00000000000008C0 "
-    "0000000000406A40 000000000088C340";
+    "0000000000406A40 000000000088C340 ";
+// LCB 1.5, LCF -0.5, MK 9.75, wet surface 1000, then two entries.
+const std::string kTableRecord = kUpToTable +
+                                 "000000000000F83F 000000000000E0BF 0000000000802340 0000000000408F40 02000000 " +
+                                 kFirstEntry + kSecondEntry;
 
 const CHydrostaticEntry kFirst{8.0, 60000.0, 9.5, 1.25, -2.5, 180.0, 9000.0};
 const CHydrostaticEntry kSecond{10.0, 75000.0, 10.5, 0.5, -3.0, 210.0, 10000.0};
@@ -79,25 +82,17 @@ TEST(VesselArchive, HydrostaticTableReadsInFileOrderAndWritesBack) {
 }
 
 TEST(VesselArchive, NegativeTableCountReadsNoEntries) {
-  CBytes bytes = Hex(kDefaultRecord);
-  bytes.resize(bytes.size() - 4);
-  for (int i = 0; i < 4; ++i) bytes.push_back(0xFF);
   CVessel2 v;
   v.AddHydroEntry(kFirst);
-  Load(v, bytes);
+  Load(v, Hex(kUpToTable + kDefaultTail + "FFFFFFFF"));
   EXPECT_EQ(v.GetHydroCount(), 0);
 }
 
 TEST(VesselArchive, DamagedBytesThrowAndLeaveTheRecordAsItWas) {
   const CBytes good = Hex(kTableRecord);
-  CBytes countTooHigh = Hex(kUpToName + kName + kAfterName + kDefaultTail + "03000000");
-  const CBytes entry = Hex("0000000000002040 00000000004CED40 0000000000002340 000000000000F43F "
-                           "00000000000004C0 0000000000806640 000000000094C140");
-  countTooHigh.insert(countTooHigh.end(), entry.begin(), entry.end());
-  countTooHigh.insert(countTooHigh.end(), entry.begin(), entry.end());
-  const CBytes hugeCount = Hex(kUpToName + kName + kAfterName + kDefaultTail + "FFFFFF7F");
   const CBytes damaged[] = {CBytes(good.begin(), good.end() - 1), CBytes(good.begin(), good.begin() + 100),
-                            countTooHigh, hugeCount, CBytes{}};
+                            Hex(kUpToTable + kDefaultTail + "03000000" + kFirstEntry + kFirstEntry),  // count too high
+                            Hex(kUpToTable + kDefaultTail + "FFFFFF7F"), CBytes{}};
   for (const CBytes& bytes : damaged) {
     CVessel2 v;
     v.name = "Keep";

@@ -204,17 +204,16 @@ TEST(SpeedFuelTool, LowRpmClampsTheStopTimeTextAndWarnsBelowHalfFa) {
   CSpeedFuelTool tool{CVessel2{}};
   CScriptedPrompter prompter;
   tool.OnEngineSliderReleased(-50, prompter);
-  EXPECT_EQ(tool.View().stopTime.text, "0 :  0");
-  EXPECT_EQ(tool.View().stopTime.position, 19);  // (50 − 63) × 2 + 45, unclamped
+  // The bar stands at (50 − 63) × 2 + 45, unclamped.
+  EXPECT_EQ(std::make_tuple(tool.View().stopTime.text, tool.View().stopTime.position), std::make_tuple("0 :  0", 19));
 
   tool.OnEngineSliderReleased(-32, prompter);  // not below 31.5
   EXPECT_TRUE(prompter.messages.empty());
   tool.OnEngineSliderReleased(-31, prompter);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text,
-            "Warning:\nLow rpm settings might result in inaccurate data\n on speed, fuel consumption, and stopping "
-            "distance");
-  EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::Exclamation);
+  EXPECT_EQ(MessageTexts(prompter),
+            std::vector<std::string>{"Warning:\nLow rpm settings might result in inaccurate data\n on speed, fuel "
+                                     "consumption, and stopping distance"});
+  EXPECT_EQ(prompter.messages.at(0).icon, EMessageIcon::Exclamation);
   EXPECT_EQ(tool.View().groundSpeed.text, "7.5");  // still computed
   EXPECT_EQ(tool.View().stopTime.position, 0);     // a negative time sits at the bottom
 
@@ -229,19 +228,16 @@ TEST(SpeedFuelTool, LowRpmClampsTheStopTimeTextAndWarnsBelowHalfFa) {
 
 TEST(SpeedFuelTool, RadioButtonsResignCurrentAndWind) {
   CSpeedFuelTool tool{CVessel2{}};
-  tool.OnCurrentSliderReleased(-200);
-  EXPECT_EQ(tool.View().currentRate, "2.0");
-  EXPECT_EQ(tool.View().groundSpeed.text, "13.1");  // 15.1 against 2 knots
+  tool.OnCurrentSliderReleased(-200);  // 15.1 knots against 2 knots
+  EXPECT_EQ(std::make_tuple(tool.View().currentRate, tool.View().groundSpeed.text), std::make_tuple("2.0", "13.1"));
   tool.OnCurrentRadio(true);
-  EXPECT_EQ(tool.View().current.position, -200);
-  EXPECT_EQ(tool.View().groundSpeed.text, "17.1");
+  EXPECT_EQ(std::make_tuple(tool.View().current.position, tool.View().groundSpeed.text), std::make_tuple(-200, "17.1"));
 
   // From astern the wind lowers the apparent wind; on the head it slows the ship.
   tool.OnWindSliderReleased(-30);
   EXPECT_EQ(tool.View().groundSpeed.text, "17.1");
   tool.OnWindRadio(false);
-  EXPECT_EQ(tool.View().windSpeed, " 30");
-  EXPECT_EQ(tool.View().groundSpeed.text, "16.3");
+  EXPECT_EQ(std::make_tuple(tool.View().windSpeed, tool.View().groundSpeed.text), std::make_tuple(" 30", "16.3"));
 }
 
 TEST(SpeedFuelTool, FiguresThatCannotBeComputedShowNa) {
@@ -256,8 +252,7 @@ TEST(SpeedFuelTool, FiguresThatCannotBeComputedShowNa) {
   CSpeedFuelTool stopped{CVessel2{}};  // 0 rpm: no propeller power to divide by
   CScriptedPrompter prompter;
   stopped.OnEngineSliderReleased(0, prompter);
-  EXPECT_EQ(stopped.View().groundSpeed.text, "NA");
-  EXPECT_EQ(stopped.View().fuelPerDay, " 0.0");
+  EXPECT_EQ(std::make_tuple(stopped.View().groundSpeed.text, stopped.View().fuelPerDay), std::make_tuple("NA", " 0.0"));
 }
 
 
