@@ -222,8 +222,7 @@ TEST_F(CsvFile, ExportAppendsAndRoundTripsEveryColumn) {
 
   CVoyage back;
   ASSERT_TRUE(ImportCsv(back, path, store));
-  ASSERT_EQ(back.GetCount(), 2);
-  EXPECT_EQ(back.GetHead()->GetName(), "Ambrose; pilot");
+  ASSERT_EQ(NamesOf(back), (std::vector<std::string>{"Ambrose; pilot", "Ambrose; pilot"}));
   EXPECT_EQ(LineOf(*back.GetHead()), line);
   EXPECT_TRUE(prompter.messages.empty());
 }
@@ -258,16 +257,15 @@ TEST_F(CsvFile, EmptyLineAddsAWarningWithAllDefaults) {
   CWarningList warnings;
   ASSERT_TRUE(ImportCsv(warnings, Path("w.csv"), store));
   ASSERT_EQ(warnings.GetCount(), 1);
-  const CNavWarning fresh;
-  EXPECT_EQ(LineOf(*warnings.GetHead()), LineOf(fresh));
+  EXPECT_EQ(LineOf(*warnings.GetHead()), LineOf(CNavWarning{}));
 }
 
 TEST_F(CsvFile, PortsAreStampedByTheirMaker) {
   PutFile(Path("p.csv"), "Rotterdam,51.9,4.1\n");
   CPortList ports;
   ASSERT_TRUE(ImportCsv(ports, Path("p.csv"), store, [&] { return std::make_unique<CPortInfo>(clock.Now()); }));
-  EXPECT_EQ(ports.GetHead()->pilotEta, clock.Now());
-  EXPECT_EQ(ports.GetHead()->GetName(), "Rotterdam");
+  EXPECT_EQ(std::pair(ports.GetHead()->pilotEta, ports.GetHead()->GetName()),
+            std::pair(clock.Now(), std::string("Rotterdam")));
 }
 
 TEST_F(CsvFile, MeteoLinesMergeWithin300Miles) {
@@ -277,8 +275,7 @@ TEST_F(CsvFile, MeteoLinesMergeWithin300Miles) {
   existing->SetLongitude(0);
   PutFile(Path("m.csv"), "Near,51.0,0.0\nFar,10.0,0.0\n");
   ASSERT_TRUE(ImportMeteoCsv(meteo, Path("m.csv"), store, clock));
-  EXPECT_EQ(meteo.GetCount(), 2);
-  EXPECT_EQ(meteo.GetHead(), existing);
+  EXPECT_EQ(std::pair(meteo.GetCount(), meteo.GetHead()), std::pair(2, existing));
 }
 
 TEST_F(CsvFile, ItemFileHoldsTheKindAndTheRecord) {
@@ -291,8 +288,7 @@ TEST_F(CsvFile, ItemFileHoldsTheKindAndTheRecord) {
   EXPECT_EQ(item->kind, EListKind::Storms);
   const auto* back = dynamic_cast<const CHurricane*>(item->record.get());
   ASSERT_NE(back, nullptr);
-  EXPECT_EQ(back->GetName(), "Ana");
-  EXPECT_EQ(back->maxWind, 80);
+  EXPECT_EQ(std::pair(back->GetName(), back->maxWind), std::pair(std::string("Ana"), 80));
 
   // Kind 5, then a default waypoint: position, weather, then its settings.
   const CBytes fixture = Hex("05 00 00 00 " + bytes::kDefaultWaypoint);
