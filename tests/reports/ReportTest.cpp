@@ -87,7 +87,6 @@ const std::string kFix = "B/160307Z//\r\nC/5010N/00105W//\r\nE/250//\r\nF/143//\
 const std::string kFrom = "G/ROTTERDAM/5154N/00403E//\r\n";
 const std::string kTo = "I/NEW YORK/4028N/07349W//\r\n";
 
-
 constexpr const char* kNoWaypoints = "No waypoints defined\nPlease add waypoints first";
 
 void ExpectOnlyMessage(const CScriptedPrompter& prompter, const std::string& text, EMessageIcon icon) {
@@ -198,13 +197,6 @@ TEST_F(ReportText, TwoWaypointRoutesGiveOneRouteLine) {
   EXPECT_NE(jasrep.find("\r\nL/RL/125/5200N/00330E/151430Z/HOEK VAN HOLLAND//\r\nM/315/315//\r\n"),
             std::string::npos)
       << jasrep;
-}
-
-TEST(ReportFields, PositionsArePaddedTruncatedAndSigned) {
-  EXPECT_EQ(ReportPosition(At(0, 0)), "0000N/00000E/");
-  EXPECT_EQ(ReportPosition(At(-(5 + 3.0 / 60), 179 + 59.9 / 60)), "0503S/17959E/");
-  EXPECT_EQ(ReportPosition(At(10 + 30.99 / 60, -(9 + 0.5 / 60))), "1030N/00900W/");
-  EXPECT_EQ(ReportPosition(At(-0.5, 45 + 1.0 / 60)), "0030S/04501E/");
 }
 
 TEST(ReportFields, CoursesAndSpeedsAreTruncated) {

@@ -23,13 +23,10 @@ namespace marigold {
 namespace {
 
 void ExpectPosition(const CPositionFields& got, const CPositionFields& want) {
-  EXPECT_EQ(got.latitudeDegrees, want.latitudeDegrees);
+  EXPECT_EQ(std::tie(got.latitudeDegrees, got.latitudeHemisphere, got.longitudeDegrees, got.longitudeHemisphere),
+            std::tie(want.latitudeDegrees, want.latitudeHemisphere, want.longitudeDegrees, want.longitudeHemisphere));
   // Dead reckoning due east or west is good to some 0.001' per 60 nM.
-  EXPECT_NEAR(got.latitudeMinutes, want.latitudeMinutes, 0.005);
-  EXPECT_EQ(got.latitudeHemisphere, want.latitudeHemisphere);
-  EXPECT_EQ(got.longitudeDegrees, want.longitudeDegrees);
-  EXPECT_NEAR(got.longitudeMinutes, want.longitudeMinutes, 0.005);
-  EXPECT_EQ(got.longitudeHemisphere, want.longitudeHemisphere);
+  ExpectAllNear({got.latitudeMinutes, got.longitudeMinutes}, {want.latitudeMinutes, want.longitudeMinutes}, 0.005);
 }
 
 TEST(Calculator, SixtyMilesEastAndBackAlsoAcrossTheDateLine) {
@@ -92,8 +89,7 @@ TEST(Calculator, OpensAtThePresentPositionWithinTheFieldRanges) {
   // The core keeps longitudes unreduced.
   const CCalculatorFields f = CCalculatorTool(At(-33.5, 200.25)).View().fields;
   ExpectPosition(f.a, {33, 30, 1, 159, 45, 1});
-  EXPECT_EQ(f.b.latitudeHemisphere, -1);
-  EXPECT_EQ(f.via, kViaRhumbLine);
+  EXPECT_EQ(std::pair(f.b.latitudeHemisphere, f.via), std::pair(-1, kViaRhumbLine));
   EXPECT_EQ(RefusalText(Validate(f)), "accepted");
 }
 
@@ -103,20 +99,16 @@ TEST(Calculator, FieldChecksRefuseBeforeAnyCalculation) {
     const char* verdict;
   };
   const CCase cases[] = {
-      {[](CCalculatorFields& f) { f = {{90, 0, 1, 180, 0, 1}, {0, 60, 0, 0, 60, 0}, 0, 360, -5}; }, "accepted"},
-      {[](CCalculatorFields& f) { f.a.latitudeMinutes = 60.5, f.course = 400; },
+      {[](auto& f) { f = {{90, 0, 1, 180, 0, 1}, {0, 60, 0, 0, 60, 0}, 0, 360, -5}; }, "accepted"},
+      {[](auto& f) { f.a.latitudeMinutes = 60.5, f.course = 400; },
        "aLatitudeMinutes: Please enter a number between 0.0 and 60.0."},
-      {[](CCalculatorFields& f) { f.a.longitudeDegrees = 181; },
-       "aLongitudeDegrees: Please enter an integer between 0 and 180."},
-      {[](CCalculatorFields& f) { f.b.latitudeDegrees = 91; },
-       "bLatitudeDegrees: Please enter an integer between 0 and 90."},
-      {[](CCalculatorFields& f) { f.b = {90, 30, 0, 0, 0, 0}; },
-       "bLatitudeMinutes: Please enter a number between 0.0 and 0.0."},
-      {[](CCalculatorFields& f) { f.b.longitudeMinutes = -0.5; },
-       "bLongitudeMinutes: Please enter a number between 0.0 and 60.0."},
-      {[](CCalculatorFields& f) { f.course = 360.5; }, "course: Please enter a number between 0.0 and 360.0."},
-      {[](CCalculatorFields& f) { f.distance = std::nan(""); }, "distance: Please enter a number."},
-      {[](CCalculatorFields& f) { f.distance = HUGE_VAL; }, "distance: Please enter a number."},
+      {[](auto& f) { f.a.longitudeDegrees = 181; }, "aLongitudeDegrees: Please enter an integer between 0 and 180."},
+      {[](auto& f) { f.b.latitudeDegrees = 91; }, "bLatitudeDegrees: Please enter an integer between 0 and 90."},
+      {[](auto& f) { f.b = {90, 30, 0, 0, 0, 0}; }, "bLatitudeMinutes: Please enter a number between 0.0 and 0.0."},
+      {[](auto& f) { f.b.longitudeMinutes = -0.5; }, "bLongitudeMinutes: Please enter a number between 0.0 and 60.0."},
+      {[](auto& f) { f.course = 360.5; }, "course: Please enter a number between 0.0 and 360.0."},
+      {[](auto& f) { f.distance = std::nan(""); }, "distance: Please enter a number."},
+      {[](auto& f) { f.distance = HUGE_VAL; }, "distance: Please enter a number."},
   };
   for (const CCase& c : cases) {
     CCalculatorFields f;
