@@ -225,12 +225,10 @@ TEST_F(VoyageReverseTraject, CopiesNamePositionAndUtcDifferenceLastToFirst) {
   for (int i = 0; i < 5; ++i) {
     const CWaypoint* from = inbound.GetAt(4 - i);
     const CWaypoint* to = outbound.GetAt(i);
-    EXPECT_EQ(to->GetLatitude(), from->GetLatitude());
-    EXPECT_EQ(to->GetLongitude(), from->GetLongitude());
+    EXPECT_EQ(std::pair(to->GetLatitude(), to->GetLongitude()), std::pair(from->GetLatitude(), from->GetLongitude()));
     EXPECT_DOUBLE_EQ(to->GetUtcDifference(), 1.5);
     EXPECT_TRUE(!to->greatCircle && !to->keepGroundspeed && to->useAverageWeather);
-    EXPECT_EQ(to->keptGroundspeed, fresh.keptGroundspeed);
-    EXPECT_EQ(to->weather, fresh.weather);
+    EXPECT_EQ(std::tie(to->keptGroundspeed, to->weather), std::tie(fresh.keptGroundspeed, fresh.weather));
     EXPECT_EQ(to->GetTimeB(), 0);
   }
 }
