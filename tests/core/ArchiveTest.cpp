@@ -367,30 +367,22 @@ TEST(RecordArchive, WaypointWithItsLegSettings) {
 }
 
 TEST(RecordArchive, WaypointLegFiguresAreNotArchived) {
+  double CWaypoint::*const figures[] = {&CWaypoint::legRevolutions, &CWaypoint::legWeatherLogDistance,
+                                        &CWaypoint::legDistance,    &CWaypoint::groundCourse,
+                                        &CWaypoint::gyroCourse,     &CWaypoint::logDistance,
+                                        &CWaypoint::resistanceIndex, &CWaypoint::engineRpm};
   CRecordList<CWaypoint> route;
   CWaypoint* w = route.AddNew();
-  w->legRevolutions = 1;
-  w->legWeatherLogDistance = 2;
+  for (const auto figure : figures) w->*figure = 3;
   w->waypointFlag = true;
-  w->legDistance = 3;
-  w->groundCourse = 4;
-  w->gyroCourse = 5;
-  w->logDistance = 6;
-  w->resistanceIndex = 7;
-  w->engineRpm = 8;
   w->keptGroundspeed = 9.5;
-  const CBytes bytes = Store(route);
 
   CRecordList<CWaypoint> loaded;
-  Load(loaded, bytes);
+  Load(loaded, Store(route));
   const CWaypoint* back = loaded.GetHead();
   ASSERT_NE(back, nullptr);
-  EXPECT_EQ(back->keptGroundspeed, 9.5);
-  const double figures[] = {back->legRevolutions, back->legWeatherLogDistance, back->legDistance,
-                            back->groundCourse,   back->gyroCourse,            back->logDistance,
-                            back->resistanceIndex, back->engineRpm};
-  for (const double figure : figures) EXPECT_EQ(figure, 0);
-  EXPECT_FALSE(back->waypointFlag);
+  for (const auto figure : figures) EXPECT_EQ(back->*figure, 0);
+  EXPECT_EQ(std::pair(back->keptGroundspeed, back->waypointFlag), std::pair(9.5, false));
 }
 
 // 10°S 1°45'E "Fix", UTC +1.5 h, time 1096.25; the weather with density 1.02
