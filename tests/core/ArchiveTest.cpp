@@ -1,7 +1,5 @@
-// The binary archive: counted strings in every length form, numbers, reads
-// past the end, Exchange both ways; the text encoding of file strings; and the
-// archive forms of the records and of the record list, checked against bytes
-// written out by hand.
+// The binary archive and the text encoding of its strings; the archive forms of the records and of the
+// record list, checked against bytes written out by hand.
 #include <gtest/gtest.h>
 
 #include <cstdint>

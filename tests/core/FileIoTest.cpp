@@ -1,7 +1,5 @@
-// Writing files whole or not at all and reading them back; loading and
-// saving a list data file (the messages of each kind of file, the empty list,
-// a count that cannot be right); the "Configuration" dialog's values and the
-// settings behind them.
+// Writing files whole or not at all and reading them back; loading and saving list data files; the
+// "Configuration" dialog's values and the settings behind them.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 

@@ -1,6 +1,4 @@
-// Day numbers and civil time on the local clock, time formats, and
-// navigation on the sphere: legs, dead reckoning, vectors, arrival times,
-// currents from fixes, conversions.
+// Day numbers and civil time on the local clock, time formats, and navigation on the sphere.
 #include <gtest/gtest.h>
 
 #include <cmath>

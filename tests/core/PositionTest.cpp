@@ -1,6 +1,5 @@
-// The position: its defaults, the changed flag, display and report forms,
-// times; and the owning record list: look-ups and their fall-backs,
-// insertion, removal, and the distance helpers.
+// The position (defaults, changed flag, text forms, times) and the owning record list (look-ups and their
+// fall-backs, insertion, removal, distances).
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,7 +1,5 @@
-// The tools: the "Navigation Calculator" (position B, course and distance,
-// field checks), the "Drift angle" ground vector, the "Metric Conversions",
-// and the tide record's file form, its height formula, the "Tide Calculation"
-// figures and the printed tide curve.
+// The navigation calculator, drift angle, metric conversions and tide tools, the tide record's file form and
+// the printed tide curve.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,6 +1,5 @@
-// vessel.dat: the record's fields in file order, checked against bytes
-// written out by hand; loading and saving it through the settings: locating
-// a missing file once, keeping a damaged one aside, writing nothing half-way.
+// vessel.dat: the record's fields in file order against bytes written out by hand; loading and saving it
+// through the settings (locating a missing file once, keeping a damaged one aside, writing nothing half-way).
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,9 +1,5 @@
-// The default ship (247 m × 32.26 m, drafts 12.75 / 12.85 m, 7.9 m pitch,
-// 63 / 106 rpm): its geometry, hydrostatic table and performance model, and
-// its tools and sheets: speed and fuel (ranges, the stop-time clamp below FA,
-// the low-rpm warning, the signs of the current), squat, wheel-over from typed
-// values and from a waypoint of the route, the slip figures and calibration,
-// and the performance sheet's pages.
+// The default ship (247 m × 32.26 m, drafts 12.75 / 12.85 m, 7.9 m pitch, 63 / 106 rpm): its geometry,
+// hydrostatic table and performance model, and the tools and sheets that work on it.
 #include <gtest/gtest.h>
 
 #include <cmath>
