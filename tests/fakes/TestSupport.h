@@ -59,11 +59,16 @@ inline void ExpectAllNear(const std::vector<double>& got, const std::vector<doub
   for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], tolerance) << "figure " << i;
 }
 
-// The texts of the messages shown so far, in order.
+// The texts and the icons of the messages shown so far, in order.
 inline std::vector<std::string> MessageTexts(const CScriptedPrompter& prompter) {
   std::vector<std::string> texts;
   for (const auto& shown : prompter.messages) texts.push_back(shown.text);
   return texts;
+}
+inline std::vector<EMessageIcon> MessageIcons(const CScriptedPrompter& prompter) {
+  std::vector<EMessageIcon> icons;
+  for (const auto& shown : prompter.messages) icons.push_back(shown.icon);
+  return icons;
 }
 
 // The names of a record list's records, in order.

@@ -91,9 +91,7 @@ constexpr const char* kNoWaypoints = "No waypoints defined\nPlease add waypoints
 
 void ExpectOnlyMessage(const CScriptedPrompter& prompter, const std::string& text, EMessageIcon icon) {
   EXPECT_EQ(MessageTexts(prompter), std::vector<std::string>{text});
-  if (!prompter.messages.empty()) {
-    EXPECT_EQ(prompter.messages[0].icon, icon);
-  }
+  EXPECT_EQ(MessageIcons(prompter), std::vector<EMessageIcon>{icon});
 }
 
 class ReportFile : public ReportSample {
@@ -241,7 +239,7 @@ TEST_F(ReportFile, PeruFileHasNoLineBreakAndAusrepSailingPlanWritesTheFinalRepor
   EXPECT_EQ(prompter.fileChoices[0].defaultName, "ShipRep");
   EXPECT_EQ(MessageTexts(prompter),
             (std::vector<std::string>{"Position Report created succesfully", "Final report created succesfully"}));
-  for (const auto& shown : prompter.messages) EXPECT_EQ(shown.icon, EMessageIcon::None);
+  EXPECT_EQ(MessageIcons(prompter), std::vector<EMessageIcon>(2, EMessageIcon::None));
 }
 
 TEST_F(ReportFile, EveryCommandRefusesARouteOfOneWaypointBeforeAskingForAFile) {
@@ -276,9 +274,7 @@ TEST_F(ReportFile, CancellingTellsOnlyWhereTheWriterDoes) {
     EXPECT_FALSE(Write(kind, &fix));
   EXPECT_EQ(MessageTexts(prompter),
             (std::vector<std::string>{"No file open for writing", "No file to write to\nReport failed"}));
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(std::pair(prompter.messages[0].icon, prompter.messages[1].icon),
-            std::pair(EMessageIcon::Stop, EMessageIcon::None));
+  EXPECT_EQ(MessageIcons(prompter), (std::vector<EMessageIcon>{EMessageIcon::Stop, EMessageIcon::None}));
 }
 
 TEST_F(ReportFile, AFailedWriteIsAFailureAndLeavesTheOldFile) {

@@ -155,7 +155,7 @@ TEST_F(VesselLoad, MissingFileIsLocatedOnceAndThePathKept) {
   EXPECT_EQ(v.steeredCourse, 90.0);
   EXPECT_EQ(Setting(), PathOf("found.dat"));
   EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kUnable});
-  EXPECT_EQ(prompter_.messages.at(0).icon, EMessageIcon::Exclamation);
+  EXPECT_EQ(MessageIcons(prompter_), std::vector<EMessageIcon>{EMessageIcon::Exclamation});
   ASSERT_EQ(prompter_.fileChoices.size(), 1u);
   const CFileChoice& choice = prompter_.fileChoices[0];
   EXPECT_EQ(std::tie(choice.defaultName, choice.defaultExtension, choice.filter),
@@ -169,7 +169,7 @@ TEST_F(VesselLoad, CancelledLocateStoresAnEmptyPathAndKeepsTheDefaults) {
   EXPECT_FALSE(v.Load(store_, prompter_));
   EXPECT_EQ(Setting(), "");
   EXPECT_EQ(MessageTexts(prompter_), (std::vector<std::string>{kUnable, kCorrupt}));
-  EXPECT_EQ(prompter_.messages.at(1).icon, EMessageIcon::Exclamation);
+  EXPECT_EQ(MessageIcons(prompter_), std::vector<EMessageIcon>(2, EMessageIcon::Exclamation));
   EXPECT_EQ(std::tie(v.name, v.steeredCourse), std::make_tuple("mv Marlinspike", 0.0));
 
   // Until a path is set again, saving fails and creates nothing.

@@ -209,7 +209,7 @@ TEST(SpeedFuelTool, LowRpmClampsTheStopTimeTextAndWarnsBelowHalfFa) {
   EXPECT_EQ(MessageTexts(prompter),
             std::vector<std::string>{"Warning:\nLow rpm settings might result in inaccurate data\n on speed, fuel "
                                      "consumption, and stopping distance"});
-  EXPECT_EQ(prompter.messages.at(0).icon, EMessageIcon::Exclamation);
+  EXPECT_EQ(MessageIcons(prompter), std::vector<EMessageIcon>{EMessageIcon::Exclamation});
   EXPECT_EQ(tool.View().groundSpeed.text, "7.5");  // still computed
   EXPECT_EQ(tool.View().stopTime.position, 0);     // a negative time sits at the bottom
 
