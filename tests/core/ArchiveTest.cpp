@@ -282,13 +282,11 @@ TEST(StringEncoding, TextWhoseWindows1252BytesLookLikeUtf8RoundTrips) {
 
 TEST(StringEncoding, Utf16LittleEndian) {
   using namespace std::string_literals;
-  EXPECT_EQ(DecodeUtf16Le("A\0\xA9\x03"s), "AΩ");
-  EXPECT_EQ(DecodeUtf16Le("\x34\xD8\x1E\xDD"s), "\U0001D11E");
-  EXPECT_EQ(DecodeUtf16Le("\xAC\x20\x00\x00"s), "€"s + '\0');
-  // Unpaired surrogates: high at the end, low alone, high before a non-low.
-  EXPECT_EQ(DecodeUtf16Le("A\0\x34\xD8"s), "A\uFFFD");
-  EXPECT_EQ(DecodeUtf16Le("\x1E\xDD"s), "\uFFFD");
-  EXPECT_EQ(DecodeUtf16Le("\x34\xD8" "B\0"s), "\uFFFDB");
+  // The last three are unpaired surrogates: high at the end, low alone, high before a non-low.
+  const std::pair<std::string, std::string> cases[] = {
+      {"A\0\xA9\x03"s, "AΩ"},        {"\x34\xD8\x1E\xDD"s, "\U0001D11E"}, {"\xAC\x20\x00\x00"s, "€"s + '\0'},
+      {"A\0\x34\xD8"s, "A\uFFFD"}, {"\x1E\xDD"s, "\uFFFD"},               {"\x34\xD8" "B\0"s, "\uFFFDB"}};
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf16Le(bytes), text) << text;
 }
 
 namespace {
@@ -429,8 +427,7 @@ TEST(RecordArchiveList, EmptyListIsOneZeroWord) {
   CRecordList<CPosition2> list;
   EXPECT_EQ(Store(list), Hex("00 00 00 00"));
 
-  list.AddNew();
-  list.AddNew();
+  for (int i = 0; i < 2; ++i) list.AddNew();
   Load(list, Hex("00 00 00 00"));
   EXPECT_EQ(list.GetCount(), 0);
 }
@@ -464,14 +461,10 @@ TEST(RecordArchiveList, ListOfFixesLoadsFixes) {
 
 TEST(RecordArchiveList, DamagedArchiveThrowsAndKeepsTheOldRecords) {
   const CBytes good = Hex(kTwoPositions);
-  const CBytes truncated(good.begin(), good.end() - 1);
-  CBytes countTooHigh = good;
+  CBytes countTooHigh = good, longName = good;
   countTooHigh[0] = 3;
-  // A string length past the end, inside the second record.
-  CBytes longName = good;
-  longName[4 + 69 + 24] = 0xFE;
-
-  const CBytes damaged[] = {truncated, countTooHigh, longName,
+  longName[4 + 69 + 24] = 0xFE;  // a string length past the end, inside the second record
+  const CBytes damaged[] = {CBytes(good.begin(), good.end() - 1), countTooHigh, longName,
                             Hex("ff ff ff 7f  00 00 00 00 00 00 00 00 00 00"),  // 2^31-1, 10 bytes
                             Hex("ff ff ff ff"),                                 // negative
                             Hex("00 00")};
