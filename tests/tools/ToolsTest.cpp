@@ -183,12 +183,11 @@ TEST(DriftAngle, ActualCurrentComesFromTheWaypointAhead) {
 }
 
 TEST(Conversions, ExamplesByExactNameAndTheirTexts) {
-  EXPECT_EQ(Convert("Meters to fathoms", 1), 0.5468066491688539);
-  EXPECT_EQ(Convert("Fathom to meters", 10), 18.288);
-  EXPECT_EQ(Convert("Degrees Fahrenheit to Celcius", 212), 100);
-  EXPECT_EQ(Convert("Degrees Celcius to fahrenheit", 100), 212);
-  EXPECT_EQ(Convert("Knots to m/sec", 10), 5.144444444444445);
-  EXPECT_EQ(Convert("Meters per second to kts", 1), 1.9438444924406046);
+  const std::tuple<const char*, double, double> examples[] = {
+      {"Meters to fathoms", 1, 0.5468066491688539}, {"Fathom to meters", 10, 18.288},
+      {"Degrees Fahrenheit to Celcius", 212, 100}, {"Degrees Celcius to fahrenheit", 100, 212},
+      {"Knots to m/sec", 10, 5.144444444444445}, {"Meters per second to kts", 1, 1.9438444924406046}};
+  for (const auto& [name, value, result] : examples) EXPECT_EQ(Convert(name, value), result) << name;
   EXPECT_FALSE(Convert("Meters to Fathoms", 1));  // names are exact
 
   EXPECT_EQ(ConversionResultText(*Convert(1, 1)), "0.5468066491688539");
