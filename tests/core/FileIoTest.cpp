@@ -234,9 +234,9 @@ TEST(Configuration, StoredValuesOutOfRangeAreBroughtIntoIt) {
   store.WriteInt("Path", "DaysOldFix", 0);
   store.WriteInt("Path", "DaysOldHurri", 365);
   store.WriteInt("Path", "AskLoadOld", 7);
-  EXPECT_EQ(ReadSetting(store, settings::kDaysOldFix), 3);
-  EXPECT_EQ(ReadSetting(store, settings::kDaysOldHurri), 30);
-  EXPECT_EQ(ReadSetting(store, settings::kAskLoadOld), 1);
+  EXPECT_EQ(std::make_tuple(ReadSetting(store, settings::kDaysOldFix), ReadSetting(store, settings::kDaysOldHurri),
+                            ReadSetting(store, settings::kAskLoadOld)),
+            std::make_tuple(3, 30, 1));
   EXPECT_FALSE(Validate(ReadConfiguration(store)));
 }
 

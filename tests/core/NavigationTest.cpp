@@ -72,10 +72,10 @@ TEST(DayNumber, CivilTimeRoundsToTheNearestSecond) {
 }
 
 TEST(DayNumber, Weekday) {
-  EXPECT_EQ(WeekdayOf({2000, 1, 1, 0, 0, 0}), 6);  // Saturday
-  EXPECT_EQ(WeekdayOf({2003, 12, 5, 0, 0, 0}), 5);  // Friday
-  EXPECT_EQ(WeekdayOf({2024, 2, 29, 0, 0, 0}), 4);  // Thursday
-  EXPECT_EQ(WeekdayOf({1969, 12, 28, 0, 0, 0}), 0);  // Sunday, before 1970
+  // Saturday, Friday, Thursday, and a Sunday before 1970.
+  EXPECT_EQ((std::vector<int>{WeekdayOf({2000, 1, 1, 0, 0, 0}), WeekdayOf({2003, 12, 5, 0, 0, 0}),
+                              WeekdayOf({2024, 2, 29, 0, 0, 0}), WeekdayOf({1969, 12, 28, 0, 0, 0})}),
+            (std::vector<int>{6, 5, 4, 0}));
 }
 
 TEST(FormatTime, Codes) {
@@ -83,12 +83,11 @@ TEST(FormatTime, Codes) {
   EXPECT_EQ(FormatTime("%A %d %b %H:%M LT", t), "Friday 05 Dec 07:03 LT");
   EXPECT_EQ(FormatTime("%d%H%MZ%b%y/", t), "050703ZDec03/");
   EXPECT_EQ(FormatTime("%a %B %Y-%m-%d %S", t), "Fri December 2003-12-05 09");
-  EXPECT_EQ(FormatTime("%I%p", t), "07AM");
-  EXPECT_EQ(FormatTime("%I%p", {2003, 12, 5, 0, 0, 0}), "12AM");
-  EXPECT_EQ(FormatTime("%I%p", {2003, 12, 5, 12, 0, 0}), "12PM");
-  EXPECT_EQ(FormatTime("%j", {2008, 12, 31, 0, 0, 0}), "366");
-  EXPECT_EQ(FormatTime("%j", {2003, 1, 1, 0, 0, 0}), "001");
-  EXPECT_EQ(FormatTime("%y", {2000, 1, 1, 0, 0, 0}), "00");
+  const std::tuple<const char*, CCivilTime, const char*> cases[] = {
+      {"%I%p", t, "07AM"}, {"%I%p", {2003, 12, 5, 0, 0, 0}, "12AM"}, {"%I%p", {2003, 12, 5, 12, 0, 0}, "12PM"},
+      {"%j", {2008, 12, 31, 0, 0, 0}, "366"}, {"%j", {2003, 1, 1, 0, 0, 0}, "001"},
+      {"%y", {2000, 1, 1, 0, 0, 0}, "00"}};
+  for (const auto& [format, time, text] : cases) EXPECT_EQ(FormatTime(format, time), text) << format;
   // Unknown codes and a trailing % pass through.
   EXPECT_EQ(FormatTime("100%% %Q %", t), "100% %Q %");
 }
@@ -301,9 +300,8 @@ TEST(DayNumbers, NotFiniteGivesMinusOne) {
 }
 
 TEST(Conversions, ToDecimalDegrees) {
-  EXPECT_DOUBLE_EQ(nav.ToDecimalDegrees(45, 30.0, 1), -45.5);
-  EXPECT_DOUBLE_EQ(nav.ToDecimalDegrees(45, 30.0, 0), 45.5);
-  EXPECT_DOUBLE_EQ(nav.ToDecimalDegrees(0, 6.0, 1), -0.1);
+  ExpectAllNear({nav.ToDecimalDegrees(45, 30.0, 1), nav.ToDecimalDegrees(45, 30.0, 0), nav.ToDecimalDegrees(0, 6.0, 1)},
+                {-45.5, 45.5, -0.1}, 1e-15);
 }
 
 TEST(Conversions, CompassPointSectorsStartAtTheNamedDirection) {

@@ -250,8 +250,7 @@ TEST_F(VesselLoad, PathWithoutAFolderIsTheCurrentFolder) {
   CVessel2 back;
   const bool loaded = back.Load(store_, prompter_);
   fs::current_path(before);
-  EXPECT_TRUE(saved);
-  EXPECT_TRUE(loaded);
+  EXPECT_EQ(std::pair(saved, loaded), std::pair(true, true));
   EXPECT_EQ(FileBytes(PathOf("vessel.dat")), kRecord);
   EXPECT_EQ(back.windageTiers, 4);
   EXPECT_FALSE(store_.Has("Path", "vesseldata"));
