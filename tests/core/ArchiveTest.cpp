@@ -49,15 +49,9 @@ TEST(Archive, CountedStringPrefixesAtEveryBoundary) {
     std::size_t length;
     const char* prefix;
   } cases[] = {
-      {0, "00"},
-      {254, "FE"},
-      {255, "FF FF00"},
-      {65533, "FF FDFF"},
+      {0, "00"}, {254, "FE"}, {255, "FF FF00"}, {65533, "FF FDFF"},
       // 0xFFFE as a 16-bit length would be the UTF-16 marker, so it goes long.
-      {65534, "FF FFFF FEFF0000"},
-      {65535, "FF FFFF FFFF0000"},
-      {70000, "FF FFFF 70110100"},
-  };
+      {65534, "FF FFFF FEFF0000"}, {65535, "FF FFFF FFFF0000"}, {70000, "FF FFFF 70110100"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.length);
     const std::string text(c.length, 'a');

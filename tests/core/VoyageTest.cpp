@@ -258,8 +258,7 @@ TEST_F(VoyageReverseTraject, EmptyInboundChangesNothing) {
   CVoyage empty;
   EXPECT_EQ(ReverseTraject(empty, outbound, prompter), 0);
   EXPECT_EQ(outbound.GetCount(), 0);
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_TRUE(prompter.questions.empty());
+  EXPECT_TRUE(prompter.messages.empty() && prompter.questions.empty());
 }
 
 }  // namespace

@@ -278,15 +278,14 @@ TEST(VesselGeometry, DisplacementIsTheStoredSetWhateverTheDrafts) {
 TEST(VesselHydrostaticTable, AddGetUpdateAndRemoveOnYesOnly) {
   CVessel2 v;
   CScriptedPrompter prompter;
-  const CHydrostaticEntry &a = kFirst, &b = kSecond;
-  v.AddHydroEntry(a);
-  v.AddHydroEntry(b);
+  v.AddHydroEntry(kFirst);
+  v.AddHydroEntry(kSecond);
   CHydrostaticEntry got;
   ASSERT_TRUE(v.GetHydroEntry(1, got));
-  EXPECT_EQ(got, b);
+  EXPECT_EQ(got, kSecond);
   for (const int past : {2, -1}) EXPECT_FALSE(v.GetHydroEntry(past, got)) << past;
 
-  CHydrostaticEntry changed = a;
+  CHydrostaticEntry changed = kFirst;
   changed.draft = 8.25;
   EXPECT_TRUE(v.UpdateHydroEntry(0, changed));
   EXPECT_FALSE(v.UpdateHydroEntry(2, changed));
@@ -303,13 +302,12 @@ TEST(VesselHydrostaticTable, AddGetUpdateAndRemoveOnYesOnly) {
   EXPECT_TRUE(v.RemoveHydroEntry(0, prompter));
   ASSERT_EQ(prompter.questions.size(), 2u);
   EXPECT_EQ(prompter.questions[0], "Remove entry for  8.250000  mtr?");
-  EXPECT_EQ(v.HydroTable(), std::vector<CHydrostaticEntry>{b});
+  EXPECT_EQ(v.HydroTable(), std::vector<CHydrostaticEntry>{kSecond});
 }
 
 TEST(VesselPerformance, PropellerSpeedAndItsInverse) {
   const CVessel2 v;
-  EXPECT_NEAR(v.TheoreticalSpeed(106), 27.1296, 1e-4);
-  EXPECT_NEAR(v.TheoreticalSpeed(63), 16.1242, 1e-4);
+  ExpectAllNear({v.TheoreticalSpeed(106), v.TheoreticalSpeed(63)}, {27.1296, 16.1242}, 1e-4);
   EXPECT_NEAR(v.RpmForTheoreticalSpeed(v.TheoreticalSpeed(63)), 63.0, kTolerance);
 
   EXPECT_EQ(v.SpeedThroughWater(80, 0), v.TheoreticalSpeed(80));
@@ -388,9 +386,9 @@ TEST(VesselPerformance, HullTermIsTakenAtTheEngineSettingNotAtTheRpm) {
 TEST(VesselPerformance, WindFromAbeamOrAftOfItCountsAsAstern) {
   const CVessel2 v;
   const double calm = v.WindResistance(63, 0, 0, 0);
-  EXPECT_NEAR(v.WindResistance(63, 0, 0, 20), 0.318042, 1e-6);  // head wind
-  EXPECT_NEAR(v.WindResistance(63, 0, 180, 20), 0.000393, 1e-6);
-  EXPECT_NEAR(calm, 0.028283, 1e-6);
+  // Head wind, wind from astern, calm.
+  ExpectAllNear({v.WindResistance(63, 0, 0, 20), v.WindResistance(63, 0, 180, 20), calm},
+                {0.318042, 0.000393, 0.028283}, 1e-6);
   // The degree factor is 1/57.3, so cos(90°) is not quite 0 and the side
   // the boundary falls on shows.
   for (const double delta : {90.0, -90.0, 270.0, -270.0})
