@@ -40,8 +40,7 @@ TEST_F(FileIo, WritesNewAndReplacesOldFilesLeavingNothingElse) {
   const std::string path = PathOf("voyage.dat");
   const CBytes bytes = {0x00, 0xFF, 0x0D, 0x0A, 0x1A, 0x00};
   const CFileResult first = WriteFileAtomic(path, bytes);
-  EXPECT_TRUE(first.ok);
-  EXPECT_TRUE(first.error.empty());
+  EXPECT_EQ(std::pair(first.ok, first.error), std::pair(true, std::string()));
   EXPECT_EQ(FileText(path), std::string("\0\xFF\r\n\x1A\0", 6));
 
   // A shorter file must not keep the tail of the longer one.
@@ -67,8 +66,7 @@ TEST_F(FileIo, ReplacingKeepsTheFilesPermissions) {
 TEST_F(FileIo, MissingFolderIsReportedWithoutCreatingAnything) {
   const std::string path = PathOf("no-such-folder/meteo.dat");
   const CFileResult result = WriteFileAtomic(path, std::string_view("data"));
-  EXPECT_FALSE(result);
-  EXPECT_FALSE(result.error.empty());
+  EXPECT_EQ(std::pair(result.ok, result.error.empty()), std::pair(false, false));  // failed, and says why
   EXPECT_TRUE(Listing().empty());
 }
 
@@ -90,8 +88,7 @@ TEST_F(FileIo, FailedRenameRemovesTheTemporaryFile) {
   fs::create_directory(path);
   PutFile(PathOf("warning.dat/keep"), "x");
   const CFileResult result = WriteFileAtomic(path, std::string_view("data"));
-  EXPECT_FALSE(result);
-  EXPECT_FALSE(result.error.empty());
+  EXPECT_EQ(std::pair(result.ok, result.error.empty()), std::pair(false, false));
   EXPECT_EQ(Listing(), std::set<std::string>{"warning.dat"});
   EXPECT_EQ(FileText(PathOf("warning.dat/keep")), "x");
 }
@@ -142,8 +139,7 @@ class DataFile : public FileIo {
 
 TEST_F(DataFile, CountZeroLoadsAnEmptyListAndAnEmptyListSavesAsOneWord) {
   EXPECT_TRUE(LoadHistory(Hex("00000000")));
-  EXPECT_TRUE(history_.IsEmpty());
-  EXPECT_TRUE(prompter_.messages.empty());
+  EXPECT_EQ(std::pair(history_.IsEmpty(), prompter_.messages.empty()), std::pair(true, true));
 
   store_.WriteString("Path", "Routedat", PathOf("saved.dat"));
   EXPECT_TRUE(SaveDataFile(EDataFile::History, store_, [this](CArchive& ar) { history_.Serialize(ar); }).ok);

@@ -264,8 +264,7 @@ TEST(PositionList, HoursAndDistanceFromTail) {
   CPosition2* b = list.Add(Owned(0, 0));
   a->SetTime(100.0);
   b->SetTime(101.5);
-  EXPECT_DOUBLE_EQ(list.HoursBetween(*a, *b), 36.0);
-  EXPECT_DOUBLE_EQ(list.HoursBetween(*b, *a), -36.0);
+  ExpectAllNear({list.HoursBetween(*a, *b), list.HoursBetween(*b, *a)}, {36.0, -36.0}, 1e-12);
 
   // From the tail to the position, not the other way round.
   const CPosition2 east = At(0, 1);

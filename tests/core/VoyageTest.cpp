@@ -240,8 +240,7 @@ TEST_F(VoyageReverseTraject, AsksBeforeReplacingAnOutboundTraject) {
   EXPECT_EQ(prompter.questions, std::vector<std::string>{"There already is an outbound voyage defined\nReversing from "
                                                          "inbound will delete this route\nAre you sure?"});
   EXPECT_TRUE(prompter.messages.empty());
-  ASSERT_EQ(outbound.GetCount(), 1);
-  EXPECT_EQ(outbound.GetHead(), old);
+  EXPECT_EQ(std::pair(outbound.GetCount(), outbound.GetHead()), std::pair(1, old));
 
   prompter.answers = {true};
   EXPECT_EQ(ReverseTraject(inbound, outbound, prompter), 5);

@@ -148,8 +148,7 @@ TEST_F(VesselLoad, PresentFileLoadsQuietlyWithTheIdentityFromTheSettings) {
   store_.WriteString("Vessel", "IMONumber", "9123456");
   CVessel2 v;
   EXPECT_TRUE(v.Load(store_, prompter_));
-  EXPECT_TRUE(prompter_.messages.empty());
-  EXPECT_TRUE(prompter_.fileChoices.empty());
+  EXPECT_TRUE(prompter_.messages.empty() && prompter_.fileChoices.empty());
   EXPECT_EQ(std::tie(v.steeredCourse, v.windageTiers, v.callSign, v.imoNumber),
             std::make_tuple(90.0, 4, "PDXY", "9123456"));
 }
@@ -160,8 +159,7 @@ TEST_F(VesselLoad, MissingFileIsLocatedOnceAndThePathKept) {
   prompter_.files = {PathOf("found.dat")};
   CVessel2 v;
   EXPECT_TRUE(v.Load(store_, prompter_));
-  EXPECT_EQ(v.steeredCourse, 90.0);
-  EXPECT_EQ(Setting(), PathOf("found.dat"));
+  EXPECT_EQ(std::pair(v.steeredCourse, Setting()), std::pair(90.0, PathOf("found.dat")));
   EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kUnable});
   EXPECT_EQ(MessageIcons(prompter_), std::vector<EMessageIcon>{EMessageIcon::Exclamation});
   ASSERT_EQ(prompter_.fileChoices.size(), 1u);
@@ -209,8 +207,7 @@ TEST_F(VesselLoad, DamagedFilesAreMovedAsideWithoutOverwritingEachOther) {
   PutFile(path, wrongCount);
   EXPECT_FALSE(v.Load(store_, prompter_));
   EXPECT_EQ(v.windageTiers, 3);
-  EXPECT_EQ(FileBytes(path + ".damaged"), shortRecord);
-  EXPECT_EQ(FileBytes(path + ".damaged2"), wrongCount);
+  EXPECT_EQ(std::pair(FileBytes(path + ".damaged"), FileBytes(path + ".damaged2")), std::pair(shortRecord, wrongCount));
 
   // The next save writes a fresh file in its place.
   EXPECT_TRUE(v.Save(store_).ok);
@@ -227,16 +224,15 @@ TEST_F(VesselLoad, SaveWritesIdentityAndTheRecord) {
   const CFileResult result = v.Save(store_);
   EXPECT_TRUE(result.ok) << result.error;
   EXPECT_EQ(FileBytes(PathOf("vessel.dat")), kRecord);
-  EXPECT_EQ(store_.GetString("Vessel", "CallSign", ""), "PDXY");
-  EXPECT_EQ(store_.GetString("Vessel", "IMONumber", ""), "9123456");
+  EXPECT_EQ(std::pair(store_.GetString("Vessel", "CallSign", ""), store_.GetString("Vessel", "IMONumber", "")),
+            std::pair(std::string("PDXY"), std::string("9123456")));
 }
 
 TEST_F(VesselLoad, SaveToAPlaceThatTakesNoFileFailsAndLeavesNothing) {
   CVessel2 v;
   store_.WriteString("Path", "vesseldata", PathOf("no-such-folder/vessel.dat"));
   const CFileResult missingFolder = v.Save(store_);
-  EXPECT_FALSE(missingFolder.ok);
-  EXPECT_FALSE(missingFolder.error.empty());
+  EXPECT_EQ(std::pair(missingFolder.ok, missingFolder.error.empty()), std::pair(false, false));
   store_.WriteString("Path", "vesseldata", "/proc/vessel.dat");
   EXPECT_FALSE(v.Save(store_).ok);
   EXPECT_FALSE(fs::exists("/proc/vessel.dat"));
@@ -643,8 +639,7 @@ TEST(PerformanceSheet, OkCopiesOnlyTheTwoFactors) {
   sheet.OnEngineSettingChanged(90);
   CVessel2 document;
   sheet.ApplyTo(document);
-  EXPECT_DOUBLE_EQ(document.hullResistanceFactor, 0.8);
-  EXPECT_DOUBLE_EQ(document.airResistanceFactor, 0.1);
+  ExpectAllNear({document.hullResistanceFactor, document.airResistanceFactor}, {0.8, 0.1}, 1e-15);
   EXPECT_EQ(std::pair(document.draftForward, document.engineSetting), std::pair(12.75, 63.0));  // untouched
 }
 
