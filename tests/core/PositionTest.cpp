@@ -2,7 +2,6 @@
 // fall-backs, insertion, removal, distances).
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <string>
