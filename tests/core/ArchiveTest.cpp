@@ -285,7 +285,6 @@ TEST(StringEncoding, Utf16LittleEndian) {
 
 namespace {
 
-
 using bytes::kDefaultPosition;
 using bytes::kDefaultWeather;
 using bytes::kZero;

@@ -482,7 +482,6 @@ TEST(SpeedFuelTool, FiguresThatCannotBeComputedShowNa) {
   EXPECT_EQ(std::make_tuple(stopped.View().groundSpeed.text, stopped.View().fuelPerDay), std::make_tuple("NA", " 0.0"));
 }
 
-
 TEST(SquatTool, AtRestTheDraftsAreTheDepartureDrafts) {
   CSquatTool tool{CVessel2{}};
   tool.OnDraftForwardChanged(11.0);
