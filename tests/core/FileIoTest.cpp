@@ -1,68 +1,51 @@
+// Writing files whole or not at all and reading them back; loading and saving list data files; the
+// "Configuration" dialog's values and the settings behind them.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdlib>
+#include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 
+#include "core/Configuration.h"
+#include "core/DataFile.h"
 #include "core/FileIo.h"
+#include "core/FixRecord.h"
+#include "core/PositionList.h"
+#include "core/Settings.h"
+#include "fakes/TempFolder.h"
+#include "fakes/TestSupport.h"
 
-using namespace marigold;
-namespace fs = std::filesystem;
-
+namespace marigold {
 namespace {
+
+namespace fs = std::filesystem;
 
 class FileIo : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "marigold-fileio-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(dir_, ec);
-  }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
-  static void Put(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-
+  std::string PathOf(std::string_view name) const { return folder_.File(name); }
   std::set<std::string> Listing() const {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder_.Path())) names.insert(entry.path().filename().string());
     return names;
   }
 
-  fs::path dir_;
+  CTempFolder folder_{"fileio"};
 };
-
-}  // namespace
 
 TEST_F(FileIo, WritesNewAndReplacesOldFilesLeavingNothingElse) {
   const std::string path = PathOf("voyage.dat");
   const CBytes bytes = {0x00, 0xFF, 0x0D, 0x0A, 0x1A, 0x00};
   const CFileResult first = WriteFileAtomic(path, bytes);
-  EXPECT_TRUE(first.ok);
-  EXPECT_TRUE(first.error.empty());
-  EXPECT_EQ(Contents(path), std::string("\0\xFF\r\n\x1A\0", 6));
+  EXPECT_EQ(std::pair(first.ok, first.error), std::pair(true, std::string()));
+  EXPECT_EQ(FileText(path), std::string("\0\xFF\r\n\x1A\0", 6));
 
   // A shorter file must not keep the tail of the longer one.
   EXPECT_TRUE(WriteFileAtomic(path, std::string_view("new")));
-  EXPECT_EQ(Contents(path), "new");
+  EXPECT_EQ(FileText(path), "new");
   EXPECT_TRUE(WriteFileAtomic(path, std::string_view()));
   EXPECT_TRUE(fs::exists(path));
   EXPECT_EQ(fs::file_size(path), 0u);
@@ -72,7 +55,7 @@ TEST_F(FileIo, WritesNewAndReplacesOldFilesLeavingNothingElse) {
 
 TEST_F(FileIo, ReplacingKeepsTheFilesPermissions) {
   const std::string path = PathOf("port.dat");
-  Put(path, "old");
+  PutFile(path, "old");
   ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
   ASSERT_TRUE(WriteFileAtomic(path, std::string_view("new")));
   struct stat st{};
@@ -83,8 +66,7 @@ TEST_F(FileIo, ReplacingKeepsTheFilesPermissions) {
 TEST_F(FileIo, MissingFolderIsReportedWithoutCreatingAnything) {
   const std::string path = PathOf("no-such-folder/meteo.dat");
   const CFileResult result = WriteFileAtomic(path, std::string_view("data"));
-  EXPECT_FALSE(result);
-  EXPECT_FALSE(result.error.empty());
+  EXPECT_EQ(std::pair(result.ok, result.error.empty()), std::pair(false, false));  // failed, and says why
   EXPECT_TRUE(Listing().empty());
 }
 
@@ -104,12 +86,11 @@ TEST_F(FileIo, FailedRenameRemovesTheTemporaryFile) {
   // A folder in the target's place lets the write succeed and the rename fail.
   const std::string path = PathOf("warning.dat");
   fs::create_directory(path);
-  Put(PathOf("warning.dat/keep"), "x");
+  PutFile(PathOf("warning.dat/keep"), "x");
   const CFileResult result = WriteFileAtomic(path, std::string_view("data"));
-  EXPECT_FALSE(result);
-  EXPECT_FALSE(result.error.empty());
+  EXPECT_EQ(std::pair(result.ok, result.error.empty()), std::pair(false, false));
   EXPECT_EQ(Listing(), std::set<std::string>{"warning.dat"});
-  EXPECT_EQ(Contents(PathOf("warning.dat/keep")), "x");
+  EXPECT_EQ(FileText(PathOf("warning.dat/keep")), "x");
 }
 
 TEST_F(FileIo, ReadsWholeFilesAcrossChunkBoundaries) {
@@ -120,7 +101,7 @@ TEST_F(FileIo, ReadsWholeFilesAcrossChunkBoundaries) {
     std::string text(size, '\0');
     for (std::size_t i = 0; i < size; ++i) text[i] = static_cast<char>(i * 7 + i / 251);
     const std::string path = PathOf("file.bin");
-    Put(path, text);
+    PutFile(path, text);
     std::string error = "unchanged";
     const auto bytes = ReadFileBytes(path, &error);
     ASSERT_TRUE(bytes.has_value());
@@ -136,6 +117,124 @@ TEST_F(FileIo, ReadingWhatIsNotAFileGivesAnError) {
   EXPECT_FALSE(ReadFileBytes(missing).has_value());  // no error text wanted
 
   error.clear();
-  EXPECT_FALSE(ReadFileBytes(dir_.string(), &error).has_value());
+  EXPECT_FALSE(ReadFileBytes(folder_.Path().string(), &error).has_value());
   EXPECT_FALSE(error.empty());
 }
+
+class DataFile : public FileIo {
+ protected:
+  void SetUp() override { history_.AddNew()->SetName("Keep"); }
+
+  // Loads the fix history from a file of these bytes.
+  bool LoadHistory(const CBytes& bytes) {
+    PutFile(PathOf("voyage.dat"), bytes);
+    store_.WriteString("Path", "Routedat", PathOf("voyage.dat"));
+    return LoadDataFile(EDataFile::History, store_, prompter_, [this](CArchive& ar) { history_.Serialize(ar); });
+  }
+
+  CMemorySettingsStore store_;
+  CScriptedPrompter prompter_;
+  CRecordList<CFixRecord> history_;
+};
+
+TEST_F(DataFile, CountZeroLoadsAnEmptyListAndAnEmptyListSavesAsOneWord) {
+  EXPECT_TRUE(LoadHistory(Hex("00000000")));
+  EXPECT_EQ(std::pair(history_.IsEmpty(), prompter_.messages.empty()), std::pair(true, true));
+
+  store_.WriteString("Path", "Routedat", PathOf("saved.dat"));
+  EXPECT_TRUE(SaveDataFile(EDataFile::History, store_, [this](CArchive& ar) { history_.Serialize(ar); }).ok);
+  EXPECT_EQ(FileBytes(PathOf("saved.dat")), Hex("00000000"));
+}
+
+TEST_F(DataFile, ACountTheFileCannotHoldLeavesTheListAndKeepsTheFile) {
+  const CBytes bytes = Hex("02000000 0000000000002E40 0000000000804640");
+  EXPECT_FALSE(LoadHistory(bytes));
+  EXPECT_EQ(NamesOf(history_), std::vector<std::string>{"Keep"});
+  EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kCorruptDataFile});
+  EXPECT_EQ(FileBytes(PathOf("voyage.dat.damaged")), bytes);
+  EXPECT_FALSE(fs::exists(PathOf("voyage.dat")));
+}
+
+TEST_F(DataFile, EachKindOfFileHasItsOwnMessageAndProposedName) {
+  CRecordList<CFixRecord> warnings;
+  store_.WriteString("Path", "Warningdat", PathOf("gone.dat"));
+  EXPECT_FALSE(
+      LoadDataFile(EDataFile::Warnings, store_, prompter_, [&warnings](CArchive& ar) { warnings.Serialize(ar); }));
+  EXPECT_EQ(MessageTexts(prompter_),
+            (std::vector<std::string>{"Unable to load nav warning data\nPlease locate data file", kCorruptDataFile}));
+  ASSERT_EQ(prompter_.fileChoices.size(), 1u);
+  EXPECT_EQ(prompter_.fileChoices[0].defaultName, "warning");
+  EXPECT_EQ(store_.GetString("Path", "Warningdat", "(none)"), "");
+  EXPECT_FALSE(store_.Has("Path", "Routedat"));
+}
+
+TEST(Configuration, FirstStartUsesTheDefaults) {
+  const CMemorySettingsStore empty;
+  const CConfigurationFields c = ReadConfiguration(empty);
+  const std::array<std::string, 6> expected = {"vessel.dat",  "voyage.dat", "port.dat",
+                                               "warning.dat", "meteo.dat",  "hurricane.dat"};
+  EXPECT_EQ(c.paths, expected);
+  EXPECT_EQ(c.PathOf(EDataFile::Meteo), "meteo.dat");
+  EXPECT_EQ(std::tie(c.daysOldFix, c.daysOldHurri, c.separator, c.askLoadOld), std::make_tuple(7, 7, ",", true));
+  EXPECT_FALSE(Validate(c));
+}
+
+TEST(Configuration, RefusalsNameTheFieldInTheOrderOfTheDialog) {
+  const std::string fix = "DaysOldFix: Please enter an integer between 3 and 30.";
+  const std::string hurri = "DaysOldHurri: Please enter an integer between 6 and 30.";
+  const std::string oneCharacter = "ConvChar: Please enter one separation character.";
+  const struct {
+    int daysOldFix, daysOldHurri;
+    const char* separator;
+    std::string verdict;
+  } cases[] = {
+      // Each row is refused for its first wrong field, or accepted.
+      {2, 7, ",", fix}, {31, 7, ",", fix}, {-1, 5, "", fix}, {3, 7, ",", "accepted"},
+      {30, 5, "", hurri}, {30, 31, ",", hurri}, {30, 6, ",", "accepted"},
+      {7, 7, "", oneCharacter}, {7, 7, ";;", oneCharacter}, {7, 7, ", ", oneCharacter},
+      {7, 7, ";", "accepted"}, {7, 7, "\\", "accepted"}, {7, 7, "\t", "accepted"}, {7, 7, "§", "accepted"},
+  };
+  for (const auto& test : cases) {
+    CConfigurationFields c;
+    c.daysOldFix = test.daysOldFix;
+    c.daysOldHurri = test.daysOldHurri;
+    c.separator = test.separator;
+    EXPECT_EQ(RefusalText(Validate(c)), test.verdict)
+        << test.daysOldFix << "/" << test.daysOldHurri << "/\"" << test.separator << '"';
+  }
+}
+
+TEST(Configuration, ApplyStoresAllTenAndReadsThemBack) {
+  CMemorySettingsStore store;
+  CConfigurationFields c;
+  const std::array<std::string, 6> paths = {"/data/v.dat", "/data/h.dat", "/data/p.dat",
+                                            "/data/w.dat", "/data/m.dat", "/data/s.dat"};
+  c.paths = paths;
+  c.daysOldFix = 12;
+  c.daysOldHurri = 20;
+  c.separator = ";";
+  c.askLoadOld = false;
+  ApplyConfiguration(c, store);
+  for (const char* key : {"vesseldata", "Routedat", "portinfo", "Meteodat", "Warningdat", "Hurricanedat",
+                          "DaysOldFix", "DaysOldHurri", "ConvChar", "AskLoadOld"})
+    EXPECT_TRUE(store.Has("Path", key)) << key;
+
+  const CConfigurationFields back = ReadConfiguration(store);
+  EXPECT_EQ(back.paths, paths);
+  EXPECT_EQ(std::tie(back.daysOldFix, back.daysOldHurri, back.separator, back.askLoadOld),
+            std::make_tuple(12, 20, ";", false));
+}
+
+TEST(Configuration, StoredValuesOutOfRangeAreBroughtIntoIt) {
+  CMemorySettingsStore store;
+  store.WriteInt("Path", "DaysOldFix", 0);
+  store.WriteInt("Path", "DaysOldHurri", 365);
+  store.WriteInt("Path", "AskLoadOld", 7);
+  EXPECT_EQ(std::make_tuple(ReadSetting(store, settings::kDaysOldFix), ReadSetting(store, settings::kDaysOldHurri),
+                            ReadSetting(store, settings::kAskLoadOld)),
+            std::make_tuple(3, 30, 1));
+  EXPECT_FALSE(Validate(ReadConfiguration(store)));
+}
+
+}  // namespace
+}  // namespace marigold

@@ -1,56 +1,152 @@
+// Day numbers and civil time on the local clock, time formats, and navigation on the sphere.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "core/CivilTime.h"
 #include "core/FixRecord.h"
 #include "core/LocalClock.h"
 #include "core/Navigation.h"
+#include "core/TextFormat.h"
 #include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {
 
+constexpr double kSecond = 1.0 / 86400;
+
+TEST(DayNumber, KnownDates) {
+  EXPECT_DOUBLE_EQ(DayNumberOf({1999, 12, 31, 0, 0, 0}), 0.0);
+  EXPECT_DOUBLE_EQ(DayNumberOf({2000, 1, 1, 0, 0, 0}), 1.0);
+  EXPECT_DOUBLE_EQ(DayNumberOf({2000, 1, 1, 12, 0, 0}), 1.5);
+  EXPECT_DOUBLE_EQ(DayNumberOf({2000, 3, 1, 0, 0, 0}), 61.0);  // 2000-02-29 exists
+  EXPECT_DOUBLE_EQ(DayNumberOf({2003, 1, 1, 0, 0, 0}), 1097.0);
+  EXPECT_DOUBLE_EQ(DayNumberOf({2003, 12, 5, 12, 30, 36}), 1435.0 + 45036 * kSecond);
+  // Before day zero the value is mirrored, not negative.
+  EXPECT_DOUBLE_EQ(DayNumberOf({1999, 12, 30, 12, 0, 0}), 0.5);
+}
+
+bool IsLeap(int y) { return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0); }
+
+// Walks every day of 2000-2099 by day number and checks that the fields are
+// the next calendar day each time and convert back to the same day number.
+TEST(DayNumber, CivilFieldsRoundTripEveryDayOf2000To2099) {
+  static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const double timeOfDay = (13 * 3600 + 14 * 60 + 15) * kSecond;
+  CCivilTime previous{1999, 12, 31, 13, 14, 15};
+  int leapDays = 0;
+  for (int n = 1; n <= 36525; ++n) {
+    const CCivilTime t = CivilTimeOf(n + timeOfDay);
+    ASSERT_NEAR(DayNumberOf(t), n + timeOfDay, 1e-9) << t.year << '-' << t.month << '-' << t.day;
+    ASSERT_EQ(std::tie(t.hour, t.minute, t.second), std::make_tuple(13, 14, 15));
+    if (t.day == 1) {
+      const int length = kMonthDays[previous.month - 1] + (previous.month == 2 && IsLeap(previous.year) ? 1 : 0);
+      ASSERT_EQ(previous.day, length) << previous.year << '-' << previous.month;
+      ASSERT_EQ(std::tie(t.month, t.year),
+                std::make_tuple(previous.month % 12 + 1, previous.year + (previous.month == 12 ? 1 : 0)));
+    } else {
+      ASSERT_EQ(std::tie(t.day, t.month, t.year), std::make_tuple(previous.day + 1, previous.month, previous.year));
+    }
+    if (t.month == 2 && t.day == 29) ++leapDays;
+    previous = t;
+  }
+  EXPECT_EQ(previous, (CCivilTime{2099, 12, 31, 13, 14, 15}));
+  EXPECT_EQ(leapDays, 25);
+}
+
+TEST(DayNumber, CivilTimeRoundsToTheNearestSecond) {
+  const CCivilTime noon{2003, 12, 5, 12, 30, 0};
+  EXPECT_EQ(CivilTimeOf(DayNumberOf(noon) - 0.4 * kSecond), noon);
+  EXPECT_EQ(CivilTimeOf(DayNumberOf(noon) + 0.4 * kSecond), noon);
+  EXPECT_EQ(CivilTimeOf(1.0 - 1e-12), (CCivilTime{2000, 1, 1, 0, 0, 0}));
+  // Rounding up carries through minute, hour, day, month and year.
+  EXPECT_EQ(CivilTimeOf(DayNumberOf({2003, 12, 31, 23, 59, 59}) + 0.6 * kSecond), (CCivilTime{2004, 1, 1, 0, 0, 0}));
+  EXPECT_EQ(CivilTimeOf(-0.5), (CCivilTime{1999, 12, 30, 12, 0, 0}));
+  EXPECT_EQ(CivilTimeOf(std::numeric_limits<double>::quiet_NaN()), CCivilTime{});
+  EXPECT_EQ(CivilTimeOf(std::numeric_limits<double>::infinity()), CCivilTime{});
+  EXPECT_EQ(CivilTimeOf(1e300), CCivilTime{});
+}
+
+TEST(DayNumber, Weekday) {
+  // Saturday, Friday, Thursday, and a Sunday before 1970.
+  EXPECT_EQ((std::vector<int>{WeekdayOf({2000, 1, 1, 0, 0, 0}), WeekdayOf({2003, 12, 5, 0, 0, 0}),
+                              WeekdayOf({2024, 2, 29, 0, 0, 0}), WeekdayOf({1969, 12, 28, 0, 0, 0})}),
+            (std::vector<int>{6, 5, 4, 0}));
+}
+
+TEST(FormatTime, Codes) {
+  const CCivilTime t{2003, 12, 5, 7, 3, 9};
+  EXPECT_EQ(FormatTime("%A %d %b %H:%M LT", t), "Friday 05 Dec 07:03 LT");
+  EXPECT_EQ(FormatTime("%d%H%MZ%b%y/", t), "050703ZDec03/");
+  EXPECT_EQ(FormatTime("%a %B %Y-%m-%d %S", t), "Fri December 2003-12-05 09");
+  const std::tuple<const char*, CCivilTime, const char*> cases[] = {
+      {"%I%p", t, "07AM"}, {"%I%p", {2003, 12, 5, 0, 0, 0}, "12AM"}, {"%I%p", {2003, 12, 5, 12, 0, 0}, "12PM"},
+      {"%j", {2008, 12, 31, 0, 0, 0}, "366"}, {"%j", {2003, 1, 1, 0, 0, 0}, "001"},
+      {"%y", {2000, 1, 1, 0, 0, 0}, "00"}};
+  for (const auto& [format, time, text] : cases) EXPECT_EQ(FormatTime(format, time), text) << format;
+  // Unknown codes and a trailing % pass through.
+  EXPECT_EQ(FormatTime("100%% %Q %", t), "100% %Q %");
+}
+
+TEST(Format, LongerThanTheFirstBuffer) {
+  const std::string text(300, 'x');
+  EXPECT_EQ(Format("<%s>", text.c_str()), "<" + text + ">");
+  EXPECT_EQ(Format("%d : %#2.2f %s", 51, 5.3, "N"), "51 : 5.30 N");
+}
+
+TEST(LocalClock, UtcFields) {
+  EXPECT_EQ(CalendarTimeFromUtc({1970, 1, 1, 0, 0, 0}), 0);
+  EXPECT_EQ(CalendarTimeFromUtc({2000, 1, 1, 0, 0, 0}), 946684800);
+  EXPECT_EQ(UtcFieldsOf(946684800 + 86399), (CCivilTime{2000, 1, 1, 23, 59, 59}));
+}
+
+TEST(LocalClock, LocalFieldsRoundTripInSummerAndWinter) {
+  for (const CCivilTime f : {CCivilTime{2003, 1, 15, 12, 0, 0}, CCivilTime{2003, 7, 15, 12, 0, 0},
+                             CCivilTime{2024, 2, 29, 23, 59, 59}, CCivilTime{2024, 6, 30, 0, 0, 0}}) {
+    EXPECT_EQ(LocalFieldsOf(CalendarTimeFromLocal(f)), f) << f.year << '-' << f.month << '-' << f.day;
+  }
+}
+
+TEST(LocalClock, OutOfRangeFieldsRollOver) {
+  EXPECT_EQ(CalendarTimeFromLocal({2003, 2, 30, 12, 0, 0}), CalendarTimeFromLocal({2003, 3, 2, 12, 0, 0}));
+  EXPECT_EQ(CalendarTimeFromLocal({2003, 7, 1, 10, 90, 0}), CalendarTimeFromLocal({2003, 7, 1, 11, 30, 0}));
+  EXPECT_EQ(CalendarTimeFromUtc({2003, 12, 31, 24, 0, 0}), CalendarTimeFromUtc({2004, 1, 1, 0, 0, 0}));
+}
+
 const CNavigation nav{};
 constexpr bool kGreatCircle = true;
 constexpr bool kRhumbLine = false;
 
-TEST(RhumbLine, IdenticalPositionsGiveZeroAndNorth) {
-  const CPosition2 p = At(51.5, -3.2);
-  EXPECT_EQ(nav.Distance(p, p, kRhumbLine), 0.0);
-  EXPECT_EQ(nav.Course(p, p, kRhumbLine), 0.0);
-}
-
-TEST(RhumbLine, SameParallelAcrossThe180thMeridianGoesTheLongWay) {
-  const CPosition2 east = At(10, 179), west = At(10, -179);
-  // Δλ = -358°: longitudes are not reduced.
-  EXPECT_NEAR(nav.Distance(east, west, kRhumbLine), 21153.67, 0.01);
-  EXPECT_NEAR(nav.Course(east, west, kRhumbLine), 270.0, 1e-6);
-  EXPECT_NEAR(nav.Distance(west, east, kRhumbLine), 21153.67, 0.01);
-  EXPECT_NEAR(nav.Course(west, east, kRhumbLine), 90.0, 1e-6);
-}
-
-TEST(RhumbLine, KnownLegs) {
-  EXPECT_NEAR(nav.Distance(At(10, 5), At(20, 5), kRhumbLine), 600.0, 1e-6);
-  EXPECT_NEAR(nav.Course(At(10, 5), At(20, 5), kRhumbLine), 0.0, 1e-6);
-  EXPECT_NEAR(nav.Course(At(20, 5), At(10, 5), kRhumbLine), 180.0, 1e-6);
-  // Mercator sailing, 50N 5W to 40N 20W.
-  EXPECT_NEAR(nav.Distance(At(50, -5), At(40, -20), kRhumbLine), 872.875, 0.01);
-  EXPECT_NEAR(nav.Course(At(50, -5), At(40, -20), kRhumbLine), 226.5767, 1e-3);
-}
-
-TEST(GreatCircle, KnownLegs) {
-  EXPECT_NEAR(nav.Distance(At(0, 0), At(90, 0), kGreatCircle), 5400.0, 1e-4);
-  EXPECT_NEAR(nav.Distance(At(0, 0), At(0, 90), kGreatCircle), 5400.0, 1e-4);
-  EXPECT_NEAR(nav.Course(At(0, 0), At(0, 90), kGreatCircle), 90.0, 1e-6);
-  EXPECT_NEAR(nav.Distance(At(0, 10), At(0, -10), kGreatCircle), 1200.0, 1e-4);
-  EXPECT_NEAR(nav.Course(At(0, 10), At(0, -10), kGreatCircle), 270.0, 1e-6);
-  // New York to London and back: 3005.65 nM, initial courses 051.2 and 288.3.
+TEST(Navigation, CourseAndDistanceOfKnownLegs) {
   const CPosition2 newYork = At(40.7128, -74.0060), london = At(51.5074, -0.1278);
-  EXPECT_NEAR(nav.Distance(newYork, london, kGreatCircle), 3005.65, 0.01);
-  EXPECT_NEAR(nav.Course(newYork, london, kGreatCircle), 51.2126, 1e-3);
-  EXPECT_NEAR(nav.Course(london, newYork, kGreatCircle), 288.3297, 1e-3);
+  const struct {
+    CPosition2 from, to;
+    bool method;
+    double distance, distanceTolerance, course, courseTolerance;
+  } legs[] = {
+      {At(51.5, -3.2), At(51.5, -3.2), kRhumbLine, 0, 0, 0, 0},  // the same place: nothing, north
+      // Δλ = -358° across the 180th meridian: longitudes are not reduced.
+      {At(10, 179), At(10, -179), kRhumbLine, 21153.67, 0.01, 270, 1e-6},
+      {At(10, -179), At(10, 179), kRhumbLine, 21153.67, 0.01, 90, 1e-6},
+      {At(10, 5), At(20, 5), kRhumbLine, 600, 1e-6, 0, 1e-6},
+      {At(20, 5), At(10, 5), kRhumbLine, 600, 1e-6, 180, 1e-6},
+      {At(50, -5), At(40, -20), kRhumbLine, 872.875, 0.01, 226.5767, 1e-3},  // Mercator sailing
+      {At(0, 0), At(0, 90), kGreatCircle, 5400, 1e-4, 90, 1e-6},
+      {At(0, 10), At(0, -10), kGreatCircle, 1200, 1e-4, 270, 1e-6},
+      // New York to London and back: 3005.65 nM, initial courses 051.2 and 288.3.
+      {newYork, london, kGreatCircle, 3005.65, 0.01, 51.2126, 1e-3},
+      {london, newYork, kGreatCircle, 3005.65, 0.01, 288.3297, 1e-3},
+  };
+  for (const auto& leg : legs) {
+    SCOPED_TRACE(&leg - legs);
+    EXPECT_NEAR(nav.Distance(leg.from, leg.to, leg.method), leg.distance, leg.distanceTolerance);
+    EXPECT_NEAR(nav.Course(leg.from, leg.to, leg.method), leg.course, leg.courseTolerance);
+  }
+  EXPECT_NEAR(nav.Distance(At(0, 0), At(90, 0), kGreatCircle), 5400.0, 1e-4);
 }
 
 TEST(GreatCircle, DegenerateDistancesAreNeverNaN) {
@@ -72,31 +168,26 @@ TEST(Course, AHairWestOfNorthStaysBelow360) {
   }
 }
 
-TEST(DeadReckoning, ZeroDistanceLeavesThePosition) {
-  CPosition2 p = At(10, 179);
-  nav.DeadReckoning(p, 0, 90);
-  EXPECT_EQ(p.GetLatitude(), 10.0);
-  EXPECT_EQ(p.GetLongitude(), 179.0);
-}
-
-TEST(DeadReckoning, DueEastAndWestKeepTheParallelAndPassThe180thMeridian) {
+TEST(DeadReckoning, KnownRuns) {
   const double dLon = 1 / std::cos(10 * CNavigation::pi / 180);  // 60 nM of departure at 10°
-  CPosition2 p = At(10, 179);
-  nav.DeadReckoning(p, 60, 90);
-  EXPECT_NEAR(p.GetLatitude(), 10.0, 1e-8);
-  EXPECT_NEAR(p.GetLongitude(), 179 + dLon, 1e-4);
-  p = At(-10, -179);
-  nav.DeadReckoning(p, 60, 270);
-  EXPECT_NEAR(p.GetLatitude(), -10.0, 1e-8);
-  EXPECT_NEAR(p.GetLongitude(), -179 - dLon, 1e-4);
-}
-
-TEST(DeadReckoning, GeneralCourse) {
-  // 300 nM south-west from 50N 5W: d.lat 212.1' S, d.long 318.6' W.
-  CPosition2 p = At(50, -5);
-  nav.DeadReckoning(p, 300, 225);
-  EXPECT_NEAR(p.GetLatitude(), 46.464466, 1e-5);
-  EXPECT_NEAR(p.GetLongitude(), -10.310666, 1e-5);
+  const struct {
+    CPosition2 start;
+    double distance, course, latitude, latitudeTolerance, longitude, longitudeTolerance;
+  } runs[] = {
+      {At(10, 179), 0, 90, 10, 0, 179, 0},  // no distance: the position stays
+      // Due east and west keep the parallel and pass the 180th meridian.
+      {At(10, 179), 60, 90, 10, 1e-8, 179 + dLon, 1e-4},
+      {At(-10, -179), 60, 270, -10, 1e-8, -179 - dLon, 1e-4},
+      // 300 nM south-west from 50N 5W: d.lat 212.1' S, d.long 318.6' W.
+      {At(50, -5), 300, 225, 46.464466, 1e-5, -10.310666, 1e-5},
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE(&run - runs);
+    CPosition2 p = run.start;
+    nav.DeadReckoning(p, run.distance, run.course);
+    EXPECT_NEAR(p.GetLatitude(), run.latitude, run.latitudeTolerance);
+    EXPECT_NEAR(p.GetLongitude(), run.longitude, run.longitudeTolerance);
+  }
 }
 
 TEST(DeadReckoning, RhumbLineBackGivesCourseAndDistance) {
@@ -115,8 +206,7 @@ TEST(DeadReckoning, CopyAndDeadReckon) {
   nav.CopyAndDeadReckon(source, target, 300, 225, true);
   EXPECT_NEAR(target.GetLatitude(), 46.464466, 1e-5);
   nav.CopyAndDeadReckon(source, target, 300, 225, false);
-  EXPECT_EQ(target.GetLatitude(), 50.0);
-  EXPECT_EQ(target.GetLongitude(), -5.0);
+  EXPECT_EQ(std::pair(target.GetLatitude(), target.GetLongitude()), std::pair(50.0, -5.0));
 }
 
 // Summed on the sphere at 45N: within about 0.1 % of the plane sum.
@@ -135,10 +225,8 @@ TEST(Vectors, SmallVectorsSumNearlyAsInThePlane) {
   nav.AddVectors(course, distance, 30, 4);
   EXPECT_NEAR(course, 30.0, 1e-6);
   EXPECT_NEAR(distance, 7.0, 1e-6);
-}
 
-TEST(Vectors, AVectorMinusItselfIsZero) {
-  double course = 123, distance = 20;
+  course = 123, distance = 20;  // minus itself: nothing
   nav.SubtractVectors(course, distance, 123, 20);
   EXPECT_NEAR(distance, 0.0, 1e-6);
 }
@@ -173,22 +261,18 @@ struct FixPair {
 };
 
 TEST(CurrentFromFixes, AcceptsAtLeastOneHourAndAtMostSevenKnots) {
-  FixPair oneHour(60, 135, 7.0);
-  EXPECT_TRUE(nav.CurrentFromFixes(oneHour.earlier, oneHour.later));
-  EXPECT_NEAR(oneHour.later.weather.currentSet, 135.0, 1e-6);
-  EXPECT_NEAR(oneHour.later.weather.currentRate, 7.0, 1e-9);
-
-  FixPair longer(150, 200, 2.5);
-  EXPECT_TRUE(nav.CurrentFromFixes(longer.earlier, longer.later));
-  EXPECT_NEAR(longer.later.weather.currentSet, 200.0, 1e-6);
-  EXPECT_NEAR(longer.later.weather.currentRate, 2.5, 1e-9);
+  for (const auto& [minutes, set, rate] : {std::tuple{60.0, 135.0, 7.0}, std::tuple{150.0, 200.0, 2.5}}) {
+    FixPair pair(minutes, set, rate);
+    EXPECT_TRUE(nav.CurrentFromFixes(pair.earlier, pair.later)) << minutes;
+    EXPECT_NEAR(pair.later.weather.currentSet, set, 1e-6);
+    EXPECT_NEAR(pair.later.weather.currentRate, rate, 1e-9);
+  }
 }
 
 TEST(CurrentFromFixes, RefusesShortIntervalsAndStrongRates) {
   for (FixPair pair : {FixPair(59, 135, 2.0), FixPair(60, 135, 7.1), FixPair(0, 135, 2.0), FixPair(-90, 135, 2.0)}) {
     EXPECT_FALSE(nav.CurrentFromFixes(pair.earlier, pair.later));
-    EXPECT_EQ(pair.later.weather.currentSet, 0.0);
-    EXPECT_EQ(pair.later.weather.currentRate, 0.0);
+    EXPECT_EQ(std::pair(pair.later.weather.currentSet, pair.later.weather.currentRate), std::pair(0.0, 0.0));
   }
 }
 
@@ -212,31 +296,20 @@ TEST(DayNumbers, RoundTripToTheSecond) {
 }
 
 TEST(DayNumbers, NotFiniteGivesMinusOne) {
-  EXPECT_EQ(nav.FromDayNumber(std::numeric_limits<double>::quiet_NaN()), -1);
-  EXPECT_EQ(nav.FromDayNumber(std::numeric_limits<double>::infinity()), -1);
-  EXPECT_EQ(nav.FromDayNumber(-std::numeric_limits<double>::infinity()), -1);
+  for (const double day : {std::nan(""), HUGE_VAL, -HUGE_VAL}) EXPECT_EQ(nav.FromDayNumber(day), -1) << day;
 }
 
 TEST(Conversions, ToDecimalDegrees) {
-  EXPECT_DOUBLE_EQ(nav.ToDecimalDegrees(45, 30.0, 1), -45.5);
-  EXPECT_DOUBLE_EQ(nav.ToDecimalDegrees(45, 30.0, 0), 45.5);
-  EXPECT_DOUBLE_EQ(nav.ToDecimalDegrees(0, 6.0, 1), -0.1);
+  ExpectAllNear({nav.ToDecimalDegrees(45, 30.0, 1), nav.ToDecimalDegrees(45, 30.0, 0), nav.ToDecimalDegrees(0, 6.0, 1)},
+                {-45.5, 45.5, -0.1}, 1e-15);
 }
 
 TEST(Conversions, CompassPointSectorsStartAtTheNamedDirection) {
-  EXPECT_EQ(nav.CompassPoint(0), "N");
-  EXPECT_EQ(nav.CompassPoint(22.4), "N");
-  EXPECT_EQ(nav.CompassPoint(22.5), "NNE");
-  EXPECT_EQ(nav.CompassPoint(90), "E");
-  EXPECT_EQ(nav.CompassPoint(202.4), "S");
-  EXPECT_EQ(nav.CompassPoint(202.5), "SSW");
-  EXPECT_EQ(nav.CompassPoint(359.9), "NNW");
-  EXPECT_EQ(nav.CompassPoint(360), "N");
-  EXPECT_EQ(nav.CompassPoint(382.4), "N");
-  EXPECT_EQ(nav.CompassPoint(-10), "N");  // truncation toward zero
-  EXPECT_EQ(nav.CompassPoint(-22.5), "");
-  EXPECT_EQ(nav.CompassPoint(382.5), "");
-  EXPECT_EQ(nav.CompassPoint(std::numeric_limits<double>::quiet_NaN()), "");
+  // Negative directions truncate toward zero; outside -22.5 .. 382.5 there is no point.
+  const std::pair<double, const char*> cases[] = {
+      {0, "N"},   {22.4, "N"},  {22.5, "NNE"}, {90, "E"},   {202.4, "S"}, {202.5, "SSW"}, {359.9, "NNW"},
+      {360, "N"}, {382.4, "N"}, {-10, "N"},    {-22.5, ""}, {382.5, ""},  {std::nan(""), ""}};
+  for (const auto& [direction, point] : cases) EXPECT_EQ(nav.CompassPoint(direction), point) << direction;
 }
 
 }  // namespace

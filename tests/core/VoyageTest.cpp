@@ -5,31 +5,21 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "core/Archive.h"
 #include "core/LocalClock.h"
 #include "core/Navigation.h"
 #include "core/Voyage.h"
-#include "fakes/Fakes.h"
+#include "fakes/RecordBytes.h"
 #include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {
 
-const std::string kZero = "00 00 00 00 00 00 00 00 ";
-// A new waypoint: the default position, the default weather, then keep 0,
-// great circle 0, kept 12.0 kn, pass within 1.0 nM, pass within 0, average 1.
-const std::string kDefaultWaypoint =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
-    "0c 4e 65 77 20 50 6f 73 69 74 69 6f 6e " +
-    kZero + kZero + kZero + kZero +
-    "00 00 00 00 00 40 8f 40  00 00 00 00 00 00 32 40 " + kZero + kZero +
-    "66 66 66 66 66 66 f0 3f  00 00 00 00 00 00 32 40 " + kZero + kZero +
-    "00 00 00 00 "
-    "00 00 00 00  00 00 00 00  00 00 00 00 00 00 28 40  00 00 00 00 00 00 f0 3f  00 00 00 00  01 00 00 00 ";
-
 // Version 4, "V12", keep speed constant, one waypoint, notes "Hi".
-const std::string kVersion4 = "04 00 00 00  03 56 31 32  00 00 00 00  01 00 00 00 " + kDefaultWaypoint + "02 48 69";
+const std::string kVersion4 =
+    "04 00 00 00  03 56 31 32  00 00 00 00  01 00 00 00 " + bytes::kDefaultWaypoint + "02 48 69";
 // Version 3: "V12", keep rpm constant, no waypoints; no version, no notes.
 const std::string kVersion3 = "03 56 31 32  01 00 00 00  00 00 00 00";
 
@@ -55,23 +45,15 @@ TEST(VoyageArchive, Version4ByteForByte) {
   v.keepRpmConstant = false;
   v.notes = "Hi";
   v.AddNew();
-  CArchive out = CArchive::ForStoring();
-  v.Serialize(out);
-  EXPECT_EQ(out.Bytes(), Hex(kVersion4));
+  EXPECT_EQ(Store(v), Hex(kVersion4));
 
-  const CBytes bytes = Hex(kVersion4);
   CVoyage loaded;
   AddAt(loaded, 1, 1);
   AddAt(loaded, 2, 2);
-  CArchive in = CArchive::ForLoading(bytes);
-  loaded.Serialize(in);
-  EXPECT_TRUE(in.AtEnd());
-  EXPECT_EQ(loaded.version, 4);
-  EXPECT_EQ(loaded.voyageNumber, "V12");
-  EXPECT_FALSE(loaded.keepRpmConstant);
-  EXPECT_EQ(loaded.notes, "Hi");
-  ASSERT_EQ(loaded.GetCount(), 1);
-  EXPECT_EQ(loaded.GetHead()->GetName(), "New Position");
+  Load(loaded, Hex(kVersion4));
+  EXPECT_EQ(std::tie(loaded.version, loaded.voyageNumber, loaded.keepRpmConstant, loaded.notes),
+            std::make_tuple(4, "V12", false, "Hi"));
+  EXPECT_EQ(NamesOf(loaded), std::vector<std::string>{"New Position"});
   EXPECT_TRUE(loaded.GetHead()->useAverageWeather);
 }
 
@@ -80,28 +62,18 @@ TEST(VoyageArchive, Version3HasNeitherVersionNorNotes) {
   v.version = 3;
   v.voyageNumber = "V12";
   v.notes = "not in this format";
-  CArchive out = CArchive::ForStoring();
-  v.Serialize(out);
-  EXPECT_EQ(out.Bytes(), Hex(kVersion3));
+  EXPECT_EQ(Store(v), Hex(kVersion3));
 
-  const CBytes bytes = Hex(kVersion3);
   CVoyage loaded;
   loaded.version = 3;
   loaded.keepRpmConstant = false;
-  CArchive in = CArchive::ForLoading(bytes);
-  loaded.Serialize(in);
-  EXPECT_TRUE(in.AtEnd());
-  EXPECT_EQ(loaded.version, 3);
-  EXPECT_EQ(loaded.voyageNumber, "V12");
-  EXPECT_TRUE(loaded.keepRpmConstant);
+  Load(loaded, Hex(kVersion3));
+  EXPECT_EQ(std::tie(loaded.version, loaded.voyageNumber, loaded.keepRpmConstant), std::make_tuple(3, "V12", true));
   EXPECT_EQ(loaded.GetCount(), 0);
 
   // A reader expecting version 4 that finds 3 in the file reads no notes.
-  const CBytes stored3 = Hex("03 00 00 00  00  01 00 00 00  00 00 00 00");
   CVoyage old;
-  CArchive in3 = CArchive::ForLoading(stored3);
-  old.Serialize(in3);
-  EXPECT_TRUE(in3.AtEnd());
+  Load(old, Hex("03 00 00 00  00  01 00 00 00  00 00 00 00"));
   EXPECT_EQ(old.version, 3);
 }
 
@@ -115,11 +87,8 @@ TEST(VoyageArchive, DamagedBytesLeaveTheVoyageAsItWas) {
     v.notes = "old notes";
     v.keepRpmConstant = false;
     CWaypoint* w = AddAt(v, 10, 10, "Kept");
-    CArchive in = CArchive::ForLoading(bytes);
-    EXPECT_THROW(v.Serialize(in), CArchiveException);
-    EXPECT_EQ(v.voyageNumber, "Old");
-    EXPECT_EQ(v.notes, "old notes");
-    EXPECT_FALSE(v.keepRpmConstant);
+    ExpectLoadFails(v, bytes);
+    EXPECT_EQ(std::tie(v.voyageNumber, v.notes, v.keepRpmConstant), std::make_tuple("Old", "old notes", false));
     ASSERT_EQ(v.GetCount(), 1);
     EXPECT_EQ(v.GetHead(), w);
   }
@@ -135,21 +104,19 @@ class VoyageNext : public ::testing::Test {
 };
 
 TEST_F(VoyageNext, BehindFromExactly90To270Degrees) {
-  struct {
-    double courseMadeGood;
+  // The ship is just past waypoint 1; with its leg course at 90, 90 + 90 = 180
+  // and 90 + 270 = 360 are the edges, with 0 they are 90 and 270.
+  const struct {
+    double legCourse, courseMadeGood;
     int expected;
-  } const cases[] = {{90, 1}, {180, 2}, {179.9, 1}, {0, 2}, {360, 2}, {360.1, 1}};
-  // 1 + 90 = 180 and 1 + 270 = 360 are the edges; ship just past waypoint 1.
+  } cases[] = {{90, 90, 1},    {90, 180, 2}, {90, 179.9, 1}, {90, 0, 2}, {90, 360, 2},
+               {90, 360.1, 1}, {0, 270, 2},  {0, 270.1, 1},  {0, 89.9, 1}};
   for (const auto& c : cases) {
-    const CFixRecord ship = Ship(0, 1.1, c.courseMadeGood);
-    EXPECT_EQ(route.NextWaypoint(ship), route.GetAt(c.expected)) << c.courseMadeGood;
+    route.GetAt(1)->groundCourse = c.legCourse;
+    EXPECT_EQ(route.NextWaypoint(Ship(0, 1.1, c.courseMadeGood)), route.GetAt(c.expected)) << c.courseMadeGood;
     EXPECT_EQ(route.nextWaypointIndex, c.expected);
     EXPECT_EQ(route.GetNextWaypoint(), route.GetAt(c.expected));
   }
-  route.GetAt(1)->groundCourse = 0;
-  EXPECT_EQ(route.NextWaypoint(Ship(0, 1.1, 270)), route.GetAt(2));
-  EXPECT_EQ(route.NextWaypoint(Ship(0, 1.1, 270.1)), route.GetAt(1));
-  EXPECT_EQ(route.NextWaypoint(Ship(0, 1.1, 89.9)), route.GetAt(1));
 }
 
 TEST_F(VoyageNext, LastWaypointStaysNextAndEmptyRouteHasNone) {
@@ -196,8 +163,7 @@ TEST(VoyageLegs, SingleWaypointRoute) {
   CWaypoint* w = AddAt(v, 0, 2);
   w->SetTimeA(10);
   w->SetTimeB(12);
-  EXPECT_EQ(v.TotalDistance(), 0);
-  EXPECT_EQ(v.TotalDuration(), 0);
+  EXPECT_EQ(std::pair(v.TotalDistance(), v.TotalDuration()), std::pair(0.0, 0.0));
   EXPECT_NEAR(v.DistanceToGo(Ship(0, 0, 270)), 120, 1e-6);
 }
 
@@ -246,63 +212,52 @@ class VoyageReverseTraject : public ::testing::Test {
   CVoyage inbound;
   CVoyage outbound;
   CScriptedPrompter prompter;
+  const std::vector<std::string> reversed{"In5", "In4", "In3", "In2", "In1"};
 };
 
 TEST_F(VoyageReverseTraject, CopiesNamePositionAndUtcDifferenceLastToFirst) {
   EXPECT_EQ(ReverseTraject(inbound, outbound, prompter), 5);
   EXPECT_TRUE(prompter.questions.empty());
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "5 waypoints copied to outbound voyage");
-  ASSERT_EQ(outbound.GetCount(), 5);
+  EXPECT_EQ(MessageTexts(prompter), std::vector<std::string>{"5 waypoints copied to outbound voyage"});
   EXPECT_EQ(inbound.GetCount(), 5);
+  ASSERT_EQ(NamesOf(outbound), reversed);
   const CWaypoint fresh;
   for (int i = 0; i < 5; ++i) {
     const CWaypoint* from = inbound.GetAt(4 - i);
     const CWaypoint* to = outbound.GetAt(i);
-    EXPECT_EQ(to->GetName(), from->GetName());
-    EXPECT_EQ(to->GetLatitude(), from->GetLatitude());
-    EXPECT_EQ(to->GetLongitude(), from->GetLongitude());
+    EXPECT_EQ(std::pair(to->GetLatitude(), to->GetLongitude()), std::pair(from->GetLatitude(), from->GetLongitude()));
     EXPECT_DOUBLE_EQ(to->GetUtcDifference(), 1.5);
     EXPECT_TRUE(!to->greatCircle && !to->keepGroundspeed && to->useAverageWeather);
-    EXPECT_EQ(to->keptGroundspeed, fresh.keptGroundspeed);
-    EXPECT_EQ(to->weather, fresh.weather);
+    EXPECT_EQ(std::tie(to->keptGroundspeed, to->weather), std::tie(fresh.keptGroundspeed, fresh.weather));
     EXPECT_EQ(to->GetTimeB(), 0);
   }
-  EXPECT_EQ(outbound.GetHead()->GetName(), "In5");
 }
 
 TEST_F(VoyageReverseTraject, AsksBeforeReplacingAnOutboundTraject) {
   CWaypoint* old = AddAt(outbound, 1, 1, "Old");
   prompter.answers = {false};
   EXPECT_EQ(ReverseTraject(inbound, outbound, prompter), 0);
-  ASSERT_EQ(prompter.questions.size(), 1u);
-  EXPECT_EQ(prompter.questions[0],
-            "There already is an outbound voyage defined\nReversing from inbound will delete this route\nAre you "
-            "sure?");
+  EXPECT_EQ(prompter.questions, std::vector<std::string>{"There already is an outbound voyage defined\nReversing from "
+                                                         "inbound will delete this route\nAre you sure?"});
   EXPECT_TRUE(prompter.messages.empty());
-  ASSERT_EQ(outbound.GetCount(), 1);
-  EXPECT_EQ(outbound.GetHead(), old);
+  EXPECT_EQ(std::pair(outbound.GetCount(), outbound.GetHead()), std::pair(1, old));
 
   prompter.answers = {true};
   EXPECT_EQ(ReverseTraject(inbound, outbound, prompter), 5);
-  EXPECT_EQ(outbound.GetCount(), 5);
-  EXPECT_EQ(outbound.GetTail()->GetName(), "In1");
+  EXPECT_EQ(NamesOf(outbound), reversed);
 }
 
 TEST_F(VoyageReverseTraject, ReversesATrajectIntoItself) {
   prompter.answers = {true};
   EXPECT_EQ(ReverseTraject(inbound, inbound, prompter), 5);
-  ASSERT_EQ(inbound.GetCount(), 5);
-  EXPECT_EQ(inbound.GetHead()->GetName(), "In5");
-  EXPECT_EQ(inbound.GetTail()->GetName(), "In1");
+  EXPECT_EQ(NamesOf(inbound), reversed);
 }
 
 TEST_F(VoyageReverseTraject, EmptyInboundChangesNothing) {
   CVoyage empty;
   EXPECT_EQ(ReverseTraject(empty, outbound, prompter), 0);
   EXPECT_EQ(outbound.GetCount(), 0);
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_TRUE(prompter.questions.empty());
+  EXPECT_TRUE(prompter.messages.empty() && prompter.questions.empty());
 }
 
 }  // namespace

@@ -1,26 +1,44 @@
-// Comma-separated exchange: the line forms written out by hand, splitting,
-// quoting, and the file operations.
+// Comma-separated exchange: the line form of every record written out by
+// hand, splitting, quoting, the file operations; item files.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <string>
+#include <tuple>
+#include <vector>
 
+#include "core/LocalClock.h"
+#include "core/TextFormat.h"
 #include "core/Voyage.h"
-#include "fakes/Fakes.h"
 #include "exchange/CsvFile.h"
+#include "exchange/ItemFile.h"
+#include "fakes/RecordBytes.h"
+#include "fakes/TempFolder.h"
+#include "fakes/TestSupport.h"
+#include "lists/WarningList.h"
 
 namespace marigold {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string LineOf(const CWaypoint& w, const std::string& separator = ",") {
+template <class T>
+std::string LineOf(const T& record, const std::string& separator = ";") {
   CCsvRow row(separator);
-  WriteCsv(w, row);
+  WriteCsv(record, row);
   return row.Line();
+}
+
+// A record read back from a line written with ";".
+template <class T>
+T ReadBack(const std::string& line) {
+  T r;
+  ReadCsv(r, CCsvFields(std::string_view(line).substr(0, line.size() - 1), ";"));
+  return r;
+}
+
+std::vector<std::string> Texts(const CCsvFields& fields) {
+  std::vector<std::string> texts;
+  for (std::size_t i = 0; i < fields.Count(); ++i) texts.push_back(fields.Text(i));
+  return texts;
 }
 
 TEST(CsvLine, WaypointLineForm) {
@@ -42,7 +60,7 @@ TEST(CsvLine, WaypointLineForm) {
   w.logDistance = 121;
   w.passWithinDistance = 2;
   w.engineRpm = 92;
-  EXPECT_EQ(LineOf(w),
+  EXPECT_EQ(LineOf(w, ","),
             "Bishop Rock,49.8717,-6.4450,0.041667,1097.500000,1098.250000,1098.125000,"
             "TRUE,FALSE,FALSE,TRUE,0.5000,14.500,258.800,120.250,260.000,121.000,2.00,92.0\n");
 }
@@ -59,20 +77,13 @@ TEST(CsvLine, FixLineForm) {
   f.logReading = 95.5;
   f.weather.currentSet = 90;
   f.weather.currentRate = 0.5;
-  CCsvRow row(";");
-  WriteCsv(f, row);
-  EXPECT_EQ(row.Line(),
+  EXPECT_EQ(LineOf(f),
             "PositionFix 05 Dec 12:30 LT;45.0000;5.0000;0.000000;0.000000;0.000000;0.000000;"
             "12.8;92.0;45.50;12.25;47.0;13.0;95.5;90.0;0.5;0.0;0.0;1000.0;18.0;18.0\n");
 }
 
 TEST(CsvLine, SplitsAtEverySeparator) {
-  const CCsvFields fields("a;;b;", ";");
-  ASSERT_EQ(fields.Count(), 4u);
-  EXPECT_EQ(fields.Text(0), "a");
-  EXPECT_EQ(fields.Text(1), "");
-  EXPECT_EQ(fields.Text(2), "b");
-  EXPECT_EQ(fields.Text(3), "");
+  EXPECT_EQ(Texts(CCsvFields("a;;b;", ";")), (std::vector<std::string>{"a", "", "b", ""}));
   EXPECT_EQ(CCsvFields("", ",").Count(), 0u);
 }
 
@@ -83,15 +94,11 @@ TEST(CsvLine, TextsWithTheSeparatorOrQuotesAreQuotedAndReadBackWhole) {
   row.Text("plain");
   const std::string line = row.Line();
   EXPECT_EQ(line, "\"Rotterdam, Maasvlakte\",\"the \"\"Noord\"\" buoy\",plain\n");
-  const CCsvFields fields(std::string_view(line).substr(0, line.size() - 1), ",");
-  ASSERT_EQ(fields.Count(), 3u);
-  EXPECT_EQ(fields.Text(0), "Rotterdam, Maasvlakte");
-  EXPECT_EQ(fields.Text(1), "the \"Noord\" buoy");
+  EXPECT_EQ(Texts(CCsvFields(std::string_view(line).substr(0, line.size() - 1), ",")),
+            (std::vector<std::string>{"Rotterdam, Maasvlakte", "the \"Noord\" buoy", "plain"}));
   // A quote that does not close the column is an ordinary character, as
   // older files wrote it.
-  const CCsvFields old("\"Big\" Bay,2", ",");
-  ASSERT_EQ(old.Count(), 2u);
-  EXPECT_EQ(old.Text(0), "\"Big\" Bay");
+  EXPECT_EQ(Texts(CCsvFields("\"Big\" Bay,2", ",")), (std::vector<std::string>{"\"Big\" Bay", "2"}));
 }
 
 TEST(CsvLine, NumbersReadAsAtofAndFlagsOnlyAsTRUE) {
@@ -105,32 +112,97 @@ TEST(CsvLine, NumbersReadAsAtofAndFlagsOnlyAsTRUE) {
   fields.ReadFlag(3, upper);
   fields.Read(4, integer);
   fields.Read(9, missing);
-  EXPECT_EQ(number, 12.5);
-  EXPECT_EQ(text, 0.0);
-  EXPECT_FALSE(lower);
-  EXPECT_TRUE(upper);
-  EXPECT_EQ(integer, 7);
-  EXPECT_EQ(missing, 42);
+  EXPECT_EQ(std::tie(number, text, lower, upper, integer, missing), std::make_tuple(12.5, 0.0, false, true, 7, 42));
 }
 
+const std::string kPosition = "Spot;50.5000;-1.2500;0.041667;1097.500000;1098.000000;1097.750000";
+
+template <class T>
+T Placed() {
+  T r;
+  r.SetName("Spot");
+  r.SetLatitude(50.5);
+  r.SetLongitude(-1.25);
+  r.SetUtcDifference(1);
+  r.SetTime(1097.5);
+  r.SetTimeB(1098.0);
+  r.SetTimeA(1097.75);
+  return r;
+}
+
+// The line of a record after the position columns, and the same line again
+// from the record read back.
+template <class T>
+void ExpectLine(const T& record, const std::string& columns) {
+  const std::string line = LineOf(record);
+  EXPECT_EQ(line, kPosition + columns + "\n");
+  EXPECT_EQ(LineOf(ReadBack<T>(line)), line);
+}
+
+TEST(CsvForms, WarningReportingPointAndHurricane) {
+  auto w = Placed<CNavWarning>();
+  w.number = "NW 123";
+  w.passingDistance = 2;
+  w.validFrom = 1097.5;
+  w.validTill = 1100.0;
+  ExpectLine(w, ";NW 123;2.0;1097.5000;1100.0000");
+
+  auto p = Placed<CReportingPoint>();
+  p.requiredAction = "Report to Dover Coastguard";
+  p.notes = "VHF 11";
+  ExpectLine(p, ";Report to Dover Coastguard;VHF 11");
+
+  auto h = Placed<CHurricane>();
+  h.course = 290;
+  h.speed = 12.5;
+  h.maxWind = 95;
+  h.eyePressure = 955;
+  h.windRange = 60;
+  ExpectLine(h, ";290.00;12.50;95;955;60");
+}
+
+TEST(CsvForms, MeteoSeasonsInCalendarOrder) {
+  auto m = Placed<CMeteoRecord>();
+  m.winter.airPressure = 1010;
+  m.winter.count = 3;
+  m.spring.windSpeed = 12.5;
+  m.summer.currentSet = 45;
+  m.autumn.count = 7;
+  ExpectLine(m, ";1010.0;18.0;18.0;0.0;0.0;0.0;0.0;3;1000.0;18.0;18.0;0.0;0.0;0.0;12.5;0"
+                ";1000.0;18.0;18.0;45.0;0.0;0.0;0.0;0;1000.0;18.0;18.0;0.0;0.0;0.0;0.0;7");
+}
+
+TEST(CsvForms, PortAndPublication) {
+  auto p = Placed<CPortInfo>();
+  p.bunkers = p.victuals = true;
+  p.maxAirDraft = 55;
+  p.maxDraft = 14.5;
+  p.country = "NL";
+  p.agentEmail = "ops@agent.nl";
+  p.agentName = "Agent";
+  p.berth = "Maasvlakte, ECT";
+  p.notes = "";
+  p.agentTelephone = "+31 10 000";
+  ExpectLine(p, ";TRUE;FALSE;FALSE;FALSE;FALSE;FALSE;TRUE;55.0;14.5;1.025000;NL;ops@agent.nl;Agent;Maasvlakte, ECT;;"
+                "+31 10 000");
+
+  auto b = Placed<CPublication>();
+  b.chart = false;
+  b.edition = "2026";
+  b.number = "NP 28";
+  const std::string date = FormatTime("%a %d %b %H:%M %YY", LocalFieldsOf(0));  // "Thu 01 Jan 00:00 1970Y" on UTC
+  ExpectLine(b, ";FALSE;100000.00000000;0.000;2026;;;;NP 28;;" + date + ";" + date);
+}
+
+// A folder of its own, settings with the default separator "," and a clock.
 class CsvFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("marigold-csv-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string Path(std::string_view name) const { return folder.File(name); }
 
-  fs::path dir_;
+  CTempFolder folder{"csv"};
   CMemorySettingsStore store;
   CScriptedPrompter prompter;
+  CFixedClock clock{1700000000};
 };
 
 TEST_F(CsvFile, ExportAppendsAndRoundTripsEveryColumn) {
@@ -145,14 +217,13 @@ TEST_F(CsvFile, ExportAppendsAndRoundTripsEveryColumn) {
   const std::string path = Path("route.csv");
   ASSERT_TRUE(ExportCsv(route, path, store, prompter, kCsvVoyageEmpty));
   ASSERT_TRUE(ExportCsv(route, path, store, prompter, kCsvVoyageEmpty));
-  const std::string line = LineOf(*w, ";");
-  EXPECT_EQ(Contents(path), line + line);
+  const std::string line = LineOf(*w);
+  EXPECT_EQ(FileText(path), line + line);
 
   CVoyage back;
   ASSERT_TRUE(ImportCsv(back, path, store));
-  ASSERT_EQ(back.GetCount(), 2);
-  EXPECT_EQ(back.GetHead()->GetName(), "Ambrose; pilot");
-  EXPECT_EQ(LineOf(*back.GetHead(), ";"), line);
+  ASSERT_EQ(NamesOf(back), (std::vector<std::string>{"Ambrose; pilot", "Ambrose; pilot"}));
+  EXPECT_EQ(LineOf(*back.GetHead()), line);
   EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -162,28 +233,82 @@ TEST_F(CsvFile, EmptyListOrUnopenableFileIsReportedWithThePath) {
   EXPECT_FALSE(ExportCsv(route, path, store, prompter, kCsvVoyageEmpty));
   route.AddNew();
   EXPECT_FALSE(ExportCsv(route, Path("missing/folder.csv"), store, prompter));
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(prompter.messages[0].text, "Voyage empty or\nUnable to open file \n" + path);
-  EXPECT_EQ(prompter.messages[1].text, "List empty or\nUnable to open file \n" + Path("missing/folder.csv"));
-  EXPECT_FALSE(fs::exists(path));
+  EXPECT_EQ(MessageTexts(prompter),
+            (std::vector<std::string>{"Voyage empty or\nUnable to open file \n" + path,
+                                      "List empty or\nUnable to open file \n" + Path("missing/folder.csv")}));
+  EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(CsvFile, EveryLineAddsARecordAndLongLinesComeInPieces) {
   const std::string path = Path("in.csv");
-  std::ofstream(path, std::ios::binary) << "A,10.5,20.25\r\n\n" << std::string(800, 'x') << "\nG\xF6teborg,1\n";
+  PutFile(path, "A,10.5,20.25\r\n\n" + std::string(800, 'x') + "\nG\xF6teborg,1\n");
   CVoyage route;
   ASSERT_TRUE(ImportCsv(route, path, store));
-  ASSERT_EQ(route.GetCount(), 5);
-  EXPECT_EQ(route.GetAt(0)->GetName(), "A");
-  EXPECT_EQ(route.GetAt(0)->GetLongitude(), 20.25);
-  const CWaypoint fresh;
-  EXPECT_EQ(route.GetAt(1)->GetName(), fresh.GetName());
-  EXPECT_EQ(route.GetAt(1)->GetLatitude(), fresh.GetLatitude());
-  EXPECT_EQ(route.GetAt(2)->GetName(), std::string(799, 'x'));
-  EXPECT_EQ(route.GetAt(3)->GetName(), "x");
-  EXPECT_EQ(route.GetAt(4)->GetName(), "Göteborg");
+  // The empty line gives a new waypoint; the long line comes in two pieces.
+  EXPECT_EQ(NamesOf(route), (std::vector<std::string>{"A", "New Position", std::string(799, 'x'), "x", "Göteborg"}));
+  EXPECT_EQ(std::pair(route.GetAt(0)->GetLongitude(), route.GetAt(1)->GetLatitude()), std::pair(20.25, 45.0));
   EXPECT_FALSE(ImportCsv(route, Path("absent.csv"), store));
   EXPECT_EQ(route.GetCount(), 5);
+}
+
+TEST_F(CsvFile, EmptyLineAddsAWarningWithAllDefaults) {
+  PutFile(Path("w.csv"), "\n");
+  CWarningList warnings;
+  ASSERT_TRUE(ImportCsv(warnings, Path("w.csv"), store));
+  ASSERT_EQ(warnings.GetCount(), 1);
+  EXPECT_EQ(LineOf(*warnings.GetHead()), LineOf(CNavWarning{}));
+}
+
+TEST_F(CsvFile, PortsAreStampedByTheirMaker) {
+  PutFile(Path("p.csv"), "Rotterdam,51.9,4.1\n");
+  CPortList ports;
+  ASSERT_TRUE(ImportCsv(ports, Path("p.csv"), store, [&] { return std::make_unique<CPortInfo>(clock.Now()); }));
+  EXPECT_EQ(std::pair(ports.GetHead()->pilotEta, ports.GetHead()->GetName()),
+            std::pair(clock.Now(), std::string("Rotterdam")));
+}
+
+TEST_F(CsvFile, MeteoLinesMergeWithin300Miles) {
+  CMeteoList meteo;
+  CMeteoRecord* existing = meteo.AddNew();
+  existing->SetLatitude(50);
+  existing->SetLongitude(0);
+  PutFile(Path("m.csv"), "Near,51.0,0.0\nFar,10.0,0.0\n");
+  ASSERT_TRUE(ImportMeteoCsv(meteo, Path("m.csv"), store, clock));
+  EXPECT_EQ(std::pair(meteo.GetCount(), meteo.GetHead()), std::pair(2, existing));
+}
+
+TEST_F(CsvFile, ItemFileHoldsTheKindAndTheRecord) {
+  CHurricane storm;
+  storm.SetName("Ana");
+  storm.maxWind = 80;
+  ASSERT_TRUE(WriteItemFile(Path("ana.dat"), EListKind::Storms, storm));
+  const auto item = ReadItemFile(Path("ana.dat"));
+  ASSERT_TRUE(item.has_value());
+  EXPECT_EQ(item->kind, EListKind::Storms);
+  const auto* back = dynamic_cast<const CHurricane*>(item->record.get());
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(std::pair(back->GetName(), back->maxWind), std::pair(std::string("Ana"), 80));
+
+  // Kind 5, then a default waypoint: position, weather, then its settings.
+  const CBytes fixture = Hex("05 00 00 00 " + bytes::kDefaultWaypoint);
+  CWaypoint fresh;
+  EXPECT_EQ(WriteItem(EListKind::Waypoints, fresh), fixture);
+  const auto waypoint = ReadItem(fixture);
+  ASSERT_TRUE(waypoint.has_value());
+  EXPECT_EQ(waypoint->kind, EListKind::Waypoints);
+  EXPECT_NE(dynamic_cast<const CWaypoint*>(waypoint->record.get()), nullptr);
+}
+
+TEST_F(CsvFile, ItemFilesOfUnknownKindsOrDamagedRecordsAreRefused) {
+  CWaypoint w;
+  CBytes bytes = WriteItem(EListKind::Waypoints, w);
+  ASSERT_TRUE(ReadItem(bytes).has_value());
+  bytes[0] = 10;
+  EXPECT_FALSE(ReadItem(bytes).has_value());
+  bytes[0] = 5;
+  bytes.pop_back();
+  EXPECT_FALSE(ReadItem(bytes).has_value());
+  EXPECT_FALSE(ReadItem(Hex("FFFFFFFF")).has_value());
 }
 
 }  // namespace

@@ -1,15 +1,21 @@
 #pragma once
 // Small helpers shared by the test suites.
+#include <gtest/gtest.h>
+
 #include <cctype>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Archive.h"
 #include "core/Position2.h"
 #include "core/RangeCheck.h"
+#include "fakes/Fakes.h"
 
 namespace marigold {
 
@@ -45,6 +51,73 @@ inline CPosition2 At(double latitude, double longitude) {
 // "accepted".
 inline std::string RefusalText(const std::optional<CFieldRefusal>& refusal) {
   return refusal ? refusal->field + ": " + refusal->message : std::string("accepted");
+}
+
+// Figures that must each lie within the tolerance of the one at the same place.
+inline void ExpectAllNear(const std::vector<double>& got, const std::vector<double>& want, double tolerance) {
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], tolerance) << "figure " << i;
+}
+
+// The texts and the icons of the messages shown so far, in order.
+inline std::vector<std::string> MessageTexts(const CScriptedPrompter& prompter) {
+  std::vector<std::string> texts;
+  for (const auto& shown : prompter.messages) texts.push_back(shown.text);
+  return texts;
+}
+inline std::vector<EMessageIcon> MessageIcons(const CScriptedPrompter& prompter) {
+  std::vector<EMessageIcon> icons;
+  for (const auto& shown : prompter.messages) icons.push_back(shown.icon);
+  return icons;
+}
+
+// The names of a record list's records, in order.
+template <class List>
+std::vector<std::string> NamesOf(const List& list) {
+  std::vector<std::string> names;
+  for (int i = 0; i < list.GetCount(); ++i) names.push_back(list.GetAt(i)->GetName());
+  return names;
+}
+
+// The archive form of a record.
+template <class T>
+CBytes Store(T&& object) {
+  CArchive ar = CArchive::ForStoring();
+  object.Serialize(ar);
+  return ar.TakeBytes();
+}
+
+// Loads a record from bytes that it must use up to the last.
+template <class T>
+void Load(T& object, const CBytes& bytes) {
+  CArchive ar = CArchive::ForLoading(bytes);
+  object.Serialize(ar);
+  EXPECT_TRUE(ar.AtEnd()) << ar.Remaining() << " bytes left";
+}
+
+// Loading damaged bytes must fail; the caller checks what the record kept.
+template <class T>
+void ExpectLoadFails(T& object, const CBytes& bytes) {
+  CArchive ar = CArchive::ForLoading(bytes);
+  EXPECT_THROW(object.Serialize(ar), CArchiveException) << bytes.size() << " bytes";
+}
+
+// A whole file as text or bytes (empty when it cannot be read).
+inline std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+inline CBytes FileBytes(const std::string& path) {
+  const std::string text = FileText(path);
+  return {text.begin(), text.end()};
+}
+
+// Writes a file in one go, replacing what was there.
+inline void PutFile(const std::string& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+inline void PutFile(const std::string& path, const CBytes& bytes) {
+  PutFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace marigold
