@@ -8,6 +8,7 @@
 
 #include "core/FixRecord.h"
 #include "core/Voyage.h"
+#include "fakes/Records.h"
 #include "lists/HurricaneCpa.h"
 #include "lists/StormAdvisory.h"
 
@@ -17,31 +18,23 @@ namespace {
 // Waypoints as latitude, longitude, estimated time; all on or near 0°E.
 CVoyage Route(std::initializer_list<std::initializer_list<double>> points) {
   CVoyage route;
-  for (const auto& p : points) {
-    CWaypoint* w = route.AddNew();
-    w->SetName("WP" + std::to_string(route.GetCount()));
-    w->SetLatitude(p.begin()[0]);
-    w->SetLongitude(p.begin()[1]);
-    w->SetTimeA(p.begin()[2]);
-  }
+  int n = 0;
+  for (const auto& p : points)
+    Placed(route.AddNew(), p.begin()[0], p.begin()[1], "WP" + std::to_string(++n))->SetTimeA(p.begin()[2]);
   return route;
 }
 
 // At 0°N 0°E on day 100 making 10 kts north.
 CFixRecord Start(double groundspeed = 10) {
   CFixRecord s;
-  s.SetLatitude(0);
-  s.SetLongitude(0);
-  s.SetTime(100);
+  Placed(&s, 0, 0)->SetTime(100);
   s.groundspeed = groundspeed;
   return s;
 }
 
 CHurricane Storm(double latitude, double longitude, double speed = 0) {
   CHurricane h;
-  h.SetLatitude(latitude);
-  h.SetLongitude(longitude);
-  h.SetTime(100);
+  Placed(&h, latitude, longitude)->SetTime(100);
   h.speed = speed;
   return h;
 }
@@ -57,10 +50,8 @@ TEST(HurricaneCpa, FirstLegClampsToTheNextWaypointAndToTheStart) {
   const CStormCpa astern = CalculateCPA(Storm(-1, 0), route, Start());
   EXPECT_EQ(astern.stormPosition.GetTimeA(), 100.0);
   const CStormCpaTexts texts = FormatStormCpa(astern);
-  EXPECT_EQ(texts.time, "Sunday 09 Apr 00:00 UTC");
-  EXPECT_EQ(texts.latitude, "1 : 0.00 S");
-  EXPECT_EQ(texts.distance, "    60.0 nM");
-  EXPECT_EQ(texts.bearing, "180.0 deg");
+  EXPECT_EQ(texts.time + "|" + texts.latitude + "|" + texts.distance + "|" + texts.bearing,
+            "Sunday 09 Apr 00:00 UTC|1 : 0.00 S|    60.0 nM|180.0 deg");
 }
 
 TEST(HurricaneCpa, LaterLegRunsFromTheWaypointsEstimatedTimeAtTheStartsSpeed) {

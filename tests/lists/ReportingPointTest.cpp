@@ -3,10 +3,13 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/Voyage.h"
 #include "fakes/Fakes.h"
+#include "fakes/RecordBytes.h"
+#include "fakes/Records.h"
 #include "fakes/TestSupport.h"
 #include "lists/ReportingPoint.h"
 #include "lists/ReportingPointSheet.h"
@@ -15,36 +18,25 @@
 namespace marigold {
 namespace {
 
-// reserve 15, latitude 45, longitude 5, "Reporting Point", four zero times.
-const std::string kPositionPart =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
-    "0f 52 65 70 6f 72 74 69 6e 67 20 50 6f 69 6e 74 "
-    "0000000000000000 0000000000000000 0000000000000000 0000000000000000 ";
+using namespace bytes;
 
 // distance before 1.0, index 0, no action, no notes, no documents.
-const std::string kDefaultPoint = kPositionPart + "00 00 00 00 00 00 f0 3f  00 00 00 00  00  00  00 00 00 00";
+const std::string kDefaultPoint =
+    PositionPart("Reporting Point") + "00 00 00 00 00 00 f0 3f  00 00 00 00  00  00  00 00 00 00";
 
 // 10.0 nM before waypoint 2, "Call captain", notes "Keep clear", two documents.
-const std::string kTwoDocuments = kPositionPart +
-                                  "00 00 00 00 00 00 24 40  02 00 00 00 "
-                                  "0c 43 61 6c 6c 20 63 61 70 74 61 69 6e  0a 4b 65 65 70 20 63 6c 65 61 72 "
-                                  "02 00 00 00  08 43 3a 5c 61 2e 64 6f 63  05 62 2e 64 6f 63";
+const std::string kTwoDocuments = PositionPart("Reporting Point") + "00 00 00 00 00 00 24 40  02 00 00 00 " +
+                                  ShortString("Call captain") + ShortString("Keep clear") + "02 00 00 00 " +
+                                  ShortString("C:\\a.doc") + ShortString("b.doc");
 
 TEST(ReportingPointArchive, DefaultAndTwoDocumentBytes) {
   CReportingPoint fresh;
-  CArchive out = CArchive::ForStoring();
-  fresh.Serialize(out);
-  EXPECT_EQ(out.TakeBytes(), Hex(kDefaultPoint));
+  EXPECT_EQ(Stored(fresh), Hex(kDefaultPoint));
 
-  const CBytes bytes = Hex(kTwoDocuments);
-  CArchive in = CArchive::ForLoading(bytes);
   CReportingPoint point;
-  point.Serialize(in);
-  EXPECT_TRUE(in.AtEnd());
-  EXPECT_EQ(point.distanceBefore, 10.0);
-  EXPECT_EQ(point.waypointIndex, 2);
-  EXPECT_EQ(point.requiredAction, "Call captain");
-  EXPECT_EQ(point.notes, "Keep clear");
+  EXPECT_TRUE(LoadAll(point, Hex(kTwoDocuments)));
+  EXPECT_EQ(std::tuple(point.distanceBefore, point.waypointIndex, point.requiredAction, point.notes),
+            std::tuple(10.0, 2, "Call captain", "Keep clear"));
   EXPECT_EQ(point.documents, (std::vector<std::string>{"C:\\a.doc", "b.doc"}));
 }
 
@@ -54,10 +46,9 @@ TEST(ReportingPointArchive, DamagedBytesLeaveThePointAsItWas) {
   CBytes hugeCount = Hex(kDefaultPoint);
   hugeCount.back() = 0x7f;
   for (const CBytes& bytes : {shortened, hugeCount}) {
-    CArchive ar = CArchive::ForLoading(bytes);
     CReportingPoint point;
     point.notes = "mine";
-    EXPECT_THROW(point.Serialize(ar), CArchiveException);
+    EXPECT_THROW(LoadAll(point, bytes), CArchiveException);
     EXPECT_EQ(point.notes, "mine");
   }
 }
@@ -67,10 +58,7 @@ TEST(ReportingPointArchive, DamagedBytesLeaveThePointAsItWas) {
 CVoyage Route() {
   CVoyage route;
   route.AddNew();
-  CWaypoint* w = route.AddNew();
-  w->SetName("Landfall");
-  w->SetLatitude(10);
-  w->SetLongitude(20);
+  CWaypoint* w = Placed(route.AddNew(), 10, 20, "Landfall");
   w->SetTimeA(100.5);
   w->SetUtcDifference(2);
   w->keptGroundspeed = 12.5;
@@ -168,9 +156,8 @@ TEST(ReportsPage, DocumentButtonsWithoutSelectionSaySo) {
   EXPECT_EQ(prompter.fileChoices.at(0).defaultName, "Document");
   EXPECT_FALSE(DocumentToView(documents, -1, prompter));
   EXPECT_FALSE(RemoveDocument(documents, 1, prompter));
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(prompter.messages[0].text, "Please select file to open");
-  EXPECT_EQ(prompter.messages[1].text, "Please select file to remove from list");
+  EXPECT_EQ(SaidTexts(prompter),
+            (std::vector<std::string>{"Please select file to open", "Please select file to remove from list"}));
   EXPECT_TRUE(RemoveDocument(documents, 0, prompter));
 }
 

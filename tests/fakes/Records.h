@@ -1,0 +1,50 @@
+#pragma once
+// Helpers for the record suites: a record's archive form both ways, a record
+// put on the chart, and a prompter's messages as one comparable list.
+#include <string>
+#include <vector>
+
+#include "core/Archive.h"
+#include "fakes/Fakes.h"
+
+namespace marigold {
+
+template <class Record>
+CBytes Stored(Record& record) {
+  CArchive ar = CArchive::ForStoring();
+  record.Serialize(ar);
+  return ar.TakeBytes();
+}
+
+// Loads `record` from `bytes` (throwing as Serialize does); false when bytes
+// are left over.
+template <class Record>
+bool LoadAll(Record& record, const CBytes& bytes) {
+  CArchive ar = CArchive::ForLoading(bytes);
+  record.Serialize(ar);
+  return ar.AtEnd();
+}
+
+// Sets the position (and the name, when given) of a new record of any list.
+template <class Record>
+Record* Placed(Record* record, double latitude, double longitude, const std::string& name = {}) {
+  record->SetLatitude(latitude);
+  record->SetLongitude(longitude);
+  if (!name.empty()) record->SetName(name);
+  return record;
+}
+
+// Every message shown, in order, as "Icon: text" ("text" alone for no icon).
+inline std::vector<std::string> Said(const CScriptedPrompter& prompter) {
+  static const char* const kIcons[] = {"", "Stop: ", "Exclamation: ", "Information: ", "Question: "};
+  std::vector<std::string> out;
+  for (const auto& shown : prompter.messages) out.push_back(kIcons[static_cast<int>(shown.icon)] + shown.text);
+  return out;
+}
+inline std::vector<std::string> SaidTexts(const CScriptedPrompter& prompter) {
+  std::vector<std::string> out;
+  for (const auto& shown : prompter.messages) out.push_back(shown.text);
+  return out;
+}
+
+}  // namespace marigold
