@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Archive.h"
+#include "core/Voyage.h"
 #include "fakes/Fakes.h"
 
 namespace marigold {
@@ -32,6 +33,11 @@ Record* Placed(Record* record, double latitude, double longitude, const std::str
   record->SetLongitude(longitude);
   if (!name.empty()) record->SetName(name);
   return record;
+}
+
+// `count` waypoints "WP0", "WP1", ... a degree apart northwards from 50N 4W.
+inline void AddWaypoints(CVoyage& route, int count) {
+  for (int i = 0; i < count; ++i) Placed(route.AddNew(), 50.0 + i, -4.0, "WP" + std::to_string(i));
 }
 
 // Every message shown, in order, as "Icon: text" ("text" alone for no icon).

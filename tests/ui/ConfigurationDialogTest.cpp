@@ -5,9 +5,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 #include "core/Settings.h"
-#include "fakes/Fakes.h"
+#include "fakes/QtPrinting.h"
+#include "fakes/Records.h"
 #include "ui/sheets/ConfigurationDialog.h"
 
 using namespace marigold;
@@ -37,34 +41,37 @@ int WrittenKeys(const CMemorySettingsStore& store) {
 class ConfigurationDialogTest : public QObject {
   Q_OBJECT
 
- private:
   CMemorySettingsStore store;
   CScriptedPrompter prompter;
+  std::optional<CConfigurationDialog> shown;
+
+  CConfigurationDialog& Open() {
+    shown.emplace(store, prompter);
+    shown->show();
+    return *shown;
+  }
 
  private slots:
   void init() {
+    shown.reset();
     store = CMemorySettingsStore();
     prompter = CScriptedPrompter();
   }
 
   void firstStartShowsDefaultsAndOkWritesNothing() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     QVERIFY(dialog.askLoadOldBox()->isChecked());
-    QCOMPARE(dialog.pathEdit(EDataFile::Vessel)->text(), QStringLiteral("vessel.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::History)->text(), QStringLiteral("voyage.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::Ports)->text(), QStringLiteral("port.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::Meteo)->text(), QStringLiteral("meteo.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::Warnings)->text(), QStringLiteral("warning.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::Hurricanes)->text(), QStringLiteral("hurricane.dat"));
-    QCOMPARE(dialog.daysOldFixBox()->value(), 7);
-    QCOMPARE(dialog.daysOldHurriBox()->value(), 7);
+    QStringList paths;
+    for (const EDataFile file : {EDataFile::Vessel, EDataFile::History, EDataFile::Ports, EDataFile::Meteo,
+                                 EDataFile::Warnings, EDataFile::Hurricanes})
+      paths << dialog.pathEdit(file)->text();
+    QCOMPARE(paths, QStringList({"vessel.dat", "voyage.dat", "port.dat", "meteo.dat", "warning.dat", "hurricane.dat"}));
+    QCOMPARE(std::pair(dialog.daysOldFixBox()->value(), dialog.daysOldHurriBox()->value()), std::pair(7, 7));
     QCOMPARE(dialog.separatorBox()->currentText(), QStringLiteral(","));
     QVERIFY(!dialog.Changed());
 
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(!dialog.Applied());
+    QVERIFY(!dialog.isVisible() && !dialog.Applied());
     QCOMPARE(WrittenKeys(store), 0);
   }
 
@@ -81,68 +88,58 @@ class ConfigurationDialogTest : public QObject {
     QFETCH(bool, hurricane);
     QFETCH(QString, typed);
     QFETCH(QString, message);
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     QSpinBox* box = hurricane ? dialog.daysOldHurriBox() : dialog.daysOldFixBox();
     Type(box, typed);
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(prompter.messages.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(prompter.messages[0].text), message);
+    QCOMPARE(SaidTexts(prompter), std::vector<std::string>{message.toStdString()});
     QCOMPARE(dialog.focusWidget(), box);
     QCOMPARE(WrittenKeys(store), 0);
   }
 
   void changedDaysAreStoredWithAllTenSettings() {
     store.WriteString("Path", "portinfo", "/ship/port.dat");
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     QCOMPARE(dialog.pathEdit(EDataFile::Ports)->text(), QStringLiteral("/ship/port.dat"));
     Type(dialog.daysOldFixBox(), QStringLiteral("12"));
     QVERIFY(dialog.Changed());
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(dialog.Applied());
+    QVERIFY(!dialog.isVisible() && dialog.Applied());
     QVERIFY(prompter.messages.empty());
     QCOMPARE(WrittenKeys(store), 10);
-    QCOMPARE(store.GetInt("Path", "DaysOldFix", 0), 12);
-    QCOMPARE(store.GetInt("Path", "DaysOldHurri", 0), 7);
-    QCOMPARE(store.GetString("Path", "portinfo", ""), std::string("/ship/port.dat"));
-    QCOMPARE(store.GetString("Path", "ConvChar", ""), std::string(","));
-    QCOMPARE(store.GetInt("Path", "AskLoadOld", 0), 1);
+    QCOMPARE(std::tuple(store.GetInt("Path", "DaysOldFix", 0), store.GetInt("Path", "DaysOldHurri", 0),
+                        store.GetInt("Path", "AskLoadOld", 0)),
+             std::tuple(12, 7, 1));
+    QCOMPARE(store.GetString("Path", "portinfo", "") + "|" + store.GetString("Path", "ConvChar", ""),
+             std::string("/ship/port.dat|,"));
   }
 
-  void closingAfterAChangeAsks_data() {
-    QTest::addColumn<bool>("cancelChanges");
-    QTest::newRow("Yes discards") << true;
-    QTest::newRow("No writes") << false;
-  }
-
+  // Yes discards the change, No writes it.
   void closingAfterAChangeAsks() {
-    QFETCH(bool, cancelChanges);
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
-    dialog.askLoadOldBox()->click();
-    prompter.answers.push_back(cancelChanges);
-    dialog.close();
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(prompter.questions, std::vector<std::string>{"Data has changed!\nCancel all changes?"});
-    QCOMPARE(dialog.Applied(), !cancelChanges);
-    QCOMPARE(WrittenKeys(store), cancelChanges ? 0 : 10);
-    if (!cancelChanges) QCOMPARE(store.GetInt("Path", "AskLoadOld", 1), 0);
+    for (const bool cancelChanges : {true, false}) {
+      init();
+      CConfigurationDialog& dialog = Open();
+      dialog.askLoadOldBox()->click();
+      prompter.answers.push_back(cancelChanges);
+      dialog.close();
+      QVERIFY(!dialog.isVisible());
+      QCOMPARE(prompter.questions, std::vector<std::string>{"Data has changed!\nCancel all changes?"});
+      QCOMPARE(dialog.Applied(), !cancelChanges);
+      QCOMPARE(WrittenKeys(store), cancelChanges ? 0 : 10);
+      QCOMPARE(store.GetInt("Path", "AskLoadOld", 1), cancelChanges ? 1 : 0);
+    }
   }
 
   void cancelWithoutChangeAsksNothing() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     Press(dialog, QDialogButtonBox::Cancel);
     QVERIFY(!dialog.isVisible());
     QVERIFY(prompter.questions.empty());
   }
 
   void keepingRefusedChangesKeepsTheDialogOpen() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     Type(dialog.daysOldFixBox(), QStringLiteral("2"));
     prompter.answers.push_back(false);
     dialog.close();
@@ -152,8 +149,7 @@ class ConfigurationDialogTest : public QObject {
   }
 
   void separatorIsOneCharacter() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     QComboBox* separator = dialog.separatorBox();
     QCOMPARE(separator->count(), 4);
     QCOMPARE(separator->itemText(3), QStringLiteral("\\"));
@@ -174,8 +170,7 @@ class ConfigurationDialogTest : public QObject {
   }
 
   void browseSetsThePath() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     prompter.files.push_back(std::nullopt);
     QTest::mouseClick(dialog.browseButton(EDataFile::Warnings), Qt::LeftButton);
     QVERIFY(!dialog.Changed());
