@@ -4,9 +4,13 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/CivilTime.h"
 #include "fakes/Fakes.h"
+#include "fakes/Records.h"
 #include "voyage/FixHistory.h"
 
 namespace marigold {
@@ -15,9 +19,7 @@ namespace {
 constexpr std::time_t kNow = 1709649000;  // 2024-03-05 14:30:00 UTC
 
 CFixRecord* AddFix(CFixList& fixes, double latitude, double hour, double logReading = 0) {
-  CFixRecord* fix = fixes.AddNew();
-  fix->SetLatitude(latitude);
-  fix->SetLongitude(0);
+  CFixRecord* fix = Placed(fixes.AddNew(), latitude, 0);
   fix->SetTime(100 + hour / 24);
   fix->logReading = logReading;
   return fix;
@@ -39,10 +41,9 @@ TEST(FixHistoryNewFix, TakesUtcNowAndDeadReckonsFromTheLatestFix) {
   vessel.propellerPitch = 0;  // the model gives no speed
   const CFixRecord* second = NewFixFromVessel(fixes, vessel, clock);
   EXPECT_EQ(fixes.GetTail(), second);
-  EXPECT_DOUBLE_EQ(second->GetUtcDifference(), 1);
   EXPECT_NEAR(second->GetLatitude(), 50.2, 1e-9);  // 12 nM north in the hour
-  EXPECT_EQ(second->engineRpm, vessel.engineSetting);
-  EXPECT_EQ(second->logSpeed, 0);
+  EXPECT_EQ(std::tuple(second->GetUtcDifference(), second->engineRpm, second->logSpeed),
+            std::tuple(1.0, vessel.engineSetting, 0.0));
 }
 
 TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
@@ -65,11 +66,10 @@ TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
     EXPECT_EQ(early->groundspeed, 0);
     fixes.Remove(early);
   }
-  ASSERT_EQ(prompter.messages.size(), 3u);
-  EXPECT_EQ(prompter.messages[0].text, "Groundspeed exceeding 40 kts\nCourse and speed not updated");
-  EXPECT_EQ(prompter.messages[1].text, kFixNotLater);
-  EXPECT_EQ(prompter.messages[2].text, kFixNotLater);
-  for (const auto& shown : prompter.messages) EXPECT_EQ(shown.icon, EMessageIcon::Exclamation);
+  const std::string notLater = std::string("Exclamation: ") + kFixNotLater;
+  EXPECT_EQ(Said(prompter), (std::vector<std::string>{
+                                "Exclamation: Groundspeed exceeding 40 kts\nCourse and speed not updated", notLater,
+                                notLater}));
 }
 
 TEST(FixHistoryLogDistance, CounterGoesRoundModuloOneHundred) {
@@ -113,10 +113,8 @@ TEST_F(FixHistoryProcess, TheFirstFixIsOnlyNamed) {
   fix->SetUtcDifference(-3);
   ProcessFix(*fix, fixes, vessel, meteo, prompter, clock);
   EXPECT_EQ(fix->GetName(), "PositionFix 09 Apr 09:00 LT");  // day 100 is 2000-04-09
-  EXPECT_EQ(fix->weather.currentRate, 4);
-  EXPECT_EQ(vessel.engineSetting, CVessel2().engineSetting);
-  EXPECT_TRUE(meteo.IsEmpty());
-  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(std::tuple(fix->weather.currentRate, vessel.engineSetting, meteo.IsEmpty(), prompter.messages.empty()),
+            std::tuple(4.0, CVessel2().engineSetting, true, true));
 }
 
 TEST_F(FixHistoryProcess, CurrentOverHalfAnHourIsRefused) {
@@ -125,15 +123,10 @@ TEST_F(FixHistoryProcess, CurrentOverHalfAnHourIsRefused) {
   fix->weather.currentSet = 123;
   ProcessFix(*fix, fixes, vessel, meteo, prompter, clock);
   EXPECT_NEAR(fix->groundspeed, 12, 1e-6);
-  EXPECT_EQ(vessel.engineSetting, vessel.faRpm + 1.0);
-  EXPECT_EQ(vessel.steeredCourse, 10);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text,
-            "Time interval too short\nor calculated current too high\nAverage data will not be updated");
-  EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::Information);
-  EXPECT_EQ(fix->weather.currentSet, 0);
-  EXPECT_EQ(fix->weather.currentRate, 0);
-  EXPECT_EQ(meteo.GetCount(), 1);
+  EXPECT_EQ(std::tuple(vessel.engineSetting, vessel.steeredCourse), std::tuple(vessel.faRpm + 1.0, 10.0));
+  EXPECT_EQ(Said(prompter), std::vector<std::string>{"Information: Time interval too short\nor calculated current "
+                                                     "too high\nAverage data will not be updated"});
+  EXPECT_EQ(std::tuple(fix->weather.currentSet, fix->weather.currentRate, meteo.GetCount()), std::tuple(0.0, 0.0, 1));
 
   // At manoeuvring rpm no current is derived and nothing is said.
   prompter.messages.clear();

@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/CommandIds.h"
 #include "core/FileIo.h"
-#include "fakes/DocumentFixture.h"
 #include "exchange/CsvFile.h"
+#include "fakes/DocumentFixture.h"
+#include "fakes/Records.h"
 #include "voyage/CommandChecks.h"
 #include "voyage/ListCommands.h"
 
@@ -22,14 +25,6 @@ class ListCommands : public ::testing::Test, protected CDocumentFixture {
   CMarigoldRouteDoc& Doc() { return *doc; }
   const std::string& LastMessage() const { return prompter.messages.back().text; }
 
-  void AddWaypoints(int count) {
-    for (int i = 0; i < count; ++i) {
-      CWaypoint* waypoint = Doc().Voyage().AddNew();
-      waypoint->SetName("WP" + std::to_string(i));
-      waypoint->SetLatitude(50.0 + i);
-      waypoint->SetLongitude(-4.0);
-    }
-  }
   bool Commit() {
     ++commits;
     return commitSucceeds;
@@ -65,8 +60,7 @@ TEST_F(ListCommands, EveryListComesBackFromItsExport) {
     const std::string path = File(std::string(RecordListInfo(c.list).csvName) + ".csv");
     prompter.messages.clear();
     ASSERT_TRUE(ExportList(Doc(), c.list, path));
-    EXPECT_EQ(LastMessage(), "Export succesfull");
-    EXPECT_EQ(prompter.messages.back().icon, EMessageIcon::Information);
+    EXPECT_EQ(Said(prompter), std::vector<std::string>{"Information: Export succesfull"});
 
     Doc().modified = false;
     ASSERT_TRUE(Import(c.list, path));
@@ -93,8 +87,7 @@ TEST_F(ListCommands, AFailedExportOrImportSaysSoAndNamesTheFile) {
     EXPECT_FALSE(ExportList(Doc(), c.list, path));
     ASSERT_EQ(prompter.messages.size(), 2u);
     EXPECT_EQ(prompter.messages[0].text, c.empty + path);
-    EXPECT_EQ(prompter.messages[1].text, "Export failed");
-    EXPECT_EQ(prompter.messages[1].icon, EMessageIcon::Exclamation);
+    EXPECT_EQ(Said(prompter)[1], "Exclamation: Export failed");
     EXPECT_FALSE(ReadFileBytes(path));
   }
 
@@ -113,8 +106,7 @@ TEST_F(ListCommands, AFailedExportOrImportSaysSoAndNamesTheFile) {
     commits = 0;
     commitSucceeds = c.commitSucceeds;
     EXPECT_FALSE(Import(c.list, c.path));
-    EXPECT_EQ(LastMessage(), "Import failed");
-    EXPECT_EQ(prompter.messages.back().icon, EMessageIcon::Exclamation);
+    EXPECT_EQ(Said(prompter).back(), "Exclamation: Import failed");
     EXPECT_EQ(commits, c.commits);
   }
 }
@@ -122,15 +114,15 @@ TEST_F(ListCommands, AFailedExportOrImportSaysSoAndNamesTheFile) {
 TEST_F(ListCommands, ChoosingTheFileOffersTheListsName) {
   prompter.files = {File("x.csv")};
   EXPECT_EQ(ChooseCsvFile(Doc(), ERecordList::Ports), File("x.csv"));
-  EXPECT_EQ(prompter.fileChoices.back().defaultName, "portname");
-  EXPECT_EQ(prompter.fileChoices.back().defaultExtension, "csv");
-  EXPECT_EQ(prompter.fileChoices.back().filter, kCsvFilter);
+  const CFileChoice& choice = prompter.fileChoices.back();
+  EXPECT_EQ(std::tuple(choice.defaultName, choice.defaultExtension, choice.filter),
+            std::tuple("portname", "csv", kCsvFilter));
   EXPECT_FALSE(ChooseCsvFile(Doc(), ERecordList::Fixes));  // cancelled
   EXPECT_EQ(prompter.fileChoices.back().defaultName, "history");
 }
 
 TEST_F(ListCommands, DeleteSparesTheStartPositionAndMarksOnlyRouteLists) {
-  AddWaypoints(3);
+  AddWaypoints(Doc().Voyage(), 3);
   Doc().openedFromFile = true;  // the whole route, from the departure
   Doc().selectedList = EListKind::Waypoints;
   int refreshed = 0;
@@ -148,13 +140,9 @@ TEST_F(ListCommands, DeleteSparesTheStartPositionAndMarksOnlyRouteLists) {
 
   prompter.answers = {true};
   remove({3, 0, 1});
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Present Position can not be deleted");
-  EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::Stop);
-  EXPECT_EQ(Doc().Voyage().GetCount(), 1);
-  EXPECT_EQ(Doc().Voyage().GetHead()->GetName(), "WP1");
-  EXPECT_TRUE(Doc().modified);
-  EXPECT_EQ(refreshed, 2);
+  EXPECT_EQ(Said(prompter), std::vector<std::string>{"Stop: Present Position can not be deleted"});
+  EXPECT_EQ(std::tuple(Doc().Voyage().GetCount(), Doc().Voyage().GetHead()->GetName(), Doc().modified, refreshed),
+            std::tuple(1, "WP1", true, 2));
 
   // The Meteo list shows waypoints but deletes from the meteo records: no
   // row of it is ever found there.
@@ -189,34 +177,27 @@ TEST_F(ListCommands, InsertGoesToTheListsOwnCommand) {
     EXPECT_EQ(InsertCommandFor(Doc()), c.command);
   }
   InsertRefused(Doc());
-  EXPECT_EQ(LastMessage(), "Meteo positions can not be inserted manually");
-  EXPECT_EQ(prompter.messages.back().icon, EMessageIcon::None);
+  EXPECT_EQ(Said(prompter).back(), "Meteo positions can not be inserted manually");
 }
 
 TEST_F(ListCommands, ChecksSayWhatIsMissing) {
-  const struct {
-    CCommandCheck check;
-    const char* message;
-    EMessageIcon icon;
-  } kChecks[] = {
-      {NeedsWaypoint, "No active voyage\nPlease load or create voyage first!", EMessageIcon::Stop},
-      {NeedsStorm, "No active storms", EMessageIcon::Stop},
-      {NeedsEtaRoute, "No valid voyage loaded\nCan not calculate ETA", EMessageIcon::None},
-      {NeedsStormAndRoute, "No voyage loaded\nor no active storms", EMessageIcon::Exclamation},
+  const std::pair<CCommandCheck, const char*> kChecks[] = {
+      {NeedsWaypoint, "Stop: No active voyage\nPlease load or create voyage first!"},
+      {NeedsStorm, "Stop: No active storms"},
+      {NeedsEtaRoute, "No valid voyage loaded\nCan not calculate ETA"},
+      {NeedsStormAndRoute, "Exclamation: No voyage loaded\nor no active storms"},
   };
-  for (const auto& c : kChecks) {
+  for (const auto& [check, said] : kChecks) {
     prompter.messages.clear();
-    EXPECT_FALSE(c.check(Doc()));
-    ASSERT_EQ(prompter.messages.size(), 1u) << c.message;
-    EXPECT_EQ(LastMessage(), c.message);
-    EXPECT_EQ(prompter.messages.back().icon, c.icon);
+    EXPECT_FALSE(check(Doc()));
+    EXPECT_EQ(Said(prompter), std::vector<std::string>{said});
   }
   // The history always holds the present position.
   EXPECT_TRUE(NeedsFix(Doc()));
-  AddWaypoints(2);
+  AddWaypoints(Doc().Voyage(), 2);
   Doc().Storms().AddNew();
   prompter.messages.clear();
-  for (const auto& c : kChecks) EXPECT_TRUE(c.check(Doc()));
+  for (const auto& [check, said] : kChecks) EXPECT_TRUE(check(Doc())) << said;
   EXPECT_TRUE(prompter.messages.empty());
 }
 

@@ -2,7 +2,10 @@
 // the schedule starts from.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fakes/Fakes.h"
+#include "fakes/Records.h"
 #include "voyage/Schedule.h"
 #include "voyage/VoyageSheet.h"
 
@@ -14,11 +17,7 @@ constexpr double kHour = 1.0 / 24;
 
 // 60 nM east along the equator in 5 hours.
 void BuildRoute(CVoyage& route) {
-  for (int i = 0; i < 2; ++i) {
-    CWaypoint* w = route.AddNew();
-    w->SetLatitude(0);
-    w->SetLongitude(i);
-  }
+  for (int i = 0; i < 2; ++i) Placed(route.AddNew(), 0, i);
   route.GetHead()->SetTime(kStart);
   route.GetHead()->SetTimeA(kStart);
   route.GetTail()->SetTimeB(kStart + 5 * kHour);
@@ -30,10 +29,14 @@ std::string Text(const CWeatherPageResults& r) {
   return r.totalFuel + "|" + r.logDistance + "|" + r.requiredLogSpeed + "|" + r.averageRpm;
 }
 
-TEST(VoyageSheet, VoyagePageShowsTheRouteAsOpened) {
+class VoyageSheet : public ::testing::Test {
+ protected:
   CVoyage route;
   CVessel2 vessel;
   const CMeteoList meteo;
+};
+
+TEST_F(VoyageSheet, VoyagePageShowsTheRouteAsOpened) {
   route.AddNew();
   EXPECT_EQ(Text(CVoyageSheet(route, vessel, meteo).View().voyage), "     0.0|0.0|0.0");
   route.RemoveAll();
@@ -45,10 +48,7 @@ TEST(VoyageSheet, VoyagePageShowsTheRouteAsOpened) {
   EXPECT_EQ(Text(sheet.View().weather), "|||");  // not shown yet
 }
 
-TEST(VoyageSheet, WeatherPageComputesFromTheFirstWaypoint) {
-  CVoyage route;
-  CVessel2 vessel;
-  const CMeteoList meteo;
+TEST_F(VoyageSheet, WeatherPageComputesFromTheFirstWaypoint) {
   route.AddNew();
   CVoyageSheet one(route, vessel, meteo);
   one.OnWeatherPageShown();
@@ -69,10 +69,7 @@ TEST(VoyageSheet, WeatherPageComputesFromTheFirstWaypoint) {
   EXPECT_EQ(r.totalFuel + "|" + r.requiredLogSpeed + "|" + r.averageRpm, "NA|NA|NA");
 }
 
-TEST(VoyageSheet, WeatherChoicesTakeEffectOnTheRouteAtOnce) {
-  CVoyage route;
-  CVessel2 vessel;
-  const CMeteoList meteo;
+TEST_F(VoyageSheet, WeatherChoicesTakeEffectOnTheRouteAtOnce) {
   BuildRoute(route);
   CVoyageSheet sheet(route, vessel, meteo);
   CScriptedPrompter prompter;
@@ -81,10 +78,10 @@ TEST(VoyageSheet, WeatherChoicesTakeEffectOnTheRouteAtOnce) {
   EXPECT_EQ(sheet.View().weather.logDistance, "     60.");  // recomputed
   sheet.OnWeatherSourceChosen(true, prompter);
   EXPECT_TRUE(route.weatherSource);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text,
-            "By selecting present weather the voyageplanning\nwill use only the latest weather observation for "
-            "each waypoint\nThis might result in less accurate data for wind and current calculations");
+  EXPECT_EQ(SaidTexts(prompter),
+            std::vector<std::string>{"By selecting present weather the voyageplanning\nwill use only the latest "
+                                     "weather observation for each waypoint\nThis might result in less accurate data "
+                                     "for wind and current calculations"});
   sheet.OnKeepRpmChosen(false);
   EXPECT_FALSE(route.keepRpmConstant);
 }
@@ -104,9 +101,9 @@ TEST(ScheduleDeparture, RebuiltFromTheFirstWaypointOrTheLatestFix) {
   route.GetTail()->keptGroundspeed = 13;
   route.GetTail()->engineRpm = 70;
   RebuildDeparture(departure, route, &fix);
-  EXPECT_EQ(departure.GetLongitude(), 0);
-  EXPECT_EQ(departure.GetUtcDifference(), 1);
-  EXPECT_EQ(departure.GetTime(), kStart);  // the departure time itself, whatever the zones
+  // The departure time itself, whatever the zones.
+  EXPECT_EQ(std::tuple(departure.GetLongitude(), departure.GetUtcDifference(), departure.GetTime()),
+            std::tuple(0.0, 1.0, kStart));
   EXPECT_EQ(departure.groundCourse + departure.groundspeed + departure.engineRpm, 91 + 13 + 70);
 }
 

@@ -5,8 +5,10 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <tuple>
 
 #include "core/Voyage.h"
+#include "fakes/Records.h"
 #include "vessel/Vessel2.h"
 #include "voyage/Schedule.h"
 
@@ -20,11 +22,7 @@ constexpr double kTight = 1e-9;
 // Waypoints a degree apart eastwards (or northwards) from 0°N 0°E, the last
 // one due `hours` after the start.
 void BuildRoute(CVoyage& route, int waypoints, double hours, bool northwards = false) {
-  for (int i = 0; i < waypoints; ++i) {
-    CWaypoint* w = route.AddNew();
-    w->SetLatitude(northwards ? i : 0);
-    w->SetLongitude(northwards ? 0 : i);
-  }
+  for (int i = 0; i < waypoints; ++i) Placed(route.AddNew(), northwards ? i : 0, northwards ? 0 : i);
   route.GetTail()->SetTimeB(kStart + hours * kHour);
 }
 
@@ -32,11 +30,17 @@ void BuildRoute(CVoyage& route, int waypoints, double hours, bool northwards = f
 // the ship heads for the second.
 CFixRecord ShipAtFirst(double time = kStart) {
   CFixRecord fix;
-  fix.SetLatitude(0);
-  fix.SetLongitude(0);
+  Placed(&fix, 0, 0)->SetTime(time);
   fix.groundCourse = 90;
-  fix.SetTime(time);
   return fix;
+}
+
+// Each figure within `tolerance` of the hand model's.
+void ExpectNear(std::initializer_list<double> actual, std::initializer_list<double> expected,
+                double tolerance = kTight) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t i = 0; i < actual.size(); ++i)
+    EXPECT_NEAR(actual.begin()[i], expected.begin()[i], tolerance) << "figure " << i;
 }
 
 void ExpectNoInfinity(const CVoyage& route) {
@@ -59,22 +63,16 @@ TEST(ScheduleCalculate, TwoWaypointsWithoutCurrentArriveOnTheScheduledTime) {
 
   const CWaypoint& w = *route.GetTail();
   EXPECT_EQ(route.nextWaypointIndex, 1);
-  EXPECT_NEAR(w.legDistance, 60, kTight);
-  EXPECT_NEAR(w.gyroCourse, w.groundCourse, kTight);
-  EXPECT_NEAR(w.logDistance, w.legDistance, kTight);
-  EXPECT_NEAR(w.resistanceIndex, 0.6509991513165452, kTight);
-  EXPECT_NEAR(w.engineRpm, 49.499827476848324, kTight);
-  EXPECT_NEAR(w.keptGroundspeed, 11.894623353173584, kTight);
+  ExpectNear({w.legDistance, w.gyroCourse, w.logDistance, w.resistanceIndex, w.engineRpm, w.keptGroundspeed},
+             {60, w.groundCourse, w.legDistance, 0.6509991513165452, 49.499827476848324, 11.894623353173584});
   EXPECT_EQ(w.GetTimeB(), kStart + 5 * kHour);
   EXPECT_NEAR(w.GetTimeA(), kStart + 5 * kHour, 1e-12);
-  EXPECT_EQ(vessel.engineSetting, 70);
-  EXPECT_EQ(vessel.steeredCourse, 123);
+  EXPECT_EQ(std::tuple(vessel.engineSetting, vessel.steeredCourse), std::tuple(70.0, 123.0));
 
   const CScheduleTotals totals = TotalsFrom(route, vessel, start);
   EXPECT_NEAR(totals.revolutions, 14981.506654358154, 1e-6);
-  EXPECT_NEAR(totals.weatherLogDistance, 63.90599490789927, kTight);
-  EXPECT_NEAR(totals.fuel, 3.1823173143208923, kTight);
-  EXPECT_NEAR(totals.averageResistance, 60 / 11.894623353173584 * 0.6509991513165452 / 5, kTight);
+  ExpectNear({totals.weatherLogDistance, totals.fuel, totals.averageResistance},
+             {63.90599490789927, 3.1823173143208923, 60 / 11.894623353173584 * 0.6509991513165452 / 5});
 }
 
 TEST(ScheduleCalculate, KeptLegIsLeftOutOfTheFreeTimeDistanceAndRevolutions) {
@@ -87,11 +85,9 @@ TEST(ScheduleCalculate, KeptLegIsLeftOutOfTheFreeTimeDistanceAndRevolutions) {
   Calculate(route, vessel, ShipAtFirst());
 
   EXPECT_EQ(kept.keptGroundspeed, 10);
-  EXPECT_NEAR(kept.engineRpm, 138.69283874795966, kTight);
-  EXPECT_NEAR(route.GetTail()->engineRpm, 62.358450420015814, kTight);
-  EXPECT_NEAR(route.GetTail()->keptGroundspeed, 14.984502339539537, kTight);
-  EXPECT_NEAR(kept.GetTimeB(), kStart + 5 * kHour, 1e-12);
-  EXPECT_NEAR(kept.GetTimeA(), kStart + 4.999552730345633 * kHour, 1e-12);
+  ExpectNear({kept.engineRpm, route.GetTail()->engineRpm, route.GetTail()->keptGroundspeed},
+             {138.69283874795966, 62.358450420015814, 14.984502339539537});
+  ExpectNear({kept.GetTimeB(), kept.GetTimeA()}, {kStart + 5 * kHour, kStart + 4.999552730345633 * kHour}, 1e-12);
 }
 
 TEST(ScheduleCalculate, KeepRpmAgainstKeepSpeedWithAHeadWindOnTheSecondLeg) {
@@ -106,10 +102,11 @@ TEST(ScheduleCalculate, KeepRpmAgainstKeepSpeedWithAHeadWindOnTheSecondLeg) {
 
     const CWaypoint& a = *route.GetAt(1);
     const CWaypoint& b = *route.GetAt(2);
-    EXPECT_NEAR(a.engineRpm, keepRpm ? 52.49654777938978 : 164.87138886314244, 1e-8);
-    EXPECT_NEAR(b.engineRpm, keepRpm ? 52.49654777938978 : 183.2043805311206, 1e-8);
-    EXPECT_NEAR(a.keptGroundspeed, keepRpm ? 12.614724030498378 : 11.885393377334008, kTight);
-    EXPECT_NEAR(b.keptGroundspeed, keepRpm ? 11.35238723552373 : 11.885393377334008, kTight);
+    SCOPED_TRACE(keepRpm ? "keep rpm" : "keep speed");
+    ExpectNear({a.engineRpm, b.engineRpm}, {keepRpm ? 52.49654777938978 : 164.87138886314244,
+                                            keepRpm ? 52.49654777938978 : 183.2043805311206}, 1e-8);
+    ExpectNear({a.keptGroundspeed, b.keptGroundspeed}, {keepRpm ? 12.614724030498378 : 11.885393377334008,
+                                                        keepRpm ? 11.35238723552373 : 11.885393377334008});
     EXPECT_NEAR(a.GetTimeA(), kStart + 4.736652285508383 * kHour, 1e-12);
   }
 }
@@ -156,9 +153,8 @@ TEST(ScheduleCurrent, AlongTheCourseShortensTheLogDistanceAndAgainstItStopsTheSh
   w.weather.currentRate = 2;
   CVessel2 vessel;
   Calculate(route, vessel, ShipAtFirst());
-  EXPECT_NEAR(w.logDistance, 60 * 12.0 / 14.0, kTight);
-  EXPECT_NEAR(w.engineRpm, 42.646761082720644, kTight);
-  EXPECT_NEAR(w.keptGroundspeed, 12.247857137461708, kTight);
+  ExpectNear({w.logDistance, w.engineRpm, w.keptGroundspeed},
+             {60 * 12.0 / 14.0, 42.646761082720644, 12.247857137461708});
 
   w.weather.currentSet = 180;  // against the 12 knots needed, at 12 knots
   w.weather.currentRate = 12;
@@ -179,16 +175,15 @@ TEST(ScheduleSmallRoutes, EmptyAndSingleWaypointRoutes) {
   CVessel2 vessel;
   const CFixRecord start = ShipAtFirst();
   Calculate(route, vessel, start);
-  EXPECT_EQ(HoursToGo(route, start), 0);
-  EXPECT_EQ(TotalsFrom(route, vessel, start).averageResistance, 0);
-  EXPECT_EQ(TotalFuelFrom(route, vessel, start), 0);
+  EXPECT_EQ(std::tuple(HoursToGo(route, start), TotalsFrom(route, vessel, start).averageResistance,
+                       TotalFuelFrom(route, vessel, start)),
+            std::tuple(0.0, 0.0, 0.0));
 
   BuildRoute(route, 2, 5.0);
   route.Remove(route.GetHead());
   Calculate(route, vessel, start);
   const CWaypoint& only = *route.GetHead();
-  EXPECT_NEAR(only.legDistance, 60, kTight);
-  EXPECT_NEAR(only.GetTimeA(), kStart + 5 * kHour, 1e-12);
+  ExpectNear({only.legDistance, only.GetTimeA()}, {60, kStart + 5 * kHour}, 1e-12);
   EXPECT_TRUE(std::isfinite(TotalFuelFrom(route, vessel, start)));
 }
 
