@@ -1,12 +1,22 @@
 #pragma once
-// Helpers for the record suites: a record's archive form both ways, a record
-// put on the chart, and a prompter's messages as one comparable list.
+// Helpers for the record, list and document suites: a record's archive form
+// both ways, a record put on the chart, and a prompter's messages as one
+// comparable list. A suite includes this one header for all it shares: the
+// fakes, the byte forms, the small helpers of TestSupport.h and the standard
+// headers its tables and figures use.
+#include <cmath>
+#include <initializer_list>
+#include <limits>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/Archive.h"
 #include "core/Voyage.h"
 #include "fakes/Fakes.h"
+#include "fakes/RecordBytes.h"
+#include "fakes/TestSupport.h"
 
 namespace marigold {
 

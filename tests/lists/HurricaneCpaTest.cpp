@@ -2,10 +2,6 @@
 // track points of the storm advisory.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <initializer_list>
-#include <string>
-
 #include "core/FixRecord.h"
 #include "core/Voyage.h"
 #include "fakes/Records.h"
@@ -88,8 +84,7 @@ TEST(StormAdvisory, TrackOfWaypointsOrOfThirteenDeadReckonedPoints) {
   const CHurricane storm = Storm(0, 5, 10);  // keeps pace 5° east of the ship
   const CStormAdvisory planned = ComputeStormAdvisory(storm, route, Start(), false);
   ASSERT_EQ(planned.track.size(), 3u);
-  EXPECT_EQ(planned.track[1].ship.GetName(), "WP2");
-  EXPECT_EQ(planned.track[2].ship.GetTime(), 102.0);
+  EXPECT_EQ(std::tuple(planned.track[1].ship.GetName(), planned.track[2].ship.GetTime()), std::tuple("WP2", 102.0));
 
   const CStormAdvisory kept = ComputeStormAdvisory(storm, route, Start(), true);
   ASSERT_EQ(kept.track.size(), 13u);

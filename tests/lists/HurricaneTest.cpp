@@ -1,13 +1,7 @@
 // The storm record: its archive form, its movement and the sheet's values.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
-#include <tuple>
-
-#include "fakes/RecordBytes.h"
 #include "fakes/Records.h"
-#include "fakes/TestSupport.h"
 #include "lists/Hurricane.h"
 #include "lists/HurricaneSheet.h"
 

@@ -2,11 +2,8 @@
 // a waypoint's weather comes from.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/CivilTime.h"
 #include "core/Voyage.h"
-#include "fakes/Fakes.h"
 #include "fakes/Records.h"
 #include "lists/MeteoList.h"
 

@@ -3,14 +3,7 @@
 // values the warning sheet moves in and out.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
-#include <tuple>
-
-#include "fakes/Fakes.h"
-#include "fakes/RecordBytes.h"
 #include "fakes/Records.h"
-#include "fakes/TestSupport.h"
 #include "lists/NavWarning.h"
 #include "lists/WarningSheet.h"
 
@@ -77,14 +70,12 @@ TEST(NavWarningReference, MeanOfThePointsOrThePositionKept) {
 TEST(NavWarningReference, AnAreaAcrossTheDateLineStaysWhereItLies) {
   CNavWarning w = WithPoints({{10, 179}, {12, -179}});
   EXPECT_TRUE(w.SetReferencePosition());
-  EXPECT_EQ(w.GetLatitude(), 11.0);
-  EXPECT_EQ(std::fabs(w.GetLongitude()), 180.0);
+  EXPECT_EQ(std::tuple(w.GetLatitude(), std::fabs(w.GetLongitude())), std::tuple(11.0, 180.0));
 }
 
 TEST(NavWarningArea, PointsAreOwnedAndLookedUpSafely) {
   CNavWarning w = WithPoints({{1, 1}, {2, 2}});
-  EXPECT_EQ(w.GetAreaPoint(-1), nullptr);
-  EXPECT_EQ(w.GetAreaPoint(2), nullptr);
+  EXPECT_EQ(std::tuple(w.GetAreaPoint(-1), w.GetAreaPoint(2)), std::tuple(nullptr, nullptr));
   const CPosition2* added = w.AddAreaPoint();
   EXPECT_EQ(w.GetAreaPoint(2), added);
   const CPosition2 stranger;
@@ -120,8 +111,8 @@ TEST(WarningSheet, EditAndDeleteWithoutASelectionAreRefused) {
   EXPECT_EQ(AreaPointToEdit(w, -1, prompter), nullptr);
   EXPECT_FALSE(DeleteAreaPoint(w, 1, prompter));
   ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(prompter.messages[0].text, "No selected position");
-  EXPECT_EQ(prompter.messages[1].icon, EMessageIcon::Stop);
+  EXPECT_EQ(std::tuple(prompter.messages[0].text, prompter.messages[1].icon),
+            std::tuple("No selected position", EMessageIcon::Stop));
   EXPECT_EQ(AreaPointRows(w)[0][0], "50 : 0.00 N");
   EXPECT_TRUE(DeleteAreaPoint(w, 0, prompter));
   EXPECT_EQ(w.GetAreaPointCount(), 0);

@@ -2,15 +2,8 @@
 // the range checks of its sheet and the "Tide Calculation" over the ports.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
-#include <tuple>
-
 #include "core/LocalClock.h"
-#include "fakes/Fakes.h"
-#include "fakes/RecordBytes.h"
 #include "fakes/Records.h"
-#include "fakes/TestSupport.h"
 #include "lists/PortInfo.h"
 #include "lists/PortSheet.h"
 #include "lists/TideCalculationTool.h"

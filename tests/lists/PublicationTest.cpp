@@ -1,13 +1,7 @@
 // Charts and books: the file form, the two views and the dialog's fields.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-
-#include "fakes/Fakes.h"
-#include "fakes/RecordBytes.h"
 #include "fakes/Records.h"
-#include "fakes/TestSupport.h"
 #include "lists/Publication.h"
 #include "lists/PublicationSheet.h"
 

@@ -1,16 +1,8 @@
 // Reporting points: archive form, placing and scheduling, and the sheet.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
-#include <tuple>
-#include <utility>
-
 #include "core/Voyage.h"
-#include "fakes/Fakes.h"
-#include "fakes/RecordBytes.h"
 #include "fakes/Records.h"
-#include "fakes/TestSupport.h"
 #include "lists/ReportingPoint.h"
 #include "lists/ReportingPointSheet.h"
 #include "lists/ReportsPage.h"
@@ -73,7 +65,7 @@ TEST(ReportingPointPlace, TenMilesBeforeANorthboundWaypoint) {
   ASSERT_TRUE(point.Place(route));
   EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
   EXPECT_NEAR(point.GetLongitude(), 20, 1e-9);
-  EXPECT_NEAR((100.5 - point.GetTimeA()) * 24 * 60, 48.0, 1e-6);
+  EXPECT_NEAR((100.5 - point.GetTimeA()) * 24 * 60, 48.0, 1e-6);  // 10 nM at 12.5 kts
   EXPECT_EQ(point.PassingTimeText("%A %d %b %H:%M LT"), "Sunday 09 Apr 13:12 LT");
 
   point.distanceBefore = 0;
@@ -90,8 +82,7 @@ TEST(ReportingPointSchedule, FollowsTheScheduleButNotThePosition) {
   point->waypointIndex = 7;  // outside the route: the last waypoint
   ASSERT_TRUE(ScheduleReportingPoints(points, route));
   EXPECT_NEAR((100.5 - point->GetTimeA()) * 24 * 60, 48.0, 1e-6);
-  EXPECT_EQ(point->GetUtcDifference(), 2.0);
-  EXPECT_EQ(point->GetLatitude(), 45.0);
+  EXPECT_EQ(std::tuple(point->GetUtcDifference(), point->GetLatitude()), std::tuple(2.0, 45.0));
 
   // A leg without groundspeed has no passing time, never an infinite one.
   route.GetTail()->keptGroundspeed = 0;
@@ -102,9 +93,8 @@ TEST(ReportingPointSchedule, FollowsTheScheduleButNotThePosition) {
 
 TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
   ASSERT_EQ(kSuggestedActions.size(), 11u);
-  EXPECT_STREQ(kSuggestedActions[0], "Reduce engine rpm");
-  EXPECT_STREQ(kSuggestedActions[2], "Call captain");
-  EXPECT_STREQ(kSuggestedActions[10], "Commence post-departure checklist");
+  EXPECT_EQ(std::string(kSuggestedActions[0]) + "|" + kSuggestedActions[2] + "|" + kSuggestedActions[10],
+            "Reduce engine rpm|Call captain|Commence post-departure checklist");
 
   const CVoyage route = Route();
   EXPECT_EQ(WaypointChoices(route), (std::vector<std::string>{"Landfall"}));
@@ -115,9 +105,8 @@ TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
   fields.distanceBefore = 10;
   fields.requiredAction = kSuggestedActions[2];
   ApplyReportingPoint(fields, point, route);
-  EXPECT_EQ(point.waypointIndex, 1);
   EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
-  EXPECT_EQ(point.requiredAction, "Call captain");
+  EXPECT_EQ(std::tuple(point.waypointIndex, point.requiredAction), std::tuple(1, "Call captain"));
   point.SetName("VTS");
   EXPECT_EQ(ReportingPointCaption(point, false), "VTS");
 }
@@ -138,8 +127,7 @@ TEST(ReportingPointSheet, ANewPointGoesAfterTheSelectedPoint) {
   CReportingPoint* first = points.AddNew();
   points.AddNew();
   CReportingPoint* inserted = InsertReportingPoint(points, first);
-  EXPECT_EQ(inserted->GetName(), "Reporting Point");
-  EXPECT_EQ(points.GetAt(1), inserted);
+  EXPECT_EQ(std::tuple(inserted->GetName(), points.GetAt(1)), std::tuple("Reporting Point", inserted));
   const CPosition2 other;  // a record of another list
   for (const CPosition2* selected : {&other, static_cast<const CPosition2*>(nullptr)}) {
     const CReportingPoint* appended = InsertReportingPoint(points, selected);

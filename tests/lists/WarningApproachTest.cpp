@@ -3,14 +3,8 @@
 // definition.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-#include <tuple>
-#include <vector>
-
 #include "core/Navigation.h"
 #include "fakes/Records.h"
-#include "fakes/TestSupport.h"
 #include "lists/WarningApproach.h"
 
 namespace marigold {

@@ -2,13 +2,8 @@
 // view shows.
 #include <gtest/gtest.h>
 
-#include <limits>
-#include <tuple>
-
 #include "core/LocalClock.h"
-#include "fakes/Fakes.h"
 #include "fakes/Records.h"
-#include "fakes/TestSupport.h"
 #include "lists/WarningRows.h"
 
 namespace marigold {

@@ -2,8 +2,6 @@
 // figures of the "Average Weather" tool.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/LocalClock.h"
 #include "core/Voyage.h"
 #include "fakes/Records.h"

@@ -6,8 +6,6 @@
 #include <QSpinBox>
 #include <QTest>
 #include <optional>
-#include <tuple>
-#include <utility>
 
 #include "core/Settings.h"
 #include "fakes/QtPrinting.h"

@@ -7,8 +7,6 @@
 #include <QTabWidget>
 #include <QtTest>
 #include <memory>
-#include <tuple>
-#include <utility>
 
 #include "BerthSheet.h"
 #include "fakes/QtPrinting.h"

@@ -2,11 +2,8 @@
 // it computes from, and setting the schedule's arrival from it.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "core/CivilTime.h"
 #include "core/LocalClock.h"
-#include "fakes/Fakes.h"
 #include "fakes/Records.h"
 #include "voyage/EtaCalculator.h"
 

@@ -2,14 +2,7 @@
 // processing and the clean-up of old fixes.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "core/CivilTime.h"
-#include "fakes/Fakes.h"
 #include "fakes/Records.h"
 #include "voyage/FixHistory.h"
 

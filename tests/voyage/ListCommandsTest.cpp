@@ -4,11 +4,6 @@
 // a command runs.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "core/CommandIds.h"
 #include "core/FileIo.h"
 #include "exchange/CsvFile.h"

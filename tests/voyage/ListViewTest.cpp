@@ -2,11 +2,6 @@
 // them, header clicks, and the tree's selection.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <string>
-#include <tuple>
-#include <utility>
-
 #include "core/LocalClock.h"
 #include "fakes/DocumentFixture.h"
 #include "fakes/SmallVoyage.h"

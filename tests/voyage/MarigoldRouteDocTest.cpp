@@ -2,16 +2,10 @@
 // documents of both file types, and item files.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "core/FileIo.h"
 #include "core/LocalClock.h"
 #include "fakes/DocumentFixture.h"
-#include "fakes/RecordBytes.h"
 #include "fakes/Records.h"
-#include "fakes/TestSupport.h"
 
 namespace marigold {
 namespace {

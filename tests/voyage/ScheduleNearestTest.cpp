@@ -2,7 +2,6 @@
 // and the weather fill built on it exactly as the meteo list's own fill.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <random>
 
 #include "fakes/Records.h"

@@ -2,9 +2,6 @@
 // the schedule starts from.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
-#include "fakes/Fakes.h"
 #include "fakes/Records.h"
 #include "voyage/Schedule.h"
 #include "voyage/VoyageSheet.h"

@@ -3,10 +3,6 @@
 // expected figures come from a separate hand model of the default ship.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <initializer_list>
-#include <tuple>
-
 #include "core/Voyage.h"
 #include "fakes/Records.h"
 #include "vessel/Vessel2.h"

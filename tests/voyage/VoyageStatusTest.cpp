@@ -1,15 +1,8 @@
 // The one-line voyage status and the figures of the status dialog.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "core/CivilTime.h"
 #include "core/LocalClock.h"
-#include "fakes/Fakes.h"
 #include "fakes/Records.h"
 #include "voyage/VoyageStatus.h"
 
