@@ -29,15 +29,13 @@ class ListView : public ::testing::Test, protected CDocumentFixture {
 };
 
 TEST_F(ListView, ColumnsFollowTheFlagsAndPrintDialogsGiveBackTheList) {
-  const auto titles = [this](int a, int b) {
+  for (const auto& [keepRpm, titles] :
+       {std::pair(true, "Fixed RPM|Grnd Speed"), std::pair(false, "RPM|Fixed Grnd Speed")}) {
+    doc->Voyage().keepRpmConstant = keepRpm;
     const CListColumns c = ListColumns(*doc, EListKind::Schedule);
-    return c[static_cast<std::size_t>(a)].title + "|" + c[static_cast<std::size_t>(b)].title;
-  };
-  doc->Voyage().keepRpmConstant = true;
-  EXPECT_EQ(titles(2, 3), "Fixed RPM|Grnd Speed");
-  EXPECT_EQ(ListColumns(*doc, EListKind::Schedule)[3].align, EColumnAlign::Right);
-  doc->Voyage().keepRpmConstant = false;
-  EXPECT_EQ(titles(2, 3), "RPM|Fixed Grnd Speed");
+    EXPECT_EQ(c[2].title + "|" + c[3].title, titles);
+    EXPECT_EQ(c[3].align, EColumnAlign::Right);
+  }
   const CListColumns points = ListColumns(*doc, EListKind::ReportingPoints);
   EXPECT_EQ(std::tuple(points[3].width, points[5].width), std::tuple(0, 100));
 
@@ -162,13 +160,11 @@ TEST_F(ListView, ChartsAndBooksSplitOnePublicationList) {
   CPublication* book = doc->Publications().AddNew();
   book->chart = false;
   book->number = "NP 100";
-  CListContent list = Show(EListKind::Charts);
-  ASSERT_EQ(list.rows.size(), 1u);
-  EXPECT_EQ(list.RecordAt(0), chart);
-  EXPECT_EQ(list.rows[0].cells[4], "Monday 06 Mar");
-  list = Show(EListKind::Books);
-  ASSERT_EQ(list.rows.size(), 1u);
-  EXPECT_EQ(list.rows[0].cells[0], "NP 100");
+  const CListContent charts = Show(EListKind::Charts);
+  const CListContent books = Show(EListKind::Books);
+  ASSERT_EQ(std::tuple(charts.rows.size(), books.rows.size()), std::tuple(1u, 1u));
+  EXPECT_EQ(std::tuple(charts.RecordAt(0), charts.rows[0].cells[4], books.rows[0].cells[0]),
+            std::tuple(chart, "Monday 06 Mar", "NP 100"));
 }
 
 TEST_F(ListView, HeaderClicksChangeSettingsNeverSort) {
@@ -182,8 +178,7 @@ TEST_F(ListView, HeaderClicksChangeSettingsNeverSort) {
   OnHeaderClick(*doc, 2);  // already fixed RPM
   EXPECT_FALSE(doc->modified);
   OnHeaderClick(*doc, 3);
-  EXPECT_FALSE(doc->Voyage().keepRpmConstant);
-  EXPECT_TRUE(doc->modified);
+  EXPECT_EQ(std::tuple(doc->Voyage().keepRpmConstant, doc->modified), std::tuple(false, true));
 
   doc->selectedList = EListKind::Ports;
   const bool opened = doc->openedFromFile;
@@ -197,8 +192,7 @@ TEST_F(ListView, NavigationTreeSelection) {
   EXPECT_EQ(Said(prompter), std::vector<std::string>{"Please select list first"});
 
   EXPECT_TRUE(OnTreeSelection(*doc, "Books"));
-  EXPECT_EQ(static_cast<int>(doc->selectedList), 8);
-  EXPECT_TRUE(doc->listChanged);
+  EXPECT_EQ(std::tuple(static_cast<int>(doc->selectedList), doc->listChanged), std::tuple(8, true));
 
   doc->Voyage().weatherSource = true;
   OnTreeSelection(*doc, "Schedule");

@@ -39,7 +39,10 @@ void ExpectNear(std::initializer_list<double> actual, std::initializer_list<doub
     EXPECT_NEAR(actual.begin()[i], expected.begin()[i], tolerance) << "figure " << i;
 }
 
-void ExpectNoInfinity(const CVoyage& route) {
+// Calculates the schedule, which never holds an infinite figure, whatever it
+// is given.
+void Calculated(CVoyage& route, CVessel2& vessel, const CFixRecord& start) {
+  Calculate(route, vessel, start);
   for (const auto& record : route) {
     const auto& w = static_cast<const CWaypoint&>(*record);
     for (const double v : {w.gyroCourse, w.logDistance, w.legWeatherLogDistance, w.legRevolutions,
@@ -55,7 +58,7 @@ TEST(ScheduleCalculate, TwoWaypointsWithoutCurrentArriveOnTheScheduledTime) {
   vessel.engineSetting = 70;
   vessel.steeredCourse = 123;
   const CFixRecord start = ShipAtFirst();
-  Calculate(route, vessel, start);
+  Calculated(route, vessel, start);
 
   const CWaypoint& w = *route.GetTail();
   EXPECT_EQ(route.nextWaypointIndex, 1);
@@ -78,7 +81,7 @@ TEST(ScheduleCalculate, KeptLegIsLeftOutOfTheFreeTimeDistanceAndRevolutions) {
   kept.keepGroundspeed = true;
   kept.keptGroundspeed = 10;
   CVessel2 vessel;
-  Calculate(route, vessel, ShipAtFirst());
+  Calculated(route, vessel, ShipAtFirst());
 
   EXPECT_EQ(kept.keptGroundspeed, 10);
   ExpectNear({kept.engineRpm, route.GetTail()->engineRpm, route.GetTail()->keptGroundspeed},
@@ -94,7 +97,7 @@ TEST(ScheduleCalculate, KeepRpmAgainstKeepSpeedWithAHeadWindOnTheSecondLeg) {
     route.GetTail()->weather.windDirection = 90;
     route.GetTail()->weather.windSpeed = 30;
     CVessel2 vessel;
-    Calculate(route, vessel, ShipAtFirst());
+    Calculated(route, vessel, ShipAtFirst());
 
     const CWaypoint& a = *route.GetAt(1);
     const CWaypoint& b = *route.GetAt(2);
@@ -114,31 +117,28 @@ TEST(ScheduleNoTimeLeft, StartAfterTheArrivalTakesTheEstimateOrGivesNoFigures) {
   last.SetTimeA(kStart + 16 * kHour);  // the estimate of an earlier run
   CVessel2 vessel;
   // No time left: no figures, and the estimate becomes the arrival.
-  Calculate(route, vessel, ShipAtFirst(kStart + 6 * kHour));
+  Calculated(route, vessel, ShipAtFirst(kStart + 6 * kHour));
   EXPECT_EQ(last.GetTimeB(), kStart + 16 * kHour);
   EXPECT_TRUE(std::isnan(route.GetAt(1)->logDistance));
-  ExpectNoInfinity(route);
   // The next run sails for it: 10 hours for 120 nM.
-  Calculate(route, vessel, ShipAtFirst(kStart + 6 * kHour));
+  Calculated(route, vessel, ShipAtFirst(kStart + 6 * kHour));
   EXPECT_EQ(last.GetTimeB(), kStart + 16 * kHour);
   EXPECT_NEAR(route.GetAt(1)->GetTimeB(), kStart + 11 * kHour, 1e-12);
 
   last.SetTimeA(kStart + 17 * kHour);  // an estimate that has passed as well
   const CFixRecord late = ShipAtFirst(kStart + 18 * kHour);
-  Calculate(route, vessel, late);
+  Calculated(route, vessel, late);
   EXPECT_EQ(last.GetTimeB(), kStart + 17 * kHour);
   EXPECT_TRUE(std::isnan(route.GetAt(1)->GetTimeB()));
   for (const CWaypoint* w : {route.GetAt(1), &last})
     EXPECT_TRUE(std::isnan(w->logDistance) && std::isnan(w->engineRpm) && std::isnan(w->GetTimeA()));
   EXPECT_TRUE(std::isnan(TotalsFrom(route, vessel, late).fuel));
-  ExpectNoInfinity(route);
   // Again, now without an estimate, and from exactly the arrival: the
   // scheduled arrival stays.
-  Calculate(route, vessel, late);
-  Calculate(route, vessel, ShipAtFirst(kStart + 17 * kHour));
+  Calculated(route, vessel, late);
+  Calculated(route, vessel, ShipAtFirst(kStart + 17 * kHour));
   EXPECT_EQ(last.GetTimeB(), kStart + 17 * kHour);
   EXPECT_TRUE(std::isnan(last.engineRpm));
-  ExpectNoInfinity(route);
 }
 
 TEST(ScheduleCurrent, AlongTheCourseShortensTheLogDistanceAndAgainstItStopsTheShip) {
@@ -148,36 +148,34 @@ TEST(ScheduleCurrent, AlongTheCourseShortensTheLogDistanceAndAgainstItStopsTheSh
   w.weather.currentSet = 0;
   w.weather.currentRate = 2;
   CVessel2 vessel;
-  Calculate(route, vessel, ShipAtFirst());
+  Calculated(route, vessel, ShipAtFirst());
   ExpectNear({w.logDistance, w.engineRpm, w.keptGroundspeed},
              {60 * 12.0 / 14.0, 42.646761082720644, 12.247857137461708});
 
   w.weather.currentSet = 180;  // against the 12 knots needed, at 12 knots
   w.weather.currentRate = 12;
-  Calculate(route, vessel, ShipAtFirst());
+  Calculated(route, vessel, ShipAtFirst());
   EXPECT_TRUE(std::isnan(w.logDistance) && std::isnan(w.gyroCourse));
-  ExpectNoInfinity(route);
 
   w.weather.currentRate = 0;
   CFixRecord there = ShipAtFirst();  // already at the last waypoint: no speed
   there.SetLatitude(1);
-  Calculate(route, vessel, there);
+  Calculated(route, vessel, there);
   EXPECT_TRUE(std::isnan(w.engineRpm));
-  ExpectNoInfinity(route);
 }
 
 TEST(ScheduleSmallRoutes, EmptyAndSingleWaypointRoutes) {
   CVoyage route;
   CVessel2 vessel;
   const CFixRecord start = ShipAtFirst();
-  Calculate(route, vessel, start);
+  Calculated(route, vessel, start);
   EXPECT_EQ(std::tuple(HoursToGo(route, start), TotalsFrom(route, vessel, start).averageResistance,
                        TotalFuelFrom(route, vessel, start)),
             std::tuple(0.0, 0.0, 0.0));
 
   BuildRoute(route, 2, 5.0);
   route.Remove(route.GetHead());
-  Calculate(route, vessel, start);
+  Calculated(route, vessel, start);
   const CWaypoint& only = *route.GetHead();
   ExpectNear({only.legDistance, only.GetTimeA()}, {60, kStart + 5 * kHour}, 1e-12);
   EXPECT_TRUE(std::isfinite(TotalFuelFrom(route, vessel, start)));
