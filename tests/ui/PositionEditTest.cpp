@@ -1,16 +1,10 @@
-// The position editor: positions in and out, minutes that carry, arrows
-// within the range, and refusals (named by the validation) that find their
-// editor in a sheet.
+// The position editor: positions in and out, minutes that carry, and arrows
+// within the range (its refusals are the sheet test's).
 #include <QAbstractSpinBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QtTest>
 
 #include "BerthSheet.h"
-#include "fakes/Fakes.h"
-#include "fakes/QtPrinting.h"
 
 namespace marigold {
 
@@ -75,33 +69,6 @@ class CPositionEditTest : public QObject {
     box("longitudeDegrees")->stepBy(-1);
     box("longitudeMinutes")->stepBy(1);
     QVERIFY(edit.Fields() == (CPositionFields{90, 0.0, 0, 180, 60.0, 0}));
-  }
-
-  void aRefusedValueAsTypedGetsTheFocus() {
-    const struct {
-      const char *editor, *typed, *message;
-    } refusals[] = {
-        {"aLatitudeDegrees", "91", "Please enter an integer between 0 and 90."},
-        {"aLatitudeMinutes", "60.5", "Please enter a number between 0.0 and 60.0."},
-        {"aLongitudeDegrees", "181", "Please enter an integer between 0 and 180."},
-        {"aLongitudeMinutes", "61", "Please enter a number between 0.0 and 60.0."},
-    };
-    for (const auto& r : refusals) {
-      CBerthRecord record;
-      CScriptedPrompter prompter;
-      CBerthSheet sheet(record, prompter);
-      sheet.show();
-      sheet.tabWidget()->setCurrentIndex(1);
-      auto* box = sheet.findChild<QAbstractSpinBox*>(r.editor);
-      QVERIFY2(box, r.editor);
-      box->selectAll();
-      QTest::keyClicks(box, r.typed);
-      QTest::mouseClick(sheet.buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-      QVERIFY2(sheet.isVisible(), r.editor);
-      QCOMPARE(prompter.messages.size(), std::size_t{1});
-      QCOMPARE(r.editor + (": " + prompter.messages[0].text), r.editor + (": " + std::string(r.message)));
-      QVERIFY2(sheet.focusWidget() == box, r.editor);
-    }
   }
 };
 

@@ -68,20 +68,31 @@ class CSheetTest : public QObject {
     QVERIFY(record == original);
   }
 
+  // Each of the position editors, refused as typed (the names come from the
+  // validation) with the sheet on the other page.
   void okWithARefusedFieldShowsItOnItsPage() {
-    Open();
-    ShowPage(1);
-    Type("aLongitudeMinutes", QStringLiteral("75"));
-    ShowPage(0);
-    Press(QDialogButtonBox::Ok);
-
-    QVERIFY(sheet->isVisible());
-    QCOMPARE(Said(prompter), std::vector<std::string>{"Exclamation: Please enter a number between 0.0 and 60.0."});
-    QCOMPARE(sheet->tabWidget()->currentIndex(), 1);
-    QWidget* minutes = Editor("aLongitudeMinutes");
-    QCOMPARE(sheet->focusWidget(), minutes);
-    QCOMPARE(minutes->findChild<QLineEdit*>()->selectedText(), QStringLiteral("75.00"));
-    QVERIFY(record == original);
+    const struct {
+      const char *editor, *typed, *message;
+    } refusals[] = {
+        {"aLatitudeDegrees", "91", "Please enter an integer between 0 and 90."},
+        {"aLatitudeMinutes", "60.5", "Please enter a number between 0.0 and 60.0."},
+        {"aLongitudeDegrees", "181", "Please enter an integer between 0 and 180."},
+        {"aLongitudeMinutes", "61", "Please enter a number between 0.0 and 60.0."},
+        {"aLongitudeMinutes", "75", "Please enter a number between 0.0 and 60.0."},
+    };
+    for (const auto& r : refusals) {
+      init();
+      Open();
+      ShowPage(1);
+      Type(r.editor, QString::fromLatin1(r.typed));
+      ShowPage(0);
+      Press(QDialogButtonBox::Ok);
+      QVERIFY2(sheet->isVisible() && sheet->focusWidget() == Editor(r.editor), r.editor);
+      QCOMPARE(r.editor + (": " + Said(prompter).at(0)), r.editor + (": Exclamation: " + std::string(r.message)));
+      QCOMPARE(std::tuple(prompter.messages.size(), sheet->tabWidget()->currentIndex()), std::tuple(1u, 1));
+      QVERIFY(record == original);
+    }
+    QCOMPARE(Editor("aLongitudeMinutes")->findChild<QLineEdit*>()->selectedText(), QStringLiteral("75.00"));
 
     Type("aLongitudeMinutes", QStringLiteral("7.25"));
     Press(QDialogButtonBox::Ok);
