@@ -4,6 +4,7 @@
 
 #include "core/FixRecord.h"
 #include "core/Voyage.h"
+#include "fakes/Figures.h"
 #include "fakes/Records.h"
 #include "lists/HurricaneCpa.h"
 #include "lists/StormAdvisory.h"
@@ -40,8 +41,7 @@ TEST(HurricaneCpa, FirstLegClampsToTheNextWaypointAndToTheStart) {
   const CStormCpa ahead = CalculateCPA(Storm(3, 0), route, Start());
   ASSERT_TRUE(ahead.IsAvailable());
   EXPECT_NEAR(ahead.stormPosition.GetTimeA(), 100.25, 1e-9);  // 60 nM at 10 kts
-  EXPECT_NEAR(ahead.distance, 120.0, 1e-6);
-  EXPECT_NEAR(ahead.bearing, 0.0, 1e-6);
+  ExpectNear({ahead.distance, ahead.bearing}, {120, 0}, 1e-6);
 
   const CStormCpa astern = CalculateCPA(Storm(-1, 0), route, Start());
   EXPECT_EQ(astern.stormPosition.GetTimeA(), 100.0);
@@ -92,8 +92,7 @@ TEST(StormAdvisory, TrackOfWaypointsOrOfThirteenDeadReckonedPoints) {
   EXPECT_TRUE(last.deadReckoned);
   EXPECT_DOUBLE_EQ(kept.track[1].ship.GetTime(), 100.25);
   EXPECT_DOUBLE_EQ(last.ship.GetTime(), 103.0);
-  EXPECT_NEAR(last.ship.GetLatitude(), 12.0, 1e-9);  // 72 hours at 10 kts
-  EXPECT_NEAR(last.storm.GetLatitude(), 12.0, 1e-9);
+  ExpectNear({last.ship.GetLatitude(), last.storm.GetLatitude()}, {12, 12}, 1e-9);  // 72 hours at 10 kts
   EXPECT_NEAR(last.bearing, 90.0, 1.0);
 }
 

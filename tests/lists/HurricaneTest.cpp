@@ -1,6 +1,7 @@
 // The storm record: its archive form, its movement and the sheet's values.
 #include <gtest/gtest.h>
 
+#include "fakes/Figures.h"
 #include "fakes/Records.h"
 #include "lists/Hurricane.h"
 #include "lists/HurricaneSheet.h"
@@ -34,8 +35,7 @@ TEST(HurricanePosition, MovesAlongItsCourseForwardsAndBackwards) {
   storm.speed = 10;
   CPosition2 at;
   storm.PositionAt(1001, at);
-  EXPECT_NEAR(at.GetLatitude(), 14.0, 1e-9);
-  EXPECT_NEAR(at.GetLongitude(), -60.0, 1e-9);
+  ExpectNear({at.GetLatitude(), at.GetLongitude()}, {14, -60}, 1e-9);
   storm.PositionAt(999.5, at);
   EXPECT_NEAR(at.GetLatitude(), 8.0, 1e-9);
 }
@@ -54,10 +54,8 @@ TEST(HurricaneSheet, ConfirmingUnchangedKeepsTheObservationTime) {
   fields.maxWind = 80;
   ApplyHurricane(fields, storm);
   EXPECT_NEAR(storm.GetTime(), 1096.5, 1e-9);
-  EXPECT_EQ(storm.GetUtcDifference(), 0.0);
-  EXPECT_NEAR(storm.GetLatitude(), -10.5, 1e-12);
-  EXPECT_NEAR(storm.GetLongitude(), -169.75, 1e-12);
-  EXPECT_EQ(storm.maxWind, 80);
+  ExpectNear({storm.GetLatitude(), storm.GetLongitude()}, {-10.5, -169.75}, 1e-12);
+  EXPECT_EQ(std::tuple(storm.GetUtcDifference(), storm.maxWind), std::tuple(0.0, 80));
 }
 
 TEST(HurricaneSheet, TheFirstRefusedFieldInPageOrder) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/LocalClock.h"
+#include "fakes/Figures.h"
 #include "fakes/Records.h"
 #include "lists/MeteoRecord.h"
 
@@ -66,10 +67,8 @@ TEST(MeteoMerge, FirstObservationBecomesTheSlotAndTheLatest) {
   CWeatherData obs = Obs(0, 1013, 250, 18, 120, 1.5);  // count 0 counts as one, raised in place
   r.MergeObservation(obs, r.SeasonData(7), clock);
   EXPECT_EQ(std::tuple(obs.count, r.summer.count, r.summer.airPressure), std::tuple(1, 1, 1013.0));
-  EXPECT_NEAR(r.summer.windDirection, 250.0, 1e-6);
-  EXPECT_NEAR(r.summer.windSpeed, 18.0, 1e-6);
-  EXPECT_NEAR(r.summer.currentSet, 120.0, 1e-6);
-  EXPECT_NEAR(r.summer.currentRate, 1.5, 1e-6);
+  ExpectNear({r.summer.windDirection, r.summer.windSpeed, r.summer.currentSet, r.summer.currentRate},
+             {250, 18, 120, 1.5}, 1e-6);
   EXPECT_EQ(r.latest, obs);
   EXPECT_EQ(r.lastUpdate, ToDayNumber(clock.Now()));
 }
@@ -93,9 +92,8 @@ TEST(MeteoMerge, HugeAndDamagedCountsStillGiveSaneAverages) {
   r.autumn = Obs(1'000'000, 1000, 0, 20, 0, 3);
   CWeatherData obs = Obs(1, 1000, 0, 20, 0, 3);
   r.MergeObservation(obs, r.autumn, CFixedClock());
-  EXPECT_NEAR(r.autumn.windSpeed, 20.0, 1e-6);
-  EXPECT_NEAR(std::fmod(r.autumn.windDirection + 180, 360) - 180, 0.0, 1e-6);
-  EXPECT_NEAR(r.autumn.currentRate, 3.0, 1e-6);
+  ExpectNear({r.autumn.windSpeed, std::fmod(r.autumn.windDirection + 180, 360) - 180, r.autumn.currentRate},
+             {20, 0, 3}, 1e-6);
 
   r.autumn.count = std::numeric_limits<std::int32_t>::max();
   r.MergeObservation(obs, r.autumn, CFixedClock());

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Voyage.h"
+#include "fakes/Figures.h"
 #include "fakes/Records.h"
 #include "lists/ReportingPoint.h"
 #include "lists/ReportingPointSheet.h"
@@ -63,8 +64,7 @@ TEST(ReportingPointPlace, TenMilesBeforeANorthboundWaypoint) {
   point.distanceBefore = 10;
   point.waypointIndex = 1;
   ASSERT_TRUE(point.Place(route));
-  EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
-  EXPECT_NEAR(point.GetLongitude(), 20, 1e-9);
+  ExpectNear({point.GetLatitude(), point.GetLongitude()}, {10 - 10.0 / 60, 20}, 1e-9);
   EXPECT_NEAR((100.5 - point.GetTimeA()) * 24 * 60, 48.0, 1e-6);  // 10 nM at 12.5 kts
   EXPECT_EQ(point.PassingTimeText("%A %d %b %H:%M LT"), "Sunday 09 Apr 13:12 LT");
 

@@ -20,11 +20,11 @@ TEST(WeatherText, ShortFormsAndSource) {
   w.windSpeed = 12;
   EXPECT_EQ(w.CurrentText() + "|" + w.WindText(), "NE 1.5 kts|NNW 12.0 kts");
 
-  CWaypoint waypoint;
-  EXPECT_STREQ(WeatherSourceText(waypoint, false), "Average data");
-  EXPECT_STREQ(WeatherSourceText(waypoint, true), "Latest data");
-  waypoint.useAverageWeather = false;
-  EXPECT_STREQ(WeatherSourceText(waypoint, true), "Manual data");
+  CWaypoint average, manual;
+  manual.useAverageWeather = false;
+  EXPECT_EQ(std::string(WeatherSourceText(average, false)) + "|" + WeatherSourceText(average, true) + "|" +
+                WeatherSourceText(manual, true),
+            "Average data|Latest data|Manual data");
 }
 
 TEST(AverageWeatherTool, TheChosenWaypointOrTheEnteredPosition) {
@@ -38,8 +38,7 @@ TEST(AverageWeatherTool, TheChosenWaypointOrTheEnteredPosition) {
 
   CAverageWeatherTool one(route, meteo);
   CAverageWeatherFields f = one.View().fields;
-  EXPECT_TRUE(f.enterPosition);  // fewer than two waypoints
-  EXPECT_TRUE(one.View().waypointNames.empty());
+  EXPECT_TRUE(f.enterPosition && one.View().waypointNames.empty());  // fewer than two waypoints
   f.position = {45, 30.0, 1, 10, 0.0, 1};
   f.latestOnly = true;
   one.OnCalculate(f);

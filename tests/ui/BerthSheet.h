@@ -1,12 +1,7 @@
 #pragma once
 // A small sheet over a plain record, with one editor of every kind the edit
 // dialogs watch, for the tests of the sheet base and the shared widgets.
-#include <QCheckBox>
-#include <QFormLayout>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTextEdit>
+#include <QtWidgets>
 #include <string>
 
 #include "core/CivilTime.h"

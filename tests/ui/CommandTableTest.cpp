@@ -1,10 +1,7 @@
 // The command table: its ids and handlers, the checks made before a command
 // runs, and the dispatch of insert, delete and the list exchange commands.
-#include <QAction>
-#include <QItemSelectionModel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QtTest>
+#include <QtWidgets>
 #include <optional>
 #include <set>
 

@@ -1,10 +1,5 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <optional>
 
 #include "core/Settings.h"

@@ -1,7 +1,6 @@
 // The date-time field: picker formats in Qt's syntax, and civil fields that
 // come back as they went in under any time zone, daylight-saving changes
 // included (the suite runs under UTC and under CET/CEST).
-#include <QLocale>
 #include <QtTest>
 #include <utility>
 

@@ -1,5 +1,4 @@
 // The navigation tree: its items and icons, and what choosing one does.
-#include <QSignalSpy>
 #include <QtTest>
 #include <optional>
 

@@ -1,9 +1,7 @@
 // The main window: title, status band, recent files, unsaved changes, the
 // day and night colours, and the prompter's filters and choice dialog.
-#include <QAction>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <optional>
 
 #include "fakes/FrameFixture.h"

@@ -1,8 +1,7 @@
 // The position editor: positions in and out, minutes that carry, and arrows
 // within the range (its refusals are the sheet test's).
-#include <QAbstractSpinBox>
-#include <QComboBox>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "BerthSheet.h"
 

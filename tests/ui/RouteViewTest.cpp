@@ -1,10 +1,7 @@
 // The list view over a small document: columns, cells, the records behind
 // the rows, selection, header commands and the view styles.
-#include <QAbstractItemModelTester>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QSignalSpy>
 #include <QtTest>
+#include <QtWidgets>
 #include <optional>
 
 #include "fakes/DocumentFixture.h"

@@ -1,11 +1,7 @@
 // The sheet base over a plain record: the changed flag and the cancel
 // question, refusals on OK, pages loaded only when shown, and the focus.
-#include <QAbstractSpinBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "BerthSheet.h"

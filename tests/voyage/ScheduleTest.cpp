@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Voyage.h"
+#include "fakes/Figures.h"
 #include "fakes/Records.h"
 #include "vessel/Vessel2.h"
 #include "voyage/Schedule.h"
@@ -31,14 +32,6 @@ CFixRecord ShipAtFirst(double time = kStart) {
   return fix;
 }
 
-// Each figure within `tolerance` of the hand model's.
-void ExpectNear(std::initializer_list<double> actual, std::initializer_list<double> expected,
-                double tolerance = kTight) {
-  ASSERT_EQ(actual.size(), expected.size());
-  for (std::size_t i = 0; i < actual.size(); ++i)
-    EXPECT_NEAR(actual.begin()[i], expected.begin()[i], tolerance) << "figure " << i;
-}
-
 // Calculates the schedule, which never holds an infinite figure, whatever it
 // is given.
 void Calculated(CVoyage& route, CVessel2& vessel, const CFixRecord& start) {
@@ -63,7 +56,8 @@ TEST(ScheduleCalculate, TwoWaypointsWithoutCurrentArriveOnTheScheduledTime) {
   const CWaypoint& w = *route.GetTail();
   EXPECT_EQ(route.nextWaypointIndex, 1);
   ExpectNear({w.legDistance, w.gyroCourse, w.logDistance, w.resistanceIndex, w.engineRpm, w.keptGroundspeed},
-             {60, w.groundCourse, w.legDistance, 0.6509991513165452, 49.499827476848324, 11.894623353173584});
+             {60, w.groundCourse, w.legDistance, 0.6509991513165452, 49.499827476848324, 11.894623353173584},
+             kTight);
   EXPECT_EQ(w.GetTimeB(), kStart + 5 * kHour);
   EXPECT_NEAR(w.GetTimeA(), kStart + 5 * kHour, 1e-12);
   EXPECT_EQ(std::tuple(vessel.engineSetting, vessel.steeredCourse), std::tuple(70.0, 123.0));
@@ -71,7 +65,7 @@ TEST(ScheduleCalculate, TwoWaypointsWithoutCurrentArriveOnTheScheduledTime) {
   const CScheduleTotals totals = TotalsFrom(route, vessel, start);
   EXPECT_NEAR(totals.revolutions, 14981.506654358154, 1e-6);
   ExpectNear({totals.weatherLogDistance, totals.fuel, totals.averageResistance},
-             {63.90599490789927, 3.1823173143208923, 60 / 11.894623353173584 * 0.6509991513165452 / 5});
+             {63.90599490789927, 3.1823173143208923, 60 / 11.894623353173584 * 0.6509991513165452 / 5}, kTight);
 }
 
 TEST(ScheduleCalculate, KeptLegIsLeftOutOfTheFreeTimeDistanceAndRevolutions) {
@@ -85,7 +79,7 @@ TEST(ScheduleCalculate, KeptLegIsLeftOutOfTheFreeTimeDistanceAndRevolutions) {
 
   EXPECT_EQ(kept.keptGroundspeed, 10);
   ExpectNear({kept.engineRpm, route.GetTail()->engineRpm, route.GetTail()->keptGroundspeed},
-             {138.69283874795966, 62.358450420015814, 14.984502339539537});
+             {138.69283874795966, 62.358450420015814, 14.984502339539537}, kTight);
   ExpectNear({kept.GetTimeB(), kept.GetTimeA()}, {kStart + 5 * kHour, kStart + 4.999552730345633 * kHour}, 1e-12);
 }
 
@@ -105,7 +99,7 @@ TEST(ScheduleCalculate, KeepRpmAgainstKeepSpeedWithAHeadWindOnTheSecondLeg) {
     ExpectNear({a.engineRpm, b.engineRpm}, {keepRpm ? 52.49654777938978 : 164.87138886314244,
                                             keepRpm ? 52.49654777938978 : 183.2043805311206}, 1e-8);
     ExpectNear({a.keptGroundspeed, b.keptGroundspeed}, {keepRpm ? 12.614724030498378 : 11.885393377334008,
-                                                        keepRpm ? 11.35238723552373 : 11.885393377334008});
+                                                        keepRpm ? 11.35238723552373 : 11.885393377334008}, kTight);
     EXPECT_NEAR(a.GetTimeA(), kStart + 4.736652285508383 * kHour, 1e-12);
   }
 }
@@ -150,7 +144,7 @@ TEST(ScheduleCurrent, AlongTheCourseShortensTheLogDistanceAndAgainstItStopsTheSh
   CVessel2 vessel;
   Calculated(route, vessel, ShipAtFirst());
   ExpectNear({w.logDistance, w.engineRpm, w.keptGroundspeed},
-             {60 * 12.0 / 14.0, 42.646761082720644, 12.247857137461708});
+             {60 * 12.0 / 14.0, 42.646761082720644, 12.247857137461708}, kTight);
 
   w.weather.currentSet = 180;  // against the 12 knots needed, at 12 knots
   w.weather.currentRate = 12;
