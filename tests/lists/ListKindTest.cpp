@@ -61,8 +61,8 @@ TEST(ListKind, CsvCommandsNameTheirList) {
                 std::tuple(list, import, true));
     }
   }
-  EXPECT_EQ(commands.size(), 15u);
-  EXPECT_EQ(RecordListInfo(ERecordList::Fixes).importCommand, 0);  // the history is exported only
+  // The history is exported only.
+  EXPECT_EQ(std::tuple(commands.size(), RecordListInfo(ERecordList::Fixes).importCommand), std::tuple(15u, 0));
   EXPECT_FALSE(CsvCommandOf(command::kInsertWaypoint) || CsvCommandOf(0));
 }
 

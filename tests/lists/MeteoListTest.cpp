@@ -50,8 +50,9 @@ TEST(MeteoMergeRecord, FourEmptySeasonsEachCountOnceAndAutumnEndsLatest) {
   imported.autumn.windDirection = 45;
 
   EXPECT_EQ(list.MergeRecord(imported, CFixedClock()), target);
-  EXPECT_EQ(std::tuple(list.GetCount(), target->winter.count, target->winter.airPressure), std::tuple(1, 2, 1010.0));
-  EXPECT_EQ(target->spring.count + target->summer.count + target->autumn.count, 3);
+  EXPECT_EQ(std::tuple(list.GetCount(), target->winter.count, target->winter.airPressure,
+                       target->spring.count + target->summer.count + target->autumn.count),
+            std::tuple(1, 2, 1010.0, 3));
   CWeatherData expectedLatest = imported.autumn;
   expectedLatest.count = 1;
   EXPECT_EQ(target->latest, expectedLatest);

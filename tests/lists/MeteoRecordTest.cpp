@@ -69,8 +69,7 @@ TEST(MeteoMerge, FirstObservationBecomesTheSlotAndTheLatest) {
   EXPECT_EQ(std::tuple(obs.count, r.summer.count, r.summer.airPressure), std::tuple(1, 1, 1013.0));
   ExpectNear({r.summer.windDirection, r.summer.windSpeed, r.summer.currentSet, r.summer.currentRate},
              {250, 18, 120, 1.5}, 1e-6);
-  EXPECT_EQ(r.latest, obs);
-  EXPECT_EQ(r.lastUpdate, ToDayNumber(clock.Now()));
+  EXPECT_EQ(std::tuple(r.latest, r.lastUpdate), std::tuple(obs, ToDayNumber(clock.Now())));
 }
 
 TEST(MeteoMerge, WeightedMeansVectorWindsAndCurrentOnlyWhenMeasured) {
@@ -118,10 +117,10 @@ TEST(MeteoValidate, ValuesAreClampedAndNotANumberTakesTheLowerBound) {
   EXPECT_EQ(std::tuple(w.airPressure, w.windDirection, w.seawaterTemperature, w.currentSet),
             std::tuple(800.0, 0.0, 50.0, 360.0));
   const CWeatherData& l = r.latest;
-  EXPECT_EQ(std::tuple(l.airPressure, l.airTemperature, l.seawaterTemperature), std::tuple(800.0, -60.0, -4.0));
-  EXPECT_EQ(l.currentRate + l.currentSet + l.windSpeed + l.windDirection, 0.0);
-  EXPECT_TRUE(std::isnan(l.waterDensity));  // density and count are not checked
-  EXPECT_EQ(l.count, -3);
+  EXPECT_EQ(std::tuple(l.airPressure, l.airTemperature, l.seawaterTemperature,
+                       l.currentRate + l.currentSet + l.windSpeed + l.windDirection),
+            std::tuple(800.0, -60.0, -4.0, 0.0));
+  EXPECT_TRUE(std::isnan(l.waterDensity) && l.count == -3);  // density and count are not checked
 }
 
 }  // namespace

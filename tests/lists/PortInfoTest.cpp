@@ -43,8 +43,7 @@ void ExpectRdamOnTheSheetPages(const CPortInfo& p) {
   EXPECT_FALSE(p.dockyard || p.garbageDisposal || p.sludgeDisposal);
   EXPECT_EQ(std::tuple(p.maxAirDraft, p.maxDraft, p.salinity, p.tide.meanLevel), std::tuple(50.5, 12.5, 1.02, 1.5));
   EXPECT_EQ(p.country + p.agentEmail + p.agentName + p.berth + p.agentTelephone, "NLa@bAnnB7+31");
-  EXPECT_EQ(p.documents, (std::vector<std::string>{"C:\\d.pdf", "e"}));
-  EXPECT_EQ(p.pilotEta, 1700000000);
+  EXPECT_EQ(std::tuple(p.documents, p.pilotEta), std::tuple(std::vector<std::string>{"C:\\d.pdf", "e"}, 1700000000));
   EXPECT_EQ(p.vhfChannels + "|" + p.callPilotAmount + "|" + p.pilotStation + "|" + p.ladderHeight, "VHF 12|2|Maas|1.5");
   EXPECT_EQ(std::tuple(p.ladderSide, p.callPilotUnit), std::tuple(CPortInfo::kPort, CPortInfo::kMiles));
 }
@@ -58,11 +57,11 @@ TEST(PortInfo, NewPortDefaults) {
   EXPECT_EQ(std::tuple(p->GetName(), p->GetLatitude(), p->GetLongitude(), p->salinity, p->pilotStation,
                        p->vhfChannels),
             std::tuple("New Position", 45.0, 5.0, 1.025, "PilotStation", "VHF 16"));
-  EXPECT_STREQ(kLadderSideTexts[static_cast<std::size_t>(p->ladderSide)], "SB");
-  EXPECT_STREQ(kCallPilotUnitTexts[static_cast<std::size_t>(p->callPilotUnit)], "Hours");
+  EXPECT_EQ(std::string(kLadderSideTexts[static_cast<std::size_t>(p->ladderSide)]) + "|" +
+                kCallPilotUnitTexts[static_cast<std::size_t>(p->callPilotUnit)],
+            "SB|Hours");
   EXPECT_EQ(std::tuple(p->pilotEta, p->tide.angleDate), std::tuple(1700000000, 1700000000));
-  EXPECT_EQ(PortCaption(*p, true), "New Port");
-  EXPECT_EQ(PortCaption(*p, false), "New Position");
+  EXPECT_EQ(PortCaption(*p, true) + "|" + PortCaption(*p, false), "New Port|New Position");
 }
 
 TEST(PortArchive, KeepsBothTrajectsAndTheTide) {
@@ -75,9 +74,8 @@ TEST(PortArchive, KeepsBothTrajectsAndTheTide) {
   EXPECT_DOUBLE_EQ(p.GetUtcDifference(), 1.0);
   ExpectRdamOnTheSheetPages(p);
   ASSERT_EQ(p.inbound.GetCount(), 1);
-  EXPECT_EQ(p.inbound.GetHead()->GetName(), "New Position");
-  EXPECT_TRUE(p.outbound.IsEmpty());
-  EXPECT_EQ(p.tide.angleDate, 1700000000);
+  EXPECT_EQ(std::tuple(p.inbound.GetHead()->GetName(), p.outbound.IsEmpty(), p.tide.angleDate),
+            std::tuple("New Position", true, 1700000000));
 
   EXPECT_EQ(Stored(p), bytes);
 }
@@ -100,8 +98,7 @@ TEST(PortArchive, AnOldTrajectVersionStillReadsBack) {
   CPortInfo back;
   EXPECT_TRUE(LoadAll(back, Stored(p)));
   ASSERT_EQ(back.inbound.GetCount(), 1);
-  EXPECT_EQ(back.inbound.GetHead()->GetName(), "In");
-  EXPECT_EQ(back.tide.meanLevel, 4);
+  EXPECT_EQ(std::tuple(back.inbound.GetHead()->GetName(), back.tide.meanLevel), std::tuple("In", 4.0));
 }
 
 TEST(PortSheet, OkWritesWhatThePagesShowAndNothingElse) {
@@ -172,8 +169,8 @@ TEST(TideCalculationTool, FollowsThePortAndItsAngles) {
   // No ports: an empty dialog, and "Change" has nothing to edit.
   CPortList none;
   CTideCalculationTool empty(none, 0);
-  EXPECT_EQ(std::tuple(empty.View().selectedPort, empty.View().heightText), std::tuple(-1, ""));
-  EXPECT_EQ(empty.SelectedTide(), nullptr);
+  EXPECT_EQ(std::tuple(empty.View().selectedPort, empty.View().heightText, empty.SelectedTide()),
+            std::tuple(-1, "", nullptr));
 }
 
 }  // namespace

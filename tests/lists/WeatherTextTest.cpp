@@ -47,8 +47,8 @@ TEST(AverageWeatherTool, TheChosenWaypointOrTheEnteredPosition) {
   Placed(route.AddNew(), 43.5, -9.25, "Finisterre");
   CAverageWeatherTool two(route, meteo);
   f = two.View().fields;
-  EXPECT_FALSE(f.enterPosition);
-  EXPECT_EQ(two.View().waypointNames, (std::vector<std::string>{"Ushant", "Finisterre"}));
+  EXPECT_EQ(std::tuple(f.enterPosition, two.View().waypointNames),
+            std::tuple(false, std::vector<std::string>{"Ushant", "Finisterre"}));
   f.waypointIndex = 1;
   f.latestOnly = true;
   two.OnCalculate(f);

@@ -59,9 +59,9 @@ class ConfigurationDialogTest : public QObject {
                                  EDataFile::Warnings, EDataFile::Hurricanes})
       paths << dialog.pathEdit(file)->text();
     QCOMPARE(paths, QStringList({"vessel.dat", "voyage.dat", "port.dat", "meteo.dat", "warning.dat", "hurricane.dat"}));
-    QCOMPARE(std::pair(dialog.daysOldFixBox()->value(), dialog.daysOldHurriBox()->value()), std::pair(7, 7));
-    QCOMPARE(dialog.separatorBox()->currentText(), QStringLiteral(","));
-    QVERIFY(!dialog.Changed());
+    QCOMPARE(std::tuple(dialog.daysOldFixBox()->value(), dialog.daysOldHurriBox()->value(),
+                        dialog.separatorBox()->currentText(), dialog.Changed()),
+             std::tuple(7, 7, QStringLiteral(","), false));
 
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog.isVisible() && !dialog.Applied());
@@ -99,8 +99,7 @@ class ConfigurationDialogTest : public QObject {
     Type(dialog.daysOldFixBox(), QStringLiteral("12"));
     QVERIFY(dialog.Changed());
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(!dialog.isVisible() && dialog.Applied());
-    QVERIFY(prompter.messages.empty());
+    QVERIFY(!dialog.isVisible() && dialog.Applied() && prompter.messages.empty());
     QCOMPARE(WrittenKeys(store), 10);
     QCOMPARE(std::tuple(store.GetInt("Path", "DaysOldFix", 0), store.GetInt("Path", "DaysOldHurri", 0),
                         store.GetInt("Path", "AskLoadOld", 0)),
@@ -119,33 +118,29 @@ class ConfigurationDialogTest : public QObject {
       dialog.close();
       QVERIFY(!dialog.isVisible());
       QCOMPARE(prompter.questions, std::vector<std::string>{"Data has changed!\nCancel all changes?"});
-      QCOMPARE(dialog.Applied(), !cancelChanges);
-      QCOMPARE(WrittenKeys(store), cancelChanges ? 0 : 10);
-      QCOMPARE(store.GetInt("Path", "AskLoadOld", 1), cancelChanges ? 1 : 0);
+      QCOMPARE(std::tuple(dialog.Applied(), WrittenKeys(store), store.GetInt("Path", "AskLoadOld", 1)),
+               cancelChanges ? std::tuple(false, 0, 1) : std::tuple(true, 10, 0));
     }
   }
 
   void cancelWithoutChangeAsksNothing() {
     CConfigurationDialog& dialog = Open();
     Press(dialog, QDialogButtonBox::Cancel);
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(prompter.questions.empty());
+    QVERIFY(!dialog.isVisible() && prompter.questions.empty());
   }
 
   void separatorIsOneCharacter() {
     CConfigurationDialog& dialog = Open();
     QComboBox* separator = dialog.separatorBox();
-    QCOMPARE(separator->count(), 4);
-    QCOMPARE(separator->itemText(3), QStringLiteral("\\"));
+    QCOMPARE(std::tuple(separator->count(), separator->itemText(3)), std::tuple(4, QStringLiteral("\\")));
     separator->lineEdit()->selectAll();
     QTest::keyClicks(separator->lineEdit(), QStringLiteral(";x"));
     QCOMPARE(separator->currentText(), QStringLiteral(";"));
 
     separator->lineEdit()->clear();
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.isVisible() && dialog.focusWidget() == separator);
     QCOMPARE(prompter.messages.size(), std::size_t{1});
-    QCOMPARE(dialog.focusWidget(), separator);
 
     separator->setCurrentIndex(1);
     Press(dialog, QDialogButtonBox::Ok);
@@ -161,8 +156,8 @@ class ConfigurationDialogTest : public QObject {
 
     prompter.files.push_back("/ship/data/warning.dat");
     QTest::mouseClick(dialog.browseButton(EDataFile::Warnings), Qt::LeftButton);
-    QCOMPARE(prompter.fileChoices.size(), std::size_t{2});
-    QCOMPARE(prompter.fileChoices[1].defaultName, std::string("warning"));
+    QCOMPARE(std::tuple(prompter.fileChoices.size(), prompter.fileChoices.back().defaultName),
+             std::tuple(std::size_t{2}, std::string("warning")));
     QCOMPARE(prompter.fileChoices[1].filter,
              std::string("Navigational Warnings (warning.dat)|warning.dat|All Files (*.*)|*.*||"));
     QCOMPARE(dialog.pathEdit(EDataFile::Warnings)->text(), QStringLiteral("/ship/data/warning.dat"));

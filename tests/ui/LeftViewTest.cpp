@@ -35,8 +35,7 @@ class CLeftViewTest : public QObject {
     const int images[] = {0, 5, 1, 2, 3, 4, 6, 7, 8, 9};
     for (int i = 0; i < tree.topLevelItemCount(); ++i) {
       QTreeWidgetItem* item = tree.topLevelItem(i);
-      QCOMPARE(item->text(0), expected[i]);
-      QCOMPARE(item->childCount(), 0);
+      QCOMPARE(std::tuple(item->text(0), item->childCount()), std::tuple(expected[i], 0));
       QCOMPARE(Image(item->icon(0), QIcon::Normal), TreeIconPixmap(images[i]).toImage());
       QCOMPARE(Image(item->icon(0), QIcon::Selected), TreeIconPixmap(10).toImage());
     }
@@ -49,9 +48,7 @@ class CLeftViewTest : public QObject {
 
     // The document's list is shown selected, and saying so is no choice.
     QCOMPARE(tree.currentItem(), Item(tree, "Meteo"));
-    QVERIFY(tree.currentItem()->isSelected());
-    QVERIFY(f->prompter.messages.empty());
-    QVERIFY(!f->doc->listChanged);
+    QVERIFY(tree.currentItem()->isSelected() && f->prompter.messages.empty() && !f->doc->listChanged);
   }
 
   void choosingAListSelectsItAndWarnsOnEverySchedule() {
@@ -69,10 +66,9 @@ class CLeftViewTest : public QObject {
       QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
     };
     choose("Waypoints");
-    QCOMPARE(static_cast<int>(f->doc->selectedList), 5);
-    QVERIFY(f->doc->listChanged);
-    QCOMPARE(chosen.count(), 1);
-    QVERIFY(f->prompter.messages.empty());
+    QCOMPARE(std::tuple(static_cast<int>(f->doc->selectedList), f->doc->listChanged, chosen.count(),
+                        f->prompter.messages.size()),
+             std::tuple(5, true, 1, std::size_t{0}));
 
     for (const auto& [text, list] : {std::pair("Hurricanes", 6), std::pair("Schedule", 0), std::pair("Charts", 7)}) {
       choose(text);
@@ -88,16 +84,14 @@ class CLeftViewTest : public QObject {
     QSignalSpy chosen(&tree, &CLeftView::listChosen);
     tree.clearSelection();
     QCOMPARE(Said(f->prompter), std::vector<std::string>{"Please select list first"});
-    QCOMPARE(chosen.count(), 0);
-    QCOMPARE(static_cast<int>(f->doc->selectedList), 0);
+    QCOMPARE(std::tuple(chosen.count(), static_cast<int>(f->doc->selectedList)), std::tuple(0, 0));
 
     // Refresh follows the document again without a word.
     f->doc->selectedList = EListKind::Warnings;
     tree.Refresh();
     QCOMPARE(tree.selectedItems().size(), 1);
-    QCOMPARE(tree.selectedItems().front()->text(0), QStringLiteral("Warnings"));
-    QCOMPARE(f->prompter.messages.size(), std::size_t{1});
-    QCOMPARE(chosen.count(), 0);
+    QCOMPARE(std::tuple(tree.selectedItems().front()->text(0), f->prompter.messages.size(), chosen.count()),
+             std::tuple(QStringLiteral("Warnings"), std::size_t{1}, 0));
   }
 };
 

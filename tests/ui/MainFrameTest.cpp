@@ -26,41 +26,38 @@ class CMainFrameTest : public QObject {
   void titleAndRecentFilesFollowTheDocument() {
     CMainFrame& frame = f->frame;
     QVERIFY(frame.NewDocument());
-    QCOMPARE(frame.windowTitle(), QString("Untitled[*] - Marigold Route"));
-    QVERIFY(!frame.isWindowModified());
+    QCOMPARE(std::tuple(frame.windowTitle(), frame.isWindowModified()),
+             std::tuple(QString("Untitled[*] - Marigold Route"), false));
 
     // Six documents saved: the newest four are listed, newest first.
     for (int i = 1; i <= 6; ++i) {
       f->prompter.files = {f->File("trip" + std::to_string(i) + ".rtp")};
       QVERIFY(RunCommand(command::kSaveAs, frame));
     }
-    QCOMPARE(f->prompter.fileChoices.back().defaultExtension, std::string("rtp"));
-    QCOMPARE(frame.windowTitle(), QString("trip6.rtp[*] - Marigold Route"));
+    QCOMPARE(std::tuple(f->prompter.fileChoices.back().defaultExtension, frame.windowTitle()),
+             std::tuple(std::string("rtp"), QString("trip6.rtp[*] - Marigold Route")));
     QCOMPARE(frame.RecentFiles(), std::vector<std::string>({f->File("trip6.rtp"), f->File("trip5.rtp"),
                                                              f->File("trip4.rtp"), f->File("trip3.rtp")}));
-    QCOMPARE(f->store.GetString("Recent File List", "File1", ""), f->File("trip6.rtp"));
-    QCOMPARE(frame.Action(command::kRecentFile1 + 3)->text(), QString("&4 trip3.rtp"));
+    QCOMPARE(std::tuple(f->store.GetString("Recent File List", "File1", ""),
+                        frame.Action(command::kRecentFile1 + 3)->text()),
+             std::tuple(f->File("trip6.rtp"), QString("&4 trip3.rtp")));
 
     // A listed file opens; a vanished one leaves the list.
     f->doc->Voyage().AddNew()->SetName("Extra");
     f->doc->modified = true;
     f->prompter.saveAnswers = {ESaveAnswer::Discard};
     QVERIFY(RunCommand(command::kRecentFile1 + 2, frame));
-    QCOMPARE(frame.DocumentPath(), f->File("trip4.rtp"));
-    QCOMPARE(frame.RecentFiles().front(), f->File("trip4.rtp"));
-    QCOMPARE(f->doc->Voyage().GetCount(), 0);
+    QCOMPARE(std::tuple(frame.DocumentPath(), frame.RecentFiles().front(), f->doc->Voyage().GetCount()),
+             std::tuple(f->File("trip4.rtp"), f->File("trip4.rtp"), 0));
     QVERIFY(QFile::remove(Path("trip5.rtp")));
     QVERIFY(!frame.OpenDocument(f->File("trip5.rtp")));
-    QCOMPARE(frame.RecentFiles().size(), 3u);
-    QVERIFY(!frame.Action(command::kRecentFile1 + 3)->isVisible());
+    QVERIFY(frame.RecentFiles().size() == 3u && !frame.Action(command::kRecentFile1 + 3)->isVisible());
   }
 
   void statusBandShowsTheVoyageStatus() {
     auto* line = f->frame.findChild<QLineEdit*>("statusLine");
-    QVERIFY(line);
-    QVERIFY(line->isReadOnly());
+    QVERIFY(line && line->isReadOnly() && line->text().endsWith("NO VOYAGE LOADED"));
     QCOMPARE(line->alignment(), Qt::AlignCenter);
-    QVERIFY(line->text().endsWith("NO VOYAGE LOADED"));
 
     for (int i = 0; i < 3; ++i) Placed(f->doc->Voyage().AddNew(), 50.0 + i, -4.0);
     CFixRecord* fix = Placed(f->doc->NewFixFromVessel(), 50.5, -4.0);
@@ -68,8 +65,7 @@ class CMainFrameTest : public QObject {
     f->frame.RefreshViews();
     const QString expected = QString::fromStdString(StatusLine(f->doc->Voyage(), f->doc->LatestFix()));
     QVERIFY(!expected.contains("NO VOYAGE LOADED"));
-    QCOMPARE(f->frame.StatusText(), expected);
-    QCOMPARE(line->text(), expected);
+    QCOMPARE(std::pair(f->frame.StatusText(), line->text()), std::pair(expected, expected));
   }
 
   void unsavedChangesAreAskedAbout() {
@@ -87,8 +83,7 @@ class CMainFrameTest : public QObject {
     QVERIFY(!frame.close());
     f->prompter.files = {f->File("kept.rtp")};
     QVERIFY(frame.close());
-    QVERIFY(QFile::exists(Path("kept.rtp")));
-    QVERIFY(!f->doc->modified);
+    QVERIFY(QFile::exists(Path("kept.rtp")) && !f->doc->modified);
   }
 
   void dayAndNightColours() {
@@ -105,9 +100,9 @@ class CMainFrameTest : public QObject {
     QCOMPARE(colours(), std::pair(QColor(Qt::white), QColor(Qt::black)));
 
     QVERIFY(RunCommand(command::kLargeIcons, frame));
-    QCOMPARE(frame.RouteView().ViewStyle(), 3);
-    QVERIFY(frame.Action(command::kLargeIcons)->isChecked());
-    QVERIFY(!frame.Action(command::kDetails)->isChecked());
+    QCOMPARE(std::tuple(frame.RouteView().ViewStyle(), frame.Action(command::kLargeIcons)->isChecked(),
+                        frame.Action(command::kDetails)->isChecked()),
+             std::tuple(3, true, false));
   }
 
   void fileFiltersAndChoiceDialog() {
@@ -116,8 +111,7 @@ class CMainFrameTest : public QObject {
     QCOMPARE(QtNameFilters("Data|*.dat;*.bak||"), QStringList({"Data (*.dat *.bak)"}));
 
     CChoiceDialog dialog("Voyage file version", "Please select file type:", {"Old", "New"}, 1);
-    QCOMPARE(dialog.windowTitle(), QString("Voyage file version"));
-    QCOMPARE(dialog.Chosen(), 1);
+    QCOMPARE(std::tuple(dialog.windowTitle(), dialog.Chosen()), std::tuple(QString("Voyage file version"), 1));
     dialog.findChildren<QRadioButton*>().at(0)->click();
     dialog.reject();  // the choice stands however the dialog closes
     QCOMPARE(dialog.Chosen(), 0);

@@ -51,15 +51,14 @@ class CRouteViewTest : public QObject {
     f->doc->selectedList = EListKind::Waypoints;
     view.Refresh();
     QAbstractItemModel& model = *view.model();
-    QCOMPARE(model.columnCount(), 8);
-    QCOMPARE(Header(view, 0) + "|" + Header(view, 7), QStringLiteral("Remaining Voyage|Engine rpm"));
-    QCOMPARE(model.rowCount(), 3);  // the fix, then Bravo and Charlie
+    // The fix, then Bravo and Charlie.
+    QCOMPARE(std::tuple(model.columnCount(), model.rowCount(), Header(view, 0) + "|" + Header(view, 7)),
+             std::tuple(8, 3, QStringLiteral("Remaining Voyage|Engine rpm")));
     QCOMPARE(QStringList({Cell(view, 0, 0), Cell(view, 0, 1), Cell(view, 2, 0), Cell(view, 2, 1)}),
              QStringList({"Fix", "50 : 54.00 N", "Charlie", "52 : 0.00 N"}));
     QCOMPARE(model.index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
              Qt::AlignRight);
-    QVERIFY(!model.index(1, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
-    QCOMPARE(view.columnWidth(1), 80);
+    QVERIFY(!model.index(1, 0).data(Qt::DecorationRole).value<QIcon>().isNull() && view.columnWidth(1) == 80);
 
     // While a print dialog holds a print mode the list keeps showing the
     // selected list.
@@ -67,10 +66,8 @@ class CRouteViewTest : public QObject {
     for (const bool printing : {false, true}) {
       if (printing) f->doc->printMode = EPrintMode::CoverPage;
       view.Refresh();
-      QCOMPARE(model.rowCount(), 0);
-      QCOMPARE(Header(view, 5), QStringLiteral("Note"));
-      QVERIFY(view.isColumnHidden(3));
-      QVERIFY(!view.isColumnHidden(5));
+      QCOMPARE(std::tuple(model.rowCount(), Header(view, 5), view.isColumnHidden(3), view.isColumnHidden(5)),
+               std::tuple(0, QStringLiteral("Note"), true, false));
     }
   }
 
@@ -80,11 +77,11 @@ class CRouteViewTest : public QObject {
     f->doc->selectedList = EListKind::Schedule;
     view.Refresh();
     CVoyage& route = f->doc->Voyage();
-    QCOMPARE(view.Model().RecordAt(0), nullptr);  // the start position
-    QCOMPARE(view.Model().RecordAt(1), static_cast<CPosition2*>(route.GetAt(1)));
-    QCOMPARE(view.Model().RecordAt(3), nullptr);
+    // Row 0 is the start position.
+    QCOMPARE(std::tuple(view.Model().RecordAt(0), view.Model().RecordAt(1), view.Model().RecordAt(3),
+                        view.CurrentRecord()),
+             std::tuple(nullptr, static_cast<CPosition2*>(route.GetAt(1)), nullptr, nullptr));
     QVERIFY(view.SelectedRecords().empty());
-    QCOMPARE(view.CurrentRecord(), nullptr);
 
     // Selected out of order and with the start row: records in row order, without it.
     SelectRows(view, {2, 0, 1});
@@ -113,17 +110,13 @@ class CRouteViewTest : public QObject {
 
     QCoreApplication::processEvents();  // the view lays itself out again after a refresh
     click(0);  // the whole route from the departure
-    QCOMPARE(actions.count(), 1);
-    QCOMPARE(actions.at(0).at(0).toBool(), false);
-    QCOMPARE(changes.count(), 1);
-    QVERIFY(f->doc->openedFromFile);
-    QCOMPARE(Header(view, 0), QStringLiteral("Total Voyage"));
-    QCOMPARE(view.model()->rowCount(), 4);
+    QCOMPARE(std::tuple(actions.count(), actions.at(0).at(0).toBool(), changes.count(), f->doc->openedFromFile),
+             std::tuple(1, false, 1, true));
+    QCOMPARE(std::tuple(Header(view, 0), view.model()->rowCount()), std::tuple(QStringLiteral("Total Voyage"), 4));
     QCOMPARE(view.Model().RecordAt(1), static_cast<CPosition2*>(f->doc->Voyage().GetHead()));
 
     click(1);  // "Calculate ETA" with a route of three waypoints
-    QCOMPARE(actions.count(), 2);
-    QCOMPARE(actions.at(1).at(0).toBool(), true);
+    QCOMPARE(std::tuple(actions.count(), actions.at(1).at(0).toBool()), std::tuple(2, true));
   }
 
   void doubleClickOnlyPointsToTheContextMenu() {
@@ -143,16 +136,14 @@ class CRouteViewTest : public QObject {
     view.Refresh();
     view.SetViewStyle(3);
     QCOMPARE(view.iconSize(), QSize(32, 32));
-    QVERIFY(view.horizontalHeader()->isHidden());
-    QVERIFY(!view.isColumnHidden(0));
-    QVERIFY(view.isColumnHidden(5));
+    QVERIFY(view.horizontalHeader()->isHidden() && !view.isColumnHidden(0) && view.isColumnHidden(5));
     view.SetViewStyle(7);  // not a style: nothing changes
     QCOMPARE(view.ViewStyle(), 3);
     view.SetViewStyle(0);
-    QVERIFY(!view.horizontalHeader()->isHidden());
-    QVERIFY(!view.isColumnHidden(5));
-    QCOMPARE(view.columnWidth(5), 100);
-    QVERIFY(view.isColumnHidden(3));  // zero width stays hidden
+    // A column of zero width stays hidden.
+    QCOMPARE(std::tuple(view.horizontalHeader()->isHidden(), view.isColumnHidden(5), view.columnWidth(5),
+                        view.isColumnHidden(3)),
+             std::tuple(false, false, 100, true));
   }
 
   void modelPassesTheModelTesterOnEveryList() {
