@@ -77,8 +77,8 @@ TEST(EtaCalculator, NoWayOrNoVoyageGivesNoFigures) {
   EXPECT_EQ(eta.Results().fuelText, "NA");
   CScriptedPrompter prompter;
   prompter.answers = {true};
-  EXPECT_FALSE(eta.OnSetEta(prompter));  // nothing to set, nothing asked
-  EXPECT_TRUE(prompter.questions.empty());
+  EXPECT_FALSE(eta.OnSetEta(prompter));
+  EXPECT_TRUE(prompter.questions.empty());  // nothing to set, nothing asked
 
   CVoyage one;
   one.AddNew();

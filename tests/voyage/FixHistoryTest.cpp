@@ -22,8 +22,8 @@ TEST(FixHistoryNewFix, TakesUtcNowAndDeadReckonsFromTheLatestFix) {
   const CFixedClock clock(kNow);
   CFixList fixes;
   CFixRecord* first = NewFix(fixes, clock);
-  EXPECT_EQ(first->GetName(), "Latest Position Fix");
-  EXPECT_DOUBLE_EQ(first->GetTime(), DayNumberOf({2024, 3, 5, 14, 30, 0}));
+  EXPECT_EQ(std::tuple(first->GetName(), first->GetTime()),
+            std::tuple("Latest Position Fix", DayNumberOf({2024, 3, 5, 14, 30, 0})));
 
   first->SetLatitude(50);
   first->SetUtcDifference(1);
@@ -125,8 +125,7 @@ TEST_F(FixHistoryProcess, CurrentOverHalfAnHourIsRefused) {
   prompter.messages.clear();
   CFixRecord* slow = Entered(50.2, 1, vessel.faRpm);
   ProcessFix(*slow, fixes, vessel, meteo, prompter, clock);
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_EQ(slow->weather.currentRate, 4);
+  EXPECT_TRUE(prompter.messages.empty() && slow->weather.currentRate == 4);
 }
 
 TEST(FixHistoryRemoveOld, CountsFromTheLatestFixAndKeepsItsTime) {

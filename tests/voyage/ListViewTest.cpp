@@ -46,18 +46,15 @@ TEST_F(ListView, ColumnsFollowTheFlagsAndPrintDialogsGiveBackTheList) {
     CPrintScope plan(*doc, EPrintMode::CoverPage);
     EXPECT_EQ(doc->printMode, EPrintMode::CoverPage);
     plan.Choose(EListKind::Waypoints);
-    EXPECT_FALSE(doc->printMode);
-    EXPECT_EQ(FillList(*doc).columns[1].title, "Latitude");
+    EXPECT_EQ(std::tuple(doc->printMode, FillList(*doc).columns[1].title), std::tuple(std::nullopt, "Latitude"));
     {
       CPrintScope status(*doc, EPrintMode::VoyageStatus);
       status.Choose(EPrintMode::VoyageGraph);
     }
-    EXPECT_EQ(doc->selectedList, EListKind::Waypoints);
-    EXPECT_FALSE(doc->printMode);
+    EXPECT_EQ(std::tuple(doc->selectedList, doc->printMode), std::tuple(EListKind::Waypoints, std::nullopt));
     plan.Choose(EPrintMode::NotesPage);
   }
-  EXPECT_EQ(doc->selectedList, EListKind::Warnings);
-  EXPECT_FALSE(doc->printMode);
+  EXPECT_EQ(std::tuple(doc->selectedList, doc->printMode), std::tuple(EListKind::Warnings, std::nullopt));
 }
 
 TEST_F(ListView, AnEmptyRouteStillShowsTheStartPosition) {
@@ -66,8 +63,7 @@ TEST_F(ListView, AnEmptyRouteStillShowsTheStartPosition) {
                                     std::pair(EListKind::Waypoints, "50 : 54.00 N")}) {
     const CListContent list = Show(kind);
     ASSERT_EQ(list.rows.size(), 1u);
-    EXPECT_EQ(list.RecordAt(0), nullptr);
-    EXPECT_EQ(list.rows[0].cells[1], shown);
+    EXPECT_EQ(std::tuple(list.RecordAt(0), list.rows[0].cells[1]), std::tuple(nullptr, shown));
   }
 }
 
@@ -90,8 +86,8 @@ TEST_F(ListView, ScheduleStartsAtTheFixOrWithTheWholeRoute) {
   list = Show(EListKind::Schedule);
   EXPECT_EQ(list.columns[0].title, "Total Voyage");
   ASSERT_EQ(list.rows.size(), 4u);
-  EXPECT_EQ(list.rows[0].cells[1], "Wed 15 Nov 01:00 LT");
-  EXPECT_EQ(list.RecordAt(1), doc->Voyage().GetHead());
+  EXPECT_EQ(std::tuple(list.rows[0].cells[1], list.RecordAt(1)),
+            std::tuple("Wed 15 Nov 01:00 LT", doc->Voyage().GetHead()));
 }
 
 TEST_F(ListView, WaypointAndMeteoCells) {
@@ -107,8 +103,7 @@ TEST_F(ListView, WaypointAndMeteoCells) {
   list = Show(EListKind::Meteo);
   ASSERT_EQ(list.rows.size(), 3u);
   EXPECT_EQ(list.RecordAt(0), doc->Voyage().GetHead());
-  EXPECT_EQ(list.rows[0].cells[1], "Average data");
-  EXPECT_EQ(Cells(list.rows[1], {1, 6}), "Manual data|1000.0 mb");
+  EXPECT_EQ(Cells(list.rows[0], {1}) + "|" + Cells(list.rows[1], {1, 6}), "Average data|Manual data|1000.0 mb");
   OnHeaderClick(*doc, 1);
   EXPECT_EQ(Show(EListKind::Meteo).rows[0].cells[1], "Latest data");
 }
@@ -147,8 +142,7 @@ TEST_F(ListView, WarningsWithoutATrackOrAFixSayNA) {
   OnMeridian(doc->Fixes().AddNew(), "Fix", 50.9);
   CNavWarning* warning = OnMeridian(doc->Warnings().AddNew(), "Wreck", 51.0);
   CListContent list = Show(EListKind::Warnings);
-  EXPECT_EQ(list.RecordAt(0), warning);
-  EXPECT_EQ(Cells(list.rows[0], {2, 3, 4}), "6.0 nM|NA|NA");
+  EXPECT_EQ(std::tuple(list.RecordAt(0), Cells(list.rows[0], {2, 3, 4})), std::tuple(warning, "6.0 nM|NA|NA"));
   doc->Fixes().RemoveAll();
   EXPECT_EQ(Cells(Show(EListKind::Warnings).rows[0], {1, 2}), "NA|NA");
 }

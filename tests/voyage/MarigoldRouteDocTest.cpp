@@ -22,10 +22,9 @@ TEST(DocumentWithoutDataFiles, MissingDataFilesAreReportedEachAndTheDocumentGoes
   const CFixedClock clock(1700000000);
   {
     CMarigoldRouteDoc doc(store, prompter, clock);
-    EXPECT_EQ(doc.Fixes().GetCount(), 1);  // the present position
-    EXPECT_EQ(doc.Meteo().GetCount(), 1);  // the default record
-    EXPECT_EQ(doc.fixesAtLoad, 1);
-    EXPECT_FALSE(doc.askFileVersion);
+    // The present position and the default meteo record.
+    EXPECT_EQ(std::tuple(doc.Fixes().GetCount(), doc.Meteo().GetCount(), doc.fixesAtLoad, doc.askFileVersion),
+              std::tuple(1, 1, 1, false));
   }
   // Per file: where is it, the locate dialog cancelled, then the document's own word.
   ASSERT_EQ(prompter.messages.size(), 18u);
@@ -56,8 +55,7 @@ TEST_F(Document, EmptyRouteDocumentsOfBothTypes) {
   EXPECT_EQ(doc->StoreRouteDocument(4), twoWaypoints);
   doc->New();
   doc->LoadRouteDocument(twoWaypoints, 4);
-  EXPECT_EQ(doc->Voyage().GetCount(), 2);
-  EXPECT_EQ(doc->Voyage().notes, "N");
+  EXPECT_EQ(std::tuple(doc->Voyage().GetCount(), doc->Voyage().notes), std::tuple(2, "N"));
 }
 
 TEST_F(Document, SaveWritesTheRouteThenEveryDataFileAndOpenReadsItBack) {
@@ -69,13 +67,12 @@ TEST_F(Document, SaveWritesTheRouteThenEveryDataFileAndOpenReadsItBack) {
   doc->modified = true;
   const auto saved = doc->Save(File("route.rtp"));
   ASSERT_TRUE(saved.route);
-  EXPECT_TRUE(saved.failedDataFiles.empty());
-  EXPECT_FALSE(doc->modified);
+  EXPECT_TRUE(saved.failedDataFiles.empty() && !doc->modified);
   EXPECT_GT(ReadFileBytes(File("hurricane.dat"))->size(), 4u);
 
   doc->New();
-  EXPECT_EQ(doc->Voyage().GetCount(), 0);
-  EXPECT_EQ(doc->Storms().GetCount(), 1);  // the data-file lists live on
+  // The data-file lists live on.
+  EXPECT_EQ(std::tuple(doc->Voyage().GetCount(), doc->Storms().GetCount()), std::tuple(0, 1));
   ASSERT_TRUE(doc->Open(File("route.rtp")));
   EXPECT_TRUE(doc->openedFromFile);
   ASSERT_EQ(doc->Voyage().GetCount(), 2);
@@ -99,8 +96,7 @@ TEST_F(Document, TheWrongFileTypeFailsCleanlyAndKeepsTheDocument) {
   doc->askFileVersion = true;
   prompter.choices = {0};
   ASSERT_TRUE(doc->Open(File("old.rtp")));
-  EXPECT_EQ(doc->Voyage().voyageNumber, "V12");
-  EXPECT_EQ(prompter.choicePrompts.back(), "Please select file type:");
+  EXPECT_EQ(doc->Voyage().voyageNumber + "|" + prompter.choicePrompts.back(), "V12|Please select file type:");
 }
 
 TEST_F(Document, ItemFilesGoIntoTheListOfTheirKind) {
@@ -112,23 +108,20 @@ TEST_F(Document, ItemFilesGoIntoTheListOfTheirKind) {
   doc->selectedList = EListKind::Storms;
   prompter.files = {File("ana.dat")};
   doc->ExportItem(storm);
-  EXPECT_EQ(prompter.messages.back().text, "Export succesfull");
-  EXPECT_EQ(prompter.fileChoices.back().defaultName, "Ana");
+  EXPECT_EQ(prompter.messages.back().text + "|" + prompter.fileChoices.back().defaultName, "Export succesfull|Ana");
 
   doc->selectedList = EListKind::Schedule;
   prompter.files = {File("ana.dat")};
   doc->ImportItem(storm);
-  EXPECT_EQ(prompter.messages.back().text, "Import succesfull");
-  EXPECT_EQ(doc->selectedList, EListKind::Storms);
+  EXPECT_EQ(std::tuple(prompter.messages.back().text, doc->selectedList),
+            std::tuple("Import succesfull", EListKind::Storms));
   ASSERT_EQ(doc->Storms().GetCount(), 2);
-  EXPECT_EQ(doc->Storms().GetTail()->GetName(), "Ana");
-  EXPECT_TRUE(doc->modified);
+  EXPECT_EQ(std::tuple(doc->Storms().GetTail()->GetName(), doc->modified), std::tuple("Ana", true));
 
   ASSERT_TRUE(WriteFileAtomic(File("bad.dat"), Hex("0B000000")));
   prompter.files = {File("bad.dat")};
   doc->ImportItem(nullptr);
-  EXPECT_EQ(prompter.messages.back().text, "Import failed");
-  EXPECT_EQ(doc->Storms().GetCount(), 2);
+  EXPECT_EQ(std::tuple(prompter.messages.back().text, doc->Storms().GetCount()), std::tuple("Import failed", 2));
 }
 
 TEST_F(Document, SelectedListCounts) {
