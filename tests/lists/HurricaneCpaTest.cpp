@@ -36,7 +36,7 @@ CHurricane Storm(double latitude, double longitude, double speed = 0) {
   return h;
 }
 
-TEST(HurricaneCpa, FirstLegClampsToTheNextWaypointAndToTheStart) {
+TEST(HurricaneCpa, FirstLegClampsToTheNextWaypointAndToTheStartAndNeedsWay) {
   CVoyage route = Route({{-2, 0, 99}, {1, 0, 110}});  // the next waypoint is the last
   const CStormCpa ahead = CalculateCPA(Storm(3, 0), route, Start());
   ASSERT_TRUE(ahead.IsAvailable());
@@ -48,6 +48,15 @@ TEST(HurricaneCpa, FirstLegClampsToTheNextWaypointAndToTheStart) {
   const CStormCpaTexts texts = FormatStormCpa(astern);
   EXPECT_EQ(texts.time + "|" + texts.latitude + "|" + texts.distance + "|" + texts.bearing,
             "Sunday 09 Apr 00:00 UTC|1 : 0.00 S|    60.0 nM|180.0 deg");
+
+  // Not available without way, or without a route.
+  const CStormCpa stopped = CalculateCPA(Storm(3, 0), route, Start(0));
+  EXPECT_TRUE(std::isnan(stopped.stormPosition.GetTimeA()));
+  const CStormCpaTexts none = FormatStormCpa(stopped);
+  for (const std::string& text : {none.time, none.latitude, none.longitude, none.distance, none.bearing})
+    EXPECT_EQ(text, "NA");
+  CVoyage empty;
+  EXPECT_FALSE(CalculateCPA(Storm(3, 0), empty, Start()).IsAvailable());
 }
 
 TEST(HurricaneCpa, LaterLegRunsFromTheWaypointsEstimatedTimeAtTheStartsSpeed) {
@@ -66,17 +75,6 @@ TEST(HurricaneCpa, EquallyCloseLaterLegDoesNotReplaceTheEarlierOne) {
   CVoyage route = Route({{-2, 0, 99}, {0, 0, 101}, {0, -2, 102}});
   const CStormCpa cpa = CalculateCPA(Storm(0, 1), route, Start());
   EXPECT_EQ(cpa.stormPosition.GetTimeA(), 100.0);
-}
-
-TEST(HurricaneCpa, NotAvailableWithoutWayOrRoute) {
-  CVoyage route = Route({{-2, 0, 99}, {1, 0, 110}});
-  const CStormCpa stopped = CalculateCPA(Storm(3, 0), route, Start(0));
-  EXPECT_TRUE(std::isnan(stopped.stormPosition.GetTimeA()));
-  const CStormCpaTexts texts = FormatStormCpa(stopped);
-  for (const std::string& text : {texts.time, texts.latitude, texts.longitude, texts.distance, texts.bearing})
-    EXPECT_EQ(text, "NA");
-  CVoyage empty;
-  EXPECT_FALSE(CalculateCPA(Storm(3, 0), empty, Start()).IsAvailable());
 }
 
 TEST(StormAdvisory, TrackOfWaypointsOrOfThirteenDeadReckonedPoints) {

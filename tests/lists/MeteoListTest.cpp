@@ -34,9 +34,8 @@ TEST(MeteoAddObservation, MergesWithin300MilesAndStartsARecordBeyond) {
   beyond.SetUtcDifference(-5);
   CMeteoRecord* added = list.AddObservation(beyond, clock);
   ASSERT_EQ(list.GetCount(), 2);
-  EXPECT_EQ(added, list.GetTail());
-  EXPECT_EQ(std::tuple(added->GetLatitude(), added->GetUtcDifference(), added->winter.count, near->winter.count),
-            std::tuple(beyond.GetLatitude(), -5.0, 1, 0));
+  EXPECT_EQ(std::tuple(added, added->GetLatitude(), added->GetUtcDifference(), added->winter.count, near->winter.count),
+            std::tuple(list.GetTail(), beyond.GetLatitude(), -5.0, 1, 0));
 }
 
 TEST(MeteoMergeRecord, FourEmptySeasonsEachCountOnceAndAutumnEndsLatest) {
@@ -44,8 +43,7 @@ TEST(MeteoMergeRecord, FourEmptySeasonsEachCountOnceAndAutumnEndsLatest) {
   CMeteoRecord* target = Placed(list.AddNew(), 10, 10);
   target->winter.count = 1;
   CMeteoRecord imported;
-  Placed(&imported, 11, 10);
-  imported.winter.airPressure = 1020;
+  Placed(&imported, 11, 10)->winter.airPressure = 1020;
   imported.autumn.windSpeed = 14;
   imported.autumn.windDirection = 45;
 

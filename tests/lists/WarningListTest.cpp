@@ -30,19 +30,17 @@ TEST(WarningCleanUp, ExpiredWarningsGoButTheLastOneStays) {
   EXPECT_EQ(list.GetHead(), last);
   EXPECT_EQ(list.RemoveExpired(1000.0), 0);
 
-  CWarningList empty;
-  EXPECT_EQ(empty.RemoveExpired(1000.0), 0);
+  EXPECT_EQ(CWarningList().RemoveExpired(1000.0), 0);
 }
 
+// 12:00 UTC: a warning valid till 11:30 UTC has expired, one till 12:30 UTC
+// has not, whatever the computer's zone.
 TEST(WarningCleanUp, NowIsTheClocksUtcTime) {
-  // 12:00 UTC: a warning valid till 11:30 UTC has expired, one till 12:30
-  // UTC has not, whatever the computer's zone.
-  const CFixedClock clock(CalendarTimeFromUtc({2004, 1, 10, 12, 0, 0}));
   CWarningList list;
   AddWarning(list, "expired", DayNumberOf({2004, 1, 10, 11, 30, 0}));
   AddWarning(list, "valid", DayNumberOf({2004, 1, 10, 12, 30, 0}));
   AddWarning(list, "last", 0);
-  EXPECT_EQ(list.RemoveExpired(clock), 1);
+  EXPECT_EQ(list.RemoveExpired(CFixedClock(CalendarTimeFromUtc({2004, 1, 10, 12, 0, 0}))), 1);
   EXPECT_EQ(list.GetHead()->number, "valid");
 }
 

@@ -75,8 +75,7 @@ class CSheetTest : public QObject {
     };
     for (const auto& r : refusals) {
       init();
-      Open();
-      ShowPage(1);
+      Open(1);
       Type(r.editor, QString::fromLatin1(r.typed));
       ShowPage(0);
       Press(QDialogButtonBox::Ok);
@@ -107,13 +106,11 @@ class CSheetTest : public QObject {
   }
 
   void openingPagesIsNoChange() {
-    Open();
-    ShowPage(1);
+    Open(1);
     ShowPage(0);
     QVERIFY(!sheet->Changed());
     Press(QDialogButtonBox::Ok);
-    QVERIFY(!sheet->isVisible() && !sheet->Applied());
-    QVERIFY(prompter.questions.empty());
+    QVERIFY(!sheet->isVisible() && !sheet->Applied() && prompter.questions.empty());
   }
 
   // A line edit, spin box, check box, radio button and text edit; position
@@ -124,8 +121,7 @@ class CSheetTest : public QObject {
         {1, "aLongitudeMinutes"}, {1, "aLongitudeHemisphere"}, {1, "arrival"},
     };
     for (const auto& [page, editor] : editors) {
-      Open();
-      ShowPage(page);
+      Open(page);
       QVERIFY2(!sheet->Changed(), editor);
       QWidget* widget = Editor(editor);
       QVERIFY2(widget, editor);
@@ -158,9 +154,10 @@ class CSheetTest : public QObject {
   }
 
  private:
-  void Open() {
+  void Open(int page = 0) {
     sheet = std::make_unique<CBerthSheet>(record, prompter);
     sheet->show();
+    ShowPage(page);
   }
 
   QWidget* Editor(const char* name) const { return sheet->findChild<QWidget*>(QString::fromLatin1(name)); }

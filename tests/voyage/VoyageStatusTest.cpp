@@ -115,8 +115,7 @@ TEST_F(VoyageStatusDialog, RemainingVoyageAndTheNextWaypoint) {
   first->SetTimeA(kNoon - 1);
   last->SetUtcDifference(1);
   last->SetTimeB(kNoon + 0.25);  // six hours after the fix
-  CFixRecord* fix = AddFix(fixes, 50.6, 0);
-  fix->groundspeed = 10;
+  AddFix(fixes, 50.6, 0)->groundspeed = 10;
 
   CVoyageStatus status = Status();
   ASSERT_TRUE(status.Open(prompter));
