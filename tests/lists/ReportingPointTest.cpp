@@ -98,9 +98,8 @@ TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
   const CVoyage route = Route();
   EXPECT_EQ(WaypointChoices(route), (std::vector<std::string>{"Landfall"}));
   CReportingPoint point;  // index 0: the departure, which is not offered
-  EXPECT_EQ(ReportingPointCaption(point, true), "Reporting Point");
   CReportingPointFields fields = ReadReportingPoint(point, route);
-  EXPECT_EQ(fields.waypointChoice, 0);
+  EXPECT_EQ(std::tuple(ReportingPointCaption(point, true), fields.waypointChoice), std::tuple("Reporting Point", 0));
   fields.distanceBefore = 10;
   fields.requiredAction = kSuggestedActions[2];
   ApplyReportingPoint(fields, point, route);

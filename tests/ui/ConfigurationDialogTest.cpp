@@ -100,12 +100,10 @@ class ConfigurationDialogTest : public QObject {
     QVERIFY(dialog.Changed());
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog.isVisible() && dialog.Applied() && prompter.messages.empty());
-    QCOMPARE(WrittenKeys(store), 10);
-    QCOMPARE(std::tuple(store.GetInt("Path", "DaysOldFix", 0), store.GetInt("Path", "DaysOldHurri", 0),
-                        store.GetInt("Path", "AskLoadOld", 0)),
-             std::tuple(12, 7, 1));
-    QCOMPARE(store.GetString("Path", "portinfo", "") + "|" + store.GetString("Path", "ConvChar", ""),
-             std::string("/ship/port.dat|,"));
+    QCOMPARE(std::tuple(WrittenKeys(store), store.GetInt("Path", "DaysOldFix", 0),
+                        store.GetInt("Path", "DaysOldHurri", 0), store.GetInt("Path", "AskLoadOld", 0),
+                        store.GetString("Path", "portinfo", "") + "|" + store.GetString("Path", "ConvChar", "")),
+             std::tuple(10, 12, 7, 1, std::string("/ship/port.dat|,")));
   }
 
   // Yes discards the change, No writes it.
@@ -139,13 +137,12 @@ class ConfigurationDialogTest : public QObject {
 
     separator->lineEdit()->clear();
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(dialog.isVisible() && dialog.focusWidget() == separator);
-    QCOMPARE(prompter.messages.size(), std::size_t{1});
+    QVERIFY(dialog.isVisible() && dialog.focusWidget() == separator && prompter.messages.size() == 1);
 
     separator->setCurrentIndex(1);
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(store.GetString("Path", "ConvChar", ""), std::string(";"));
+    QCOMPARE(std::tuple(dialog.isVisible(), store.GetString("Path", "ConvChar", "")),
+             std::tuple(false, std::string(";")));
   }
 
   void browseSetsThePath() {

@@ -49,8 +49,7 @@ class CMainFrameTest : public QObject {
     QVERIFY(RunCommand(command::kRecentFile1 + 2, frame));
     QCOMPARE(std::tuple(frame.DocumentPath(), frame.RecentFiles().front(), f->doc->Voyage().GetCount()),
              std::tuple(f->File("trip4.rtp"), f->File("trip4.rtp"), 0));
-    QVERIFY(QFile::remove(Path("trip5.rtp")));
-    QVERIFY(!frame.OpenDocument(f->File("trip5.rtp")));
+    QVERIFY(QFile::remove(Path("trip5.rtp")) && !frame.OpenDocument(f->File("trip5.rtp")));
     QVERIFY(frame.RecentFiles().size() == 3u && !frame.Action(command::kRecentFile1 + 3)->isVisible());
   }
 
@@ -93,8 +92,7 @@ class CMainFrameTest : public QObject {
       return std::pair(palette.color(QPalette::Base), palette.color(QPalette::Text));
     };
     QCOMPARE(colours().first, QColor(Qt::white));
-    QVERIFY(RunCommand(command::kDayNight, frame));
-    QVERIFY(frame.NightColours());
+    QVERIFY(RunCommand(command::kDayNight, frame) && frame.NightColours());
     QCOMPARE(colours(), std::pair(QColor(0, 0, 255), QColor(Qt::white)));
     RunCommand(command::kDayNight, frame);
     QCOMPARE(colours(), std::pair(QColor(Qt::white), QColor(Qt::black)));

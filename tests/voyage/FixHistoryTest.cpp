@@ -46,8 +46,7 @@ TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
   EXPECT_FALSE(GroundTrack(fixes, *head, prompter));
 
   CFixRecord* fast = AddFix(fixes, 50.75, 1);  // 45 nM in an hour
-  EXPECT_TRUE(GroundTrack(fixes, *fast, prompter));
-  EXPECT_EQ(fast->groundspeed, 0);
+  EXPECT_TRUE(GroundTrack(fixes, *fast, prompter) && fast->groundspeed == 0);
   fast->SetLatitude(50.5);  // 30 knots
   EXPECT_TRUE(GroundTrack(fixes, *fast, prompter));
   EXPECT_NEAR(fast->groundspeed, 30, 1e-6);
@@ -55,8 +54,7 @@ TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
 
   for (const double hour : {0.0, -1.0}) {
     CFixRecord* early = AddFix(fixes, 50.6, hour);
-    EXPECT_TRUE(GroundTrack(fixes, *early, prompter));
-    EXPECT_EQ(early->groundspeed, 0);
+    EXPECT_TRUE(GroundTrack(fixes, *early, prompter) && early->groundspeed == 0) << hour;
     fixes.Remove(early);
   }
   const std::string notLater = std::string("Exclamation: ") + kFixNotLater;
@@ -68,19 +66,17 @@ TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
 TEST(FixHistoryLogDistance, CounterGoesRoundModuloOneHundred) {
   CFixList fixes;
   const CFixRecord* a = AddFix(fixes, 0, 0, 95.0);
-  CFixRecord* b = AddFix(fixes, 8.0 / 60, 1, 3.0);
-  EXPECT_NEAR(LogDistance(*a, *b), 8.0, 1e-9);
-  b->SetLatitude(-150.0 / 60);
-  EXPECT_NEAR(LogDistance(*a, *b), 108.0, 1e-9);
-  b->SetLatitude(108.0 / 60);
-  EXPECT_NEAR(LogDistance(*a, *b), 8.0, 1e-9);
+  CFixRecord* b = AddFix(fixes, 0, 1, 3.0);
+  for (const auto& [latitude, distance] : {std::pair(8.0, 8.0), std::pair(-150.0, 108.0), std::pair(108.0, 8.0)}) {
+    b->SetLatitude(latitude / 60);
+    EXPECT_NEAR(LogDistance(*a, *b), distance, 1e-9) << latitude;
+  }
 
   // Damaged figures must not keep adding hundreds for ever.
   b->logReading = -std::numeric_limits<double>::infinity();
   EXPECT_TRUE(std::isnan(LogDistance(*a, *b)));
   b->logReading = 3.0;
-  b->SetLatitude(0);
-  b->SetLongitude(1e12);
+  Placed(b, 0, 1e12);
   EXPECT_GT(LogDistance(*a, *b), 1e12);
 }
 

@@ -62,18 +62,15 @@ TEST_F(ListCommands, EveryListComesBackFromItsExport) {
 }
 
 TEST_F(ListCommands, AFailedExportOrImportSaysSoAndNamesTheFile) {
-  const struct {
-    ERecordList list;
-    const char* empty;
-  } kEmpty[] = {{ERecordList::Route, kCsvVoyageEmpty},
-                {ERecordList::ReportingPoints, kCsvReportingListEmpty},
-                {ERecordList::Warnings, kCsvListEmpty}};
-  for (const auto& c : kEmpty) {
+  const std::pair<ERecordList, const char*> kEmpty[] = {{ERecordList::Route, kCsvVoyageEmpty},
+                                                        {ERecordList::ReportingPoints, kCsvReportingListEmpty},
+                                                        {ERecordList::Warnings, kCsvListEmpty}};
+  const std::string path = File("empty.csv");
+  for (const auto& [list, empty] : kEmpty) {
     prompter.messages.clear();
-    const std::string path = File("empty.csv");
-    EXPECT_FALSE(ExportList(Doc(), c.list, path));
+    EXPECT_FALSE(ExportList(Doc(), list, path));
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[0].text, c.empty + path);
+    EXPECT_EQ(prompter.messages[0].text, empty + path);
     EXPECT_EQ(Said(prompter)[1], "Exclamation: Export failed");
     EXPECT_FALSE(ReadFileBytes(path));
   }
