@@ -118,11 +118,10 @@ TEST(PortSheet, OkWritesWhatThePagesShowAndNothingElse) {
 }
 
 TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
-  struct CCase {
+  const struct {
     double maxDraft, salinity, maxAirDraft;
     const char* verdict;
-  };
-  const CCase cases[] = {
+  } cases[] = {
       {0.0, 0.999, 2.0, "accepted"},
       {999.0, 1.035, 999.0, "accepted"},
       {-0.1, 2, 0, "maxDraft: Please enter a number between 0.0 and 999.0."},
@@ -131,7 +130,7 @@ TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
       {10, 1.025, 1.99, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
       {10, 1.025, NAN, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
   };
-  for (const CCase& c : cases) {
+  for (const auto& c : cases) {
     CPortFields fields;
     fields.maxDraft = c.maxDraft;
     fields.salinity = c.salinity;

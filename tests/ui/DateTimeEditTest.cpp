@@ -24,7 +24,8 @@ class CDateTimeEditTest : public QObject {
  private slots:
   void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-  // A failure shows the expected Qt format, which names its row.
+  // A failure shows the expected Qt format, which names its row; "ddddd HHH"
+  // runs beyond the longest fields.
   void pickerFormatsInQtSyntax() {
     const std::pair<const char*, const char*> formats[] = {
         {kLocalFormat, "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s' LT'"},
@@ -32,14 +33,9 @@ class CDateTimeEditTest : public QObject {
         {" d' 'MMM' 'yyy'  'HH':'mm' UTC", "' 'd' 'MMM' 'yyyy'  'HH':'mm' UTC'"},  // leading blank
         {"dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s", "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s"},  // the schedule's
         {"'Today is: 'hh':'m':'s ddddMMMdd', 'yyy", "'Today is: 'hh':'m':'s' 'ddddMMMdd', 'yyyy"},
-        {"dd'.'MM'.'yy HH", "dd'.'MM'.'yy' 'HH"},
-        {"MMMM dddd", "MMMM' 'dddd"},
-        {"h:mm t, hh tt", "h':'mm' 'AP', 'hh' 'AP"},
-        {"y", "yy"},
-        {"yyyy", "yyyy"},
-        {"ddddd HHH", "ddddd' 'HHH"},  // runs beyond the longest
+        {"dd'.'MM'.'yy HH", "dd'.'MM'.'yy' 'HH"}, {"MMMM dddd", "MMMM' 'dddd"}, {"y", "yy"}, {"yyyy", "yyyy"},
+        {"h:mm t, hh tt", "h':'mm' 'AP', 'hh' 'AP"}, {"ddddd HHH", "ddddd' 'HHH"}, {"", ""},
         {"'o''clock' H''", "'o''clock 'H''''"},
-        {"", ""},
     };
     for (const auto& [picker, qt] : formats) QCOMPARE(QString::fromStdString(QtDisplayFormat(picker)), QString(qt));
   }

@@ -176,8 +176,7 @@ TEST_F(ListView, HeaderClicksChangeSettingsNeverSort) {
 
   doc->selectedList = EListKind::Ports;
   const bool opened = doc->openedFromFile;
-  EXPECT_TRUE(OnHeaderClick(*doc, 0).refresh);
-  EXPECT_EQ(doc->openedFromFile, opened);
+  EXPECT_TRUE(OnHeaderClick(*doc, 0).refresh && doc->openedFromFile == opened);
 }
 
 TEST_F(ListView, NavigationTreeSelection) {
