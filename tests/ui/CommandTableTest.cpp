@@ -7,6 +7,7 @@
 
 #include "exchange/ItemFile.h"
 #include "fakes/FrameFixture.h"
+#include "fakes/QtInput.h"
 #include "fakes/Records.h"
 #include "reports/ReportKind.h"
 #include "ui/frame/CommandTable.h"
@@ -109,9 +110,7 @@ class CCommandTableTest : public QObject {
     f->doc->selectedList = EListKind::Waypoints;
     f->frame.RefreshViews();
     CMarigoldRouteView& view = f->frame.RouteView();
-    for (const int row : {0, 1, 3})
-      view.selectionModel()->select(view.model()->index(row, 0),
-                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    SelectRows(view, {0, 1, 3});
     f->prompter.answers = {true};
     RunCommand(command::kContextDelete, f->frame);
     QCOMPARE(SaidTexts(f->prompter), std::vector<std::string>{"Present Position can not be deleted"});

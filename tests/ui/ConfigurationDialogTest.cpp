@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/Settings.h"
+#include "fakes/QtInput.h"
 #include "fakes/QtPrinting.h"
 #include "fakes/Records.h"
 #include "ui/sheets/ConfigurationDialog.h"
@@ -13,15 +14,6 @@ namespace {
 
 const char* const kPathKeys[] = {"vesseldata", "Routedat",     "portinfo",   "Meteodat", "Warningdat",
                                  "Hurricanedat", "DaysOldFix", "DaysOldHurri", "ConvChar", "AskLoadOld"};
-
-void Type(QSpinBox* box, const QString& text) {
-  box->selectAll();
-  QTest::keyClicks(box, text);
-}
-
-void Press(CConfigurationDialog& dialog, QDialogButtonBox::StandardButton button) {
-  QTest::mouseClick(dialog.buttonBox()->button(button), Qt::LeftButton);
-}
 
 int WrittenKeys(const CMemorySettingsStore& store) {
   int n = 0;
@@ -83,7 +75,7 @@ class ConfigurationDialogTest : public QObject {
       init();
       CConfigurationDialog& dialog = Open();
       QSpinBox* box = r.hurricane ? dialog.daysOldHurriBox() : dialog.daysOldFixBox();
-      Type(box, QString::fromLatin1(r.typed));
+      Retype(box, QString::fromLatin1(r.typed));
       prompter.answers.push_back(false);  // the close question: keep the changes
       r.close ? void(dialog.close()) : Press(dialog, QDialogButtonBox::Ok);
       QVERIFY2(dialog.isVisible() && dialog.focusWidget() == box, r.typed);
@@ -96,7 +88,7 @@ class ConfigurationDialogTest : public QObject {
     store.WriteString("Path", "portinfo", "/ship/port.dat");
     CConfigurationDialog& dialog = Open();
     QCOMPARE(dialog.pathEdit(EDataFile::Ports)->text(), QStringLiteral("/ship/port.dat"));
-    Type(dialog.daysOldFixBox(), QStringLiteral("12"));
+    Retype(dialog.daysOldFixBox(), QStringLiteral("12"));
     QVERIFY(dialog.Changed());
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog.isVisible() && dialog.Applied() && prompter.messages.empty());

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "fakes/DocumentFixture.h"
+#include "fakes/QtInput.h"
 #include "fakes/QtPrinting.h"
 #include "fakes/SmallVoyage.h"
 #include "ui/frame/RouteView.h"
@@ -18,12 +19,6 @@ class CRouteViewTest : public QObject {
 
   std::optional<CDocumentFixture> f;
 
-  static void SelectRows(CMarigoldRouteView& view, std::initializer_list<int> rows) {
-    view.clearSelection();
-    for (const int row : rows)
-      view.selectionModel()->select(view.model()->index(row, 0),
-                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  }
   static QString Cell(const CMarigoldRouteView& view, int row, int column) {
     return view.model()->index(row, column).data().toString();
   }

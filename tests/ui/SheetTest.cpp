@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "BerthSheet.h"
+#include "fakes/QtInput.h"
 #include "fakes/QtPrinting.h"
 #include "fakes/Records.h"
 
@@ -161,18 +162,10 @@ class CSheetTest : public QObject {
   }
 
   QWidget* Editor(const char* name) const { return sheet->findChild<QWidget*>(QString::fromLatin1(name)); }
-  // Replaces the editor's text as the officer would.
-  void Type(const char* name, const QString& text) {
-    QWidget* editor = Editor(name);
-    QVERIFY2(editor, name);
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(editor, text);
-  }
+  void Type(const char* name, const QString& text) { Retype(Editor(name), text); }
 
   void ShowPage(int index) { sheet->tabWidget()->setCurrentIndex(index); }
-  void Press(QDialogButtonBox::StandardButton button) {
-    QTest::mouseClick(sheet->buttonBox()->button(button), Qt::LeftButton);
-  }
+  void Press(QDialogButtonBox::StandardButton button) { marigold::Press(*sheet, button); }
 
   const CBerthRecord original;
   CBerthRecord record;
