@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/Archive.h"
+#include "core/FixRecord.h"
 #include "core/Voyage.h"
 #include "fakes/Fakes.h"
 #include "fakes/RecordBytes.h"
@@ -43,6 +44,16 @@ Record* Placed(Record* record, double latitude, double longitude, const std::str
   record->SetLongitude(longitude);
   if (!name.empty()) record->SetName(name);
   return record;
+}
+
+// A fix on the meridian at `latitude`, `hour` hours into day number `day`,
+// with its log reading.
+template <class FixList>
+CFixRecord* AddFix(FixList& fixes, double latitude, double day, double hour, double logReading = 0) {
+  CFixRecord* fix = Placed(fixes.AddNew(), latitude, 0);
+  fix->SetTime(day + hour / 24);
+  fix->logReading = logReading;
+  return fix;
 }
 
 // `count` waypoints "WP0", "WP1", ... a degree apart northwards from 50N 4W.

@@ -59,11 +59,7 @@ TEST(HurricaneSheet, ConfirmingUnchangedKeepsTheObservationTime) {
 }
 
 TEST(HurricaneSheet, TheFirstRefusedFieldInPageOrder) {
-  struct CCase {
-    void (*edit)(CHurricaneFields&);
-    const char* verdict;
-  };
-  const CCase cases[] = {
+  const std::pair<void (*)(CHurricaneFields&), const char*> cases[] = {
       {[](CHurricaneFields& f) { f.position = {90, 0, 0, 180, 0, 1}, f.course = 360, f.speed = 999; }, "accepted"},
       {[](CHurricaneFields& f) { f.position.latitudeDegrees = 91, f.speed = -1; },
        "positionLatitudeDegrees: Please enter an integer between 0 and 90."},
@@ -74,10 +70,10 @@ TEST(HurricaneSheet, TheFirstRefusedFieldInPageOrder) {
       {[](CHurricaneFields& f) { f.course = std::nan(""); }, "course: Please enter a number between 0.0 and 360.0."},
       {[](CHurricaneFields& f) { f.speed = 999.1; }, "speed: Please enter a number between 0.0 and 999.0."},
   };
-  for (const CCase& c : cases) {
+  for (const auto& [edit, verdict] : cases) {
     CHurricaneFields fields = ReadHurricane(CHurricane{});
-    c.edit(fields);
-    EXPECT_EQ(RefusalText(Validate(fields)), c.verdict);
+    edit(fields);
+    EXPECT_EQ(RefusalText(Validate(fields)), verdict);
   }
 }
 

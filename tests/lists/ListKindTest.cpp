@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <typeinfo>
+#include <utility>
 
 #include "core/CommandIds.h"
 #include "lists/ListKind.h"
@@ -31,19 +31,16 @@ TEST(ListKind, NamesAndNumbersLeadBackToTheirKind) {
 
 // The records of an item file are of the type the list's rows show.
 TEST(ListKind, EachListHoldsItsOwnRecords) {
-  const struct {
-    EListKind kind;
-    const std::type_info& record;
-  } kCases[] = {
-      {EListKind::Schedule, typeid(CWaypoint)},      {EListKind::PositionFixes, typeid(CFixRecord)},
-      {EListKind::ReportingPoints, typeid(CReportingPoint)}, {EListKind::Warnings, typeid(CNavWarning)},
-      {EListKind::Meteo, typeid(CWaypoint)},         {EListKind::Waypoints, typeid(CWaypoint)},
-      {EListKind::Storms, typeid(CHurricane)},       {EListKind::Charts, typeid(CPublication)},
-      {EListKind::Books, typeid(CPublication)},      {EListKind::Ports, typeid(CPortInfo)},
+  const std::pair<EListKind, const std::type_info*> kCases[] = {
+      {EListKind::Schedule, &typeid(CWaypoint)},      {EListKind::PositionFixes, &typeid(CFixRecord)},
+      {EListKind::ReportingPoints, &typeid(CReportingPoint)}, {EListKind::Warnings, &typeid(CNavWarning)},
+      {EListKind::Meteo, &typeid(CWaypoint)},         {EListKind::Waypoints, &typeid(CWaypoint)},
+      {EListKind::Storms, &typeid(CHurricane)},       {EListKind::Charts, &typeid(CPublication)},
+      {EListKind::Books, &typeid(CPublication)},      {EListKind::Ports, &typeid(CPortInfo)},
   };
-  for (const auto& c : kCases) {
-    const auto record = MakeRecord(ListKindInfo(c.kind).shows);
-    EXPECT_EQ(typeid(*record), c.record) << ListKindInfo(c.kind).name;
+  for (const auto& [kind, record] : kCases) {
+    const auto made = MakeRecord(ListKindInfo(kind).shows);
+    EXPECT_EQ(typeid(*made), *record) << ListKindInfo(kind).name;
   }
   EXPECT_EQ(typeid(*MakeRecord(ERecordList::Meteo)), typeid(CMeteoRecord));
 }

@@ -118,10 +118,7 @@ TEST(PortSheet, OkWritesWhatThePagesShowAndNothingElse) {
 }
 
 TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
-  const struct {
-    double maxDraft, salinity, maxAirDraft;
-    const char* verdict;
-  } cases[] = {
+  const std::tuple<double, double, double, const char*> cases[] = {
       {0.0, 0.999, 2.0, "accepted"},
       {999.0, 1.035, 999.0, "accepted"},
       {-0.1, 2, 0, "maxDraft: Please enter a number between 0.0 and 999.0."},
@@ -130,12 +127,12 @@ TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
       {10, 1.025, 1.99, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
       {10, 1.025, NAN, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
   };
-  for (const auto& c : cases) {
+  for (const auto& [maxDraft, salinity, maxAirDraft, verdict] : cases) {
     CPortFields fields;
-    fields.maxDraft = c.maxDraft;
-    fields.salinity = c.salinity;
-    fields.maxAirDraft = c.maxAirDraft;
-    EXPECT_EQ(RefusalText(Validate(fields)), c.verdict);
+    fields.maxDraft = maxDraft;
+    fields.salinity = salinity;
+    fields.maxAirDraft = maxAirDraft;
+    EXPECT_EQ(RefusalText(Validate(fields)), verdict);
   }
 }
 

@@ -138,8 +138,7 @@ TEST(ReportsPage, DocumentButtonsWithoutSelectionSaySo) {
   CScriptedPrompter prompter;
   std::vector<std::string> documents;
   prompter.files = {std::string("/forms/vts.doc")};
-  EXPECT_TRUE(AddDocument(documents, prompter));
-  EXPECT_EQ(prompter.fileChoices.at(0).defaultName, "Document");
+  EXPECT_TRUE(AddDocument(documents, prompter) && prompter.fileChoices.at(0).defaultName == "Document");
   EXPECT_FALSE(DocumentToView(documents, -1, prompter));
   EXPECT_FALSE(RemoveDocument(documents, 1, prompter));
   EXPECT_EQ(SaidTexts(prompter),

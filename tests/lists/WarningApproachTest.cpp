@@ -58,22 +58,19 @@ TEST(WarningApproach, NothingComputedKeepsTheCallersFigures) {
   const CPosition2 inTime = StartAt(0, 0, kStart - 1);
   const double nan = std::numeric_limits<double>::quiet_NaN();
 
-  struct CCase {
-    CVoyage* route;
-    const CPosition2* start;
-    double step;
-  };
-  for (const CCase c : {CCase{&route, &late, 1.0}, CCase{&route, &inTime, 0.0}, CCase{&route, &inTime, -1.0},
-                        CCase{&route, &inTime, nan}, CCase{&empty, &inTime, 1.0}}) {
+  using CCase = std::tuple<CVoyage*, const CPosition2*, double>;  // the route, the start, the step
+  for (const auto& [voyage, start, step] : {CCase{&route, &late, 1.0}, CCase{&route, &inTime, 0.0},
+                                            CCase{&route, &inTime, -1.0}, CCase{&route, &inTime, nan},
+                                            CCase{&empty, &inTime, 1.0}}) {
     double distance = -7, bearing = -8;
-    const auto r = ClosestApproach(warning, *c.route, *c.start, c.step, distance, bearing);
+    const auto r = ClosestApproach(warning, *voyage, *start, step, distance, bearing);
     EXPECT_EQ(std::tuple(r->GetLatitude(), r->GetLongitude(), r->GetTimeA(), distance, bearing),
-              std::tuple(5.0, 1.0, c.start->GetTime(), -7.0, -8.0));
+              std::tuple(5.0, 1.0, start->GetTime(), -7.0, -8.0));
 
-    const CWarningTrack track(*c.route, *c.start, c.step);
+    const CWarningTrack track(*voyage, *start, step);
     EXPECT_EQ(track.GetStepCount(), 0);
     const auto b = track.ClosestApproach(warning, distance, bearing);
-    EXPECT_EQ(std::tuple(b->GetTimeA(), distance), std::tuple(c.start->GetTime(), -7.0));
+    EXPECT_EQ(std::tuple(b->GetTimeA(), distance), std::tuple(start->GetTime(), -7.0));
   }
 }
 

@@ -43,7 +43,7 @@ class ConfigurationDialogTest : public QObject {
     prompter = CScriptedPrompter();
   }
 
-  void firstStartShowsDefaultsAndOkWritesNothing() {
+  void firstStartShowsDefaultsAndOkOrCancelWriteNothing() {
     CConfigurationDialog& dialog = Open();
     QVERIFY(dialog.askLoadOldBox()->isChecked());
     QStringList paths;
@@ -58,28 +58,31 @@ class ConfigurationDialogTest : public QObject {
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog.isVisible() && !dialog.Applied());
     QCOMPARE(WrittenKeys(store), 0);
+
+    // Cancel without a change asks nothing.
+    CConfigurationDialog& again = Open();
+    Press(again, QDialogButtonBox::Cancel);
+    QVERIFY(!again.isVisible() && prompter.questions.empty());
   }
 
   // On OK, and on closing when the changes are to be kept.
   void daysOutOfRangeAreRefused() {
-    const struct {
-      bool hurricane, close;
-      const char *typed, *message;
-    } refusals[] = {
+    // The hurricanes' box or the fixes', closed or OK, the text typed, the message.
+    const std::tuple<bool, bool, const char*, const char*> refusals[] = {
         {false, false, "2", "Please enter an integer between 3 and 30."},
         {false, false, "31", "Please enter an integer between 3 and 30."},
         {true, false, "5", "Please enter an integer between 6 and 30."},
         {false, true, "2", "Please enter an integer between 3 and 30."},
     };
-    for (const auto& r : refusals) {
+    for (const auto& [hurricane, close, typed, message] : refusals) {
       init();
       CConfigurationDialog& dialog = Open();
-      QSpinBox* box = r.hurricane ? dialog.daysOldHurriBox() : dialog.daysOldFixBox();
-      Retype(box, QString::fromLatin1(r.typed));
+      QSpinBox* box = hurricane ? dialog.daysOldHurriBox() : dialog.daysOldFixBox();
+      Retype(box, QString::fromLatin1(typed));
       prompter.answers.push_back(false);  // the close question: keep the changes
-      r.close ? void(dialog.close()) : Press(dialog, QDialogButtonBox::Ok);
-      QVERIFY2(dialog.isVisible() && dialog.focusWidget() == box, r.typed);
-      QCOMPARE(SaidTexts(prompter), std::vector<std::string>{r.message});
+      close ? void(dialog.close()) : Press(dialog, QDialogButtonBox::Ok);
+      QVERIFY2(dialog.isVisible() && dialog.focusWidget() == box, typed);
+      QCOMPARE(SaidTexts(prompter), std::vector<std::string>{message});
       QCOMPARE(WrittenKeys(store), 0);
     }
   }
@@ -111,12 +114,6 @@ class ConfigurationDialogTest : public QObject {
       QCOMPARE(std::tuple(dialog.Applied(), WrittenKeys(store), store.GetInt("Path", "AskLoadOld", 1)),
                cancelChanges ? std::tuple(false, 0, 1) : std::tuple(true, 10, 0));
     }
-  }
-
-  void cancelWithoutChangeAsksNothing() {
-    CConfigurationDialog& dialog = Open();
-    Press(dialog, QDialogButtonBox::Cancel);
-    QVERIFY(!dialog.isVisible() && prompter.questions.empty());
   }
 
   void separatorIsOneCharacter() {

@@ -2,6 +2,7 @@
 // within the range (its refusals are the sheet test's).
 #include <QtTest>
 #include <QtWidgets>
+#include <tuple>
 
 #include "BerthSheet.h"
 
@@ -31,23 +32,19 @@ class CPositionEditTest : public QObject {
   // North east, south west, fine minutes, minutes that carry and a longitude
   // beyond 180; a failure shows the expected text, which names its row.
   void positionsGoInAndComeOut() {
-    const struct {
-      double latitude, longitude;
-      const char* shown;
-    } positions[] = {
+    const std::tuple<double, double, const char*> positions[] = {
         {51.98, 4.05, "51° 58.80' North / 4° 3.00' East"},
         {-33.8568, -151.2153, "33° 51.408' South / 151° 12.918' West"},
         {12.3456789, 0.0, "12° 20.740734' North / 0° 0.00' East"},
         {0.99999999999, -179.99999999999, "1° 0.00' North / 180° 0.00' West"},
         {-0.5, 200.0, "0° 30.00' South / 160° 0.00' West"},
     };
-    for (const auto& p : positions) {
+    for (const auto& [latitude, longitude, shown] : positions) {
       CPositionEdit edit;
-      const CPositionFields fields = PositionFields(p.latitude, p.longitude);
+      const CPositionFields fields = PositionFields(latitude, longitude);
       edit.SetFields(fields);
-      QCOMPARE(Shown(edit), QString(p.shown));
-      QVERIFY2(edit.Fields() == fields, p.shown);
-      QVERIFY2(!ValidatePositionFields(edit.Fields()), p.shown);
+      QCOMPARE(Shown(edit), QString(shown));
+      QVERIFY2(edit.Fields() == fields && !ValidatePositionFields(edit.Fields()), shown);
     }
   }
 

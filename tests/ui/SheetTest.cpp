@@ -65,23 +65,22 @@ class CSheetTest : public QObject {
   // Each of the position editors, refused as typed (the names come from the
   // validation) with the sheet on the other page.
   void okWithARefusedFieldShowsItOnItsPage() {
-    const struct {
-      const char *editor, *typed, *message;
-    } refusals[] = {
+    // The editor, the text typed, the message.
+    const std::tuple<const char*, const char*, const char*> refusals[] = {
         {"aLatitudeDegrees", "91", "Please enter an integer between 0 and 90."},
         {"aLatitudeMinutes", "60.5", "Please enter a number between 0.0 and 60.0."},
         {"aLongitudeDegrees", "181", "Please enter an integer between 0 and 180."},
         {"aLongitudeMinutes", "61", "Please enter a number between 0.0 and 60.0."},
         {"aLongitudeMinutes", "75", "Please enter a number between 0.0 and 60.0."},
     };
-    for (const auto& r : refusals) {
+    for (const auto& [editor, typed, message] : refusals) {
       init();
       Open(1);
-      Type(r.editor, QString::fromLatin1(r.typed));
+      Type(editor, QString::fromLatin1(typed));
       ShowPage(0);
       Press(QDialogButtonBox::Ok);
-      QVERIFY2(sheet->isVisible() && sheet->focusWidget() == Editor(r.editor), r.editor);
-      QCOMPARE(r.editor + (": " + Said(prompter).at(0)), r.editor + (": Exclamation: " + std::string(r.message)));
+      QVERIFY2(sheet->isVisible() && sheet->focusWidget() == Editor(editor), editor);
+      QCOMPARE(editor + (": " + Said(prompter).at(0)), editor + (": Exclamation: " + std::string(message)));
       QCOMPARE(std::tuple(prompter.messages.size(), sheet->tabWidget()->currentIndex()), std::tuple(1u, 1));
       QVERIFY(record == original);
     }

@@ -10,13 +10,7 @@ namespace marigold {
 namespace {
 
 constexpr std::time_t kNow = 1709649000;  // 2024-03-05 14:30:00 UTC
-
-CFixRecord* AddFix(CFixList& fixes, double latitude, double hour, double logReading = 0) {
-  CFixRecord* fix = Placed(fixes.AddNew(), latitude, 0);
-  fix->SetTime(100 + hour / 24);
-  fix->logReading = logReading;
-  return fix;
-}
+constexpr double kDay = 100;                // the fixes' day, 2000-04-09
 
 TEST(FixHistoryNewFix, TakesUtcNowAndDeadReckonsFromTheLatestFix) {
   const CFixedClock clock(kNow);
@@ -42,10 +36,10 @@ TEST(FixHistoryNewFix, TakesUtcNowAndDeadReckonsFromTheLatestFix) {
 TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
   CScriptedPrompter prompter;
   CFixList fixes;
-  CFixRecord* head = AddFix(fixes, 50, 0);
+  CFixRecord* head = AddFix(fixes, 50, kDay, 0);
   EXPECT_FALSE(GroundTrack(fixes, *head, prompter));
 
-  CFixRecord* fast = AddFix(fixes, 50.75, 1);  // 45 nM in an hour
+  CFixRecord* fast = AddFix(fixes, 50.75, kDay, 1);  // 45 nM in an hour
   EXPECT_TRUE(GroundTrack(fixes, *fast, prompter) && fast->groundspeed == 0);
   fast->SetLatitude(50.5);  // 30 knots
   EXPECT_TRUE(GroundTrack(fixes, *fast, prompter));
@@ -53,7 +47,7 @@ TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
   EXPECT_FALSE(GroundTrack(fixes, *head, prompter));  // still nothing before it
 
   for (const double hour : {0.0, -1.0}) {
-    CFixRecord* early = AddFix(fixes, 50.6, hour);
+    CFixRecord* early = AddFix(fixes, 50.6, kDay, hour);
     EXPECT_TRUE(GroundTrack(fixes, *early, prompter) && early->groundspeed == 0) << hour;
     fixes.Remove(early);
   }
@@ -65,8 +59,8 @@ TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
 
 TEST(FixHistoryLogDistance, CounterGoesRoundModuloOneHundred) {
   CFixList fixes;
-  const CFixRecord* a = AddFix(fixes, 0, 0, 95.0);
-  CFixRecord* b = AddFix(fixes, 0, 1, 3.0);
+  const CFixRecord* a = AddFix(fixes, 0, kDay, 0, 95.0);
+  CFixRecord* b = AddFix(fixes, 0, kDay, 1, 3.0);
   for (const auto& [latitude, distance] : {std::pair(8.0, 8.0), std::pair(-150.0, 108.0), std::pair(108.0, 8.0)}) {
     b->SetLatitude(latitude / 60);
     EXPECT_NEAR(LogDistance(*a, *b), distance, 1e-9) << latitude;
@@ -83,7 +77,7 @@ TEST(FixHistoryLogDistance, CounterGoesRoundModuloOneHundred) {
 class FixHistoryProcess : public ::testing::Test {
  protected:
   CFixRecord* Entered(double latitude, double hour, double rpm) {
-    CFixRecord* fix = AddFix(fixes, latitude, hour);
+    CFixRecord* fix = AddFix(fixes, latitude, kDay, hour);
     fix->engineRpm = rpm;
     fix->gyroCourse = 10;
     fix->weather.currentRate = 4;
@@ -126,7 +120,7 @@ TEST_F(FixHistoryProcess, CurrentOverHalfAnHourIsRefused) {
 
 TEST(FixHistoryRemoveOld, CountsFromTheLatestFixAndKeepsItsTime) {
   CFixList fixes;
-  for (const double day : {10.0, 12.0, 13.0, 15.0, 15.0}) AddFix(fixes, 50, day * 24);
+  for (const double day : {10.0, 12.0, 13.0, 15.0, 15.0}) AddFix(fixes, 50, kDay + day, 0);
   EXPECT_EQ(RemoveOldFixes(fixes, 2), 2);  // 10 and 12
   EXPECT_EQ(RemoveOldFixes(fixes, -5), 1);  // as 0: 13 goes, both at 15 stay
   EXPECT_EQ(fixes.GetCount(), 2);

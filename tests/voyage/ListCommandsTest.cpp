@@ -78,19 +78,16 @@ TEST_F(ListCommands, AFailedExportOrImportSaysSoAndNamesTheFile) {
   // A missing file, the history (exported only) and a change that could not
   // be kept all fail the same way; only a read file reaches the commit.
   ASSERT_TRUE(WriteFileAtomic(File("one.csv"), std::string("Ana\n")));
-  const struct {
-    ERecordList list;
-    std::string path;
-    bool commitSucceeds;
-    int commits;
-  } kFailed[] = {{ERecordList::Storms, File("missing.csv"), true, 0},
-                 {ERecordList::Fixes, File("one.csv"), true, 0},
-                 {ERecordList::Storms, File("one.csv"), false, 1}};
-  for (const auto& c : kFailed) {
+  // The list, the file, whether the commit succeeds, the commits expected.
+  const std::tuple<ERecordList, std::string, bool, int> kFailed[] = {
+      {ERecordList::Storms, File("missing.csv"), true, 0},
+      {ERecordList::Fixes, File("one.csv"), true, 0},
+      {ERecordList::Storms, File("one.csv"), false, 1}};
+  for (const auto& [list, file, succeeds, expected] : kFailed) {
     commits = 0;
-    commitSucceeds = c.commitSucceeds;
-    EXPECT_FALSE(Import(c.list, c.path));
-    EXPECT_EQ(std::tuple(Said(prompter).back(), commits), std::tuple("Exclamation: Import failed", c.commits));
+    commitSucceeds = succeeds;
+    EXPECT_FALSE(Import(list, file));
+    EXPECT_EQ(std::tuple(Said(prompter).back(), commits), std::tuple("Exclamation: Import failed", expected));
   }
 }
 

@@ -75,11 +75,11 @@ TEST_F(VoyageSheet, WeatherChoicesTakeEffectOnTheRouteAtOnce) {
   // Recomputed.
   EXPECT_EQ(std::tuple(prompter.messages.size(), sheet.View().weather.logDistance), std::tuple(0u, "     60."));
   sheet.OnWeatherSourceChosen(true, prompter);
-  EXPECT_TRUE(route.weatherSource);
-  EXPECT_EQ(SaidTexts(prompter),
-            std::vector<std::string>{"By selecting present weather the voyageplanning\nwill use only the latest "
-                                     "weather observation for each waypoint\nThis might result in less accurate data "
-                                     "for wind and current calculations"});
+  EXPECT_EQ(std::tuple(route.weatherSource, SaidTexts(prompter)),
+            std::tuple(true, std::vector<std::string>{
+                                 "By selecting present weather the voyageplanning\nwill use only the latest weather "
+                                 "observation for each waypoint\nThis might result in less accurate data for wind "
+                                 "and current calculations"}));
   sheet.OnKeepRpmChosen(false);
   EXPECT_FALSE(route.keepRpmConstant);
 }

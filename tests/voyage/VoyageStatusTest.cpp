@@ -12,13 +12,6 @@ namespace {
 // 2024-03-05 12:00 UTC, a Tuesday.
 const double kNoon = DayNumberOf({2024, 3, 5, 12, 0, 0});
 
-CFixRecord* AddFix(CFixList& fixes, double latitude, double hour, double logReading = 0) {
-  CFixRecord* fix = Placed(fixes.AddNew(), latitude, 0);
-  fix->SetTime(kNoon + hour / 24);
-  fix->logReading = logReading;
-  return fix;
-}
-
 TEST(VoyageStatusLine, ComparesExactlyWithTheLegGroundspeed) {
   CVoyage route;
   Placed(route.AddNew(), 50, 0, "Start");
@@ -61,8 +54,8 @@ class VoyageStatusDialog : public ::testing::Test {
 
 TEST_F(VoyageStatusDialog, OpensWithoutWaypointsButNotWithoutAFix) {
   EXPECT_FALSE(Status().Open(prompter));
-  AddFix(fixes, 50, 0)->SetUtcDifference(1);
-  AddFix(fixes, 50, 13)->SetUtcDifference(-5);
+  AddFix(fixes, 50, kNoon, 0)->SetUtcDifference(1);
+  AddFix(fixes, 50, kNoon, 13)->SetUtcDifference(-5);
   EXPECT_TRUE(Status().Open(prompter));
   EXPECT_EQ(Said(prompter), (std::vector<std::string>{
                                 "Stop: No positionfix defined\nCan not calculate voyage status",
@@ -74,9 +67,9 @@ TEST_F(VoyageStatusDialog, OpensWithoutWaypointsButNotWithoutAFix) {
 }
 
 TEST_F(VoyageStatusDialog, HistoryBetweenTwoFixes) {
-  AddFix(fixes, 50, 0, 95);
-  AddFix(fixes, 50 + 10.0 / 60, 1, 5);
-  AddFix(fixes, 50 + 20.0 / 60, 2, 15);
+  AddFix(fixes, 50, kNoon, 0, 95);
+  AddFix(fixes, 50 + 10.0 / 60, kNoon, 1, 5);
+  AddFix(fixes, 50 + 20.0 / 60, kNoon, 2, 15);
   CVoyageStatus status = Status();
   ASSERT_TRUE(status.Open(prompter));
   const CHistoryFigures& h = status.View().history;
@@ -98,7 +91,7 @@ TEST_F(VoyageStatusDialog, HistoryBetweenTwoFixes) {
 }
 
 TEST_F(VoyageStatusDialog, NextReportingPointAtTheSpeedMadeGood) {
-  CFixRecord* fix = AddFix(fixes, 50, 0);
+  CFixRecord* fix = AddFix(fixes, 50, kNoon, 0);
   EXPECT_EQ(Opened().nextReportingPoint.name, "No reporting points defined");
 
   Placed(points.AddNew(), 50.5, 0, "VTS Wandelaar")->SetUtcDifference(1);
@@ -115,7 +108,7 @@ TEST_F(VoyageStatusDialog, RemainingVoyageAndTheNextWaypoint) {
   first->SetTimeA(kNoon - 1);
   last->SetUtcDifference(1);
   last->SetTimeB(kNoon + 0.25);  // six hours after the fix
-  AddFix(fixes, 50.6, 0)->groundspeed = 10;
+  AddFix(fixes, 50.6, kNoon, 0)->groundspeed = 10;
 
   CVoyageStatus status = Status();
   ASSERT_TRUE(status.Open(prompter));
