@@ -2,12 +2,10 @@
 // track points of the storm advisory.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <initializer_list>
-#include <string>
-
 #include "core/FixRecord.h"
 #include "core/Voyage.h"
+#include "fakes/Figures.h"
+#include "fakes/Records.h"
 #include "lists/HurricaneCpa.h"
 #include "lists/StormAdvisory.h"
 
@@ -17,50 +15,48 @@ namespace {
 // Waypoints as latitude, longitude, estimated time; all on or near 0°E.
 CVoyage Route(std::initializer_list<std::initializer_list<double>> points) {
   CVoyage route;
-  for (const auto& p : points) {
-    CWaypoint* w = route.AddNew();
-    w->SetName("WP" + std::to_string(route.GetCount()));
-    w->SetLatitude(p.begin()[0]);
-    w->SetLongitude(p.begin()[1]);
-    w->SetTimeA(p.begin()[2]);
-  }
+  int n = 0;
+  for (const auto& p : points)
+    Placed(route.AddNew(), p.begin()[0], p.begin()[1], "WP" + std::to_string(++n))->SetTimeA(p.begin()[2]);
   return route;
 }
 
 // At 0°N 0°E on day 100 making 10 kts north.
 CFixRecord Start(double groundspeed = 10) {
   CFixRecord s;
-  s.SetLatitude(0);
-  s.SetLongitude(0);
-  s.SetTime(100);
+  Placed(&s, 0, 0)->SetTime(100);
   s.groundspeed = groundspeed;
   return s;
 }
 
 CHurricane Storm(double latitude, double longitude, double speed = 0) {
   CHurricane h;
-  h.SetLatitude(latitude);
-  h.SetLongitude(longitude);
-  h.SetTime(100);
+  Placed(&h, latitude, longitude)->SetTime(100);
   h.speed = speed;
   return h;
 }
 
-TEST(HurricaneCpa, FirstLegClampsToTheNextWaypointAndToTheStart) {
+TEST(HurricaneCpa, FirstLegClampsToTheNextWaypointAndToTheStartAndNeedsWay) {
   CVoyage route = Route({{-2, 0, 99}, {1, 0, 110}});  // the next waypoint is the last
   const CStormCpa ahead = CalculateCPA(Storm(3, 0), route, Start());
   ASSERT_TRUE(ahead.IsAvailable());
   EXPECT_NEAR(ahead.stormPosition.GetTimeA(), 100.25, 1e-9);  // 60 nM at 10 kts
-  EXPECT_NEAR(ahead.distance, 120.0, 1e-6);
-  EXPECT_NEAR(ahead.bearing, 0.0, 1e-6);
+  ExpectNear({ahead.distance, ahead.bearing}, {120, 0}, 1e-6);
 
   const CStormCpa astern = CalculateCPA(Storm(-1, 0), route, Start());
   EXPECT_EQ(astern.stormPosition.GetTimeA(), 100.0);
   const CStormCpaTexts texts = FormatStormCpa(astern);
-  EXPECT_EQ(texts.time, "Sunday 09 Apr 00:00 UTC");
-  EXPECT_EQ(texts.latitude, "1 : 0.00 S");
-  EXPECT_EQ(texts.distance, "    60.0 nM");
-  EXPECT_EQ(texts.bearing, "180.0 deg");
+  EXPECT_EQ(texts.time + "|" + texts.latitude + "|" + texts.distance + "|" + texts.bearing,
+            "Sunday 09 Apr 00:00 UTC|1 : 0.00 S|    60.0 nM|180.0 deg");
+
+  // Not available without way, or without a route.
+  const CStormCpa stopped = CalculateCPA(Storm(3, 0), route, Start(0));
+  EXPECT_TRUE(std::isnan(stopped.stormPosition.GetTimeA()));
+  const CStormCpaTexts none = FormatStormCpa(stopped);
+  for (const std::string& text : {none.time, none.latitude, none.longitude, none.distance, none.bearing})
+    EXPECT_EQ(text, "NA");
+  CVoyage empty;
+  EXPECT_FALSE(CalculateCPA(Storm(3, 0), empty, Start()).IsAvailable());
 }
 
 TEST(HurricaneCpa, LaterLegRunsFromTheWaypointsEstimatedTimeAtTheStartsSpeed) {
@@ -81,33 +77,19 @@ TEST(HurricaneCpa, EquallyCloseLaterLegDoesNotReplaceTheEarlierOne) {
   EXPECT_EQ(cpa.stormPosition.GetTimeA(), 100.0);
 }
 
-TEST(HurricaneCpa, NotAvailableWithoutWayOrRoute) {
-  CVoyage route = Route({{-2, 0, 99}, {1, 0, 110}});
-  const CStormCpa stopped = CalculateCPA(Storm(3, 0), route, Start(0));
-  EXPECT_TRUE(std::isnan(stopped.stormPosition.GetTimeA()));
-  const CStormCpaTexts texts = FormatStormCpa(stopped);
-  for (const std::string& text : {texts.time, texts.latitude, texts.longitude, texts.distance, texts.bearing})
-    EXPECT_EQ(text, "NA");
-  CVoyage empty;
-  EXPECT_FALSE(CalculateCPA(Storm(3, 0), empty, Start()).IsAvailable());
-}
-
 TEST(StormAdvisory, TrackOfWaypointsOrOfThirteenDeadReckonedPoints) {
   CVoyage route = Route({{-2, 0, 99}, {1, 0, 101}, {1, 2, 102}});
   const CHurricane storm = Storm(0, 5, 10);  // keeps pace 5° east of the ship
   const CStormAdvisory planned = ComputeStormAdvisory(storm, route, Start(), false);
   ASSERT_EQ(planned.track.size(), 3u);
-  EXPECT_EQ(planned.track[1].ship.GetName(), "WP2");
-  EXPECT_EQ(planned.track[2].ship.GetTime(), 102.0);
+  EXPECT_EQ(std::tuple(planned.track[1].ship.GetName(), planned.track[2].ship.GetTime()), std::tuple("WP2", 102.0));
 
   const CStormAdvisory kept = ComputeStormAdvisory(storm, route, Start(), true);
   ASSERT_EQ(kept.track.size(), 13u);
   const CStormTrackPoint& last = kept.track.back();
   EXPECT_TRUE(last.deadReckoned);
-  EXPECT_DOUBLE_EQ(kept.track[1].ship.GetTime(), 100.25);
-  EXPECT_DOUBLE_EQ(last.ship.GetTime(), 103.0);
-  EXPECT_NEAR(last.ship.GetLatitude(), 12.0, 1e-9);  // 72 hours at 10 kts
-  EXPECT_NEAR(last.storm.GetLatitude(), 12.0, 1e-9);
+  ExpectNear({kept.track[1].ship.GetTime(), last.ship.GetTime()}, {100.25, 103}, 1e-12);
+  ExpectNear({last.ship.GetLatitude(), last.storm.GetLatitude()}, {12, 12}, 1e-9);  // 72 hours at 10 kts
   EXPECT_NEAR(last.bearing, 90.0, 1.0);
 }
 

@@ -4,7 +4,9 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <typeinfo>
+#include <utility>
 
 #include "core/CommandIds.h"
 #include "lists/ListKind.h"
@@ -20,10 +22,8 @@ TEST(ListKind, NamesAndNumbersLeadBackToTheirKind) {
     const std::optional<EListKind> kind = ListKindOf(number);
     ASSERT_TRUE(kind);
     const CListKindInfo& info = ListKindInfo(*kind);
-    EXPECT_EQ(static_cast<int>(info.kind), number);
-    EXPECT_EQ(ListKindNamed(info.cliName), kind);
-    EXPECT_TRUE(names.insert(info.name).second);
-    EXPECT_TRUE(cliNames.insert(info.cliName).second);
+    EXPECT_EQ(std::tuple(static_cast<int>(info.kind), ListKindNamed(info.cliName)), std::tuple(number, kind));
+    EXPECT_TRUE(names.insert(info.name).second && cliNames.insert(info.cliName).second) << info.name;
   }
   for (const int outside : {-1, 10, 11, 20}) EXPECT_FALSE(ListKindOf(outside));
   EXPECT_FALSE(ListKindNamed("Schedule"));  // the tree's text is not a command-line name
@@ -31,19 +31,16 @@ TEST(ListKind, NamesAndNumbersLeadBackToTheirKind) {
 
 // The records of an item file are of the type the list's rows show.
 TEST(ListKind, EachListHoldsItsOwnRecords) {
-  const struct {
-    EListKind kind;
-    const std::type_info& record;
-  } kCases[] = {
-      {EListKind::Schedule, typeid(CWaypoint)},      {EListKind::PositionFixes, typeid(CFixRecord)},
-      {EListKind::ReportingPoints, typeid(CReportingPoint)}, {EListKind::Warnings, typeid(CNavWarning)},
-      {EListKind::Meteo, typeid(CWaypoint)},         {EListKind::Waypoints, typeid(CWaypoint)},
-      {EListKind::Storms, typeid(CHurricane)},       {EListKind::Charts, typeid(CPublication)},
-      {EListKind::Books, typeid(CPublication)},      {EListKind::Ports, typeid(CPortInfo)},
+  const std::pair<EListKind, const std::type_info*> kCases[] = {
+      {EListKind::Schedule, &typeid(CWaypoint)},      {EListKind::PositionFixes, &typeid(CFixRecord)},
+      {EListKind::ReportingPoints, &typeid(CReportingPoint)}, {EListKind::Warnings, &typeid(CNavWarning)},
+      {EListKind::Meteo, &typeid(CWaypoint)},         {EListKind::Waypoints, &typeid(CWaypoint)},
+      {EListKind::Storms, &typeid(CHurricane)},       {EListKind::Charts, &typeid(CPublication)},
+      {EListKind::Books, &typeid(CPublication)},      {EListKind::Ports, &typeid(CPortInfo)},
   };
-  for (const auto& c : kCases) {
-    const auto record = MakeRecord(ListKindInfo(c.kind).shows);
-    EXPECT_EQ(typeid(*record), c.record) << ListKindInfo(c.kind).name;
+  for (const auto& [kind, record] : kCases) {
+    const auto made = MakeRecord(ListKindInfo(kind).shows);
+    EXPECT_EQ(typeid(*made), *record) << ListKindInfo(kind).name;
   }
   EXPECT_EQ(typeid(*MakeRecord(ERecordList::Meteo)), typeid(CMeteoRecord));
 }
@@ -54,19 +51,16 @@ TEST(ListKind, CsvCommandsNameTheirList) {
     const auto list = static_cast<ERecordList>(i);
     const CRecordListInfo& info = RecordListInfo(list);
     EXPECT_EQ(RecordListNamed(info.name), list);
-    ASSERT_TRUE(CsvCommandOf(info.exportCommand));
-    EXPECT_EQ(CsvCommandOf(info.exportCommand)->list, list);
-    EXPECT_FALSE(CsvCommandOf(info.exportCommand)->import);
-    EXPECT_TRUE(commands.insert(info.exportCommand).second);
-    if (info.importCommand == 0) continue;
-    EXPECT_EQ(CsvCommandOf(info.importCommand)->list, list);
-    EXPECT_TRUE(CsvCommandOf(info.importCommand)->import);
-    EXPECT_TRUE(commands.insert(info.importCommand).second);
+    for (const auto& [id, import] : {std::pair(info.exportCommand, false), std::pair(info.importCommand, true)}) {
+      if (import && id == 0) continue;
+      ASSERT_TRUE(CsvCommandOf(id)) << id;
+      EXPECT_EQ(std::tuple(CsvCommandOf(id)->list, CsvCommandOf(id)->import, commands.insert(id).second),
+                std::tuple(list, import, true));
+    }
   }
-  EXPECT_EQ(commands.size(), 15u);
-  EXPECT_EQ(RecordListInfo(ERecordList::Fixes).importCommand, 0);  // the history is exported only
-  EXPECT_FALSE(CsvCommandOf(command::kInsertWaypoint));
-  EXPECT_FALSE(CsvCommandOf(0));
+  // The history is exported only.
+  EXPECT_EQ(std::tuple(commands.size(), RecordListInfo(ERecordList::Fixes).importCommand), std::tuple(15u, 0));
+  EXPECT_FALSE(CsvCommandOf(command::kInsertWaypoint) || CsvCommandOf(0));
 }
 
 }  // namespace

@@ -4,24 +4,15 @@
 
 #include "core/CivilTime.h"
 #include "core/Voyage.h"
-#include "fakes/Fakes.h"
+#include "fakes/Records.h"
 #include "lists/MeteoList.h"
 
 namespace marigold {
 namespace {
 
-CMeteoRecord* AddRecordAt(CMeteoList& list, double latitude, double longitude) {
-  CMeteoRecord* r = list.AddNew();
-  r->SetLatitude(latitude);
-  r->SetLongitude(longitude);
-  return r;
-}
-
 CFixRecord FixAt(double latitude, const CCivilTime& utc) {
   CFixRecord fix;
-  fix.SetLatitude(latitude);
-  fix.SetLongitude(0);
-  fix.SetTime(DayNumberOf(utc));
+  Placed(&fix, latitude, 0)->SetTime(DayNumberOf(utc));
   fix.weather.count = 1;
   fix.weather.airPressure = 1020;
   return fix;
@@ -37,36 +28,29 @@ TEST(MeteoAddObservation, MergesWithin300MilesAndStartsARecordBeyond) {
 
   CFixRecord at300 = FixAt(25, {2003, 12, 15, 12, 0, 0});  // five degrees: 300.0 nM
   EXPECT_EQ(list.AddObservation(at300, clock), near);
-  EXPECT_EQ(near->autumn.count, 1);  // December
-  EXPECT_EQ(list.GetCount(), 1);
+  EXPECT_EQ(std::tuple(near->autumn.count, list.GetCount()), std::tuple(1, 1));  // December
 
   CFixRecord beyond = FixAt(25 + 0.1 / 60, {2003, 2, 10, 0, 0, 0});  // 300.1 nM
   beyond.SetUtcDifference(-5);
   CMeteoRecord* added = list.AddObservation(beyond, clock);
   ASSERT_EQ(list.GetCount(), 2);
-  EXPECT_EQ(added, list.GetTail());
-  EXPECT_EQ(added->GetLatitude(), beyond.GetLatitude());
-  EXPECT_EQ(added->GetUtcDifference(), -5.0);
-  EXPECT_EQ(added->winter.count, 1);
-  EXPECT_EQ(near->winter.count, 0);
+  EXPECT_EQ(std::tuple(added, added->GetLatitude(), added->GetUtcDifference(), added->winter.count, near->winter.count),
+            std::tuple(list.GetTail(), beyond.GetLatitude(), -5.0, 1, 0));
 }
 
 TEST(MeteoMergeRecord, FourEmptySeasonsEachCountOnceAndAutumnEndsLatest) {
   CMeteoList list;
-  CMeteoRecord* target = AddRecordAt(list, 10, 10);
+  CMeteoRecord* target = Placed(list.AddNew(), 10, 10);
   target->winter.count = 1;
   CMeteoRecord imported;
-  imported.SetLatitude(11);
-  imported.SetLongitude(10);
-  imported.winter.airPressure = 1020;
+  Placed(&imported, 11, 10)->winter.airPressure = 1020;
   imported.autumn.windSpeed = 14;
   imported.autumn.windDirection = 45;
 
   EXPECT_EQ(list.MergeRecord(imported, CFixedClock()), target);
-  EXPECT_EQ(list.GetCount(), 1);
-  EXPECT_EQ(target->winter.count, 2);
-  EXPECT_EQ(target->winter.airPressure, 1010.0);
-  EXPECT_EQ(target->spring.count + target->summer.count + target->autumn.count, 3);
+  EXPECT_EQ(std::tuple(list.GetCount(), target->winter.count, target->winter.airPressure,
+                       target->spring.count + target->summer.count + target->autumn.count),
+            std::tuple(1, 2, 1010.0, 3));
   CWeatherData expectedLatest = imported.autumn;
   expectedLatest.count = 1;
   EXPECT_EQ(target->latest, expectedLatest);
@@ -74,17 +58,15 @@ TEST(MeteoMergeRecord, FourEmptySeasonsEachCountOnceAndAutumnEndsLatest) {
 
 TEST(MeteoAssignWeather, SeasonOfTheScheduledTimeInLocalTime) {
   CMeteoList list;
-  CMeteoRecord* r = AddRecordAt(list, 40, -30);
+  CMeteoRecord* r = Placed(list.AddNew(), 40, -30);
   r->winter.count = 11;
   r->spring.count = 12;
   r->autumn.count = 14;
   r->latest.count = 15;
-  AddRecordAt(list, -40, 100)->spring.count = 99;
+  Placed(list.AddNew(), -40, 100)->spring.count = 99;
 
   CWaypoint w;
-  w.SetLatitude(41);
-  w.SetLongitude(-31);
-  w.SetTimeB(DayNumberOf({2004, 2, 29, 22, 0, 0}));  // UTC
+  Placed(&w, 41, -31)->SetTimeB(DayNumberOf({2004, 2, 29, 22, 0, 0}));  // UTC
   EXPECT_TRUE(list.AssignWeather(w, false));
   EXPECT_EQ(w.weather.count, 11);
   w.SetUtcDifference(3);  // 1 March 01:00 local time
@@ -109,9 +91,8 @@ TEST(MeteoAssignWeather, RouteFillLeavesManualWeatherAlone) {
   manual->useAverageWeather = false;
   manual->weather.windSpeed = 33;
   list.AssignRouteWeather(route);
-  EXPECT_EQ(route.GetHead()->weather.count, 5);
-  EXPECT_EQ(manual->weather.windSpeed, 33.0);
-  EXPECT_EQ(manual->weather.count, 0);
+  EXPECT_EQ(std::tuple(route.GetHead()->weather.count, manual->weather.windSpeed, manual->weather.count),
+            std::tuple(5, 33.0, 0));
 }
 
 }  // namespace

@@ -3,63 +3,40 @@
 // values.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-#include <string>
-
 #include "core/LocalClock.h"
-#include "fakes/Fakes.h"
-#include "fakes/TestSupport.h"
+#include "fakes/Figures.h"
+#include "fakes/Records.h"
 #include "lists/MeteoRecord.h"
 
 namespace marigold {
 namespace {
 
-const std::string kZero = "00 00 00 00 00 00 00 00 ";
-// reserve 15.0, latitude 45.0, longitude 5.0, "New Position", UTC difference, timeA, timeB, time.
-const std::string kDefaultPosition =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
-    "0c 4e 65 77 20 50 6f 73 69 74 69 6f 6e " +
-    kZero + kZero + kZero + kZero;
-// pressure 1000, air 18, set 0, rate 0, density 1.025, seawater 18, wind 0 at 0; then the count.
+using namespace bytes;
+
+// The default weather with another count (one digit).
 std::string Weather(char count) {
-  return "00 00 00 00 00 40 8f 40  00 00 00 00 00 00 32 40 " + kZero + kZero +
-         "66 66 66 66 66 66 f0 3f  00 00 00 00 00 00 32 40 " + kZero + kZero + "0" + count + " 00 00 00 ";
+  return kDefaultWeather.substr(0, kDefaultWeather.size() - kZeroInt.size()) + "0" + count + " 00 00 00 ";
 }
 
 // Latitude -12.5, "Coral"; slot counts summer 1, autumn 2, winter 3, spring 4,
 // latest 5; last update 1097.5; area "Biscay".
-const std::string kRecord =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 00 29 c0  00 00 00 00 00 00 14 40 "
-    "05 43 6f 72 61 6c " +
-    kZero + kZero + kZero + kZero + Weather('1') + Weather('2') + Weather('3') + Weather('4') + Weather('5') +
-    "00 00 00 00 00 26 91 40  06 42 69 73 63 61 79";
-
-CBytes Store(CMeteoRecord& record) {
-  CArchive ar = CArchive::ForStoring();
-  record.Serialize(ar);
-  return ar.TakeBytes();
-}
+const std::string kRecord = "00 00 00 00 00 00 2e 40  00 00 00 00 00 00 29 c0  00 00 00 00 00 00 14 40 " +
+                            ShortString("Coral") + kZero + kZero + kZero + kZero + Weather('1') + Weather('2') +
+                            Weather('3') + Weather('4') + Weather('5') + "00 00 00 00 00 26 91 40 " +
+                            ShortString("Biscay");
 
 TEST(MeteoRecordArchive, DefaultRecordAndSlotOrder) {
   CMeteoRecord fresh;
-  EXPECT_EQ(Store(fresh), Hex(kDefaultPosition + Weather('0') + Weather('0') + Weather('0') + Weather('0') +
-                              Weather('0') + kZero + "00"));
+  EXPECT_EQ(Stored(fresh), Hex(kDefaultPosition + kDefaultWeather + kDefaultWeather + kDefaultWeather +
+                               kDefaultWeather + kDefaultWeather + kZero + "00"));
 
   const CBytes bytes = Hex(kRecord);
-  CArchive ar = CArchive::ForLoading(bytes);
   CMeteoRecord r;
-  r.Serialize(ar);
-  EXPECT_TRUE(ar.AtEnd());
-  EXPECT_EQ(r.GetLatitude(), -12.5);
-  EXPECT_EQ(r.summer.count, 1);
-  EXPECT_EQ(r.autumn.count, 2);
-  EXPECT_EQ(r.winter.count, 3);
-  EXPECT_EQ(r.spring.count, 4);
-  EXPECT_EQ(r.latest.count, 5);
-  EXPECT_EQ(r.lastUpdate, 1097.5);
-  EXPECT_EQ(r.areaName, "Biscay");
-  EXPECT_EQ(Store(r), bytes);
+  EXPECT_TRUE(LoadAll(r, bytes));
+  EXPECT_EQ(std::tuple(r.GetLatitude(), r.lastUpdate, r.areaName), std::tuple(-12.5, 1097.5, "Biscay"));
+  EXPECT_EQ(std::tuple(r.summer.count, r.autumn.count, r.winter.count, r.spring.count, r.latest.count),
+            std::tuple(1, 2, 3, 4, 5));
+  EXPECT_EQ(Stored(r), bytes);
 }
 
 TEST(MeteoRecordArchive, DamagedBytesLeaveTheRecordAsItWas) {
@@ -67,20 +44,16 @@ TEST(MeteoRecordArchive, DamagedBytesLeaveTheRecordAsItWas) {
   bytes.pop_back();
   CMeteoRecord r;
   r.winter.count = 7;
-  CArchive ar = CArchive::ForLoading(bytes);
-  EXPECT_THROW(r.Serialize(ar), CArchiveException);
-  EXPECT_EQ(r.GetName(), "New Position");
-  EXPECT_EQ(r.winter.count, 7);
+  EXPECT_THROW(LoadAll(r, bytes), CArchiveException);
+  EXPECT_EQ(std::tuple(r.GetName(), r.winter.count), std::tuple("New Position", 7));
 }
 
 TEST(MeteoSeasons, MonthsGoToTheirNorthernSeasonDecemberWithAutumn) {
   CMeteoRecord r;
-  EXPECT_EQ(&r.SeasonData(12), &r.autumn);
-  EXPECT_EQ(&r.SeasonData(2), &r.winter);
-  EXPECT_EQ(&r.SeasonData(0), &r.winter);
-  EXPECT_EQ(&r.SeasonData(3), &r.spring);
-  EXPECT_EQ(&r.SeasonData(8), &r.summer);
-  EXPECT_EQ(&r.SeasonData(40), &r.autumn);  // out of range never leaves the four slots
+  // Out of range (40) never leaves the four slots.
+  const std::pair<int, const CWeatherData*> cases[] = {{12, &r.autumn}, {2, &r.winter}, {0, &r.winter},
+                                                       {3, &r.spring},  {8, &r.summer}, {40, &r.autumn}};
+  for (const auto& [month, slot] : cases) EXPECT_EQ(&r.SeasonData(month), slot) << month;
 }
 
 // count, pressure, wind direction and speed, current set and rate.
@@ -93,15 +66,10 @@ TEST(MeteoMerge, FirstObservationBecomesTheSlotAndTheLatest) {
   const CFixedClock clock(1'070'000'000);
   CWeatherData obs = Obs(0, 1013, 250, 18, 120, 1.5);  // count 0 counts as one, raised in place
   r.MergeObservation(obs, r.SeasonData(7), clock);
-  EXPECT_EQ(obs.count, 1);
-  EXPECT_EQ(r.summer.count, 1);
-  EXPECT_EQ(r.summer.airPressure, 1013.0);
-  EXPECT_NEAR(r.summer.windDirection, 250.0, 1e-6);
-  EXPECT_NEAR(r.summer.windSpeed, 18.0, 1e-6);
-  EXPECT_NEAR(r.summer.currentSet, 120.0, 1e-6);
-  EXPECT_NEAR(r.summer.currentRate, 1.5, 1e-6);
-  EXPECT_EQ(r.latest, obs);
-  EXPECT_EQ(r.lastUpdate, ToDayNumber(clock.Now()));
+  EXPECT_EQ(std::tuple(obs.count, r.summer.count, r.summer.airPressure), std::tuple(1, 1, 1013.0));
+  ExpectNear({r.summer.windDirection, r.summer.windSpeed, r.summer.currentSet, r.summer.currentRate},
+             {250, 18, 120, 1.5}, 1e-6);
+  EXPECT_EQ(std::tuple(r.latest, r.lastUpdate), std::tuple(obs, ToDayNumber(clock.Now())));
 }
 
 TEST(MeteoMerge, WeightedMeansVectorWindsAndCurrentOnlyWhenMeasured) {
@@ -109,10 +77,8 @@ TEST(MeteoMerge, WeightedMeansVectorWindsAndCurrentOnlyWhenMeasured) {
   r.winter = Obs(3, 1010, 0, 10, 200, 2.0);
   CWeatherData obs = Obs(1, 1020, 90, 40, 0, 0);  // no current derived at this fix
   r.MergeObservation(obs, r.winter, CFixedClock());
-  EXPECT_EQ(r.winter.airPressure, 1012.5);
-  EXPECT_EQ(r.winter.count, 4);
-  EXPECT_EQ(r.winter.currentSet, 200.0);
-  EXPECT_EQ(r.winter.currentRate, 2.0);
+  EXPECT_EQ(std::tuple(r.winter.airPressure, r.winter.count, r.winter.currentSet, r.winter.currentRate),
+            std::tuple(1012.5, 4, 200.0, 2.0));
   // (3 × 10 north + 40 east) / 4 = 7.5 north, 10 east, near enough on the sphere.
   EXPECT_NEAR(r.winter.windSpeed, 12.5, 0.05);
   EXPECT_NEAR(r.winter.windDirection, 53.13, 0.1);
@@ -125,9 +91,8 @@ TEST(MeteoMerge, HugeAndDamagedCountsStillGiveSaneAverages) {
   r.autumn = Obs(1'000'000, 1000, 0, 20, 0, 3);
   CWeatherData obs = Obs(1, 1000, 0, 20, 0, 3);
   r.MergeObservation(obs, r.autumn, CFixedClock());
-  EXPECT_NEAR(r.autumn.windSpeed, 20.0, 1e-6);
-  EXPECT_NEAR(std::fmod(r.autumn.windDirection + 180, 360) - 180, 0.0, 1e-6);
-  EXPECT_NEAR(r.autumn.currentRate, 3.0, 1e-6);
+  ExpectNear({r.autumn.windSpeed, std::fmod(r.autumn.windDirection + 180, 360) - 180, r.autumn.currentRate},
+             {20, 0, 3}, 1e-6);
 
   r.autumn.count = std::numeric_limits<std::int32_t>::max();
   r.MergeObservation(obs, r.autumn, CFixedClock());
@@ -136,8 +101,7 @@ TEST(MeteoMerge, HugeAndDamagedCountsStillGiveSaneAverages) {
   r.summer.count = -1;  // from a damaged file: no division by 0
   CWeatherData other = Obs(1, 1020, 90, 10, 0, 0);
   r.MergeObservation(other, r.summer, CFixedClock());
-  EXPECT_EQ(r.summer.airPressure, 1020.0);
-  EXPECT_EQ(r.summer.count, 1);
+  EXPECT_EQ(std::tuple(r.summer.airPressure, r.summer.count), std::tuple(1020.0, 1));
 }
 
 TEST(MeteoValidate, ValuesAreClampedAndNotANumberTakesTheLowerBound) {
@@ -149,17 +113,14 @@ TEST(MeteoValidate, ValuesAreClampedAndNotANumberTakesTheLowerBound) {
   const double nan = std::nan("");
   r.latest = {-3, nan, nan, nan, nan, nan, nan, nan, nan};
   r.ValidateAll();
-  EXPECT_EQ(r.winter.airPressure, 800.0);
-  EXPECT_EQ(r.winter.windDirection, 0.0);
-  EXPECT_EQ(r.winter.seawaterTemperature, 50.0);
-  EXPECT_EQ(r.winter.currentSet, 360.0);
+  const CWeatherData& w = r.winter;
+  EXPECT_EQ(std::tuple(w.airPressure, w.windDirection, w.seawaterTemperature, w.currentSet),
+            std::tuple(800.0, 0.0, 50.0, 360.0));
   const CWeatherData& l = r.latest;
-  EXPECT_EQ(l.airPressure, 800.0);
-  EXPECT_EQ(l.airTemperature, -60.0);
-  EXPECT_EQ(l.seawaterTemperature, -4.0);
-  EXPECT_EQ(l.currentRate + l.currentSet + l.windSpeed + l.windDirection, 0.0);
-  EXPECT_TRUE(std::isnan(l.waterDensity));  // density and count are not checked
-  EXPECT_EQ(l.count, -3);
+  EXPECT_EQ(std::tuple(l.airPressure, l.airTemperature, l.seawaterTemperature,
+                       l.currentRate + l.currentSet + l.windSpeed + l.windDirection),
+            std::tuple(800.0, -60.0, -4.0, 0.0));
+  EXPECT_TRUE(std::isnan(l.waterDensity) && l.count == -3);  // density and count are not checked
 }
 
 }  // namespace

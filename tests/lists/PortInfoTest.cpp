@@ -2,12 +2,8 @@
 // the range checks of its sheet and the "Tide Calculation" over the ports.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
-
 #include "core/LocalClock.h"
-#include "fakes/Fakes.h"
-#include "fakes/TestSupport.h"
+#include "fakes/Records.h"
 #include "lists/PortInfo.h"
 #include "lists/PortSheet.h"
 #include "lists/TideCalculationTool.h"
@@ -15,15 +11,13 @@
 namespace marigold {
 namespace {
 
-const std::string kZero = "00 00 00 00 00 00 00 00 ";
-const std::string kDefaultPosition =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
-    "0c 4e 65 77 20 50 6f 73 69 74 69 6f 6e " +
-    kZero + kZero + kZero + kZero;
-const std::string kDefaultWaypoint =
-    kDefaultPosition + "00 00 00 00 00 40 8f 40  00 00 00 00 00 00 32 40 " + kZero + kZero +
-    "66 66 66 66 66 66 f0 3f  00 00 00 00 00 00 32 40 " + kZero + kZero + "00 00 00 00 " +
-    "00 00 00 00  00 00 00 00  00 00 00 00 00 00 28 40  00 00 00 00 00 00 f0 3f  00 00 00 00  01 00 00 00 ";
+using namespace bytes;
+
+std::string Zeros(int count) {
+  std::string out;
+  for (int i = 0; i < count; ++i) out += kZero;
+  return out;
+}
 
 // "Rdam" at 51°45'N 4°15'E, UTC +1 h; bunkers, fresh water, reserved 7,
 // victuals; air draft 50.5, draft 12.5, salinity 1.02; "NL", "a@b", "Ann",
@@ -32,44 +26,26 @@ const std::string kDefaultWaypoint =
 // waypoint; outbound: version 4, keep rpm, empty; tide: mean level 1.5, date
 // 1,700,000,000 s.
 const std::string kPort =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 e0 49 40  00 00 00 00 00 00 11 40  04 52 64 61 6d "
-    "55 55 55 55 55 55 a5 3f " +
-    kZero + kZero + kZero +
+    "00 00 00 00 00 00 2e 40  00 00 00 00 00 e0 49 40  00 00 00 00 00 00 11 40 " + ShortString("Rdam") +
+    "55 55 55 55 55 55 a5 3f " + Zeros(3) +
     "01 00 00 00  00 00 00 00  01 00 00 00  00 00 00 00  00 00 00 00  07 00 00 00  01 00 00 00 "
-    "00 00 00 00 00 40 49 40  00 00 00 00 00 00 29 40  52 b8 1e 85 eb 51 f0 3f "
-    "02 4e 4c  03 61 40 62  03 41 6e 6e  02 42 37  00  03 2b 33 31 "
-    "02 00 00 00  08 43 3a 5c 64 2e 70 64 66  01 65 "
-    "00 f1 53 65 "
-    "06 56 48 46 20 31 32  01 32  04 4d 61 61 73  03 31 2e 35 "
-    "01 00 00 00  01 00 00 00 "
-    "04 00 00 00  00  01 00 00 00  01 00 00 00 " +
-    kDefaultWaypoint +
-    "00 "
-    "04 00 00 00  00  01 00 00 00  00 00 00 00  00 " +
-    kZero + kZero + kZero + kZero + kZero + kZero + "00 00 00 00 00 00 f8 3f " + kZero + kZero + kZero + kZero +
-    kZero + kZero + kZero + "00 f1 53 65 " + kZero + kZero + kZero + kZero + kZero + kZero + kZero + kZero;
-
-template <class T>
-CBytes Store(T& object) {
-  CArchive ar = CArchive::ForStoring();
-  object.Serialize(ar);
-  return ar.TakeBytes();
-}
+    "00 00 00 00 00 40 49 40  00 00 00 00 00 00 29 40  52 b8 1e 85 eb 51 f0 3f " +
+    ShortString("NL") + ShortString("a@b") + ShortString("Ann") + ShortString("B7") + ShortString("") +
+    ShortString("+31") + "02 00 00 00 " + ShortString("C:\\d.pdf") + ShortString("e") + "00 f1 53 65 " +
+    ShortString("VHF 12") + ShortString("2") + ShortString("Maas") + ShortString("1.5") +
+    "01 00 00 00  01 00 00 00  04 00 00 00  00  01 00 00 00  01 00 00 00 " + kDefaultWaypoint +
+    "00  04 00 00 00  00  01 00 00 00  00 00 00 00  00 " + Zeros(6) + "00 00 00 00 00 00 f8 3f " + Zeros(7) +
+    "00 f1 53 65 " + Zeros(8);
 
 // The values of kPort that the port sheet's pages show.
 void ExpectRdamOnTheSheetPages(const CPortInfo& p) {
   EXPECT_TRUE(p.bunkers && p.freshWater && p.victuals);
   EXPECT_FALSE(p.dockyard || p.garbageDisposal || p.sludgeDisposal);
-  EXPECT_EQ(p.maxAirDraft, 50.5);
-  EXPECT_EQ(p.maxDraft, 12.5);
-  EXPECT_EQ(p.salinity, 1.02);
+  EXPECT_EQ(std::tuple(p.maxAirDraft, p.maxDraft, p.salinity, p.tide.meanLevel), std::tuple(50.5, 12.5, 1.02, 1.5));
   EXPECT_EQ(p.country + p.agentEmail + p.agentName + p.berth + p.agentTelephone, "NLa@bAnnB7+31");
-  EXPECT_EQ(p.documents, (std::vector<std::string>{"C:\\d.pdf", "e"}));
-  EXPECT_EQ(p.pilotEta, 1700000000);
+  EXPECT_EQ(std::tuple(p.documents, p.pilotEta), std::tuple(std::vector<std::string>{"C:\\d.pdf", "e"}, 1700000000));
   EXPECT_EQ(p.vhfChannels + "|" + p.callPilotAmount + "|" + p.pilotStation + "|" + p.ladderHeight, "VHF 12|2|Maas|1.5");
-  EXPECT_EQ(p.ladderSide, CPortInfo::kPort);
-  EXPECT_EQ(p.callPilotUnit, CPortInfo::kMiles);
-  EXPECT_EQ(p.tide.meanLevel, 1.5);
+  EXPECT_EQ(std::tuple(p.ladderSide, p.callPilotUnit), std::tuple(CPortInfo::kPort, CPortInfo::kMiles));
 }
 
 TEST(PortInfo, NewPortDefaults) {
@@ -78,18 +54,14 @@ TEST(PortInfo, NewPortDefaults) {
   const CFixedClock clock(1700000000);
   CPortInfo* p = NewPort(ports, clock);
   EXPECT_EQ(ports.GetTail(), p);
-  EXPECT_EQ(p->GetName(), "New Position");
-  EXPECT_EQ(p->GetLatitude(), 45.0);
-  EXPECT_EQ(p->GetLongitude(), 5.0);
-  EXPECT_EQ(p->salinity, 1.025);
-  EXPECT_EQ(p->pilotStation, "PilotStation");
-  EXPECT_EQ(p->vhfChannels, "VHF 16");
-  EXPECT_STREQ(kLadderSideTexts[static_cast<std::size_t>(p->ladderSide)], "SB");
-  EXPECT_STREQ(kCallPilotUnitTexts[static_cast<std::size_t>(p->callPilotUnit)], "Hours");
-  EXPECT_EQ(p->pilotEta, 1700000000);
-  EXPECT_EQ(p->tide.angleDate, 1700000000);
-  EXPECT_EQ(PortCaption(*p, true), "New Port");
-  EXPECT_EQ(PortCaption(*p, false), "New Position");
+  EXPECT_EQ(std::tuple(p->GetName(), p->GetLatitude(), p->GetLongitude(), p->salinity, p->pilotStation,
+                       p->vhfChannels),
+            std::tuple("New Position", 45.0, 5.0, 1.025, "PilotStation", "VHF 16"));
+  EXPECT_EQ(std::string(kLadderSideTexts[static_cast<std::size_t>(p->ladderSide)]) + "|" +
+                kCallPilotUnitTexts[static_cast<std::size_t>(p->callPilotUnit)],
+            "SB|Hours");
+  EXPECT_EQ(std::tuple(p->pilotEta, p->tide.angleDate), std::tuple(1700000000, 1700000000));
+  EXPECT_EQ(PortCaption(*p, true) + "|" + PortCaption(*p, false), "New Port|New Position");
 }
 
 TEST(PortArchive, KeepsBothTrajectsAndTheTide) {
@@ -97,21 +69,15 @@ TEST(PortArchive, KeepsBothTrajectsAndTheTide) {
   CPortInfo p;
   p.documents = {"old"};
   p.outbound.AddNew();
-  CArchive ar = CArchive::ForLoading(bytes);
-  p.Serialize(ar);
-  EXPECT_TRUE(ar.AtEnd()) << ar.Remaining();
-
-  EXPECT_EQ(p.GetName(), "Rdam");
-  EXPECT_EQ(p.GetLatitude(), 51.75);
+  EXPECT_TRUE(LoadAll(p, bytes));
+  EXPECT_EQ(std::tuple(p.GetName(), p.GetLatitude(), p.reservedFlag), std::tuple("Rdam", 51.75, 7));
   EXPECT_DOUBLE_EQ(p.GetUtcDifference(), 1.0);
   ExpectRdamOnTheSheetPages(p);
-  EXPECT_EQ(p.reservedFlag, 7);
   ASSERT_EQ(p.inbound.GetCount(), 1);
-  EXPECT_EQ(p.inbound.GetHead()->GetName(), "New Position");
-  EXPECT_TRUE(p.outbound.IsEmpty());
-  EXPECT_EQ(p.tide.angleDate, 1700000000);
+  EXPECT_EQ(std::tuple(p.inbound.GetHead()->GetName(), p.outbound.IsEmpty(), p.tide.angleDate),
+            std::tuple("New Position", true, 1700000000));
 
-  EXPECT_EQ(Store(p), bytes);
+  EXPECT_EQ(Stored(p), bytes);
 }
 
 TEST(PortArchive, DamagedBytesLeaveThePortAsItWas) {
@@ -120,12 +86,8 @@ TEST(PortArchive, DamagedBytesLeaveThePortAsItWas) {
   CPortInfo p(5);
   p.SetName("Keep");
   p.inbound.AddNew();
-  CArchive ar = CArchive::ForLoading(bytes);
-  EXPECT_THROW(p.Serialize(ar), CArchiveException);
-  EXPECT_EQ(p.GetName(), "Keep");
-  EXPECT_EQ(p.inbound.GetCount(), 1);
-  EXPECT_EQ(p.pilotEta, 5);
-
+  EXPECT_THROW(LoadAll(p, bytes), CArchiveException);
+  EXPECT_EQ(std::tuple(p.GetName(), p.inbound.GetCount(), p.pilotEta), std::tuple("Keep", 1, 5));
 }
 
 TEST(PortArchive, AnOldTrajectVersionStillReadsBack) {
@@ -133,21 +95,15 @@ TEST(PortArchive, AnOldTrajectVersionStillReadsBack) {
   p.inbound.version = 3;
   p.inbound.AddNew()->SetName("In");
   p.tide.meanLevel = 4;
-  const CBytes bytes = Store(p);
   CPortInfo back;
-  CArchive ar = CArchive::ForLoading(bytes);
-  back.Serialize(ar);
-  EXPECT_TRUE(ar.AtEnd());
+  EXPECT_TRUE(LoadAll(back, Stored(p)));
   ASSERT_EQ(back.inbound.GetCount(), 1);
-  EXPECT_EQ(back.inbound.GetHead()->GetName(), "In");
-  EXPECT_EQ(back.tide.meanLevel, 4);
+  EXPECT_EQ(std::tuple(back.inbound.GetHead()->GetName(), back.tide.meanLevel), std::tuple("In", 4.0));
 }
 
 TEST(PortSheet, OkWritesWhatThePagesShowAndNothingElse) {
-  const CBytes bytes = Hex(kPort);
-  CArchive ar = CArchive::ForLoading(bytes);
   CPortInfo rdam;
-  rdam.Serialize(ar);
+  EXPECT_TRUE(LoadAll(rdam, Hex(kPort)));
   const CPortFields fields = ReadPort(rdam);
   EXPECT_FALSE(Validate(fields));
 
@@ -157,19 +113,12 @@ TEST(PortSheet, OkWritesWhatThePagesShowAndNothingElse) {
   ExpectRdamOnTheSheetPages(p);
   // The position, the reserved flag, the trajects and the tidal angles have
   // no field on these pages.
-  EXPECT_EQ(p.GetName(), "New Position");
-  EXPECT_EQ(p.reservedFlag, 0);
-  EXPECT_TRUE(p.inbound.IsEmpty());
-  EXPECT_EQ(p.tide.angleDate, 0);
-  EXPECT_EQ(p.tide.aM2, 33);
+  EXPECT_EQ(std::tuple(p.GetName(), p.reservedFlag, p.inbound.IsEmpty(), p.tide.angleDate, p.tide.aM2),
+            std::tuple("New Position", 0, true, 0, 33.0));
 }
 
 TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
-  struct CCase {
-    double maxDraft, salinity, maxAirDraft;
-    const char* verdict;
-  };
-  const CCase cases[] = {
+  const std::tuple<double, double, double, const char*> cases[] = {
       {0.0, 0.999, 2.0, "accepted"},
       {999.0, 1.035, 999.0, "accepted"},
       {-0.1, 2, 0, "maxDraft: Please enter a number between 0.0 and 999.0."},
@@ -178,12 +127,12 @@ TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
       {10, 1.025, 1.99, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
       {10, 1.025, NAN, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
   };
-  for (const CCase& c : cases) {
+  for (const auto& [maxDraft, salinity, maxAirDraft, verdict] : cases) {
     CPortFields fields;
-    fields.maxDraft = c.maxDraft;
-    fields.salinity = c.salinity;
-    fields.maxAirDraft = c.maxAirDraft;
-    EXPECT_EQ(RefusalText(Validate(fields)), c.verdict);
+    fields.maxDraft = maxDraft;
+    fields.salinity = salinity;
+    fields.maxAirDraft = maxAirDraft;
+    EXPECT_EQ(RefusalText(Validate(fields)), verdict);
   }
 }
 
@@ -199,14 +148,11 @@ TEST(TideCalculationTool, FollowsThePortAndItsAngles) {
   CTideCalculationTool tool(ports, clock.Now());
   CTideCalculationView v = tool.View();
   EXPECT_EQ(v.portNames, (std::vector<std::string>{"A", "B"}));
-  EXPECT_EQ(v.selectedPort, 0);
-  EXPECT_EQ(v.dateText, "Fri 05 Jan 2024");
-  EXPECT_EQ(v.heightText, "0.00 mtr");
+  EXPECT_EQ(std::tuple(v.selectedPort, v.dateText, v.heightText), std::tuple(0, "Fri 05 Jan 2024", "0.00 mtr"));
 
   tool.OnPortSelected(1);
   tool.OnPortSelected(7);  // not a port: the choice stays
-  EXPECT_EQ(tool.View().dateText, "Thu 01 Feb 2024");
-  EXPECT_EQ(tool.View().heightText, "2.00 mtr");
+  EXPECT_EQ(tool.View().dateText + "|" + tool.View().heightText, "Thu 01 Feb 2024|2.00 mtr");
 
   // "Change" edits the port's own tide, and the height follows it.
   CTideInfo* tide = tool.SelectedTide();
@@ -219,9 +165,8 @@ TEST(TideCalculationTool, FollowsThePortAndItsAngles) {
   // No ports: an empty dialog, and "Change" has nothing to edit.
   CPortList none;
   CTideCalculationTool empty(none, 0);
-  EXPECT_EQ(empty.View().selectedPort, -1);
-  EXPECT_EQ(empty.View().heightText, "");
-  EXPECT_EQ(empty.SelectedTide(), nullptr);
+  EXPECT_EQ(std::tuple(empty.View().selectedPort, empty.View().heightText, empty.SelectedTide()),
+            std::tuple(-1, "", nullptr));
 }
 
 }  // namespace

@@ -1,63 +1,40 @@
 // Charts and books: the file form, the two views and the dialog's fields.
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "fakes/Fakes.h"
-#include "fakes/TestSupport.h"
+#include "fakes/Records.h"
 #include "lists/Publication.h"
 #include "lists/PublicationSheet.h"
 
 namespace marigold {
 namespace {
 
-const std::string kZero = "00 00 00 00 00 00 00 00 ";
-
 // The default position; a book; "3rd", "F1", "Tides", "12/23", "NP159",
 // "UKHO"; corrected at 1,700,000,000 s, published at 1,000,000,000 s;
 // value 4 25000, value 3 2.5.
-const std::string kBook =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
-    "0c 4e 65 77 20 50 6f 73 69 74 69 6f 6e " +
-    kZero + kZero + kZero + kZero +
-    "00 00 00 00 "
-    "03 33 72 64  02 46 31  05 54 69 64 65 73  05 31 32 2f 32 33  05 4e 50 31 35 39  04 55 4b 48 4f "
-    "00 f1 53 65  00 ca 9a 3b "
-    "00 00 00 00 00 6a d8 40  00 00 00 00 00 00 04 40";
-
-CBytes Store(CPublication& p) {
-  CArchive ar = CArchive::ForStoring();
-  p.Serialize(ar);
-  return ar.TakeBytes();
-}
+const std::string kBook = bytes::kDefaultPosition + bytes::kZeroInt + bytes::ShortString("3rd") +
+                          bytes::ShortString("F1") + bytes::ShortString("Tides") + bytes::ShortString("12/23") +
+                          bytes::ShortString("NP159") + bytes::ShortString("UKHO") +
+                          "00 f1 53 65  00 ca 9a 3b  00 00 00 00 00 6a d8 40  00 00 00 00 00 00 04 40";
 
 TEST(PublicationArchive, OnlyTheArchivedValues) {
   const CBytes bytes = Hex(kBook);
   CPublication p;
   p.value5 = 8;
-  CArchive ar = CArchive::ForLoading(bytes);
-  p.Serialize(ar);
-  EXPECT_TRUE(ar.AtEnd());
-  EXPECT_FALSE(p.chart);
+  EXPECT_TRUE(LoadAll(p, bytes) && !p.chart);
   EXPECT_EQ(p.edition + "|" + p.folio + "|" + p.description + "|" + p.correctionNumber + "|" + p.number + "|" +
                 p.publisher,
             "3rd|F1|Tides|12/23|NP159|UKHO");
-  EXPECT_EQ(p.correctionDate, 1700000000);
-  EXPECT_EQ(p.publicationDate, 1000000000);
-  EXPECT_EQ(p.value4, 25000.0);
-  EXPECT_EQ(p.value3, 2.5);
-  EXPECT_EQ(p.value5, 8);  // not in the file
-  EXPECT_EQ(p.value1, 0.5);
-  EXPECT_EQ(Store(p), bytes);
+  EXPECT_EQ(std::tuple(p.correctionDate, p.publicationDate), std::tuple(1700000000, 1000000000));
+  // Value 5 is not in the file.
+  EXPECT_EQ(std::tuple(p.value4, p.value3, p.value1, p.value5), std::tuple(25000.0, 2.5, 0.5, 8.0));
+  EXPECT_EQ(Stored(p), bytes);
 
   CBytes shortBytes = bytes;
   shortBytes.pop_back();
   CPublication keep;
   keep.number = "kept";
-  CArchive ar2 = CArchive::ForLoading(shortBytes);
-  EXPECT_THROW(keep.Serialize(ar2), CArchiveException);
-  EXPECT_EQ(keep.number, "kept");
-  EXPECT_TRUE(keep.chart);
+  EXPECT_THROW(LoadAll(keep, shortBytes), CArchiveException);
+  EXPECT_EQ(std::tuple(keep.number, keep.chart), std::tuple("kept", true));
 }
 
 TEST(PublicationList, NewChartsAndTheTwoViews) {
@@ -66,12 +43,9 @@ TEST(PublicationList, NewChartsAndTheTwoViews) {
   CPublication* first = NewPublication(list, nullptr, clock);
   CPublication* last = NewPublication(list, first, clock);
   CPublication* middle = NewPublication(list, first, clock);
-  EXPECT_EQ(list.GetAt(1), middle);
-  EXPECT_EQ(list.GetTail(), last);
-  EXPECT_TRUE(middle->chart);
-  EXPECT_EQ(middle->value4, 100000.0);
-  EXPECT_EQ(middle->publicationDate, 1234567890);
-  EXPECT_EQ(middle->correctionDate, 1234567890);
+  EXPECT_EQ(std::tuple(list.GetAt(1), list.GetTail()), std::tuple(middle, last));
+  EXPECT_EQ(std::tuple(middle->chart, middle->value4, middle->publicationDate, middle->correctionDate),
+            std::tuple(true, 100000.0, 1234567890, 1234567890));
 
   // A record of another list appends.
   CPublication stranger;
@@ -93,11 +67,10 @@ TEST(PublicationList, NewChartsAndTheTwoViews) {
   fields.correctionDate = 1300000000;
   middle->folio = "F9";
   ApplyPublication(fields, *middle);
-  EXPECT_TRUE(PublicationsOfKind(list, false).empty());
-  EXPECT_EQ(PublicationsOfKind(list, true).size(), 3u);
-  EXPECT_EQ(middle->number, "5011");
-  EXPECT_EQ(middle->correctionDate, 1300000000);
-  EXPECT_EQ(middle->folio, "F9");  // no field in the dialog
+  EXPECT_EQ(std::tuple(PublicationsOfKind(list, false).size(), PublicationsOfKind(list, true).size()),
+            std::tuple(0u, 3u));
+  // The folio has no field in the dialog.
+  EXPECT_EQ(std::tuple(middle->number, middle->correctionDate, middle->folio), std::tuple("5011", 1300000000, "F9"));
 }
 
 }  // namespace

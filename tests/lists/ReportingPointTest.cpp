@@ -1,13 +1,9 @@
 // Reporting points: archive form, placing and scheduling, and the sheet.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <string>
-#include <utility>
-
 #include "core/Voyage.h"
-#include "fakes/Fakes.h"
-#include "fakes/TestSupport.h"
+#include "fakes/Figures.h"
+#include "fakes/Records.h"
 #include "lists/ReportingPoint.h"
 #include "lists/ReportingPointSheet.h"
 #include "lists/ReportsPage.h"
@@ -15,36 +11,25 @@
 namespace marigold {
 namespace {
 
-// reserve 15, latitude 45, longitude 5, "Reporting Point", four zero times.
-const std::string kPositionPart =
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 14 40 "
-    "0f 52 65 70 6f 72 74 69 6e 67 20 50 6f 69 6e 74 "
-    "0000000000000000 0000000000000000 0000000000000000 0000000000000000 ";
+using namespace bytes;
 
 // distance before 1.0, index 0, no action, no notes, no documents.
-const std::string kDefaultPoint = kPositionPart + "00 00 00 00 00 00 f0 3f  00 00 00 00  00  00  00 00 00 00";
+const std::string kDefaultPoint =
+    PositionPart("Reporting Point") + "00 00 00 00 00 00 f0 3f  00 00 00 00  00  00  00 00 00 00";
 
 // 10.0 nM before waypoint 2, "Call captain", notes "Keep clear", two documents.
-const std::string kTwoDocuments = kPositionPart +
-                                  "00 00 00 00 00 00 24 40  02 00 00 00 "
-                                  "0c 43 61 6c 6c 20 63 61 70 74 61 69 6e  0a 4b 65 65 70 20 63 6c 65 61 72 "
-                                  "02 00 00 00  08 43 3a 5c 61 2e 64 6f 63  05 62 2e 64 6f 63";
+const std::string kTwoDocuments = PositionPart("Reporting Point") + "00 00 00 00 00 00 24 40  02 00 00 00 " +
+                                  ShortString("Call captain") + ShortString("Keep clear") + "02 00 00 00 " +
+                                  ShortString("C:\\a.doc") + ShortString("b.doc");
 
 TEST(ReportingPointArchive, DefaultAndTwoDocumentBytes) {
   CReportingPoint fresh;
-  CArchive out = CArchive::ForStoring();
-  fresh.Serialize(out);
-  EXPECT_EQ(out.TakeBytes(), Hex(kDefaultPoint));
+  EXPECT_EQ(Stored(fresh), Hex(kDefaultPoint));
 
-  const CBytes bytes = Hex(kTwoDocuments);
-  CArchive in = CArchive::ForLoading(bytes);
   CReportingPoint point;
-  point.Serialize(in);
-  EXPECT_TRUE(in.AtEnd());
-  EXPECT_EQ(point.distanceBefore, 10.0);
-  EXPECT_EQ(point.waypointIndex, 2);
-  EXPECT_EQ(point.requiredAction, "Call captain");
-  EXPECT_EQ(point.notes, "Keep clear");
+  EXPECT_TRUE(LoadAll(point, Hex(kTwoDocuments)));
+  EXPECT_EQ(std::tuple(point.distanceBefore, point.waypointIndex, point.requiredAction, point.notes),
+            std::tuple(10.0, 2, "Call captain", "Keep clear"));
   EXPECT_EQ(point.documents, (std::vector<std::string>{"C:\\a.doc", "b.doc"}));
 }
 
@@ -54,10 +39,9 @@ TEST(ReportingPointArchive, DamagedBytesLeaveThePointAsItWas) {
   CBytes hugeCount = Hex(kDefaultPoint);
   hugeCount.back() = 0x7f;
   for (const CBytes& bytes : {shortened, hugeCount}) {
-    CArchive ar = CArchive::ForLoading(bytes);
     CReportingPoint point;
     point.notes = "mine";
-    EXPECT_THROW(point.Serialize(ar), CArchiveException);
+    EXPECT_THROW(LoadAll(point, bytes), CArchiveException);
     EXPECT_EQ(point.notes, "mine");
   }
 }
@@ -67,10 +51,7 @@ TEST(ReportingPointArchive, DamagedBytesLeaveThePointAsItWas) {
 CVoyage Route() {
   CVoyage route;
   route.AddNew();
-  CWaypoint* w = route.AddNew();
-  w->SetName("Landfall");
-  w->SetLatitude(10);
-  w->SetLongitude(20);
+  CWaypoint* w = Placed(route.AddNew(), 10, 20, "Landfall");
   w->SetTimeA(100.5);
   w->SetUtcDifference(2);
   w->keptGroundspeed = 12.5;
@@ -83,9 +64,8 @@ TEST(ReportingPointPlace, TenMilesBeforeANorthboundWaypoint) {
   point.distanceBefore = 10;
   point.waypointIndex = 1;
   ASSERT_TRUE(point.Place(route));
-  EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
-  EXPECT_NEAR(point.GetLongitude(), 20, 1e-9);
-  EXPECT_NEAR((100.5 - point.GetTimeA()) * 24 * 60, 48.0, 1e-6);
+  ExpectNear({point.GetLatitude(), point.GetLongitude()}, {10 - 10.0 / 60, 20}, 1e-9);
+  EXPECT_NEAR((100.5 - point.GetTimeA()) * 24 * 60, 48.0, 1e-6);  // 10 nM at 12.5 kts
   EXPECT_EQ(point.PassingTimeText("%A %d %b %H:%M LT"), "Sunday 09 Apr 13:12 LT");
 
   point.distanceBefore = 0;
@@ -102,34 +82,29 @@ TEST(ReportingPointSchedule, FollowsTheScheduleButNotThePosition) {
   point->waypointIndex = 7;  // outside the route: the last waypoint
   ASSERT_TRUE(ScheduleReportingPoints(points, route));
   EXPECT_NEAR((100.5 - point->GetTimeA()) * 24 * 60, 48.0, 1e-6);
-  EXPECT_EQ(point->GetUtcDifference(), 2.0);
-  EXPECT_EQ(point->GetLatitude(), 45.0);
+  EXPECT_EQ(std::tuple(point->GetUtcDifference(), point->GetLatitude()), std::tuple(2.0, 45.0));
 
   // A leg without groundspeed has no passing time, never an infinite one.
   route.GetTail()->keptGroundspeed = 0;
   ScheduleReportingPoints(points, route);
-  EXPECT_TRUE(std::isnan(point->GetTimeA()));
-  EXPECT_EQ(point->PassingTimeText("%A %d %b %H:%M LT"), "NA");
+  EXPECT_TRUE(std::isnan(point->GetTimeA()) && point->PassingTimeText("%A %d %b %H:%M LT") == "NA");
 }
 
 TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
   ASSERT_EQ(kSuggestedActions.size(), 11u);
-  EXPECT_STREQ(kSuggestedActions[0], "Reduce engine rpm");
-  EXPECT_STREQ(kSuggestedActions[2], "Call captain");
-  EXPECT_STREQ(kSuggestedActions[10], "Commence post-departure checklist");
+  EXPECT_EQ(std::string(kSuggestedActions[0]) + "|" + kSuggestedActions[2] + "|" + kSuggestedActions[10],
+            "Reduce engine rpm|Call captain|Commence post-departure checklist");
 
   const CVoyage route = Route();
   EXPECT_EQ(WaypointChoices(route), (std::vector<std::string>{"Landfall"}));
   CReportingPoint point;  // index 0: the departure, which is not offered
-  EXPECT_EQ(ReportingPointCaption(point, true), "Reporting Point");
   CReportingPointFields fields = ReadReportingPoint(point, route);
-  EXPECT_EQ(fields.waypointChoice, 0);
+  EXPECT_EQ(std::tuple(ReportingPointCaption(point, true), fields.waypointChoice), std::tuple("Reporting Point", 0));
   fields.distanceBefore = 10;
   fields.requiredAction = kSuggestedActions[2];
   ApplyReportingPoint(fields, point, route);
-  EXPECT_EQ(point.waypointIndex, 1);
   EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
-  EXPECT_EQ(point.requiredAction, "Call captain");
+  EXPECT_EQ(std::tuple(point.waypointIndex, point.requiredAction), std::tuple(1, "Call captain"));
   point.SetName("VTS");
   EXPECT_EQ(ReportingPointCaption(point, false), "VTS");
 }
@@ -150,8 +125,7 @@ TEST(ReportingPointSheet, ANewPointGoesAfterTheSelectedPoint) {
   CReportingPoint* first = points.AddNew();
   points.AddNew();
   CReportingPoint* inserted = InsertReportingPoint(points, first);
-  EXPECT_EQ(inserted->GetName(), "Reporting Point");
-  EXPECT_EQ(points.GetAt(1), inserted);
+  EXPECT_EQ(std::tuple(inserted->GetName(), points.GetAt(1)), std::tuple("Reporting Point", inserted));
   const CPosition2 other;  // a record of another list
   for (const CPosition2* selected : {&other, static_cast<const CPosition2*>(nullptr)}) {
     const CReportingPoint* appended = InsertReportingPoint(points, selected);
@@ -164,13 +138,11 @@ TEST(ReportsPage, DocumentButtonsWithoutSelectionSaySo) {
   CScriptedPrompter prompter;
   std::vector<std::string> documents;
   prompter.files = {std::string("/forms/vts.doc")};
-  EXPECT_TRUE(AddDocument(documents, prompter));
-  EXPECT_EQ(prompter.fileChoices.at(0).defaultName, "Document");
+  EXPECT_TRUE(AddDocument(documents, prompter) && prompter.fileChoices.at(0).defaultName == "Document");
   EXPECT_FALSE(DocumentToView(documents, -1, prompter));
   EXPECT_FALSE(RemoveDocument(documents, 1, prompter));
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(prompter.messages[0].text, "Please select file to open");
-  EXPECT_EQ(prompter.messages[1].text, "Please select file to remove from list");
+  EXPECT_EQ(SaidTexts(prompter),
+            (std::vector<std::string>{"Please select file to open", "Please select file to remove from list"}));
   EXPECT_TRUE(RemoveDocument(documents, 0, prompter));
 }
 

@@ -3,12 +3,8 @@
 // definition.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-#include <vector>
-
 #include "core/Navigation.h"
-#include "fakes/TestSupport.h"
+#include "fakes/Records.h"
 #include "lists/WarningApproach.h"
 
 namespace marigold {
@@ -22,9 +18,7 @@ CVoyage Route(const std::vector<CPosition2>& points, double speed, double arriva
   CVoyage route;
   const CNavigation nav;
   for (std::size_t i = 0; i < points.size(); ++i) {
-    CWaypoint* w = route.AddNew();
-    w->SetLatitude(points[i].GetLatitude());
-    w->SetLongitude(points[i].GetLongitude());
+    CWaypoint* w = Placed(route.AddNew(), points[i].GetLatitude(), points[i].GetLongitude());
     if (i > 0) w->groundCourse = nav.Course(points[i - 1], points[i], false);
     w->keptGroundspeed = speed + static_cast<double>(i % 3);
   }
@@ -64,26 +58,19 @@ TEST(WarningApproach, NothingComputedKeepsTheCallersFigures) {
   const CPosition2 inTime = StartAt(0, 0, kStart - 1);
   const double nan = std::numeric_limits<double>::quiet_NaN();
 
-  struct CCase {
-    CVoyage* route;
-    const CPosition2* start;
-    double step;
-  };
-  for (const CCase c : {CCase{&route, &late, 1.0}, CCase{&route, &inTime, 0.0}, CCase{&route, &inTime, -1.0},
-                        CCase{&route, &inTime, nan}, CCase{&empty, &inTime, 1.0}}) {
+  using CCase = std::tuple<CVoyage*, const CPosition2*, double>;  // the route, the start, the step
+  for (const auto& [voyage, start, step] : {CCase{&route, &late, 1.0}, CCase{&route, &inTime, 0.0},
+                                            CCase{&route, &inTime, -1.0}, CCase{&route, &inTime, nan},
+                                            CCase{&empty, &inTime, 1.0}}) {
     double distance = -7, bearing = -8;
-    const auto r = ClosestApproach(warning, *c.route, *c.start, c.step, distance, bearing);
-    EXPECT_EQ(r->GetLatitude(), 5.0);
-    EXPECT_EQ(r->GetLongitude(), 1.0);
-    EXPECT_EQ(r->GetTimeA(), c.start->GetTime());
-    EXPECT_EQ(distance, -7);
-    EXPECT_EQ(bearing, -8);
+    const auto r = ClosestApproach(warning, *voyage, *start, step, distance, bearing);
+    EXPECT_EQ(std::tuple(r->GetLatitude(), r->GetLongitude(), r->GetTimeA(), distance, bearing),
+              std::tuple(5.0, 1.0, start->GetTime(), -7.0, -8.0));
 
-    const CWarningTrack track(*c.route, *c.start, c.step);
+    const CWarningTrack track(*voyage, *start, step);
     EXPECT_EQ(track.GetStepCount(), 0);
     const auto b = track.ClosestApproach(warning, distance, bearing);
-    EXPECT_EQ(b->GetTimeA(), c.start->GetTime());
-    EXPECT_EQ(distance, -7);
+    EXPECT_EQ(std::tuple(b->GetTimeA(), distance), std::tuple(start->GetTime(), -7.0));
   }
 }
 
@@ -116,11 +103,9 @@ TEST(WarningTrack, BatchEqualsTheStepByStepDefinition) {
     const auto batch = track.ClosestApproach(warning, d2, b2);
     // Bit for bit, not merely close; NaN compares as itself.
     const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
-    EXPECT_TRUE(same(naive->GetLatitude(), batch->GetLatitude())) << warning.GetLatitude();
-    EXPECT_TRUE(same(naive->GetLongitude(), batch->GetLongitude())) << warning.GetLatitude();
-    EXPECT_EQ(naive->GetTimeA(), batch->GetTimeA()) << warning.GetLatitude();
-    EXPECT_EQ(d1, d2) << warning.GetLatitude();
-    EXPECT_EQ(b1, b2) << warning.GetLatitude();
+    EXPECT_TRUE(same(naive->GetLatitude(), batch->GetLatitude()) && same(naive->GetLongitude(), batch->GetLongitude()))
+        << warning.GetLatitude();
+    EXPECT_EQ(std::tuple(naive->GetTimeA(), d1, b1), std::tuple(batch->GetTimeA(), d2, b2)) << warning.GetLatitude();
   }
 }
 

@@ -2,11 +2,8 @@
 // view shows.
 #include <gtest/gtest.h>
 
-#include <limits>
-
 #include "core/LocalClock.h"
-#include "fakes/Fakes.h"
-#include "fakes/TestSupport.h"
+#include "fakes/Records.h"
 #include "lists/WarningRows.h"
 
 namespace marigold {
@@ -27,27 +24,23 @@ TEST(WarningCleanUp, ExpiredWarningsGoButTheLastOneStays) {
   AddWarning(list, "old 2", 100);
   CNavWarning* last = AddWarning(list, "old last", 100);
   EXPECT_EQ(list.RemoveExpired(200.0), 2);
-  ASSERT_EQ(list.GetCount(), 2);
-  EXPECT_EQ(list.GetHead(), current);
-  EXPECT_EQ(list.GetTail(), last);
+  EXPECT_EQ(std::tuple(list.GetCount(), list.GetHead(), list.GetTail()), std::tuple(2, current, last));
 
   EXPECT_EQ(list.RemoveExpired(1000.0), 1);
   EXPECT_EQ(list.GetHead(), last);
   EXPECT_EQ(list.RemoveExpired(1000.0), 0);
 
-  CWarningList empty;
-  EXPECT_EQ(empty.RemoveExpired(1000.0), 0);
+  EXPECT_EQ(CWarningList().RemoveExpired(1000.0), 0);
 }
 
+// 12:00 UTC: a warning valid till 11:30 UTC has expired, one till 12:30 UTC
+// has not, whatever the computer's zone.
 TEST(WarningCleanUp, NowIsTheClocksUtcTime) {
-  // 12:00 UTC: a warning valid till 11:30 UTC has expired, one till 12:30
-  // UTC has not, whatever the computer's zone.
-  const CFixedClock clock(CalendarTimeFromUtc({2004, 1, 10, 12, 0, 0}));
   CWarningList list;
   AddWarning(list, "expired", DayNumberOf({2004, 1, 10, 11, 30, 0}));
   AddWarning(list, "valid", DayNumberOf({2004, 1, 10, 12, 30, 0}));
   AddWarning(list, "last", 0);
-  EXPECT_EQ(list.RemoveExpired(clock), 1);
+  EXPECT_EQ(list.RemoveExpired(CFixedClock(CalendarTimeFromUtc({2004, 1, 10, 12, 0, 0}))), 1);
   EXPECT_EQ(list.GetHead()->number, "valid");
 }
 
@@ -55,9 +48,7 @@ TEST(WarningRows, CellsWithAndWithoutAClosestApproach) {
   CPosition2 fix = At(50, 0);
   fix.SetTime(DayNumberOf({2004, 1, 10, 6, 0, 0}));
   CWarningList warnings;
-  CNavWarning* w = AddWarning(warnings, "NW 12", DayNumberOf({2004, 1, 12, 18, 5, 0}));
-  w->SetLatitude(51);
-  w->SetLongitude(0);
+  CNavWarning* w = Placed(AddWarning(warnings, "NW 12", DayNumberOf({2004, 1, 12, 18, 5, 0})), 51, 0);
   w->passingDistance = 2.5;
 
   // One waypoint: no closest approach.
@@ -68,25 +59,18 @@ TEST(WarningRows, CellsWithAndWithoutAClosestApproach) {
 
   // Northbound at 10 knots from the fix: on top of the warning, 60 nM ahead,
   // after six hours.
-  CWaypoint* b = route.AddNew();
-  a->SetLatitude(50);
-  b->SetLatitude(52);
-  for (CWaypoint* p : {a, b}) {
-    p->SetLongitude(0);
-    p->groundCourse = 0;
-    p->keptGroundspeed = 10;
-  }
+  CWaypoint* b = Placed(route.AddNew(), 52, 0);
+  Placed(a, 50, 0);
+  for (CWaypoint* p : {a, b}) p->groundCourse = 0, p->keptGroundspeed = 10;
   b->SetTimeB(fix.GetTime() + 0.5);
   auto rows = WarningRows(warnings, route, fix);
-  EXPECT_EQ(rows[0][3], "     0.0 nM");
-  EXPECT_EQ(rows[0][4], "10 Jan 12:00 UTC");
+  EXPECT_EQ(rows[0][3] + "|" + rows[0][4], "     0.0 nM|10 Jan 12:00 UTC");
 
   // Arrival already past: distance 0 at the start time.
   b->SetTimeB(fix.GetTime() - 1);
   w->SetLatitude(50.5);
   rows = WarningRows(warnings, route, fix);
-  EXPECT_EQ(rows[0][3], "     0.0 nM");
-  EXPECT_EQ(rows[0][4], "10 Jan 06:00 UTC");
+  EXPECT_EQ(rows[0][3] + "|" + rows[0][4], "     0.0 nM|10 Jan 06:00 UTC");
   EXPECT_EQ(WarningTimeText(std::numeric_limits<double>::infinity()), "NA");
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/LocalClock.h"
 #include "core/Voyage.h"
+#include "fakes/Records.h"
 #include "lists/AverageWeatherTool.h"
 #include "lists/MeteoList.h"
 #include "lists/WeatherSource.h"
@@ -17,57 +18,45 @@ TEST(WeatherText, ShortFormsAndSource) {
   w.currentRate = 1.5;
   w.windDirection = 359.9;
   w.windSpeed = 12;
-  EXPECT_EQ(w.CurrentText(), "NE 1.5 kts");
-  EXPECT_EQ(w.WindText(), "NNW 12.0 kts");
+  EXPECT_EQ(w.CurrentText() + "|" + w.WindText(), "NE 1.5 kts|NNW 12.0 kts");
 
-  CWaypoint waypoint;
-  EXPECT_STREQ(WeatherSourceText(waypoint, false), "Average data");
-  EXPECT_STREQ(WeatherSourceText(waypoint, true), "Latest data");
-  waypoint.useAverageWeather = false;
-  EXPECT_STREQ(WeatherSourceText(waypoint, true), "Manual data");
-}
-
-// Records told apart by the count of their latest observation.
-void AddRecord(CMeteoList& meteo, double latitude, double longitude, int count) {
-  CMeteoRecord* r = meteo.AddNew();
-  r->SetLatitude(latitude);
-  r->SetLongitude(longitude);
-  r->latest.count = count;
+  CWaypoint average, manual;
+  manual.useAverageWeather = false;
+  EXPECT_EQ(std::string(WeatherSourceText(average, false)) + "|" + WeatherSourceText(average, true) + "|" +
+                WeatherSourceText(manual, true),
+            "Average data|Latest data|Manual data");
 }
 
 TEST(AverageWeatherTool, TheChosenWaypointOrTheEnteredPosition) {
+  // Records told apart by the count of their latest observation.
   CMeteoList meteo;
-  AddRecord(meteo, 43.5, -9.25, 3);
-  AddRecord(meteo, -45.5, -10, 5);
-  AddRecord(meteo, 10.5, 0, 7);
+  Placed(meteo.AddNew(), 43.5, -9.25)->latest.count = 3;
+  Placed(meteo.AddNew(), -45.5, -10)->latest.count = 5;
+  Placed(meteo.AddNew(), 10.5, 0)->latest.count = 7;
   CVoyage route;
   route.AddNew()->SetName("Ushant");
 
   CAverageWeatherTool one(route, meteo);
   CAverageWeatherFields f = one.View().fields;
-  EXPECT_TRUE(f.enterPosition);  // fewer than two waypoints
-  EXPECT_TRUE(one.View().waypointNames.empty());
+  EXPECT_TRUE(f.enterPosition && one.View().waypointNames.empty());  // fewer than two waypoints
   f.position = {45, 30.0, 1, 10, 0.0, 1};
   f.latestOnly = true;
   one.OnCalculate(f);
   EXPECT_EQ(one.View().observations, "5");  // -45.5, -10.0
 
-  CWaypoint* w = route.AddNew();
-  w->SetName("Finisterre");
-  w->SetLatitude(43.5);
-  w->SetLongitude(-9.25);
+  Placed(route.AddNew(), 43.5, -9.25, "Finisterre");
   CAverageWeatherTool two(route, meteo);
   f = two.View().fields;
-  EXPECT_FALSE(f.enterPosition);
-  EXPECT_EQ(two.View().waypointNames, (std::vector<std::string>{"Ushant", "Finisterre"}));
+  EXPECT_EQ(std::tuple(f.enterPosition, two.View().waypointNames),
+            std::tuple(false, std::vector<std::string>{"Ushant", "Finisterre"}));
   f.waypointIndex = 1;
   f.latestOnly = true;
   two.OnCalculate(f);
   EXPECT_EQ(two.View().observations, "3");
   const CPositionFields& shown = two.View().fields.position;  // the waypoint's position
-  EXPECT_EQ(shown.latitudeDegrees * 100 + shown.latitudeMinutes, 4330);
-  EXPECT_EQ(shown.longitudeDegrees * 100 + shown.longitudeMinutes, 915);
-  EXPECT_EQ(shown.longitudeHemisphere, 1);
+  EXPECT_EQ(std::tuple(shown.latitudeDegrees, shown.latitudeMinutes, shown.longitudeDegrees, shown.longitudeMinutes,
+                       shown.longitudeHemisphere),
+            std::tuple(43, 30.0, 9, 15.0, 1));
 
   f.waypointIndex = -1;  // nothing chosen: the fields count
   f.position = {10, 30.0, 0, 0, 0.0, 0};
@@ -87,14 +76,10 @@ TEST(AverageWeatherTool, SeasonOfThePickedDateOrTheLatestObservation) {
   f.date = CalendarTimeFromLocal({2003, 7, 15, 12, 0, 0});
   tool.OnCalculate(f);
   const CAverageWeatherView& v = tool.View();
-  EXPECT_EQ(v.windDirection, "  5 deg");
-  EXPECT_EQ(v.windSpeed, "12.2 kts");
-  EXPECT_EQ(v.currentDirection, " 90 deg");
-  EXPECT_EQ(v.currentSpeed, "0.8 kts");
-  EXPECT_EQ(v.airTemperature, "24.5 deg");
-  EXPECT_EQ(v.airPressure, "1013.0 mb");
-  EXPECT_EQ(v.seaTemperature, "21.2 deg");
-  EXPECT_EQ(v.observations, "7");
+  EXPECT_EQ((std::vector<std::string>{v.windDirection, v.windSpeed, v.currentDirection, v.currentSpeed,
+                                      v.airTemperature, v.airPressure, v.seaTemperature, v.observations}),
+            (std::vector<std::string>{"  5 deg", "12.2 kts", " 90 deg", "0.8 kts", "24.5 deg", "1013.0 mb", "21.2 deg",
+                                      "7"}));
 
   f.latestOnly = true;
   tool.OnCalculate(f);

@@ -1,13 +1,10 @@
 #pragma once
 // A small sheet over a plain record, with one editor of every kind the edit
 // dialogs watch, for the tests of the sheet base and the shared widgets.
-#include <QCheckBox>
-#include <QFormLayout>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTextEdit>
+#include <QtWidgets>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "core/CivilTime.h"
 #include "core/PositionFields.h"
@@ -43,18 +40,13 @@ class CBerthGeneralPage final : public CSheetPage {
  public:
   explicit CBerthGeneralPage(CBerthRecord& record) : CSheetPage(QStringLiteral("General")), record_(record) {
     auto* form = new QFormLayout(this);
-    name_->setObjectName(QStringLiteral("name"));
-    berths_->setObjectName(QStringLiteral("berths"));
-    pilot_->setObjectName(QStringLiteral("pilot"));
-    starboard_->setObjectName(QStringLiteral("starboard"));
-    notes_->setObjectName(QStringLiteral("notes"));
+    const std::pair<QWidget*, const char*> names[] = {
+        {name_, "name"}, {berths_, "berths"}, {pilot_, "pilot"}, {starboard_, "starboard"}, {notes_, "notes"}};
+    for (const auto& [editor, name] : names) editor->setObjectName(QString::fromLatin1(name));
     notes_->setTabChangesFocus(true);
     form->addRow(QStringLiteral("Name:"), name_);
     form->addRow(QStringLiteral("Berths:"), berths_);
-    form->addRow(pilot_);
-    form->addRow(port_);
-    form->addRow(starboard_);
-    form->addRow(notes_);
+    for (QWidget* editor : std::initializer_list<QWidget*>{pilot_, port_, starboard_, notes_}) form->addRow(editor);
   }
 
   void Load() override {

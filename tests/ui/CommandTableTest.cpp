@@ -1,214 +1,151 @@
 // The command table: its ids and handlers, the checks made before a command
 // runs, and the dispatch of insert, delete and the list exchange commands.
-#include <QAction>
-#include <QItemSelectionModel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 #include <optional>
 #include <set>
 
-#include "fakes/Fakes.h"
 #include "exchange/ItemFile.h"
+#include "fakes/FrameFixture.h"
+#include "fakes/QtInput.h"
+#include "fakes/Records.h"
 #include "reports/ReportKind.h"
 #include "ui/frame/CommandTable.h"
-#include "ui/frame/MainFrame.h"
 #include "ui/frame/RouteView.h"
 #include "voyage/ListCommands.h"
 
 namespace marigold {
 
+// A menu's items in order, a submenu's in brackets after its title, "---" for
+// a separator.
+QString Outline(const QList<QAction*>& actions) {
+  QStringList items;
+  for (const QAction* action : actions)
+    items << (action->isSeparator() ? "---"
+              : action->menu()      ? action->text() + " [" + Outline(action->menu()->actions()) + "]"
+                                    : action->text());
+  return items.join(", ");
+}
+
 class CCommandTableTest : public QObject {
   Q_OBJECT
 
+  std::optional<CFrameFixture> f;
+
  private slots:
-  void init();
-  void cleanup();
-  void idsAreUniqueAndOnlyCommandsWithHandlersAreEnabled();
-  void menusFollowTheOutline();
-  void reportsWantTwoWaypoints();
-  void meteoListTakesNoInsert();
-  void deleteSparesThePresentPosition();
-  void listsExportAndImport();
-  void exportItemWantsASelection();
+  void init() { f.emplace(CDocumentFixture::EData::Missing); }
+  void cleanup() { f.reset(); }
 
- private:
-  void AddWaypoints(int count);
-  std::string File(const char* name) const { return dir->filePath(name).toStdString(); }
-
-  std::optional<QTemporaryDir> dir;
-  CMemorySettingsStore store;
-  CScriptedPrompter prompter;
-  CFixedClock clock{1700000000};
-  std::optional<CMarigoldRouteDoc> doc;
-  std::optional<CMainFrame> frame;
-};
-
-void CCommandTableTest::init() {
-  dir.emplace();
-  UseDataFolder(store, dir->path().toStdString());
-  store.WriteInt("Path", "AskLoadOld", 0);
-  doc.emplace(store, prompter, clock);
-  frame.emplace(*doc, store, prompter);
-  prompter.messages.clear();
-  prompter.fileChoices.clear();
-}
-
-void CCommandTableTest::cleanup() {
-  frame.reset();
-  doc.reset();
-  prompter = CScriptedPrompter();
-  dir.reset();
-}
-
-void CCommandTableTest::AddWaypoints(int count) {
-  for (int i = 0; i < count; ++i) {
-    CWaypoint* waypoint = doc->Voyage().AddNew();
-    waypoint->SetName("WP" + std::to_string(i));
-    waypoint->SetLatitude(50.0 + i);
-    waypoint->SetLongitude(-4.0);
-  }
-}
-
-void CCommandTableTest::idsAreUniqueAndOnlyCommandsWithHandlersAreEnabled() {
-  std::set<int> ids;
-  for (const CCommand& command : CommandTable()) {
-    if (command.id == 0) continue;
-    QVERIFY2(ids.insert(command.id).second, qPrintable(QString::number(command.id)));
-    QAction* action = frame->Action(command.id);
-    QVERIFY(action);
-    if (!command.handler) QVERIFY2(!action->isEnabled(), command.menu);
-  }
-  for (const int id : ToolBarCommands())
-    if (id != 0) QVERIFY(FindCommand(id));
-  for (const CReportCommand& report : ReportCommands()) QVERIFY(FindCommand(report.commandId)->handler);
-  // The right-click menu, in order.
-  QStringList texts;
-  for (const QAction* action : frame->ContextMenu().actions()) texts << action->text();
-  QCOMPARE(texts, QStringList({"&Insert", "&Edit", "&Delete", "", "I&mport item", "E&xport item"}));
-}
-
-// Every menu with its items in order, submenus indented under their title,
-// "---" for a separator.
-void AppendOutline(const QList<QAction*>& actions, const QString& indent, QStringList& lines) {
-  for (const QAction* action : actions) {
-    if (action->isSeparator()) {
-      lines << indent + "---";
-      continue;
+  void idsAreUniqueAndOnlyCommandsWithHandlersAreEnabled() {
+    std::set<int> ids;
+    for (const CCommand& command : CommandTable()) {
+      if (command.id == 0) continue;
+      QVERIFY2(ids.insert(command.id).second, qPrintable(QString::number(command.id)));
+      QAction* action = f->frame.Action(command.id);
+      QVERIFY(action);
+      if (!command.handler) QVERIFY2(!action->isEnabled(), command.menu);
     }
-    lines << indent + action->text();
-    if (const QMenu* sub = action->menu()) AppendOutline(sub->actions(), indent + "  ", lines);
+    for (const int id : ToolBarCommands())
+      if (id != 0) QVERIFY(FindCommand(id));
+    for (const CReportCommand& report : ReportCommands()) QVERIFY(FindCommand(report.commandId)->handler);
+    // The right-click menu, in order.
+    QStringList texts;
+    for (const QAction* action : f->frame.ContextMenu().actions()) texts << action->text();
+    QCOMPARE(texts, QStringList({"&Insert", "&Edit", "&Delete", "", "I&mport item", "E&xport item"}));
   }
-}
 
-void CCommandTableTest::menusFollowTheOutline() {
-  QStringList lines;
-  AppendOutline(frame->menuBar()->actions(), "", lines);
-  const QStringList expected = {
-      "&File", "  &New", "  &Open...", "  &Save", "  Save &As...", "  ---", "  &Print...", "  Print Pre&view",
-      "  P&rint Setup...", "  Print &Voyageplan", "  Print &Graph", "    &Speed versus time", "    &Plotting sheet",
-      "    S&torm Advisory", "  ---", "  Sen&d...", "  ---", "  Recent File 1", "  Recent File 2",
-      "  Recent File 3", "  Recent File 4", "  ---", "  E&xit",
-      "&Edit", "  &Undo", "  ---", "  Cu&t", "  &Copy", "  &Paste", "  ---", "  &Insert item", "  &Edit Item",
-      "  &Delete item",
-      "&View", "  &Toolbar", "  &Status Bar", "  ---", "  Lar&ge Icons", "  S&mall Icons", "  &List", "  &Details",
-      "&Insert", "  &Waypoint", "  &Reporting point", "  Navigational W&arning", "  &Hurricane",
-      "  Nautical &Publication", "  Port &Information", "  Position &fix",
-      "&Voyage", "  &Status", "  Calculate &ETA", "  &Average weather", "  &Hurricane tracking", "  &Properties",
-      "&Reporting",
-      "  &Amver", "    &Sailing Plan", "    &Position report", "    &Arrival report",
-      "  &Sistram", "    &Sailingplan", "    &Position report", "    &Final report",
-      "  &Chilrep", "    &Sailingplan", "    &Position report", "    &Final report",
-      "  &Equador", "    &Sailingplan", "    &Position report", "    &Final report",
-      "  &Peru", "    &Position report",
-      "  A&usrep", "    &Sailingplan", "    &Position report", "    &Final report",
-      "  &Jasrep", "    &Sailingplan", "    &Position report", "    &Final report",
-      "&Tools", "  &Engine rpm and speed", "  &Wheel over point", "  Calculate &Squat", "  Calibrate S&lip",
-      "  &Calculator", "  &Drift angle", "  &Tidal calculation", "  &Metric Conversions", "  ---",
-      "  &Import", "    &Meteo data", "    &Waypoints", "    &Reportingpoints", "    &Navigational Warnings",
-      "    &Hurricane data", "    &Publications", "    P&ort Info",
-      "  E&xport", "    &Meteo data", "    &History", "    &Waypoints", "    &Reporting points", "    &NavWarnings",
-      "    H&urricane data", "    &Charts and books", "    &PortInfo", "  ---",
-      "  C&onfiguration", "    &Vessel dimensions", "    &Hydrostatic table", "    &Engine and propellor",
-      "    Vessel &Performance", "    &Options",
-      "&Help", "  &Help Topics", "  ---", "  &About Marigold Route...",
-  };
-  QCOMPARE(lines, expected);
-}
-
-void CCommandTableTest::reportsWantTwoWaypoints() {
-  AddWaypoints(1);
-  for (const CReportCommand& report : ReportCommands()) {
-    prompter.messages.clear();
-    QVERIFY(!RunCommand(report.commandId, *frame));
-    QCOMPARE(prompter.messages.size(), 1u);
-    QCOMPARE(prompter.messages[0].text, std::string("No waypoints defined\nPlease add waypoints first"));
-    QCOMPARE(prompter.messages[0].icon, EMessageIcon::Stop);
+  void menusFollowTheOutline() {
+    QStringList menus;
+    for (QAction* menu : f->frame.menuBar()->actions()) menus << Outline({menu});
+    QCOMPARE(menus, QStringList({
+        "&File [&New, &Open..., &Save, Save &As..., ---, &Print..., Print Pre&view, P&rint Setup..., Print "
+        "&Voyageplan, Print &Graph [&Speed versus time, &Plotting sheet, S&torm Advisory], ---, Sen&d..., ---, "
+        "Recent File 1, Recent File 2, Recent File 3, Recent File 4, ---, E&xit]",
+        "&Edit [&Undo, ---, Cu&t, &Copy, &Paste, ---, &Insert item, &Edit Item, &Delete item]",
+        "&View [&Toolbar, &Status Bar, ---, Lar&ge Icons, S&mall Icons, &List, &Details]",
+        "&Insert [&Waypoint, &Reporting point, Navigational W&arning, &Hurricane, Nautical &Publication, Port "
+        "&Information, Position &fix]",
+        "&Voyage [&Status, Calculate &ETA, &Average weather, &Hurricane tracking, &Properties]",
+        "&Reporting [&Amver [&Sailing Plan, &Position report, &Arrival report], "
+        "&Sistram [&Sailingplan, &Position report, &Final report], "
+        "&Chilrep [&Sailingplan, &Position report, &Final report], "
+        "&Equador [&Sailingplan, &Position report, &Final report], &Peru [&Position report], "
+        "A&usrep [&Sailingplan, &Position report, &Final report], "
+        "&Jasrep [&Sailingplan, &Position report, &Final report]]",
+        "&Tools [&Engine rpm and speed, &Wheel over point, Calculate &Squat, Calibrate S&lip, &Calculator, &Drift "
+        "angle, &Tidal calculation, &Metric Conversions, ---, &Import [&Meteo data, &Waypoints, &Reportingpoints, "
+        "&Navigational Warnings, &Hurricane data, &Publications, P&ort Info], E&xport [&Meteo data, &History, "
+        "&Waypoints, &Reporting points, &NavWarnings, H&urricane data, &Charts and books, &PortInfo], ---, "
+        "C&onfiguration [&Vessel dimensions, &Hydrostatic table, &Engine and propellor, Vessel &Performance, "
+        "&Options]]",
+        "&Help [&Help Topics, ---, &About Marigold Route...]",
+    }));
   }
-  QVERIFY(prompter.fileChoices.empty());  // nothing asked, nothing written
-}
 
-void CCommandTableTest::meteoListTakesNoInsert() {
-  doc->selectedList = EListKind::Meteo;
-  frame->RefreshViews();
-  const int meteo = doc->Meteo().GetCount();
-  QVERIFY(frame->Action(command::kContextInsert)->isEnabled());
-  QVERIFY(RunCommand(command::kContextInsert, *frame));
-  QCOMPARE(prompter.messages.size(), 1u);
-  QCOMPARE(prompter.messages[0].text, std::string(kMeteoNotInsertable));
-  QCOMPARE(doc->Meteo().GetCount(), meteo);
-  QCOMPARE(doc->Voyage().GetCount(), 0);
-}
+  void reportsWantTwoWaypoints() {
+    AddWaypoints(f->doc->Voyage(), 1);
+    for (const CReportCommand& report : ReportCommands()) {
+      f->prompter.messages.clear();
+      QVERIFY(!RunCommand(report.commandId, f->frame));
+      QCOMPARE(Said(f->prompter), std::vector<std::string>{"Stop: No waypoints defined\nPlease add waypoints first"});
+    }
+    QVERIFY(f->prompter.fileChoices.empty());  // nothing asked, nothing written
+  }
 
-// Delete takes the rows selected in the view (the figures of Delete itself
-// are the list commands' own tests).
-void CCommandTableTest::deleteSparesThePresentPosition() {
-  AddWaypoints(3);
-  doc->openedFromFile = true;  // the whole route, from the departure
-  doc->selectedList = EListKind::Waypoints;
-  frame->RefreshViews();
-  CMarigoldRouteView& view = frame->RouteView();
-  for (const int row : {0, 1, 3})
-    view.selectionModel()->select(view.model()->index(row, 0),
-                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  prompter.answers = {true};
-  RunCommand(command::kContextDelete, *frame);
-  QCOMPARE(prompter.messages.size(), 1u);
-  QCOMPARE(prompter.messages[0].text, std::string("Present Position can not be deleted"));
-  QCOMPARE(doc->Voyage().GetCount(), 1);
-  QCOMPARE(view.model()->rowCount(), 2);  // refreshed: the start and WP1
-  QVERIFY(doc->modified);
-}
+  void meteoListTakesNoInsert() {
+    f->doc->selectedList = EListKind::Meteo;
+    f->frame.RefreshViews();
+    const int meteo = f->doc->Meteo().GetCount();
+    QVERIFY(f->frame.Action(command::kContextInsert)->isEnabled());
+    QVERIFY(RunCommand(command::kContextInsert, f->frame));
+    QCOMPARE(SaidTexts(f->prompter), std::vector<std::string>{kMeteoNotInsertable});
+    QCOMPARE(std::tuple(f->doc->Meteo().GetCount(), f->doc->Voyage().GetCount()), std::tuple(meteo, 0));
+  }
 
-// The exchange commands ask for the file and refresh after an import.
-void CCommandTableTest::listsExportAndImport() {
-  AddWaypoints(2);
-  const std::string csv = File("waypoints.csv");
-  prompter.files = {csv};
-  QVERIFY(RunCommand(command::kExportWaypoints, *frame));
-  QCOMPARE(prompter.fileChoices[0].defaultName, std::string("waypoints"));
-  QCOMPARE(prompter.messages.back().text, std::string("Export succesfull"));
+  // Delete takes the rows selected in the view (the figures of Delete itself
+  // are the list commands' own tests).
+  void deleteSparesThePresentPosition() {
+    AddWaypoints(f->doc->Voyage(), 3);
+    f->doc->openedFromFile = true;  // the whole route, from the departure
+    f->doc->selectedList = EListKind::Waypoints;
+    f->frame.RefreshViews();
+    CMarigoldRouteView& view = f->frame.RouteView();
+    SelectRows(view, {0, 1, 3});
+    f->prompter.answers = {true};
+    RunCommand(command::kContextDelete, f->frame);
+    QCOMPARE(SaidTexts(f->prompter), std::vector<std::string>{"Present Position can not be deleted"});
+    // Refreshed: the start and WP1.
+    QCOMPARE(std::tuple(f->doc->Voyage().GetCount(), view.model()->rowCount(), f->doc->modified),
+             std::tuple(1, 2, true));
+  }
 
-  doc->selectedList = EListKind::Waypoints;
-  prompter.files = {csv};
-  QVERIFY(RunCommand(command::kImportWaypoints, *frame));
-  QCOMPARE(doc->Voyage().GetCount(), 4);
-  QCOMPARE(frame->RouteView().model()->rowCount(), 5);
-  QCOMPARE(prompter.messages.back().text, std::string("Import succesfull"));
+  // The exchange commands ask for the file and refresh after an import.
+  void listsExportAndImport() {
+    AddWaypoints(f->doc->Voyage(), 2);
+    const std::string csv = f->File("waypoints.csv");
+    f->prompter.files = {csv};
+    QVERIFY(RunCommand(command::kExportWaypoints, f->frame));
+    QCOMPARE(f->prompter.fileChoices[0].defaultName + "|" + f->prompter.messages.back().text,
+             std::string("waypoints|Export succesfull"));
 
-  // Cancel does nothing.
-  prompter.messages.clear();
-  RunCommand(command::kExportWarnings, *frame);
-  QVERIFY(prompter.messages.empty());
-}
+    f->doc->selectedList = EListKind::Waypoints;
+    f->prompter.files = {csv};
+    QVERIFY(RunCommand(command::kImportWaypoints, f->frame));
+    QCOMPARE(std::tuple(f->doc->Voyage().GetCount(), f->frame.RouteView().model()->rowCount(),
+                        f->prompter.messages.back().text),
+             std::tuple(4, 5, std::string("Import succesfull")));
 
-void CCommandTableTest::exportItemWantsASelection() {
-  RunCommand(command::kExportItem, *frame);
-  QCOMPARE(prompter.messages.size(), 1u);
-  QCOMPARE(prompter.messages[0].text, std::string("No item selected for export"));
-  QCOMPARE(prompter.messages[0].icon, EMessageIcon::Exclamation);
-}
+    // Cancel does nothing.
+    f->prompter.messages.clear();
+    RunCommand(command::kExportWarnings, f->frame);
+    QVERIFY(f->prompter.messages.empty());
+  }
+
+  void exportItemWantsASelection() {
+    RunCommand(command::kExportItem, f->frame);
+    QCOMPARE(Said(f->prompter), std::vector<std::string>{"Exclamation: No item selected for export"});
+  }
+};
 
 }  // namespace marigold
 

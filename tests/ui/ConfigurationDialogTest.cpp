@@ -1,13 +1,11 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
+#include <optional>
 
 #include "core/Settings.h"
-#include "fakes/Fakes.h"
+#include "fakes/QtInput.h"
+#include "fakes/QtPrinting.h"
+#include "fakes/Records.h"
 #include "ui/sheets/ConfigurationDialog.h"
 
 using namespace marigold;
@@ -16,15 +14,6 @@ namespace {
 
 const char* const kPathKeys[] = {"vesseldata", "Routedat",     "portinfo",   "Meteodat", "Warningdat",
                                  "Hurricanedat", "DaysOldFix", "DaysOldHurri", "ConvChar", "AskLoadOld"};
-
-void Type(QSpinBox* box, const QString& text) {
-  box->selectAll();
-  QTest::keyClicks(box, text);
-}
-
-void Press(CConfigurationDialog& dialog, QDialogButtonBox::StandardButton button) {
-  QTest::mouseClick(dialog.buttonBox()->button(button), Qt::LeftButton);
-}
 
 int WrittenKeys(const CMemorySettingsStore& store) {
   int n = 0;
@@ -37,153 +26,124 @@ int WrittenKeys(const CMemorySettingsStore& store) {
 class ConfigurationDialogTest : public QObject {
   Q_OBJECT
 
- private:
   CMemorySettingsStore store;
   CScriptedPrompter prompter;
+  std::optional<CConfigurationDialog> shown;
+
+  CConfigurationDialog& Open() {
+    shown.emplace(store, prompter);
+    shown->show();
+    return *shown;
+  }
 
  private slots:
   void init() {
+    shown.reset();
     store = CMemorySettingsStore();
     prompter = CScriptedPrompter();
   }
 
-  void firstStartShowsDefaultsAndOkWritesNothing() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+  void firstStartShowsDefaultsAndOkOrCancelWriteNothing() {
+    CConfigurationDialog& dialog = Open();
     QVERIFY(dialog.askLoadOldBox()->isChecked());
-    QCOMPARE(dialog.pathEdit(EDataFile::Vessel)->text(), QStringLiteral("vessel.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::History)->text(), QStringLiteral("voyage.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::Ports)->text(), QStringLiteral("port.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::Meteo)->text(), QStringLiteral("meteo.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::Warnings)->text(), QStringLiteral("warning.dat"));
-    QCOMPARE(dialog.pathEdit(EDataFile::Hurricanes)->text(), QStringLiteral("hurricane.dat"));
-    QCOMPARE(dialog.daysOldFixBox()->value(), 7);
-    QCOMPARE(dialog.daysOldHurriBox()->value(), 7);
-    QCOMPARE(dialog.separatorBox()->currentText(), QStringLiteral(","));
-    QVERIFY(!dialog.Changed());
+    QStringList paths;
+    for (const EDataFile file : {EDataFile::Vessel, EDataFile::History, EDataFile::Ports, EDataFile::Meteo,
+                                 EDataFile::Warnings, EDataFile::Hurricanes})
+      paths << dialog.pathEdit(file)->text();
+    QCOMPARE(paths, QStringList({"vessel.dat", "voyage.dat", "port.dat", "meteo.dat", "warning.dat", "hurricane.dat"}));
+    QCOMPARE(std::tuple(dialog.daysOldFixBox()->value(), dialog.daysOldHurriBox()->value(),
+                        dialog.separatorBox()->currentText(), dialog.Changed()),
+             std::tuple(7, 7, QStringLiteral(","), false));
 
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(!dialog.Applied());
+    QVERIFY(!dialog.isVisible() && !dialog.Applied());
     QCOMPARE(WrittenKeys(store), 0);
+
+    // Cancel without a change asks nothing.
+    CConfigurationDialog& again = Open();
+    Press(again, QDialogButtonBox::Cancel);
+    QVERIFY(!again.isVisible() && prompter.questions.empty());
   }
 
-  void daysOutOfRangeAreRefused_data() {
-    QTest::addColumn<bool>("hurricane");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("fixes 2") << false << "2" << "Please enter an integer between 3 and 30.";
-    QTest::newRow("fixes 31") << false << "31" << "Please enter an integer between 3 and 30.";
-    QTest::newRow("hurricanes 5") << true << "5" << "Please enter an integer between 6 and 30.";
-  }
-
+  // On OK, and on closing when the changes are to be kept.
   void daysOutOfRangeAreRefused() {
-    QFETCH(bool, hurricane);
-    QFETCH(QString, typed);
-    QFETCH(QString, message);
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
-    QSpinBox* box = hurricane ? dialog.daysOldHurriBox() : dialog.daysOldFixBox();
-    Type(box, typed);
-    Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(prompter.messages.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(prompter.messages[0].text), message);
-    QCOMPARE(dialog.focusWidget(), box);
-    QCOMPARE(WrittenKeys(store), 0);
+    // The hurricanes' box or the fixes', closed or OK, the text typed, the message.
+    const std::tuple<bool, bool, const char*, const char*> refusals[] = {
+        {false, false, "2", "Please enter an integer between 3 and 30."},
+        {false, false, "31", "Please enter an integer between 3 and 30."},
+        {true, false, "5", "Please enter an integer between 6 and 30."},
+        {false, true, "2", "Please enter an integer between 3 and 30."},
+    };
+    for (const auto& [hurricane, close, typed, message] : refusals) {
+      init();
+      CConfigurationDialog& dialog = Open();
+      QSpinBox* box = hurricane ? dialog.daysOldHurriBox() : dialog.daysOldFixBox();
+      Retype(box, QString::fromLatin1(typed));
+      prompter.answers.push_back(false);  // the close question: keep the changes
+      close ? void(dialog.close()) : Press(dialog, QDialogButtonBox::Ok);
+      QVERIFY2(dialog.isVisible() && dialog.focusWidget() == box, typed);
+      QCOMPARE(SaidTexts(prompter), std::vector<std::string>{message});
+      QCOMPARE(WrittenKeys(store), 0);
+    }
   }
 
   void changedDaysAreStoredWithAllTenSettings() {
     store.WriteString("Path", "portinfo", "/ship/port.dat");
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     QCOMPARE(dialog.pathEdit(EDataFile::Ports)->text(), QStringLiteral("/ship/port.dat"));
-    Type(dialog.daysOldFixBox(), QStringLiteral("12"));
+    Retype(dialog.daysOldFixBox(), QStringLiteral("12"));
     QVERIFY(dialog.Changed());
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(dialog.Applied());
-    QVERIFY(prompter.messages.empty());
-    QCOMPARE(WrittenKeys(store), 10);
-    QCOMPARE(store.GetInt("Path", "DaysOldFix", 0), 12);
-    QCOMPARE(store.GetInt("Path", "DaysOldHurri", 0), 7);
-    QCOMPARE(store.GetString("Path", "portinfo", ""), std::string("/ship/port.dat"));
-    QCOMPARE(store.GetString("Path", "ConvChar", ""), std::string(","));
-    QCOMPARE(store.GetInt("Path", "AskLoadOld", 0), 1);
+    QVERIFY(!dialog.isVisible() && dialog.Applied() && prompter.messages.empty());
+    QCOMPARE(std::tuple(WrittenKeys(store), store.GetInt("Path", "DaysOldFix", 0),
+                        store.GetInt("Path", "DaysOldHurri", 0), store.GetInt("Path", "AskLoadOld", 0),
+                        store.GetString("Path", "portinfo", "") + "|" + store.GetString("Path", "ConvChar", "")),
+             std::tuple(10, 12, 7, 1, std::string("/ship/port.dat|,")));
   }
 
-  void closingAfterAChangeAsks_data() {
-    QTest::addColumn<bool>("cancelChanges");
-    QTest::newRow("Yes discards") << true;
-    QTest::newRow("No writes") << false;
-  }
-
+  // Yes discards the change, No writes it.
   void closingAfterAChangeAsks() {
-    QFETCH(bool, cancelChanges);
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
-    dialog.askLoadOldBox()->click();
-    prompter.answers.push_back(cancelChanges);
-    dialog.close();
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(prompter.questions, std::vector<std::string>{"Data has changed!\nCancel all changes?"});
-    QCOMPARE(dialog.Applied(), !cancelChanges);
-    QCOMPARE(WrittenKeys(store), cancelChanges ? 0 : 10);
-    if (!cancelChanges) QCOMPARE(store.GetInt("Path", "AskLoadOld", 1), 0);
-  }
-
-  void cancelWithoutChangeAsksNothing() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
-    Press(dialog, QDialogButtonBox::Cancel);
-    QVERIFY(!dialog.isVisible());
-    QVERIFY(prompter.questions.empty());
-  }
-
-  void keepingRefusedChangesKeepsTheDialogOpen() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
-    Type(dialog.daysOldFixBox(), QStringLiteral("2"));
-    prompter.answers.push_back(false);
-    dialog.close();
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(prompter.messages.size(), std::size_t{1});
-    QCOMPARE(WrittenKeys(store), 0);
+    for (const bool cancelChanges : {true, false}) {
+      init();
+      CConfigurationDialog& dialog = Open();
+      dialog.askLoadOldBox()->click();
+      prompter.answers.push_back(cancelChanges);
+      dialog.close();
+      QVERIFY(!dialog.isVisible());
+      QCOMPARE(prompter.questions, std::vector<std::string>{"Data has changed!\nCancel all changes?"});
+      QCOMPARE(std::tuple(dialog.Applied(), WrittenKeys(store), store.GetInt("Path", "AskLoadOld", 1)),
+               cancelChanges ? std::tuple(false, 0, 1) : std::tuple(true, 10, 0));
+    }
   }
 
   void separatorIsOneCharacter() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     QComboBox* separator = dialog.separatorBox();
-    QCOMPARE(separator->count(), 4);
-    QCOMPARE(separator->itemText(3), QStringLiteral("\\"));
+    QCOMPARE(std::tuple(separator->count(), separator->itemText(3)), std::tuple(4, QStringLiteral("\\")));
     separator->lineEdit()->selectAll();
     QTest::keyClicks(separator->lineEdit(), QStringLiteral(";x"));
     QCOMPARE(separator->currentText(), QStringLiteral(";"));
 
     separator->lineEdit()->clear();
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(prompter.messages.size(), std::size_t{1});
-    QCOMPARE(dialog.focusWidget(), separator);
+    QVERIFY(dialog.isVisible() && dialog.focusWidget() == separator && prompter.messages.size() == 1);
 
     separator->setCurrentIndex(1);
     Press(dialog, QDialogButtonBox::Ok);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(store.GetString("Path", "ConvChar", ""), std::string(";"));
+    QCOMPARE(std::tuple(dialog.isVisible(), store.GetString("Path", "ConvChar", "")),
+             std::tuple(false, std::string(";")));
   }
 
   void browseSetsThePath() {
-    CConfigurationDialog dialog(store, prompter);
-    dialog.show();
+    CConfigurationDialog& dialog = Open();
     prompter.files.push_back(std::nullopt);
     QTest::mouseClick(dialog.browseButton(EDataFile::Warnings), Qt::LeftButton);
     QVERIFY(!dialog.Changed());
 
     prompter.files.push_back("/ship/data/warning.dat");
     QTest::mouseClick(dialog.browseButton(EDataFile::Warnings), Qt::LeftButton);
-    QCOMPARE(prompter.fileChoices.size(), std::size_t{2});
-    QCOMPARE(prompter.fileChoices[1].defaultName, std::string("warning"));
+    QCOMPARE(std::tuple(prompter.fileChoices.size(), prompter.fileChoices.back().defaultName),
+             std::tuple(std::size_t{2}, std::string("warning")));
     QCOMPARE(prompter.fileChoices[1].filter,
              std::string("Navigational Warnings (warning.dat)|warning.dat|All Files (*.*)|*.*||"));
     QCOMPARE(dialog.pathEdit(EDataFile::Warnings)->text(), QStringLiteral("/ship/data/warning.dat"));

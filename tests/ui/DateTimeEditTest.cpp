@@ -1,8 +1,8 @@
 // The date-time field: picker formats in Qt's syntax, and civil fields that
 // come back as they went in under any time zone, daylight-saving changes
 // included (the suite runs under UTC and under CET/CEST).
-#include <QLocale>
 #include <QtTest>
+#include <utility>
 
 #include "ui/widgets/DateTimeEdit.h"
 
@@ -23,92 +23,58 @@ class CDateTimeEditTest : public QObject {
 
  private slots:
   void initTestCase() { QLocale::setDefault(QLocale::c()); }
-  void pickerFormatsInQtSyntax_data();
-  void pickerFormatsInQtSyntax();
-  void civilFieldsComeBackUnchanged_data();
-  void civilFieldsComeBackUnchanged();
-  void steppingTheHourCountsEveryHour_data();
-  void steppingTheHourCountsEveryHour();
-};
 
-void CDateTimeEditTest::pickerFormatsInQtSyntax_data() {
-  QTest::addColumn<QString>("picker");
-  QTest::addColumn<QString>("qt");
-  QTest::newRow("local time") << kLocalFormat << "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s' LT'";
-  QTest::newRow("UTC") << "dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s UTC" << "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s' UTC'";
-  QTest::newRow("leading blank") << " d' 'MMM' 'yyy'  'HH':'mm' UTC" << "' 'd' 'MMM' 'yyyy'  'HH':'mm' UTC'";
-  QTest::newRow("schedule") << "dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s" << "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s";
-  QTest::newRow("letters in quotes") << "'Today is: 'hh':'m':'s ddddMMMdd', 'yyy"
-                                     << "'Today is: 'hh':'m':'s' 'ddddMMMdd', 'yyyy";
-  QTest::newRow("two-digit fields") << "dd'.'MM'.'yy HH" << "dd'.'MM'.'yy' 'HH";
-  QTest::newRow("full names") << "MMMM dddd" << "MMMM' 'dddd";
-  QTest::newRow("AM/PM") << "h:mm t, hh tt" << "h':'mm' 'AP', 'hh' 'AP";
-  QTest::newRow("one-digit year") << "y" << "yy";
-  QTest::newRow("four-digit year") << "yyyy" << "yyyy";
-  QTest::newRow("runs beyond the longest") << "ddddd HHH" << "ddddd' 'HHH";
-  QTest::newRow("quote") << "'o''clock' H''" << "'o''clock 'H''''";
-  QTest::newRow("empty") << "" << "";
-}
-
-void CDateTimeEditTest::pickerFormatsInQtSyntax() {
-  QFETCH(QString, picker);
-  QFETCH(QString, qt);
-  QCOMPARE(QString::fromStdString(QtDisplayFormat(picker.toStdString())), qt);
-}
-
-void CDateTimeEditTest::civilFieldsComeBackUnchanged_data() {
-  QTest::addColumn<int>("year");
-  QTest::addColumn<int>("month");
-  QTest::addColumn<int>("day");
-  QTest::addColumn<int>("hour");
-  QTest::addColumn<int>("minute");
-  QTest::addColumn<int>("second");
-  QTest::addColumn<QString>("shown");
-  QTest::newRow("hour the clocks skip") << 2024 << 3 << 31 << 2 << 30 << 0 << "Sunday 31 Mar 2024  02:30:0 LT";
-  QTest::newRow("hour the clocks repeat") << 2024 << 10 << 27 << 2 << 30 << 15 << "Sunday 27 Oct 2024  02:30:15 LT";
-  QTest::newRow("leap day") << 2024 << 2 << 29 << 23 << 59 << 59 << "Thursday 29 Feb 2024  23:59:59 LT";
-  QTest::newRow("day zero") << 1999 << 12 << 31 << 0 << 0 << 0 << "Friday 31 Dec 1999  00:00:0 LT";
-  QTest::newRow("summer") << 2031 << 7 << 4 << 12 << 5 << 9 << "Friday 4 Jul 2031  12:05:9 LT";
-}
-
-void CDateTimeEditTest::civilFieldsComeBackUnchanged() {
-  QFETCH(int, year);
-  QFETCH(int, month);
-  QFETCH(int, day);
-  QFETCH(int, hour);
-  QFETCH(int, minute);
-  QFETCH(int, second);
-  QFETCH(QString, shown);
-  const CCivilTime time{year, month, day, hour, minute, second};
-  CDateTimeEdit edit(kLocalFormat);
-  edit.SetCivilTime(time);
-  QCOMPARE(Text(edit.CivilTime()), Text(time));
-  QCOMPARE(edit.text(), shown);
-
-  // Seconds a format does not show are kept all the same.
-  CDateTimeEdit minutesOnly(" d' 'MMM' 'yyy'  'HH':'mm' UTC");
-  minutesOnly.SetCivilTime(time);
-  QCOMPARE(Text(minutesOnly.CivilTime()), Text(time));
-}
-
-void CDateTimeEditTest::steppingTheHourCountsEveryHour_data() {
-  QTest::addColumn<int>("month");
-  QTest::addColumn<int>("day");
-  QTest::newRow("into the hour the clocks skip") << 3 << 31;
-  QTest::newRow("through the hour the clocks repeat") << 10 << 27;
-}
-
-void CDateTimeEditTest::steppingTheHourCountsEveryHour() {
-  QFETCH(int, month);
-  QFETCH(int, day);
-  CDateTimeEdit edit(kLocalFormat);
-  edit.SetCivilTime({2024, month, day, 1, 30, 0});
-  edit.setCurrentSection(QDateTimeEdit::HourSection);
-  for (const int hour : {2, 3, 4}) {
-    edit.stepBy(1);
-    QCOMPARE(Text(edit.CivilTime()), Text({2024, month, day, hour, 30, 0}));
+  // A failure shows the expected Qt format, which names its row; "ddddd HHH"
+  // runs beyond the longest fields.
+  void pickerFormatsInQtSyntax() {
+    const std::pair<const char*, const char*> formats[] = {
+        {kLocalFormat, "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s' LT'"},
+        {"dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s UTC", "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s' UTC'"},
+        {" d' 'MMM' 'yyy'  'HH':'mm' UTC", "' 'd' 'MMM' 'yyyy'  'HH':'mm' UTC'"},  // leading blank
+        {"dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s", "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s"},  // the schedule's
+        {"'Today is: 'hh':'m':'s ddddMMMdd', 'yyy", "'Today is: 'hh':'m':'s' 'ddddMMMdd', 'yyyy"},
+        {"dd'.'MM'.'yy HH", "dd'.'MM'.'yy' 'HH"}, {"MMMM dddd", "MMMM' 'dddd"}, {"y", "yy"}, {"yyyy", "yyyy"},
+        {"h:mm t, hh tt", "h':'mm' 'AP', 'hh' 'AP"}, {"ddddd HHH", "ddddd' 'HHH"}, {"", ""},
+        {"'o''clock' H''", "'o''clock 'H''''"},
+    };
+    for (const auto& [picker, qt] : formats) QCOMPARE(QString::fromStdString(QtDisplayFormat(picker)), QString(qt));
   }
-}
+
+  // A failure shows the time, which names its row.
+  void civilFieldsComeBackUnchanged() {
+    const std::pair<CCivilTime, const char*> times[] = {
+        {{2024, 3, 31, 2, 30, 0}, "Sunday 31 Mar 2024  02:30:0 LT"},      // the hour the clocks skip
+        {{2024, 10, 27, 2, 30, 15}, "Sunday 27 Oct 2024  02:30:15 LT"},   // the hour they repeat
+        {{2024, 2, 29, 23, 59, 59}, "Thursday 29 Feb 2024  23:59:59 LT"},  // leap day
+        {{1999, 12, 31, 0, 0, 0}, "Friday 31 Dec 1999  00:00:0 LT"},      // day zero
+        {{2031, 7, 4, 12, 5, 9}, "Friday 4 Jul 2031  12:05:9 LT"},
+    };
+    for (const auto& [time, shown] : times) {
+      CDateTimeEdit edit(kLocalFormat);
+      edit.SetCivilTime(time);
+      QCOMPARE(Text(edit.CivilTime()), Text(time));
+      QCOMPARE(Text(time) + " " + edit.text(), Text(time) + " " + shown);
+
+      // Seconds a format does not show are kept all the same.
+      CDateTimeEdit minutesOnly(" d' 'MMM' 'yyy'  'HH':'mm' UTC");
+      minutesOnly.SetCivilTime(time);
+      QCOMPARE(Text(minutesOnly.CivilTime()), Text(time));
+    }
+  }
+
+  // Into the hour the clocks skip, and through the hour they repeat.
+  void steppingTheHourCountsEveryHour() {
+    for (const auto& [month, day] : {std::pair(3, 31), std::pair(10, 27)}) {
+      CDateTimeEdit edit(kLocalFormat);
+      edit.SetCivilTime({2024, month, day, 1, 30, 0});
+      edit.setCurrentSection(QDateTimeEdit::HourSection);
+      for (const int hour : {2, 3, 4}) {
+        edit.stepBy(1);
+        QCOMPARE(Text(edit.CivilTime()), Text({2024, month, day, hour, 30, 0}));
+      }
+    }
+  }
+};
 
 }  // namespace marigold
 

@@ -2,33 +2,22 @@
 // processing and the clean-up of old fixes.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-
 #include "core/CivilTime.h"
-#include "fakes/Fakes.h"
+#include "fakes/Records.h"
 #include "voyage/FixHistory.h"
 
 namespace marigold {
 namespace {
 
 constexpr std::time_t kNow = 1709649000;  // 2024-03-05 14:30:00 UTC
-
-CFixRecord* AddFix(CFixList& fixes, double latitude, double hour, double logReading = 0) {
-  CFixRecord* fix = fixes.AddNew();
-  fix->SetLatitude(latitude);
-  fix->SetLongitude(0);
-  fix->SetTime(100 + hour / 24);
-  fix->logReading = logReading;
-  return fix;
-}
+constexpr double kDay = 100;                // the fixes' day, 2000-04-09
 
 TEST(FixHistoryNewFix, TakesUtcNowAndDeadReckonsFromTheLatestFix) {
   const CFixedClock clock(kNow);
   CFixList fixes;
   CFixRecord* first = NewFix(fixes, clock);
-  EXPECT_EQ(first->GetName(), "Latest Position Fix");
-  EXPECT_DOUBLE_EQ(first->GetTime(), DayNumberOf({2024, 3, 5, 14, 30, 0}));
+  EXPECT_EQ(std::tuple(first->GetName(), first->GetTime()),
+            std::tuple("Latest Position Fix", DayNumberOf({2024, 3, 5, 14, 30, 0})));
 
   first->SetLatitude(50);
   first->SetUtcDifference(1);
@@ -39,62 +28,56 @@ TEST(FixHistoryNewFix, TakesUtcNowAndDeadReckonsFromTheLatestFix) {
   vessel.propellerPitch = 0;  // the model gives no speed
   const CFixRecord* second = NewFixFromVessel(fixes, vessel, clock);
   EXPECT_EQ(fixes.GetTail(), second);
-  EXPECT_DOUBLE_EQ(second->GetUtcDifference(), 1);
   EXPECT_NEAR(second->GetLatitude(), 50.2, 1e-9);  // 12 nM north in the hour
-  EXPECT_EQ(second->engineRpm, vessel.engineSetting);
-  EXPECT_EQ(second->logSpeed, 0);
+  EXPECT_EQ(std::tuple(second->GetUtcDifference(), second->engineRpm, second->logSpeed),
+            std::tuple(1.0, vessel.engineSetting, 0.0));
 }
 
 TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
   CScriptedPrompter prompter;
   CFixList fixes;
-  CFixRecord* head = AddFix(fixes, 50, 0);
+  CFixRecord* head = AddFix(fixes, 50, kDay, 0);
   EXPECT_FALSE(GroundTrack(fixes, *head, prompter));
 
-  CFixRecord* fast = AddFix(fixes, 50.75, 1);  // 45 nM in an hour
-  EXPECT_TRUE(GroundTrack(fixes, *fast, prompter));
-  EXPECT_EQ(fast->groundspeed, 0);
+  CFixRecord* fast = AddFix(fixes, 50.75, kDay, 1);  // 45 nM in an hour
+  EXPECT_TRUE(GroundTrack(fixes, *fast, prompter) && fast->groundspeed == 0);
   fast->SetLatitude(50.5);  // 30 knots
   EXPECT_TRUE(GroundTrack(fixes, *fast, prompter));
   EXPECT_NEAR(fast->groundspeed, 30, 1e-6);
   EXPECT_FALSE(GroundTrack(fixes, *head, prompter));  // still nothing before it
 
   for (const double hour : {0.0, -1.0}) {
-    CFixRecord* early = AddFix(fixes, 50.6, hour);
-    EXPECT_TRUE(GroundTrack(fixes, *early, prompter));
-    EXPECT_EQ(early->groundspeed, 0);
+    CFixRecord* early = AddFix(fixes, 50.6, kDay, hour);
+    EXPECT_TRUE(GroundTrack(fixes, *early, prompter) && early->groundspeed == 0) << hour;
     fixes.Remove(early);
   }
-  ASSERT_EQ(prompter.messages.size(), 3u);
-  EXPECT_EQ(prompter.messages[0].text, "Groundspeed exceeding 40 kts\nCourse and speed not updated");
-  EXPECT_EQ(prompter.messages[1].text, kFixNotLater);
-  EXPECT_EQ(prompter.messages[2].text, kFixNotLater);
-  for (const auto& shown : prompter.messages) EXPECT_EQ(shown.icon, EMessageIcon::Exclamation);
+  const std::string notLater = std::string("Exclamation: ") + kFixNotLater;
+  EXPECT_EQ(Said(prompter), (std::vector<std::string>{
+                                "Exclamation: Groundspeed exceeding 40 kts\nCourse and speed not updated", notLater,
+                                notLater}));
 }
 
 TEST(FixHistoryLogDistance, CounterGoesRoundModuloOneHundred) {
   CFixList fixes;
-  const CFixRecord* a = AddFix(fixes, 0, 0, 95.0);
-  CFixRecord* b = AddFix(fixes, 8.0 / 60, 1, 3.0);
-  EXPECT_NEAR(LogDistance(*a, *b), 8.0, 1e-9);
-  b->SetLatitude(-150.0 / 60);
-  EXPECT_NEAR(LogDistance(*a, *b), 108.0, 1e-9);
-  b->SetLatitude(108.0 / 60);
-  EXPECT_NEAR(LogDistance(*a, *b), 8.0, 1e-9);
+  const CFixRecord* a = AddFix(fixes, 0, kDay, 0, 95.0);
+  CFixRecord* b = AddFix(fixes, 0, kDay, 1, 3.0);
+  for (const auto& [latitude, distance] : {std::pair(8.0, 8.0), std::pair(-150.0, 108.0), std::pair(108.0, 8.0)}) {
+    b->SetLatitude(latitude / 60);
+    EXPECT_NEAR(LogDistance(*a, *b), distance, 1e-9) << latitude;
+  }
 
   // Damaged figures must not keep adding hundreds for ever.
   b->logReading = -std::numeric_limits<double>::infinity();
   EXPECT_TRUE(std::isnan(LogDistance(*a, *b)));
   b->logReading = 3.0;
-  b->SetLatitude(0);
-  b->SetLongitude(1e12);
+  Placed(b, 0, 1e12);
   EXPECT_GT(LogDistance(*a, *b), 1e12);
 }
 
 class FixHistoryProcess : public ::testing::Test {
  protected:
   CFixRecord* Entered(double latitude, double hour, double rpm) {
-    CFixRecord* fix = AddFix(fixes, latitude, hour);
+    CFixRecord* fix = AddFix(fixes, latitude, kDay, hour);
     fix->engineRpm = rpm;
     fix->gyroCourse = 10;
     fix->weather.currentRate = 4;
@@ -113,10 +96,8 @@ TEST_F(FixHistoryProcess, TheFirstFixIsOnlyNamed) {
   fix->SetUtcDifference(-3);
   ProcessFix(*fix, fixes, vessel, meteo, prompter, clock);
   EXPECT_EQ(fix->GetName(), "PositionFix 09 Apr 09:00 LT");  // day 100 is 2000-04-09
-  EXPECT_EQ(fix->weather.currentRate, 4);
-  EXPECT_EQ(vessel.engineSetting, CVessel2().engineSetting);
-  EXPECT_TRUE(meteo.IsEmpty());
-  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(std::tuple(fix->weather.currentRate, vessel.engineSetting, meteo.IsEmpty(), prompter.messages.empty()),
+            std::tuple(4.0, CVessel2().engineSetting, true, true));
 }
 
 TEST_F(FixHistoryProcess, CurrentOverHalfAnHourIsRefused) {
@@ -125,27 +106,21 @@ TEST_F(FixHistoryProcess, CurrentOverHalfAnHourIsRefused) {
   fix->weather.currentSet = 123;
   ProcessFix(*fix, fixes, vessel, meteo, prompter, clock);
   EXPECT_NEAR(fix->groundspeed, 12, 1e-6);
-  EXPECT_EQ(vessel.engineSetting, vessel.faRpm + 1.0);
-  EXPECT_EQ(vessel.steeredCourse, 10);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text,
-            "Time interval too short\nor calculated current too high\nAverage data will not be updated");
-  EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::Information);
-  EXPECT_EQ(fix->weather.currentSet, 0);
-  EXPECT_EQ(fix->weather.currentRate, 0);
-  EXPECT_EQ(meteo.GetCount(), 1);
+  EXPECT_EQ(std::tuple(vessel.engineSetting, vessel.steeredCourse), std::tuple(vessel.faRpm + 1.0, 10.0));
+  EXPECT_EQ(Said(prompter), std::vector<std::string>{"Information: Time interval too short\nor calculated current "
+                                                     "too high\nAverage data will not be updated"});
+  EXPECT_EQ(std::tuple(fix->weather.currentSet, fix->weather.currentRate, meteo.GetCount()), std::tuple(0.0, 0.0, 1));
 
   // At manoeuvring rpm no current is derived and nothing is said.
   prompter.messages.clear();
   CFixRecord* slow = Entered(50.2, 1, vessel.faRpm);
   ProcessFix(*slow, fixes, vessel, meteo, prompter, clock);
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_EQ(slow->weather.currentRate, 4);
+  EXPECT_TRUE(prompter.messages.empty() && slow->weather.currentRate == 4);
 }
 
 TEST(FixHistoryRemoveOld, CountsFromTheLatestFixAndKeepsItsTime) {
   CFixList fixes;
-  for (const double day : {10.0, 12.0, 13.0, 15.0, 15.0}) AddFix(fixes, 50, day * 24);
+  for (const double day : {10.0, 12.0, 13.0, 15.0, 15.0}) AddFix(fixes, 50, kDay + day, 0);
   EXPECT_EQ(RemoveOldFixes(fixes, 2), 2);  // 10 and 12
   EXPECT_EQ(RemoveOldFixes(fixes, -5), 1);  // as 0: 13 goes, both at 15 stay
   EXPECT_EQ(fixes.GetCount(), 2);

@@ -4,13 +4,11 @@
 // a command runs.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "core/CommandIds.h"
 #include "core/FileIo.h"
-#include "fakes/DocumentFixture.h"
 #include "exchange/CsvFile.h"
+#include "fakes/DocumentFixture.h"
+#include "fakes/Records.h"
 #include "voyage/CommandChecks.h"
 #include "voyage/ListCommands.h"
 
@@ -22,20 +20,9 @@ class ListCommands : public ::testing::Test, protected CDocumentFixture {
   CMarigoldRouteDoc& Doc() { return *doc; }
   const std::string& LastMessage() const { return prompter.messages.back().text; }
 
-  void AddWaypoints(int count) {
-    for (int i = 0; i < count; ++i) {
-      CWaypoint* waypoint = Doc().Voyage().AddNew();
-      waypoint->SetName("WP" + std::to_string(i));
-      waypoint->SetLatitude(50.0 + i);
-      waypoint->SetLongitude(-4.0);
-    }
-  }
-  bool Commit() {
-    ++commits;
-    return commitSucceeds;
-  }
+  // Counts the commits, which succeed as told.
   bool Import(ERecordList list, const std::string& path) {
-    return ImportList(Doc(), list, path, [this] { return Commit(); });
+    return ImportList(Doc(), list, path, [this] { return ++commits, commitSucceeds; });
   }
 
   int commits = 0;
@@ -46,91 +33,76 @@ class ListCommands : public ::testing::Test, protected CDocumentFixture {
 // per line; the meteo records merge instead (the one exported lies on
 // itself), ports and publications are stamped with the present time.
 TEST_F(ListCommands, EveryListComesBackFromItsExport) {
-  Doc().Voyage().AddNew()->SetName("Landfall");
-  Doc().ReportingPoints().AddNew()->SetName("Call VTS");
-  Doc().Warnings().AddNew()->SetName("NAVAREA 1/23");
-  Doc().Storms().AddNew()->SetName("Ana");
-  Doc().Publications().AddNew()->SetName("BA 2675");
-  Doc().Ports().AddNew()->SetName("Rotterdam");
   const struct {
     ERecordList list;
+    const char* record;  // added before the export; the meteo list has its default record
     int countAfterImport;
   } kCases[] = {
-      {ERecordList::Route, 2},    {ERecordList::ReportingPoints, 2}, {ERecordList::Warnings, 2},
-      {ERecordList::Meteo, 1},    {ERecordList::Storms, 2},          {ERecordList::Publications, 2},
-      {ERecordList::Ports, 2},
+      {ERecordList::Route, "Landfall", 2},   {ERecordList::ReportingPoints, "Call VTS", 2},
+      {ERecordList::Warnings, "NAVAREA 1/23", 2}, {ERecordList::Meteo, nullptr, 1},
+      {ERecordList::Storms, "Ana", 2},       {ERecordList::Publications, "BA 2675", 2},
+      {ERecordList::Ports, "Rotterdam", 2},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(RecordListInfo(c.list).name);
+    if (c.record) Doc().List(c.list).InsertAfterChecked(nullptr, MakeRecord(c.list))->SetName(c.record);
     const std::string path = File(std::string(RecordListInfo(c.list).csvName) + ".csv");
     prompter.messages.clear();
     ASSERT_TRUE(ExportList(Doc(), c.list, path));
-    EXPECT_EQ(LastMessage(), "Export succesfull");
-    EXPECT_EQ(prompter.messages.back().icon, EMessageIcon::Information);
+    EXPECT_EQ(Said(prompter), std::vector<std::string>{"Information: Export succesfull"});
 
     Doc().modified = false;
     ASSERT_TRUE(Import(c.list, path));
-    EXPECT_EQ(LastMessage(), "Import succesfull");
-    EXPECT_TRUE(Doc().modified);
+    EXPECT_EQ(std::tuple(LastMessage(), Doc().modified), std::tuple("Import succesfull", true));
     CPositionList& records = Doc().List(c.list);
     ASSERT_EQ(records.GetCount(), c.countAfterImport);
     EXPECT_EQ(records.GetTail()->GetName(), records.GetHead()->GetName());
   }
-  EXPECT_EQ(commits, 7);
-  EXPECT_EQ(Doc().Ports().GetTail()->tide.angleDate, clock.Now());
+  EXPECT_EQ(std::tuple(commits, Doc().Ports().GetTail()->tide.angleDate), std::tuple(7, clock.Now()));
 }
 
 TEST_F(ListCommands, AFailedExportOrImportSaysSoAndNamesTheFile) {
-  const struct {
-    ERecordList list;
-    const char* empty;
-  } kEmpty[] = {{ERecordList::Route, kCsvVoyageEmpty},
-                {ERecordList::ReportingPoints, kCsvReportingListEmpty},
-                {ERecordList::Warnings, kCsvListEmpty}};
-  for (const auto& c : kEmpty) {
+  const std::pair<ERecordList, const char*> kEmpty[] = {{ERecordList::Route, kCsvVoyageEmpty},
+                                                        {ERecordList::ReportingPoints, kCsvReportingListEmpty},
+                                                        {ERecordList::Warnings, kCsvListEmpty}};
+  const std::string path = File("empty.csv");
+  for (const auto& [list, empty] : kEmpty) {
     prompter.messages.clear();
-    const std::string path = File("empty.csv");
-    EXPECT_FALSE(ExportList(Doc(), c.list, path));
+    EXPECT_FALSE(ExportList(Doc(), list, path));
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[0].text, c.empty + path);
-    EXPECT_EQ(prompter.messages[1].text, "Export failed");
-    EXPECT_EQ(prompter.messages[1].icon, EMessageIcon::Exclamation);
+    EXPECT_EQ(prompter.messages[0].text, empty + path);
+    EXPECT_EQ(Said(prompter)[1], "Exclamation: Export failed");
     EXPECT_FALSE(ReadFileBytes(path));
   }
 
   // A missing file, the history (exported only) and a change that could not
   // be kept all fail the same way; only a read file reaches the commit.
   ASSERT_TRUE(WriteFileAtomic(File("one.csv"), std::string("Ana\n")));
-  const struct {
-    ERecordList list;
-    std::string path;
-    bool commitSucceeds;
-    int commits;
-  } kFailed[] = {{ERecordList::Storms, File("missing.csv"), true, 0},
-                 {ERecordList::Fixes, File("one.csv"), true, 0},
-                 {ERecordList::Storms, File("one.csv"), false, 1}};
-  for (const auto& c : kFailed) {
+  // The list, the file, whether the commit succeeds, the commits expected.
+  const std::tuple<ERecordList, std::string, bool, int> kFailed[] = {
+      {ERecordList::Storms, File("missing.csv"), true, 0},
+      {ERecordList::Fixes, File("one.csv"), true, 0},
+      {ERecordList::Storms, File("one.csv"), false, 1}};
+  for (const auto& [list, file, succeeds, expected] : kFailed) {
     commits = 0;
-    commitSucceeds = c.commitSucceeds;
-    EXPECT_FALSE(Import(c.list, c.path));
-    EXPECT_EQ(LastMessage(), "Import failed");
-    EXPECT_EQ(prompter.messages.back().icon, EMessageIcon::Exclamation);
-    EXPECT_EQ(commits, c.commits);
+    commitSucceeds = succeeds;
+    EXPECT_FALSE(Import(list, file));
+    EXPECT_EQ(std::tuple(Said(prompter).back(), commits), std::tuple("Exclamation: Import failed", expected));
   }
 }
 
 TEST_F(ListCommands, ChoosingTheFileOffersTheListsName) {
   prompter.files = {File("x.csv")};
   EXPECT_EQ(ChooseCsvFile(Doc(), ERecordList::Ports), File("x.csv"));
-  EXPECT_EQ(prompter.fileChoices.back().defaultName, "portname");
-  EXPECT_EQ(prompter.fileChoices.back().defaultExtension, "csv");
-  EXPECT_EQ(prompter.fileChoices.back().filter, kCsvFilter);
+  const CFileChoice& choice = prompter.fileChoices.back();
+  EXPECT_EQ(std::tuple(choice.defaultName, choice.defaultExtension, choice.filter),
+            std::tuple("portname", "csv", kCsvFilter));
   EXPECT_FALSE(ChooseCsvFile(Doc(), ERecordList::Fixes));  // cancelled
   EXPECT_EQ(prompter.fileChoices.back().defaultName, "history");
 }
 
 TEST_F(ListCommands, DeleteSparesTheStartPositionAndMarksOnlyRouteLists) {
-  AddWaypoints(3);
+  AddWaypoints(Doc().Voyage(), 3);
   Doc().openedFromFile = true;  // the whole route, from the departure
   Doc().selectedList = EListKind::Waypoints;
   int refreshed = 0;
@@ -143,18 +115,14 @@ TEST_F(ListCommands, DeleteSparesTheStartPositionAndMarksOnlyRouteLists) {
   EXPECT_EQ(Doc().Voyage().GetCount(), 3);
   prompter.answers = {true};
   remove({});
-  EXPECT_EQ(prompter.questions, std::vector<std::string>(2, "Delete selected items?"));
-  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(std::tuple(prompter.questions, prompter.messages.size()),
+            std::tuple(std::vector<std::string>(2, "Delete selected items?"), 0u));
 
   prompter.answers = {true};
   remove({3, 0, 1});
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Present Position can not be deleted");
-  EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::Stop);
-  EXPECT_EQ(Doc().Voyage().GetCount(), 1);
-  EXPECT_EQ(Doc().Voyage().GetHead()->GetName(), "WP1");
-  EXPECT_TRUE(Doc().modified);
-  EXPECT_EQ(refreshed, 2);
+  EXPECT_EQ(Said(prompter), std::vector<std::string>{"Stop: Present Position can not be deleted"});
+  EXPECT_EQ(std::tuple(Doc().Voyage().GetCount(), Doc().Voyage().GetHead()->GetName(), Doc().modified, refreshed),
+            std::tuple(1, "WP1", true, 2));
 
   // The Meteo list shows waypoints but deletes from the meteo records: no
   // row of it is ever found there.
@@ -163,60 +131,46 @@ TEST_F(ListCommands, DeleteSparesTheStartPositionAndMarksOnlyRouteLists) {
   prompter.messages.clear();
   prompter.answers = {true};
   remove({0});
-  EXPECT_EQ(prompter.messages.back().text, "Position can not be deleted");
-  EXPECT_EQ(Doc().Voyage().GetCount(), 1);
+  EXPECT_EQ(std::tuple(LastMessage(), Doc().Voyage().GetCount()), std::tuple("Position can not be deleted", 1));
 
   // Warnings live in their data file, not in the route document.
   Doc().Warnings().AddNew();
   Doc().selectedList = EListKind::Warnings;
   prompter.answers = {true};
   remove({0});
-  EXPECT_TRUE(Doc().Warnings().IsEmpty());
-  EXPECT_FALSE(Doc().modified);
+  EXPECT_EQ(std::tuple(Doc().Warnings().IsEmpty(), Doc().modified), std::tuple(true, false));
 }
 
 TEST_F(ListCommands, InsertGoesToTheListsOwnCommand) {
-  const struct {
-    EListKind kind;
-    int command;
-  } kCases[] = {{EListKind::Schedule, command::kInsertWaypoint},
-                {EListKind::PositionFixes, command::kInsertPositionFix},
-                {EListKind::Meteo, 0},
-                {EListKind::Books, command::kInsertPublication},
-                {EListKind::Ports, command::kInsertPort}};
-  for (const auto& c : kCases) {
-    Doc().selectedList = c.kind;
-    EXPECT_EQ(InsertCommandFor(Doc()), c.command);
+  const std::pair<EListKind, int> kCases[] = {
+      {EListKind::Schedule, command::kInsertWaypoint}, {EListKind::PositionFixes, command::kInsertPositionFix},
+      {EListKind::Meteo, 0}, {EListKind::Books, command::kInsertPublication}, {EListKind::Ports, command::kInsertPort}};
+  for (const auto& [kind, id] : kCases) {
+    Doc().selectedList = kind;
+    EXPECT_EQ(InsertCommandFor(Doc()), id);
   }
   InsertRefused(Doc());
-  EXPECT_EQ(LastMessage(), "Meteo positions can not be inserted manually");
-  EXPECT_EQ(prompter.messages.back().icon, EMessageIcon::None);
+  EXPECT_EQ(Said(prompter).back(), "Meteo positions can not be inserted manually");
 }
 
 TEST_F(ListCommands, ChecksSayWhatIsMissing) {
-  const struct {
-    CCommandCheck check;
-    const char* message;
-    EMessageIcon icon;
-  } kChecks[] = {
-      {NeedsWaypoint, "No active voyage\nPlease load or create voyage first!", EMessageIcon::Stop},
-      {NeedsStorm, "No active storms", EMessageIcon::Stop},
-      {NeedsEtaRoute, "No valid voyage loaded\nCan not calculate ETA", EMessageIcon::None},
-      {NeedsStormAndRoute, "No voyage loaded\nor no active storms", EMessageIcon::Exclamation},
+  const std::pair<CCommandCheck, const char*> kChecks[] = {
+      {NeedsWaypoint, "Stop: No active voyage\nPlease load or create voyage first!"},
+      {NeedsStorm, "Stop: No active storms"},
+      {NeedsEtaRoute, "No valid voyage loaded\nCan not calculate ETA"},
+      {NeedsStormAndRoute, "Exclamation: No voyage loaded\nor no active storms"},
   };
-  for (const auto& c : kChecks) {
+  for (const auto& [check, said] : kChecks) {
     prompter.messages.clear();
-    EXPECT_FALSE(c.check(Doc()));
-    ASSERT_EQ(prompter.messages.size(), 1u) << c.message;
-    EXPECT_EQ(LastMessage(), c.message);
-    EXPECT_EQ(prompter.messages.back().icon, c.icon);
+    EXPECT_FALSE(check(Doc()));
+    EXPECT_EQ(Said(prompter), std::vector<std::string>{said});
   }
   // The history always holds the present position.
   EXPECT_TRUE(NeedsFix(Doc()));
-  AddWaypoints(2);
+  AddWaypoints(Doc().Voyage(), 2);
   Doc().Storms().AddNew();
   prompter.messages.clear();
-  for (const auto& c : kChecks) EXPECT_TRUE(c.check(Doc()));
+  for (const auto& [check, said] : kChecks) EXPECT_TRUE(check(Doc())) << said;
   EXPECT_TRUE(prompter.messages.empty());
 }
 

@@ -2,22 +2,15 @@
 // and the weather fill built on it exactly as the meteo list's own fill.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <random>
 
+#include "fakes/Records.h"
 #include "lists/MeteoList.h"
 #include "voyage/Schedule.h"
 #include "voyage/ScheduleNearest.h"
 
 namespace marigold {
 namespace {
-
-CMeteoRecord* AddAt(CMeteoList& list, double latitude, double longitude) {
-  CMeteoRecord* r = list.AddNew();
-  r->SetLatitude(latitude);
-  r->SetLongitude(longitude);
-  return r;
-}
 
 TEST(ScheduleNearest, SameRecordAsTheLinearScan) {
   CMeteoList list;
@@ -27,11 +20,11 @@ TEST(ScheduleNearest, SameRecordAsTheLinearScan) {
   // position that is not a number and one beyond the indexed range.
   for (int i = 0; i < 1500; ++i) {
     const CPosition2* copy = i % 7 == 6 ? list.GetAt(static_cast<int>(unit(random) * i)) : nullptr;
-    AddAt(list, copy ? copy->GetLatitude() : (i % 97 == 0 ? 90.0 : 180 * unit(random) - 90),
-          copy ? copy->GetLongitude() : 1080 * unit(random) - 540);
+    Placed(list.AddNew(), copy ? copy->GetLatitude() : (i % 97 == 0 ? 90.0 : 180 * unit(random) - 90),
+           copy ? copy->GetLongitude() : 1080 * unit(random) - 540);
   }
-  AddAt(list, std::numeric_limits<double>::quiet_NaN(), 0);
-  AddAt(list, 10, 1.0e7);
+  Placed(list.AddNew(), std::numeric_limits<double>::quiet_NaN(), 0);
+  Placed(list.AddNew(), 10, 1.0e7);
   const CNearestIndex index(list);
 
   CPosition2 q;
@@ -51,7 +44,7 @@ TEST(ScheduleFillWeather, SameWeatherAsTheMeteoListsOwnFill) {
   std::mt19937 random(5);
   std::uniform_real_distribution<double> unit(0, 1);
   for (int i = 0; i < 400; ++i) {
-    CMeteoRecord* r = AddAt(meteo, 120 * unit(random) - 60, 360 * unit(random) - 180);
+    CMeteoRecord* r = Placed(meteo.AddNew(), 120 * unit(random) - 60, 360 * unit(random) - 180);
     int n = 1;
     for (CWeatherData* slot : {&r->winter, &r->spring, &r->summer, &r->autumn, &r->latest}) slot->count = n++ * i;
   }
@@ -61,9 +54,8 @@ TEST(ScheduleFillWeather, SameWeatherAsTheMeteoListsOwnFill) {
       std::mt19937 same(11);
       route->weatherSource = present;
       for (int i = 0; i < 200; ++i) {
-        CWaypoint* w = route->AddNew();
-        w->SetLatitude(120 * unit(same) - 60);
-        w->SetLongitude(360 * unit(same) - 180);
+        const double latitude = 120 * unit(same) - 60;
+        CWaypoint* w = Placed(route->AddNew(), latitude, 360 * unit(same) - 180);
         w->SetTimeB(1000 + 365 * unit(same));
         w->SetUtcDifference(i % 3 - 1);
         w->useAverageWeather = i % 4 != 0;  // the others keep their manual weather

@@ -2,7 +2,7 @@
 // the schedule starts from.
 #include <gtest/gtest.h>
 
-#include "fakes/Fakes.h"
+#include "fakes/Records.h"
 #include "voyage/Schedule.h"
 #include "voyage/VoyageSheet.h"
 
@@ -14,11 +14,7 @@ constexpr double kHour = 1.0 / 24;
 
 // 60 nM east along the equator in 5 hours.
 void BuildRoute(CVoyage& route) {
-  for (int i = 0; i < 2; ++i) {
-    CWaypoint* w = route.AddNew();
-    w->SetLatitude(0);
-    w->SetLongitude(i);
-  }
+  for (int i = 0; i < 2; ++i) Placed(route.AddNew(), 0, i);
   route.GetHead()->SetTime(kStart);
   route.GetHead()->SetTimeA(kStart);
   route.GetTail()->SetTimeB(kStart + 5 * kHour);
@@ -30,10 +26,14 @@ std::string Text(const CWeatherPageResults& r) {
   return r.totalFuel + "|" + r.logDistance + "|" + r.requiredLogSpeed + "|" + r.averageRpm;
 }
 
-TEST(VoyageSheet, VoyagePageShowsTheRouteAsOpened) {
+class VoyageSheet : public ::testing::Test {
+ protected:
   CVoyage route;
   CVessel2 vessel;
   const CMeteoList meteo;
+};
+
+TEST_F(VoyageSheet, VoyagePageShowsTheRouteAsOpened) {
   route.AddNew();
   EXPECT_EQ(Text(CVoyageSheet(route, vessel, meteo).View().voyage), "     0.0|0.0|0.0");
   route.RemoveAll();
@@ -41,14 +41,12 @@ TEST(VoyageSheet, VoyagePageShowsTheRouteAsOpened) {
   EXPECT_EQ(Text(CVoyageSheet(route, vessel, meteo).View().voyage), "    60.0|5.0|12.0");
   route.GetTail()->SetTimeB(kStart - kHour);  // arriving before leaving
   CVoyageSheet sheet(route, vessel, meteo);
-  EXPECT_EQ(sheet.View().voyage.totalDuration + "|" + sheet.View().voyage.averageSpeed, "NA|0.0");
-  EXPECT_EQ(Text(sheet.View().weather), "|||");  // not shown yet
+  // The weather page is not shown yet.
+  EXPECT_EQ(sheet.View().voyage.totalDuration + "|" + sheet.View().voyage.averageSpeed + Text(sheet.View().weather),
+            "NA|0.0|||");
 }
 
-TEST(VoyageSheet, WeatherPageComputesFromTheFirstWaypoint) {
-  CVoyage route;
-  CVessel2 vessel;
-  const CMeteoList meteo;
+TEST_F(VoyageSheet, WeatherPageComputesFromTheFirstWaypoint) {
   route.AddNew();
   CVoyageSheet one(route, vessel, meteo);
   one.OnWeatherPageShown();
@@ -59,8 +57,8 @@ TEST(VoyageSheet, WeatherPageComputesFromTheFirstWaypoint) {
   route.GetTail()->weather.windSpeed = 40;  // averaged weather: the fill replaces it
   CVoyageSheet sheet(route, vessel, meteo);
   sheet.OnWeatherPageShown();
-  EXPECT_EQ(route.GetTail()->weather.windSpeed, 0);
-  EXPECT_EQ(Text(sheet.View().weather), "      3.|     60.|12.0|167.");
+  EXPECT_EQ(std::tuple(route.GetTail()->weather.windSpeed, Text(sheet.View().weather)),
+            std::tuple(0.0, "      3.|     60.|12.0|167."));
 
   route.GetTail()->SetTimeB(kStart);  // no time left
   route.GetTail()->SetTimeA(kStart);
@@ -69,22 +67,19 @@ TEST(VoyageSheet, WeatherPageComputesFromTheFirstWaypoint) {
   EXPECT_EQ(r.totalFuel + "|" + r.requiredLogSpeed + "|" + r.averageRpm, "NA|NA|NA");
 }
 
-TEST(VoyageSheet, WeatherChoicesTakeEffectOnTheRouteAtOnce) {
-  CVoyage route;
-  CVessel2 vessel;
-  const CMeteoList meteo;
+TEST_F(VoyageSheet, WeatherChoicesTakeEffectOnTheRouteAtOnce) {
   BuildRoute(route);
   CVoyageSheet sheet(route, vessel, meteo);
   CScriptedPrompter prompter;
   sheet.OnWeatherSourceChosen(false, prompter);
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_EQ(sheet.View().weather.logDistance, "     60.");  // recomputed
+  // Recomputed.
+  EXPECT_EQ(std::tuple(prompter.messages.size(), sheet.View().weather.logDistance), std::tuple(0u, "     60."));
   sheet.OnWeatherSourceChosen(true, prompter);
-  EXPECT_TRUE(route.weatherSource);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text,
-            "By selecting present weather the voyageplanning\nwill use only the latest weather observation for "
-            "each waypoint\nThis might result in less accurate data for wind and current calculations");
+  EXPECT_EQ(std::tuple(route.weatherSource, SaidTexts(prompter)),
+            std::tuple(true, std::vector<std::string>{
+                                 "By selecting present weather the voyageplanning\nwill use only the latest weather "
+                                 "observation for each waypoint\nThis might result in less accurate data for wind "
+                                 "and current calculations"}));
   sheet.OnKeepRpmChosen(false);
   EXPECT_FALSE(route.keepRpmConstant);
 }
@@ -104,9 +99,9 @@ TEST(ScheduleDeparture, RebuiltFromTheFirstWaypointOrTheLatestFix) {
   route.GetTail()->keptGroundspeed = 13;
   route.GetTail()->engineRpm = 70;
   RebuildDeparture(departure, route, &fix);
-  EXPECT_EQ(departure.GetLongitude(), 0);
-  EXPECT_EQ(departure.GetUtcDifference(), 1);
-  EXPECT_EQ(departure.GetTime(), kStart);  // the departure time itself, whatever the zones
+  // The departure time itself, whatever the zones.
+  EXPECT_EQ(std::tuple(departure.GetLongitude(), departure.GetUtcDifference(), departure.GetTime()),
+            std::tuple(0.0, 1.0, kStart));
   EXPECT_EQ(departure.groundCourse + departure.groundspeed + departure.engineRpm, 91 + 13 + 70);
 }
 

@@ -1,12 +1,9 @@
 // The one-line voyage status and the figures of the status dialog.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-
 #include "core/CivilTime.h"
 #include "core/LocalClock.h"
-#include "fakes/Fakes.h"
+#include "fakes/Records.h"
 #include "voyage/VoyageStatus.h"
 
 namespace marigold {
@@ -15,38 +12,19 @@ namespace {
 // 2024-03-05 12:00 UTC, a Tuesday.
 const double kNoon = DayNumberOf({2024, 3, 5, 12, 0, 0});
 
-CWaypoint* AddWaypoint(CVoyage& route, const char* name, double latitude) {
-  CWaypoint* w = route.AddNew();
-  w->SetName(name);
-  w->SetLatitude(latitude);
-  w->SetLongitude(0);
-  return w;
-}
-
-CFixRecord* AddFix(CFixList& fixes, double latitude, double hour, double logReading = 0) {
-  CFixRecord* fix = fixes.AddNew();
-  fix->SetLatitude(latitude);
-  fix->SetLongitude(0);
-  fix->SetTime(kNoon + hour / 24);
-  fix->logReading = logReading;
-  return fix;
-}
-
 TEST(VoyageStatusLine, ComparesExactlyWithTheLegGroundspeed) {
   CVoyage route;
-  AddWaypoint(route, "Start", 50);
-  CWaypoint* last = AddWaypoint(route, "End", 51);
+  Placed(route.AddNew(), 50, 0, "Start");
+  CWaypoint* last = Placed(route.AddNew(), 51, 0, "End");
   last->keptGroundspeed = 12.5;
   CFixRecord fix;
-  fix.SetLatitude(50.9);
-  fix.SetLongitude(0);
-
-  fix.groundspeed = 12.5;
-  EXPECT_EQ(StatusLine(route, &fix), "Groundspeed 12.5 kts PROCEEDING ON SCHEDULE");
-  fix.groundspeed = 12.49;
-  EXPECT_EQ(StatusLine(route, &fix), "Groundspeed 12.5 kts PROCEEDING TOO SLOW");
-  fix.groundspeed = 12.51;
-  EXPECT_EQ(StatusLine(route, &fix), "Groundspeed 12.5 kts PROCEEDING AHEAD OF SCHEDULE");
+  Placed(&fix, 50.9, 0);
+  const std::pair<double, const char*> speeds[] = {
+      {12.5, "ON SCHEDULE"}, {12.49, "TOO SLOW"}, {12.51, "AHEAD OF SCHEDULE"}};
+  for (const auto& [speed, verdict] : speeds) {
+    fix.groundspeed = speed;
+    EXPECT_EQ(StatusLine(route, &fix), std::string("Groundspeed 12.5 kts PROCEEDING ") + verdict);
+  }
 
   // A schedule with no time left leaves no figure to keep.
   last->keptGroundspeed = std::numeric_limits<double>::quiet_NaN();
@@ -76,24 +54,22 @@ class VoyageStatusDialog : public ::testing::Test {
 
 TEST_F(VoyageStatusDialog, OpensWithoutWaypointsButNotWithoutAFix) {
   EXPECT_FALSE(Status().Open(prompter));
-  AddFix(fixes, 50, 0)->SetUtcDifference(1);
-  AddFix(fixes, 50, 13)->SetUtcDifference(-5);
+  AddFix(fixes, 50, kNoon, 0)->SetUtcDifference(1);
+  AddFix(fixes, 50, kNoon, 13)->SetUtcDifference(-5);
   EXPECT_TRUE(Status().Open(prompter));
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(prompter.messages[0].text, "No positionfix defined\nCan not calculate voyage status");
-  EXPECT_EQ(prompter.messages[0].icon, EMessageIcon::Stop);
-  EXPECT_EQ(prompter.messages[1].text, "No waypoints defined\nRemaining voyage can not be calculated");
-  EXPECT_EQ(prompter.messages[1].icon, EMessageIcon::Exclamation);
+  EXPECT_EQ(Said(prompter), (std::vector<std::string>{
+                                "Stop: No positionfix defined\nCan not calculate voyage status",
+                                "Exclamation: No waypoints defined\nRemaining voyage can not be calculated"}));
   const CVoyageStatusView v = Opened();
-  EXPECT_TRUE(v.remaining.distanceToGo.empty());
   EXPECT_EQ(v.fixTexts, (std::vector<std::string>{"Tuesday 05 Mar 13:00 LT", "Tuesday 05 Mar 20:00 LT"}));
-  EXPECT_EQ(v.scheduledEta, clock.Now());  // no destination to take it from
+  // No destination to take the scheduled arrival from.
+  EXPECT_TRUE(v.remaining.distanceToGo.empty() && v.scheduledEta == clock.Now());
 }
 
 TEST_F(VoyageStatusDialog, HistoryBetweenTwoFixes) {
-  AddFix(fixes, 50, 0, 95);
-  AddFix(fixes, 50 + 10.0 / 60, 1, 5);
-  AddFix(fixes, 50 + 20.0 / 60, 2, 15);
+  AddFix(fixes, 50, kNoon, 0, 95);
+  AddFix(fixes, 50 + 10.0 / 60, kNoon, 1, 5);
+  AddFix(fixes, 50 + 20.0 / 60, kNoon, 2, 15);
   CVoyageStatus status = Status();
   ASSERT_TRUE(status.Open(prompter));
   const CHistoryFigures& h = status.View().history;
@@ -115,46 +91,38 @@ TEST_F(VoyageStatusDialog, HistoryBetweenTwoFixes) {
 }
 
 TEST_F(VoyageStatusDialog, NextReportingPointAtTheSpeedMadeGood) {
-  CFixRecord* fix = AddFix(fixes, 50, 0);
+  CFixRecord* fix = AddFix(fixes, 50, kNoon, 0);
   EXPECT_EQ(Opened().nextReportingPoint.name, "No reporting points defined");
 
-  CReportingPoint* point = points.AddNew();
-  point->SetName("VTS Wandelaar");
-  point->SetLatitude(50.5);
-  point->SetLongitude(0);
-  point->SetUtcDifference(1);
-  EXPECT_EQ(Opened().nextReportingPoint.name, "VTS Wandelaar");
-  EXPECT_EQ(Opened().nextReportingPoint.time, "NA");  // no way made
+  Placed(points.AddNew(), 50.5, 0, "VTS Wandelaar")->SetUtcDifference(1);
+  const CVoyageStatusView stopped = Opened();  // no way made
+  EXPECT_EQ(stopped.nextReportingPoint.name + "|" + stopped.nextReportingPoint.time, "VTS Wandelaar|NA");
   fix->groundspeed = 15;
   EXPECT_EQ(Opened().nextReportingPoint.time, "Tuesday 05 Mar 15:00 LT");
 }
 
 TEST_F(VoyageStatusDialog, RemainingVoyageAndTheNextWaypoint) {
-  CWaypoint* first = AddWaypoint(route, "Hook of Holland", 50);
-  CWaypoint* last = AddWaypoint(route, "Humber", 51);
+  CWaypoint* first = Placed(route.AddNew(), 50, 0, "Hook of Holland");
+  CWaypoint* last = Placed(route.AddNew(), 51, 0, "Humber");
   first->SetTime(kNoon - 1);
   first->SetTimeA(kNoon - 1);
   last->SetUtcDifference(1);
   last->SetTimeB(kNoon + 0.25);  // six hours after the fix
-  CFixRecord* fix = AddFix(fixes, 50.6, 0);
-  fix->groundspeed = 10;
+  AddFix(fixes, 50.6, kNoon, 0)->groundspeed = 10;
 
   CVoyageStatus status = Status();
   ASSERT_TRUE(status.Open(prompter));
   const CRemainingVoyage& r = status.View().remaining;
-  EXPECT_EQ(r.waypointName, "Humber");
-  EXPECT_EQ(r.waypointDistance, "24.00");
-  EXPECT_EQ(r.waypointDirection, "0.0");
-  EXPECT_EQ(r.distanceToGo, "24.00");
-  EXPECT_EQ(r.hoursToGo, " 6.00");
-  EXPECT_EQ(r.waypointEta, "Tuesday 05 Mar 15:24 LT");  // 2.4 hours, at UTC+1
+  // The waypoint 2.4 hours away, at UTC+1.
+  EXPECT_EQ((std::vector{r.waypointName, r.waypointDistance, r.waypointDirection, r.distanceToGo, r.hoursToGo,
+                         r.waypointEta}),
+            (std::vector<std::string>{"Humber", "24.00", "0.0", "24.00", " 6.00", "Tuesday 05 Mar 15:24 LT"}));
 
   // Two hours more to the scheduled arrival.
   const std::time_t later = FromDayNumber(kNoon + 0.25 + 1.0 / 24 + 2.0 / 24);
   EXPECT_EQ(status.View().scheduledEta, FromDayNumber(kNoon + 0.25 + 1.0 / 24));
   status.OnScheduledEtaChanged(later);
-  EXPECT_EQ(r.hoursToGo, " 8.00");
-  EXPECT_EQ(status.View().scheduledEta, later);
+  EXPECT_EQ(std::tuple(r.hoursToGo, status.View().scheduledEta), std::tuple(" 8.00", later));
 }
 
 }  // namespace
