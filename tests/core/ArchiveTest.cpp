@@ -48,10 +48,14 @@ TEST(Archive, CountedStringPrefixesAtEveryBoundary) {
   const struct {
     std::size_t length;
     const char* prefix;
-  } cases[] = {
-      {0, "00"}, {254, "FE"}, {255, "FF FF00"}, {65533, "FF FDFF"},
-      // 0xFFFE as a 16-bit length would be the UTF-16 marker, so it goes long.
-      {65534, "FF FFFF FEFF0000"}, {65535, "FF FFFF FFFF0000"}, {70000, "FF FFFF 70110100"}};
+  } cases[] = {{0, "00"},
+               {254, "FE"},
+               {255, "FF FF00"},
+               {65533, "FF FDFF"},
+               // 0xFFFE as a 16-bit length would be the UTF-16 marker, so it goes long.
+               {65534, "FF FFFF FEFF0000"},
+               {65535, "FF FFFF FFFF0000"},
+               {70000, "FF FFFF 70110100"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.length);
     const std::string text(c.length, 'a');
@@ -79,17 +83,17 @@ TEST(Archive, ReadsUtf16Strings) {
 
 TEST(Archive, StringsInWindows1252OrUtf8) {
   // Ł does not fit Windows-1252: the whole text goes as UTF-8.
-  for (const auto& [text, hex] : {std::pair{"Göteborg", "08 47 F6 74 65 62 6F 72 67"},
-                                  std::pair{"Łódź", "07 C581 C3B3 64 C5BA"}}) {
+  for (const auto& [text, hex] :
+       {std::pair{"Göteborg", "08 47 F6 74 65 62 6F 72 67"}, std::pair{"Łódź", "07 C581 C3B3 64 C5BA"}}) {
     EXPECT_EQ(Stored([&](CArchive& ar) { ar.WriteString(text); }), Hex(hex));
     EXPECT_EQ(OnlyString(Hex(hex)), text);
   }
 }
 
 TEST(Archive, NumbersAreLittleEndian) {
-  const CBytes bytes = Hex(
-      "7F CDAB FEFFFFFF 78563412 01000000 00000000 000000000000F03F 00000000000004C0 "
-      "00000000 FFFFFFFF");
+  const CBytes bytes =
+      Hex("7F CDAB FEFFFFFF 78563412 01000000 00000000 000000000000F03F 00000000000004C0 "
+          "00000000 FFFFFFFF");
   EXPECT_EQ(Stored([](CArchive& ar) {
               ar.WriteByte(0x7F);
               ar.WriteUInt16(0xABCD);
@@ -107,10 +111,10 @@ TEST(Archive, NumbersAreLittleEndian) {
   // Braces read in order. Times are unsigned: the top of the range is 2106,
   // not a time before 1970.
   CArchive in = CArchive::ForLoading(bytes);
-  EXPECT_EQ((std::tuple{int{in.ReadByte()}, int{in.ReadUInt16()}, in.ReadInt32(), in.ReadUInt32(), in.ReadFlag(),
-                        in.ReadFlag(), in.ReadDouble(), in.ReadDouble(), in.ReadTime(), in.ReadTime()}),
-            (std::tuple{0x7F, 0xABCD, -2, 0x12345678u, true, false, 1.0, -2.5, std::time_t{0},
-                        std::time_t{4294967295}}));
+  EXPECT_EQ(
+      (std::tuple{int{in.ReadByte()}, int{in.ReadUInt16()}, in.ReadInt32(), in.ReadUInt32(), in.ReadFlag(),
+                  in.ReadFlag(), in.ReadDouble(), in.ReadDouble(), in.ReadTime(), in.ReadTime()}),
+      (std::tuple{0x7F, 0xABCD, -2, 0x12345678u, true, false, 1.0, -2.5, std::time_t{0}, std::time_t{4294967295}}));
   EXPECT_TRUE(in.AtEnd());
 }
 
@@ -142,7 +146,11 @@ TEST(Archive, EveryReadPastTheEndThrows) {
       {"double", "00000000000000", [](CArchive& ar) { ar.ReadDouble(); }},
       {"time", "000000", [](CArchive& ar) { ar.ReadTime(); }},
       {"count", "000000", [](CArchive& ar) { ar.ReadCount(); }},
-      {"exchange", "0000", [](CArchive& ar) { std::int32_t v = 0; ar.Exchange(v); }},
+      {"exchange", "0000",
+       [](CArchive& ar) {
+         std::int32_t v = 0;
+         ar.Exchange(v);
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -152,10 +160,10 @@ TEST(Archive, EveryReadPastTheEndThrows) {
   }
   // Strings cut short in their length or body; the last three announce 2 GiB
   // or 2^64-1 bytes with three present and are refused before allocating.
-  for (const char* hex : {"", "03 6162", "FF FF", "FF FFFF 0000", "FF FFFF FFFFFFFF 00", "FF FEFF",
-                          "FF FEFF 03 4100 4200",  // three UTF-16 characters are six bytes; four remain
-                          "FF FFFF FFFFFF7F 616263", "FF FFFF FFFFFFFF FFFFFFFFFFFFFFFF 616263",
-                          "FF FEFF FF FFFF FFFFFF7F 616263"}) {
+  for (const char* hex :
+       {"", "03 6162", "FF FF", "FF FFFF 0000", "FF FFFF FFFFFFFF 00", "FF FEFF",
+        "FF FEFF 03 4100 4200",  // three UTF-16 characters are six bytes; four remain
+        "FF FFFF FFFFFF7F 616263", "FF FFFF FFFFFFFF FFFFFFFFFFFFFFFF 616263", "FF FEFF FF FFFF FFFFFF7F 616263"}) {
     const CBytes bytes = Hex(hex);
     CArchive in = CArchive::ForLoading(bytes);
     EXPECT_THROW(in.ReadString(), CArchiveException) << hex;
@@ -179,8 +187,7 @@ TEST(Archive, RecordCountIsCheckedAgainstWhatRemains) {
   EXPECT_THROW(count("FFFFFFFF", 100, rec), CArchiveException);
   EXPECT_THROW(count("00000080", 100, 1), CArchiveException);
   // A record size so large that count * size would wrap around.
-  EXPECT_THROW(count("02000000", 100, (std::numeric_limits<std::size_t>::max() / 2) + 2),
-               CArchiveException);
+  EXPECT_THROW(count("02000000", 100, (std::numeric_limits<std::size_t>::max() / 2) + 2), CArchiveException);
 }
 
 namespace {
@@ -225,9 +232,13 @@ TEST(Archive, ExchangeRoundTripsBothWays) {
 }
 
 TEST(StringEncoding, TextThatFitsIsWrittenAsWindows1252AndReadBack) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Göteborg", "G\xF6teborg"}, {"plain ASCII", "plain ASCII"}, {"€ ‚ ƒ ™ ž Ÿ", "\x80 \x82 \x83 \x99 \x9E \x9F"},
-      {"\u00A0°ÿ", "\xA0\xB0\xFF"}, {"€ŠŸ", "\x80\x8A\x9F"}, {"12° 34'", "12\xB0 34'"}, {"ÿ", "\xFF"}};
+  const std::pair<const char*, const char*> cases[] = {{"Göteborg", "G\xF6teborg"},
+                                                       {"plain ASCII", "plain ASCII"},
+                                                       {"€ ‚ ƒ ™ ž Ÿ", "\x80 \x82 \x83 \x99 \x9E \x9F"},
+                                                       {"\u00A0°ÿ", "\xA0\xB0\xFF"},
+                                                       {"€ŠŸ", "\x80\x8A\x9F"},
+                                                       {"12° 34'", "12\xB0 34'"},
+                                                       {"ÿ", "\xFF"}};
   for (const auto& [text, bytes] : cases) {
     EXPECT_EQ(EncodeForFile(text), bytes) << text;
     EXPECT_EQ(DecodeFromFile(bytes), text) << text;
@@ -244,8 +255,8 @@ TEST(StringEncoding, EveryHighByteSurvivesDecodeAndEncode) {
 }
 
 TEST(StringEncoding, TextThatDoesNotFitIsWrittenAsUtf8) {
-  for (const char* text : {"Łódź", "Мурманск", "横浜", "Göteborg → Łódź", "\U0001D11E",
-                           "\u0080"}) {  // U+0080 is not the euro sign's byte
+  for (const char* text :
+       {"Łódź", "Мурманск", "横浜", "Göteborg → Łódź", "\U0001D11E", "\u0080"}) {  // U+0080 is not the euro sign's byte
     EXPECT_EQ(EncodeForFile(text), text);
     EXPECT_EQ(DecodeFromFile(text), text);
   }
@@ -258,9 +269,9 @@ TEST(StringEncoding, ValidUtf8FromAFileIsTakenAsUtf8) {
 
 TEST(StringEncoding, InvalidUtf8FallsBackToWindows1252) {
   EXPECT_EQ(DecodeFromFile("\xC3\x28"), "Ã(");
-  EXPECT_EQ(DecodeFromFile("abc\xC3"), "abcÃ");             // cut short
-  EXPECT_EQ(DecodeFromFile("\xC0\xAF"), "À¯");              // overlong
-  EXPECT_EQ(DecodeFromFile("\xED\xA0\x80"), "í\u00A0€");    // a surrogate
+  EXPECT_EQ(DecodeFromFile("abc\xC3"), "abcÃ");                // cut short
+  EXPECT_EQ(DecodeFromFile("\xC0\xAF"), "À¯");                 // overlong
+  EXPECT_EQ(DecodeFromFile("\xED\xA0\x80"), "í\u00A0€");       // a surrogate
   EXPECT_EQ(DecodeFromFile("\xF4\x90\x80\x80"), "ô\u0090€€");  // past U+10FFFF
   // One stray byte makes the whole text Windows-1252.
   EXPECT_EQ(DecodeFromFile("G\xC3\xB6teborg \xB0"), "GÃ¶teborg °");
@@ -277,9 +288,14 @@ TEST(StringEncoding, TextWhoseWindows1252BytesLookLikeUtf8RoundTrips) {
 TEST(StringEncoding, Utf16LittleEndian) {
   using namespace std::string_literals;
   // The last three are unpaired surrogates: high at the end, low alone, high before a non-low.
-  const std::pair<std::string, std::string> cases[] = {
-      {"A\0\xA9\x03"s, "AΩ"},        {"\x34\xD8\x1E\xDD"s, "\U0001D11E"}, {"\xAC\x20\x00\x00"s, "€"s + '\0'},
-      {"A\0\x34\xD8"s, "A\uFFFD"}, {"\x1E\xDD"s, "\uFFFD"},               {"\x34\xD8" "B\0"s, "\uFFFDB"}};
+  const std::pair<std::string, std::string> cases[] = {{"A\0\xA9\x03"s, "AΩ"},
+                                                       {"\x34\xD8\x1E\xDD"s, "\U0001D11E"},
+                                                       {"\xAC\x20\x00\x00"s, "€"s + '\0'},
+                                                       {"A\0\x34\xD8"s, "A\uFFFD"},
+                                                       {"\x1E\xDD"s, "\uFFFD"},
+                                                       {"\x34\xD8"
+                                                        "B\0"s,
+                                                        "\uFFFDB"}};
   for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf16Le(bytes), text) << text;
 }
 
@@ -299,8 +315,15 @@ std::vector<double> PlaceOf(const CPosition2& p) {
 // Pressure 1013, air 20.5, set 45, rate 1.5, the density, seawater 22, wind
 // 270 at 15, the count: in file order the bytes of kWeather.
 CWeatherData Weather(double density, std::int32_t count) {
-  return {.count = count, .seawaterTemperature = 22, .airTemperature = 20.5, .airPressure = 1013,
-          .waterDensity = density, .currentSet = 45, .currentRate = 1.5, .windDirection = 270, .windSpeed = 15};
+  return {.count = count,
+          .seawaterTemperature = 22,
+          .airTemperature = 20.5,
+          .airPressure = 1013,
+          .waterDensity = density,
+          .currentSet = 45,
+          .currentRate = 1.5,
+          .windDirection = 270,
+          .windSpeed = 15};
 }
 const std::string kWeather =
     "00 00 00 00 00 a8 8f 40  00 00 00 00 00 80 34 40  00 00 00 00 00 80 46 40  00 00 00 00 00 00 f8 3f "
@@ -324,8 +347,7 @@ TEST(RecordArchive, DefaultPositionIsSevenDoublesAndItsName) {
 const std::string kWaypoint =
     "00 00 00 00 00 00 2e 40  00 00 00 00 00 c0 49 40  00 00 00 00 00 00 0a c0  03 57 50 31 "
     "00 00 00 00 00 00 d0 3f  00 00 00 00 00 26 91 40  00 00 00 00 00 28 91 40  00 00 00 00 00 21 91 40 " +
-    kWeather +
-    "01 00 00 00  01 00 00 00  00 00 00 00 00 00 2d 40  00 00 00 00 00 00 04 40  01 00 00 00  00 00 00 00";
+    kWeather + "01 00 00 00  01 00 00 00  00 00 00 00 00 00 2d 40  00 00 00 00 00 00 04 40  01 00 00 00  00 00 00 00";
 
 TEST(RecordArchive, WaypointWithItsLegSettings) {
   CWaypoint w;
@@ -349,9 +371,9 @@ TEST(RecordArchive, WaypointWithItsLegSettings) {
 }
 
 TEST(RecordArchive, WaypointLegFiguresAreNotArchived) {
-  double CWaypoint::*const figures[] = {&CWaypoint::legRevolutions, &CWaypoint::legWeatherLogDistance,
-                                        &CWaypoint::legDistance,    &CWaypoint::groundCourse,
-                                        &CWaypoint::gyroCourse,     &CWaypoint::logDistance,
+  double CWaypoint::*const figures[] = {&CWaypoint::legRevolutions,  &CWaypoint::legWeatherLogDistance,
+                                        &CWaypoint::legDistance,     &CWaypoint::groundCourse,
+                                        &CWaypoint::gyroCourse,      &CWaypoint::logDistance,
                                         &CWaypoint::resistanceIndex, &CWaypoint::engineRpm};
   CRecordList<CWaypoint> route;
   CWaypoint* w = route.AddNew();
@@ -457,7 +479,9 @@ TEST(RecordArchiveList, DamagedArchiveThrowsAndKeepsTheOldRecords) {
   CBytes countTooHigh = good, longName = good;
   countTooHigh[0] = 3;
   longName[4 + 69 + 24] = 0xFE;  // a string length past the end, inside the second record
-  const CBytes damaged[] = {CBytes(good.begin(), good.end() - 1), countTooHigh, longName,
+  const CBytes damaged[] = {CBytes(good.begin(), good.end() - 1),
+                            countTooHigh,
+                            longName,
                             Hex("ff ff ff 7f  00 00 00 00 00 00 00 00 00 00"),  // 2^31-1, 10 bytes
                             Hex("ff ff ff ff"),                                 // negative
                             Hex("00 00")};

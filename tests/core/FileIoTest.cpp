@@ -58,7 +58,7 @@ TEST_F(FileIo, ReplacingKeepsTheFilesPermissions) {
   PutFile(path, "old");
   ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
   ASSERT_TRUE(WriteFileAtomic(path, std::string_view("new")));
-  struct stat st{};
+  struct stat st {};
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
@@ -95,8 +95,8 @@ TEST_F(FileIo, FailedRenameRemovesTheTemporaryFile) {
 
 TEST_F(FileIo, ReadsWholeFilesAcrossChunkBoundaries) {
   // Sizes around the reader's 64 KiB chunk, built independently of the writer.
-  for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65535}, std::size_t{65536},
-                           std::size_t{65537}, std::size_t{200000}}) {
+  for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65535}, std::size_t{65536}, std::size_t{65537},
+                           std::size_t{200000}}) {
     SCOPED_TRACE(size);
     std::string text(size, '\0');
     for (std::size_t i = 0; i < size; ++i) text[i] = static_cast<char>(i * 7 + i / 251);
@@ -189,10 +189,10 @@ TEST(Configuration, RefusalsNameTheFieldInTheOrderOfTheDialog) {
     std::string verdict;
   } cases[] = {
       // Each row is refused for its first wrong field, or accepted.
-      {2, 7, ",", fix}, {31, 7, ",", fix}, {-1, 5, "", fix}, {3, 7, ",", "accepted"},
-      {30, 5, "", hurri}, {30, 31, ",", hurri}, {30, 6, ",", "accepted"},
-      {7, 7, "", oneCharacter}, {7, 7, ";;", oneCharacter}, {7, 7, ", ", oneCharacter},
-      {7, 7, ";", "accepted"}, {7, 7, "\\", "accepted"}, {7, 7, "\t", "accepted"}, {7, 7, "§", "accepted"},
+      {2, 7, ",", fix},           {31, 7, ",", fix},          {-1, 5, "", fix},         {3, 7, ",", "accepted"},
+      {30, 5, "", hurri},         {30, 31, ",", hurri},       {30, 6, ",", "accepted"}, {7, 7, "", oneCharacter},
+      {7, 7, ";;", oneCharacter}, {7, 7, ", ", oneCharacter}, {7, 7, ";", "accepted"},  {7, 7, "\\", "accepted"},
+      {7, 7, "\t", "accepted"},   {7, 7, "§", "accepted"},
   };
   for (const auto& test : cases) {
     CConfigurationFields c;
@@ -215,8 +215,8 @@ TEST(Configuration, ApplyStoresAllTenAndReadsThemBack) {
   c.separator = ";";
   c.askLoadOld = false;
   ApplyConfiguration(c, store);
-  for (const char* key : {"vesseldata", "Routedat", "portinfo", "Meteodat", "Warningdat", "Hurricanedat",
-                          "DaysOldFix", "DaysOldHurri", "ConvChar", "AskLoadOld"})
+  for (const char* key : {"vesseldata", "Routedat", "portinfo", "Meteodat", "Warningdat", "Hurricanedat", "DaysOldFix",
+                          "DaysOldHurri", "ConvChar", "AskLoadOld"})
     EXPECT_TRUE(store.Has("Path", key)) << key;
 
   const CConfigurationFields back = ReadConfiguration(store);

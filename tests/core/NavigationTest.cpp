@@ -83,10 +83,12 @@ TEST(FormatTime, Codes) {
   EXPECT_EQ(FormatTime("%A %d %b %H:%M LT", t), "Friday 05 Dec 07:03 LT");
   EXPECT_EQ(FormatTime("%d%H%MZ%b%y/", t), "050703ZDec03/");
   EXPECT_EQ(FormatTime("%a %B %Y-%m-%d %S", t), "Fri December 2003-12-05 09");
-  const std::tuple<const char*, CCivilTime, const char*> cases[] = {
-      {"%I%p", t, "07AM"}, {"%I%p", {2003, 12, 5, 0, 0, 0}, "12AM"}, {"%I%p", {2003, 12, 5, 12, 0, 0}, "12PM"},
-      {"%j", {2008, 12, 31, 0, 0, 0}, "366"}, {"%j", {2003, 1, 1, 0, 0, 0}, "001"},
-      {"%y", {2000, 1, 1, 0, 0, 0}, "00"}};
+  const std::tuple<const char*, CCivilTime, const char*> cases[] = {{"%I%p", t, "07AM"},
+                                                                    {"%I%p", {2003, 12, 5, 0, 0, 0}, "12AM"},
+                                                                    {"%I%p", {2003, 12, 5, 12, 0, 0}, "12PM"},
+                                                                    {"%j", {2008, 12, 31, 0, 0, 0}, "366"},
+                                                                    {"%j", {2003, 1, 1, 0, 0, 0}, "001"},
+                                                                    {"%y", {2000, 1, 1, 0, 0, 0}, "00"}};
   for (const auto& [format, time, text] : cases) EXPECT_EQ(FormatTime(format, time), text) << format;
   // Unknown codes and a trailing % pass through.
   EXPECT_EQ(FormatTime("100%% %Q %", t), "100% %Q %");
@@ -300,14 +302,14 @@ TEST(DayNumbers, NotFiniteGivesMinusOne) {
 }
 
 TEST(Conversions, ToDecimalDegrees) {
-  ExpectAllNear({nav.ToDecimalDegrees(45, 30.0, 1), nav.ToDecimalDegrees(45, 30.0, 0), nav.ToDecimalDegrees(0, 6.0, 1)},
-                {-45.5, 45.5, -0.1}, 1e-15);
+  ExpectNear({nav.ToDecimalDegrees(45, 30.0, 1), nav.ToDecimalDegrees(45, 30.0, 0), nav.ToDecimalDegrees(0, 6.0, 1)},
+             {-45.5, 45.5, -0.1}, 1e-15);
 }
 
 TEST(Conversions, CompassPointSectorsStartAtTheNamedDirection) {
   // Negative directions truncate toward zero; outside -22.5 .. 382.5 there is no point.
   const std::pair<double, const char*> cases[] = {
-      {0, "N"},   {22.4, "N"},  {22.5, "NNE"}, {90, "E"},   {202.4, "S"}, {202.5, "SSW"}, {359.9, "NNW"},
+      {0, "N"},   {22.4, "N"},  {22.5, "NNE"}, {90, "E"},   {202.4, "S"}, {202.5, "SSW"},    {359.9, "NNW"},
       {360, "N"}, {382.4, "N"}, {-10, "N"},    {-22.5, ""}, {382.5, ""},  {std::nan(""), ""}};
   for (const auto& [direction, point] : cases) EXPECT_EQ(nav.CompassPoint(direction), point) << direction;
 }

@@ -254,7 +254,7 @@ TEST(PositionList, SumDistanceAlongRhumbLines) {
   CPosition2* b = list.Add(Owned(60, 10));
   CPosition2* c = list.Add(Owned(60, 30));
   EXPECT_EQ(list.SumDistance(a, a), 0);
-  ExpectAllNear({list.SumDistance(a, b), list.SumDistance(a, c), list.SumDistance(b, c)}, {300, 900, 600}, 1e-6);
+  ExpectNear({list.SumDistance(a, b), list.SumDistance(a, c), list.SumDistance(b, c)}, {300, 900, 600}, 1e-6);
 }
 
 TEST(PositionList, HoursAndDistanceFromTail) {
@@ -263,13 +263,13 @@ TEST(PositionList, HoursAndDistanceFromTail) {
   CPosition2* b = list.Add(Owned(0, 0));
   a->SetTime(100.0);
   b->SetTime(101.5);
-  ExpectAllNear({list.HoursBetween(*a, *b), list.HoursBetween(*b, *a)}, {36.0, -36.0}, 1e-12);
+  ExpectNear({list.HoursBetween(*a, *b), list.HoursBetween(*b, *a)}, {36.0, -36.0}, 1e-12);
 
   // From the tail to the position, not the other way round.
   const CPosition2 east = At(0, 1);
-  ExpectAllNear({list.DistanceFromTail(east, false), list.DistanceFromTail(east, true),
-                 list.CourseFromTail(east, false), list.CourseFromTail(east, true)},
-                {60, 60, 90, 90}, 1e-6);
+  ExpectNear({list.DistanceFromTail(east, false), list.DistanceFromTail(east, true), list.CourseFromTail(east, false),
+              list.CourseFromTail(east, true)},
+             {60, 60, 90, 90}, 1e-6);
   list.Add(Owned(1, 1));
   EXPECT_NEAR(list.CourseFromTail(east, false), 180, 1e-6);
 }

@@ -109,7 +109,7 @@ TEST_F(VoyageNext, BehindFromExactly90To270Degrees) {
   const struct {
     double legCourse, courseMadeGood;
     int expected;
-  } cases[] = {{90, 90, 1},    {90, 180, 2}, {90, 179.9, 1}, {90, 0, 2}, {90, 360, 2},
+  } cases[] = {{90, 90, 1},    {90, 180, 2}, {90, 179.9, 1}, {90, 0, 2},  {90, 360, 2},
                {90, 360.1, 1}, {0, 270, 2},  {0, 270.1, 1},  {0, 89.9, 1}};
   for (const auto& c : cases) {
     route.GetAt(1)->groundCourse = c.legCourse;

@@ -168,8 +168,9 @@ TEST(CsvForms, MeteoSeasonsInCalendarOrder) {
   m.spring.windSpeed = 12.5;
   m.summer.currentSet = 45;
   m.autumn.count = 7;
-  ExpectLine(m, ";1010.0;18.0;18.0;0.0;0.0;0.0;0.0;3;1000.0;18.0;18.0;0.0;0.0;0.0;12.5;0"
-                ";1000.0;18.0;18.0;45.0;0.0;0.0;0.0;0;1000.0;18.0;18.0;0.0;0.0;0.0;0.0;7");
+  ExpectLine(m,
+             ";1010.0;18.0;18.0;0.0;0.0;0.0;0.0;3;1000.0;18.0;18.0;0.0;0.0;0.0;12.5;0"
+             ";1000.0;18.0;18.0;45.0;0.0;0.0;0.0;0;1000.0;18.0;18.0;0.0;0.0;0.0;0.0;7");
 }
 
 TEST(CsvForms, PortAndPublication) {
@@ -183,8 +184,9 @@ TEST(CsvForms, PortAndPublication) {
   p.berth = "Maasvlakte, ECT";
   p.notes = "";
   p.agentTelephone = "+31 10 000";
-  ExpectLine(p, ";TRUE;FALSE;FALSE;FALSE;FALSE;FALSE;TRUE;55.0;14.5;1.025000;NL;ops@agent.nl;Agent;Maasvlakte, ECT;;"
-                "+31 10 000");
+  ExpectLine(p,
+             ";TRUE;FALSE;FALSE;FALSE;FALSE;FALSE;TRUE;55.0;14.5;1.025000;NL;ops@agent.nl;Agent;Maasvlakte, ECT;;"
+             "+31 10 000");
 
   auto b = Placed<CPublication>();
   b.chart = false;

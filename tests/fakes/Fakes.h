@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/Clock.h"
-#include "core/Prompter.h"
 #include "core/MemorySettingsStore.h"
+#include "core/Prompter.h"
 #include "core/SettingsStore.h"
 
 namespace marigold {

@@ -44,8 +44,8 @@ inline const std::string kDefaultWeather = "00 00 00 00 00 40 8f 40  00 00 00 00
 
 // A new waypoint: the position and weather, then keep groundspeed, great
 // circle, 12.0 kn, 1.0 nM, pass within, average weather.
-inline const std::string kDefaultWaypoint =
-    kDefaultPosition + kDefaultWeather + kZeroInt + kZeroInt + "00 00 00 00 00 00 28 40  00 00 00 00 00 00 f0 3f " +
-    kZeroInt + "01 00 00 00 ";
+inline const std::string kDefaultWaypoint = kDefaultPosition + kDefaultWeather + kZeroInt + kZeroInt +
+                                            "00 00 00 00 00 00 28 40  00 00 00 00 00 00 f0 3f " + kZeroInt +
+                                            "01 00 00 00 ";
 
 }  // namespace marigold::bytes

@@ -21,22 +21,6 @@
 
 namespace marigold {
 
-template <class Record>
-CBytes Stored(Record& record) {
-  CArchive ar = CArchive::ForStoring();
-  record.Serialize(ar);
-  return ar.TakeBytes();
-}
-
-// Loads `record` from `bytes` (throwing as Serialize does); false when bytes
-// are left over.
-template <class Record>
-bool LoadAll(Record& record, const CBytes& bytes) {
-  CArchive ar = CArchive::ForLoading(bytes);
-  record.Serialize(ar);
-  return ar.AtEnd();
-}
-
 // Sets the position (and the name, when given) of a new record of any list.
 template <class Record>
 Record* Placed(Record* record, double latitude, double longitude, const std::string& name = {}) {
@@ -66,11 +50,6 @@ inline std::vector<std::string> Said(const CScriptedPrompter& prompter) {
   static const char* const kIcons[] = {"", "Stop: ", "Exclamation: ", "Information: ", "Question: "};
   std::vector<std::string> out;
   for (const auto& shown : prompter.messages) out.push_back(kIcons[static_cast<int>(shown.icon)] + shown.text);
-  return out;
-}
-inline std::vector<std::string> SaidTexts(const CScriptedPrompter& prompter) {
-  std::vector<std::string> out;
-  for (const auto& shown : prompter.messages) out.push_back(shown.text);
   return out;
 }
 

@@ -54,7 +54,7 @@ inline std::string RefusalText(const std::optional<CFieldRefusal>& refusal) {
 }
 
 // Figures that must each lie within the tolerance of the one at the same place.
-inline void ExpectAllNear(const std::vector<double>& got, const std::vector<double>& want, double tolerance) {
+inline void ExpectNear(const std::vector<double>& got, const std::vector<double>& want, double tolerance) {
   ASSERT_EQ(got.size(), want.size());
   for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], tolerance) << "figure " << i;
 }

@@ -4,8 +4,8 @@
 
 #include "core/FixRecord.h"
 #include "core/Voyage.h"
-#include "fakes/Figures.h"
 #include "fakes/Records.h"
+#include "fakes/TestSupport.h"
 #include "lists/HurricaneCpa.h"
 #include "lists/StormAdvisory.h"
 

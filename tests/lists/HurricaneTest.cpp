@@ -1,8 +1,8 @@
 // The storm record: its archive form, its movement and the sheet's values.
 #include <gtest/gtest.h>
 
-#include "fakes/Figures.h"
 #include "fakes/Records.h"
+#include "fakes/TestSupport.h"
 #include "lists/Hurricane.h"
 #include "lists/HurricaneSheet.h"
 
@@ -14,15 +14,16 @@ using namespace bytes;
 TEST(HurricaneArchive, DefaultStormAndEveryFieldInOrder) {
   // The default position; course 0, speed 0, max wind 60, eye 900, range 45.
   CHurricane fresh;
-  EXPECT_EQ(Stored(fresh), Hex(kDefaultPosition + kZero + kZero + "3c 00 00 00  84 03 00 00  2d 00 00 00"));
+  EXPECT_EQ(Store(fresh), Hex(kDefaultPosition + kZero + kZero + "3c 00 00 00  84 03 00 00  2d 00 00 00"));
 
   // "Ivan" at 10N 60W seen at day 1096.5, moving 270 at 12.5 kts, 140 kts
   // within 30 nM, 935 mb.
   CHurricane storm;
-  EXPECT_TRUE(LoadAll(storm, Hex("00 00 00 00 00 00 2e 40  00 00 00 00 00 00 24 40  00 00 00 00 00 00 4e c0 " +
-                                 ShortString("Ivan") + kZero + kZero + kZero + "00 00 00 00 00 22 91 40 "
-                                 "00 00 00 00 00 e0 70 40  00 00 00 00 00 00 29 40  8c 00 00 00  a7 03 00 00  "
-                                 "1e 00 00 00")));
+  Load(storm, Hex("00 00 00 00 00 00 2e 40  00 00 00 00 00 00 24 40  00 00 00 00 00 00 4e c0 " + ShortString("Ivan") +
+                  kZero + kZero + kZero +
+                  "00 00 00 00 00 22 91 40 "
+                  "00 00 00 00 00 e0 70 40  00 00 00 00 00 00 29 40  8c 00 00 00  a7 03 00 00  "
+                  "1e 00 00 00"));
   EXPECT_EQ(storm.GetName(), "Ivan");
   EXPECT_EQ(std::tuple(storm.GetLongitude(), storm.GetTime(), storm.course, storm.speed),
             std::tuple(-60.0, 1096.5, 270.0, 12.5));

@@ -32,11 +32,16 @@ TEST(ListKind, NamesAndNumbersLeadBackToTheirKind) {
 // The records of an item file are of the type the list's rows show.
 TEST(ListKind, EachListHoldsItsOwnRecords) {
   const std::pair<EListKind, const std::type_info*> kCases[] = {
-      {EListKind::Schedule, &typeid(CWaypoint)},      {EListKind::PositionFixes, &typeid(CFixRecord)},
-      {EListKind::ReportingPoints, &typeid(CReportingPoint)}, {EListKind::Warnings, &typeid(CNavWarning)},
-      {EListKind::Meteo, &typeid(CWaypoint)},         {EListKind::Waypoints, &typeid(CWaypoint)},
-      {EListKind::Storms, &typeid(CHurricane)},       {EListKind::Charts, &typeid(CPublication)},
-      {EListKind::Books, &typeid(CPublication)},      {EListKind::Ports, &typeid(CPortInfo)},
+      {EListKind::Schedule, &typeid(CWaypoint)},
+      {EListKind::PositionFixes, &typeid(CFixRecord)},
+      {EListKind::ReportingPoints, &typeid(CReportingPoint)},
+      {EListKind::Warnings, &typeid(CNavWarning)},
+      {EListKind::Meteo, &typeid(CWaypoint)},
+      {EListKind::Waypoints, &typeid(CWaypoint)},
+      {EListKind::Storms, &typeid(CHurricane)},
+      {EListKind::Charts, &typeid(CPublication)},
+      {EListKind::Books, &typeid(CPublication)},
+      {EListKind::Ports, &typeid(CPortInfo)},
   };
   for (const auto& [kind, record] : kCases) {
     const auto made = MakeRecord(ListKindInfo(kind).shows);

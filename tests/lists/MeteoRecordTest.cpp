@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/LocalClock.h"
-#include "fakes/Figures.h"
 #include "fakes/Records.h"
+#include "fakes/TestSupport.h"
 #include "lists/MeteoRecord.h"
 
 namespace marigold {
@@ -27,16 +27,16 @@ const std::string kRecord = "00 00 00 00 00 00 2e 40  00 00 00 00 00 00 29 c0  0
 
 TEST(MeteoRecordArchive, DefaultRecordAndSlotOrder) {
   CMeteoRecord fresh;
-  EXPECT_EQ(Stored(fresh), Hex(kDefaultPosition + kDefaultWeather + kDefaultWeather + kDefaultWeather +
-                               kDefaultWeather + kDefaultWeather + kZero + "00"));
+  EXPECT_EQ(Store(fresh), Hex(kDefaultPosition + kDefaultWeather + kDefaultWeather + kDefaultWeather + kDefaultWeather +
+                              kDefaultWeather + kZero + "00"));
 
   const CBytes bytes = Hex(kRecord);
   CMeteoRecord r;
-  EXPECT_TRUE(LoadAll(r, bytes));
+  Load(r, bytes);
   EXPECT_EQ(std::tuple(r.GetLatitude(), r.lastUpdate, r.areaName), std::tuple(-12.5, 1097.5, "Biscay"));
   EXPECT_EQ(std::tuple(r.summer.count, r.autumn.count, r.winter.count, r.spring.count, r.latest.count),
             std::tuple(1, 2, 3, 4, 5));
-  EXPECT_EQ(Stored(r), bytes);
+  EXPECT_EQ(Store(r), bytes);
 }
 
 TEST(MeteoRecordArchive, DamagedBytesLeaveTheRecordAsItWas) {
@@ -44,7 +44,7 @@ TEST(MeteoRecordArchive, DamagedBytesLeaveTheRecordAsItWas) {
   bytes.pop_back();
   CMeteoRecord r;
   r.winter.count = 7;
-  EXPECT_THROW(LoadAll(r, bytes), CArchiveException);
+  ExpectLoadFails(r, bytes);
   EXPECT_EQ(std::tuple(r.GetName(), r.winter.count), std::tuple("New Position", 7));
 }
 
@@ -91,8 +91,8 @@ TEST(MeteoMerge, HugeAndDamagedCountsStillGiveSaneAverages) {
   r.autumn = Obs(1'000'000, 1000, 0, 20, 0, 3);
   CWeatherData obs = Obs(1, 1000, 0, 20, 0, 3);
   r.MergeObservation(obs, r.autumn, CFixedClock());
-  ExpectNear({r.autumn.windSpeed, std::fmod(r.autumn.windDirection + 180, 360) - 180, r.autumn.currentRate},
-             {20, 0, 3}, 1e-6);
+  ExpectNear({r.autumn.windSpeed, std::fmod(r.autumn.windDirection + 180, 360) - 180, r.autumn.currentRate}, {20, 0, 3},
+             1e-6);
 
   r.autumn.count = std::numeric_limits<std::int32_t>::max();
   r.MergeObservation(obs, r.autumn, CFixedClock());

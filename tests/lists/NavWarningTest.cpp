@@ -15,13 +15,14 @@ using namespace bytes;
 // "NW 12" at 50°N 002°E, passing 2.5 nM, valid from 1097.5 till 1100.0, no
 // second text, points "A" 49°N 001°E and "B" 51°N 003°E, no-go area.
 const std::string kFourTimes = kZero + kZero + kZero + kZero;
-const CBytes kWarning = Hex(
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 00 49 40  00 00 00 00 00 00 00 40 " + ShortString("NW 12") +
-    kFourTimes + "00 00 00 00 00 00 04 40  00 00 00 00 00 30 91 40  00 00 00 00 00 26 91 40 " +
-    ShortString("NW 12") + ShortString("") + "02 00 00 00 "
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 48 40  00 00 00 00 00 00 f0 3f " + ShortString("A") + kFourTimes +
-    "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 49 40  00 00 00 00 00 00 08 40 " + ShortString("B") + kFourTimes +
-    kZeroInt);
+const CBytes kWarning =
+    Hex("00 00 00 00 00 00 2e 40  00 00 00 00 00 00 49 40  00 00 00 00 00 00 00 40 " + ShortString("NW 12") +
+        kFourTimes + "00 00 00 00 00 00 04 40  00 00 00 00 00 30 91 40  00 00 00 00 00 26 91 40 " +
+        ShortString("NW 12") + ShortString("") +
+        "02 00 00 00 "
+        "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 48 40  00 00 00 00 00 00 f0 3f " +
+        ShortString("A") + kFourTimes + "00 00 00 00 00 00 2e 40  00 00 00 00 00 80 49 40  00 00 00 00 00 00 08 40 " +
+        ShortString("B") + kFourTimes + kZeroInt);
 
 CNavWarning WithPoints(std::initializer_list<std::pair<double, double>> points) {
   CNavWarning w;
@@ -31,16 +32,16 @@ CNavWarning WithPoints(std::initializer_list<std::pair<double, double>> points) 
 
 TEST(NavWarningArchive, TwoAreaPointsLoadAndStoreByteForByte) {
   CNavWarning w;
-  EXPECT_TRUE(LoadAll(w, kWarning));
+  Load(w, kWarning);
   EXPECT_EQ(std::tuple(w.GetName(), w.number, w.secondText, w.areaKind),
             std::tuple("NW 12", "NW 12", "", CNavWarning::kNoGoArea));
   EXPECT_EQ(std::tuple(w.GetLatitude(), w.GetLongitude(), w.passingDistance, w.validFrom, w.validTill),
             std::tuple(50.0, 2.0, 2.5, 1097.5, 1100.0));
   ASSERT_EQ(w.GetAreaPointCount(), 2);
-  EXPECT_EQ(std::tuple(w.GetAreaPoint(0)->GetName(), w.GetAreaPoint(1)->GetLatitude(),
-                       w.GetAreaPoint(1)->GetLongitude()),
-            std::tuple("A", 51.0, 3.0));
-  EXPECT_EQ(Stored(w), kWarning);
+  EXPECT_EQ(
+      std::tuple(w.GetAreaPoint(0)->GetName(), w.GetAreaPoint(1)->GetLatitude(), w.GetAreaPoint(1)->GetLongitude()),
+      std::tuple("A", 51.0, 3.0));
+  EXPECT_EQ(Store(w), kWarning);
 }
 
 TEST(NavWarningArchive, LoadingReplacesThePointsOnlyWhenAllIsRead) {
@@ -51,10 +52,10 @@ TEST(NavWarningArchive, LoadingReplacesThePointsOnlyWhenAllIsRead) {
   // Cut inside the second point, and just before the area kind.
   for (const std::size_t cut : {kWarning.size() - 40, kWarning.size() - 1}) {
     const CBytes shortBytes(kWarning.begin(), kWarning.begin() + static_cast<std::ptrdiff_t>(cut));
-    EXPECT_THROW(LoadAll(w, shortBytes), CArchiveException);
+    ExpectLoadFails(w, shortBytes);
     EXPECT_EQ(std::tuple(w.number, w.GetAreaPointCount(), w.GetAreaPoint(0)), std::tuple("old", 3, kept));
   }
-  LoadAll(w, kWarning);
+  Load(w, kWarning);
   EXPECT_EQ(std::tuple(w.GetAreaPointCount(), w.GetAreaPoint(0)->GetName()), std::tuple(2, "A"));
 }
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/Voyage.h"
-#include "fakes/Figures.h"
 #include "fakes/Records.h"
+#include "fakes/TestSupport.h"
 #include "lists/ReportingPoint.h"
 #include "lists/ReportingPointSheet.h"
 #include "lists/ReportsPage.h"
@@ -24,10 +24,10 @@ const std::string kTwoDocuments = PositionPart("Reporting Point") + "00 00 00 00
 
 TEST(ReportingPointArchive, DefaultAndTwoDocumentBytes) {
   CReportingPoint fresh;
-  EXPECT_EQ(Stored(fresh), Hex(kDefaultPoint));
+  EXPECT_EQ(Store(fresh), Hex(kDefaultPoint));
 
   CReportingPoint point;
-  EXPECT_TRUE(LoadAll(point, Hex(kTwoDocuments)));
+  Load(point, Hex(kTwoDocuments));
   EXPECT_EQ(std::tuple(point.distanceBefore, point.waypointIndex, point.requiredAction, point.notes),
             std::tuple(10.0, 2, "Call captain", "Keep clear"));
   EXPECT_EQ(point.documents, (std::vector<std::string>{"C:\\a.doc", "b.doc"}));
@@ -41,7 +41,7 @@ TEST(ReportingPointArchive, DamagedBytesLeaveThePointAsItWas) {
   for (const CBytes& bytes : {shortened, hugeCount}) {
     CReportingPoint point;
     point.notes = "mine";
-    EXPECT_THROW(LoadAll(point, bytes), CArchiveException);
+    ExpectLoadFails(point, bytes);
     EXPECT_EQ(point.notes, "mine");
   }
 }
@@ -141,7 +141,7 @@ TEST(ReportsPage, DocumentButtonsWithoutSelectionSaySo) {
   EXPECT_TRUE(AddDocument(documents, prompter) && prompter.fileChoices.at(0).defaultName == "Document");
   EXPECT_FALSE(DocumentToView(documents, -1, prompter));
   EXPECT_FALSE(RemoveDocument(documents, 1, prompter));
-  EXPECT_EQ(SaidTexts(prompter),
+  EXPECT_EQ(MessageTexts(prompter),
             (std::vector<std::string>{"Please select file to open", "Please select file to remove from list"}));
   EXPECT_TRUE(RemoveDocument(documents, 0, prompter));
 }

@@ -59,9 +59,9 @@ TEST(WarningApproach, NothingComputedKeepsTheCallersFigures) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
 
   using CCase = std::tuple<CVoyage*, const CPosition2*, double>;  // the route, the start, the step
-  for (const auto& [voyage, start, step] : {CCase{&route, &late, 1.0}, CCase{&route, &inTime, 0.0},
-                                            CCase{&route, &inTime, -1.0}, CCase{&route, &inTime, nan},
-                                            CCase{&empty, &inTime, 1.0}}) {
+  for (const auto& [voyage, start, step] :
+       {CCase{&route, &late, 1.0}, CCase{&route, &inTime, 0.0}, CCase{&route, &inTime, -1.0},
+        CCase{&route, &inTime, nan}, CCase{&empty, &inTime, 1.0}}) {
     double distance = -7, bearing = -8;
     const auto r = ClosestApproach(warning, *voyage, *start, step, distance, bearing);
     EXPECT_EQ(std::tuple(r->GetLatitude(), r->GetLongitude(), r->GetTimeA(), distance, bearing),
@@ -85,14 +85,14 @@ TEST(WarningApproach, AnArrivalYearsAheadIsFollowedOnlySoFar) {
 // the first counts), a start off the route, and warnings near, far, on a
 // waypoint, across the track, on a grid over the area and without a position.
 TEST(WarningTrack, BatchEqualsTheStepByStepDefinition) {
-  CVoyage route = Route({At(48, -5), At(46, -8), At(43, -9.5), At(40, -9.8), At(37, -9), At(36, -6),
-                         At(37.5, 0), At(37.5, 0), At(38.5, 5), At(37, 11), At(35, 15)},
+  CVoyage route = Route({At(48, -5), At(46, -8), At(43, -9.5), At(40, -9.8), At(37, -9), At(36, -6), At(37.5, 0),
+                         At(37.5, 0), At(38.5, 5), At(37, 11), At(35, 15)},
                         11, kStart + 6);
   const CPosition2 start = StartAt(48.2, -5.3, kStart + 0.1);
   route.GetHead()->groundCourse = CNavigation().Course(start, *route.GetHead(), false);
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  std::vector<CPosition2> warnings = {At(44, -9), At(36.5, -5.9), At(37, 11), At(-30, 150),
-                                      At(38, 2.5), At(40, -9.8), At(nan, 3)};
+  std::vector<CPosition2> warnings = {At(44, -9),  At(36.5, -5.9), At(37, 11), At(-30, 150),
+                                      At(38, 2.5), At(40, -9.8),   At(nan, 3)};
   for (double lat = 34; lat <= 50; lat += 4)
     for (double lon = -12; lon <= 16; lon += 4) warnings.push_back(At(lat, lon));
   const CWarningTrack track(route, start, 1.0);

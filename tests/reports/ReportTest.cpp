@@ -215,8 +215,7 @@ TEST_F(ReportFile, WritesTheChosenFileAndSaysSo) {
   PutFile(path, "an older report that is much longer than the new one");
   prompter.files.push_back(path);
   EXPECT_TRUE(Write(EReportKind::AmverArrival, nullptr));
-  EXPECT_EQ(FileText(path),
-            "AMVER/FR//\r\nA/MARLINSPIKE/PDXY//\r\nK/NEW YORK/4028N/07349W/170805Z//\r\nZ/EOR//\r\n");
+  EXPECT_EQ(FileText(path), "AMVER/FR//\r\nA/MARLINSPIKE/PDXY//\r\nK/NEW YORK/4028N/07349W/170805Z//\r\nZ/EOR//\r\n");
   ExpectOnlyMessage(prompter, "Arrival report created succesfully", EMessageIcon::None);
   ASSERT_EQ(prompter.fileChoices.size(), 1u);
   const CFileChoice& choice = prompter.fileChoices[0];
@@ -253,8 +252,8 @@ TEST_F(ReportFile, EveryCommandRefusesARouteOfOneWaypointBeforeAskingForAFile) {
 }
 
 TEST_F(ReportFile, ReportsFromTheFixRefuseAnEmptyHistory) {
-  const std::set<std::string> fromFix = {"amver-pr", "sistram-2", "ausrep-pr", "chilrep-pr",
-                                         "ecuador-pr", "peru-pr", "jasrep-pr", "jasrep-fr"};
+  const std::set<std::string> fromFix = {"amver-pr",   "sistram-2", "ausrep-pr", "chilrep-pr",
+                                         "ecuador-pr", "peru-pr",   "jasrep-pr", "jasrep-fr"};
   for (const CReportCommand& command : ReportCommands()) {
     CScriptedPrompter asked;  // answers Cancel
     SCOPED_TRACE(command.name);
@@ -267,8 +266,8 @@ TEST_F(ReportFile, ReportsFromTheFixRefuseAnEmptyHistory) {
 }
 
 TEST_F(ReportFile, CancellingTellsOnlyWhereTheWriterDoes) {
-  for (const EReportKind kind : {EReportKind::AmverSailingPlan, EReportKind::EcuadorPosition, EReportKind::Sistram1,
-                                 EReportKind::JasrepFinal})
+  for (const EReportKind kind :
+       {EReportKind::AmverSailingPlan, EReportKind::EcuadorPosition, EReportKind::Sistram1, EReportKind::JasrepFinal})
     EXPECT_FALSE(Write(kind, &fix));
   EXPECT_EQ(MessageTexts(prompter),
             (std::vector<std::string>{"No file open for writing", "No file to write to\nReport failed"}));

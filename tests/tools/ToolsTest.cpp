@@ -24,14 +24,14 @@ void ExpectPosition(const CPositionFields& got, const CPositionFields& want) {
   EXPECT_EQ(std::tie(got.latitudeDegrees, got.latitudeHemisphere, got.longitudeDegrees, got.longitudeHemisphere),
             std::tie(want.latitudeDegrees, want.latitudeHemisphere, want.longitudeDegrees, want.longitudeHemisphere));
   // Dead reckoning due east or west is good to some 0.001' per 60 nM.
-  ExpectAllNear({got.latitudeMinutes, got.longitudeMinutes}, {want.latitudeMinutes, want.longitudeMinutes}, 0.005);
+  ExpectNear({got.latitudeMinutes, got.longitudeMinutes}, {want.latitudeMinutes, want.longitudeMinutes}, 0.005);
 }
 
 TEST(Calculator, SixtyMilesEastAndBackAlsoAcrossTheDateLine) {
   // 00°00'N 001°00'E, never 000°60'; 179°30'E comes out as 179°30'W, which
   // the fields accept.
-  for (const auto& [from, to] : {std::pair{0.0, CPositionFields{0, 0, 0, 1, 0, 0}},
-                                 std::pair{179.5, CPositionFields{0, 0, 0, 179, 30, 1}}}) {
+  for (const auto& [from, to] :
+       {std::pair{0.0, CPositionFields{0, 0, 0, 1, 0, 0}}, std::pair{179.5, CPositionFields{0, 0, 0, 179, 30, 1}}}) {
     CCalculatorTool tool(At(0, from));
     CCalculatorFields f = tool.View().fields;
     f.course = 90;
@@ -96,7 +96,10 @@ TEST(Calculator, FieldChecksRefuseBeforeAnyCalculation) {
     const char* verdict;
   };
   const CCase cases[] = {
-      {[](auto& f) { f = {{90, 0, 1, 180, 0, 1}, {0, 60, 0, 0, 60, 0}, 0, 360, -5}; }, "accepted"},
+      {[](auto& f) {
+         f = {{90, 0, 1, 180, 0, 1}, {0, 60, 0, 0, 60, 0}, 0, 360, -5};
+       },
+       "accepted"},
       {[](auto& f) { f.a.latitudeMinutes = 60.5, f.course = 400; },
        "aLatitudeMinutes: Please enter a number between 0.0 and 60.0."},
       {[](auto& f) { f.a.longitudeDegrees = 181; }, "aLongitudeDegrees: Please enter an integer between 0 and 180."},
@@ -184,8 +187,8 @@ TEST(DriftAngle, ActualCurrentComesFromTheWaypointAhead) {
 TEST(Conversions, ExamplesByExactNameAndTheirTexts) {
   const std::tuple<const char*, double, double> examples[] = {
       {"Meters to fathoms", 1, 0.5468066491688539}, {"Fathom to meters", 10, 18.288},
-      {"Degrees Fahrenheit to Celcius", 212, 100}, {"Degrees Celcius to fahrenheit", 100, 212},
-      {"Knots to m/sec", 10, 5.144444444444445}, {"Meters per second to kts", 1, 1.9438444924406046}};
+      {"Degrees Fahrenheit to Celcius", 212, 100},  {"Degrees Celcius to fahrenheit", 100, 212},
+      {"Knots to m/sec", 10, 5.144444444444445},    {"Meters per second to kts", 1, 1.9438444924406046}};
   for (const auto& [name, value, result] : examples) EXPECT_EQ(Convert(name, value), result) << name;
   EXPECT_FALSE(Convert("Meters to Fathoms", 1));  // names are exact
 
@@ -244,8 +247,8 @@ TEST(TideArchive, EveryFieldInItsPlace) {
   const CBytes bytes = Hex(kTide);
   CTideInfo t;
   Load(t, bytes);
-  const double got[] = {t.f4,  t.F4,  t.f6,  t.hmK1, t.gM2, t.hmM2, t.meanLevel, t.gO1, t.hmO1, t.gS2, t.hmS2,
-                        t.timeZone, t.F6, t.gK1, t.aK1, t.fK1, t.aM2, t.fM2, t.aO1, t.fO1, t.aS2, t.fS2};
+  const double got[] = {t.f4,       t.F4, t.f6,  t.hmK1, t.gM2, t.hmM2, t.meanLevel, t.gO1, t.hmO1, t.gS2, t.hmS2,
+                        t.timeZone, t.F6, t.gK1, t.aK1,  t.fK1, t.aM2,  t.fM2,       t.aO1, t.fO1,  t.aS2, t.fS2};
   for (int i = 0; i < 22; ++i) EXPECT_EQ(got[i], i + 1) << "field " << i;
   EXPECT_EQ(t.angleDate, 1000000000);
   EXPECT_EQ(Store(t), bytes);

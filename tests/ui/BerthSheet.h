@@ -56,7 +56,9 @@ class CBerthGeneralPage final : public CSheetPage {
     (record_.starboard ? starboard_ : port_)->setChecked(true);
     notes_->setPlainText(QString::fromStdString(record_.notes));
   }
-  std::optional<CFieldRefusal> Validate() const override { return CheckIntegerField("berths", berths_->value(), 1, 20); }
+  std::optional<CFieldRefusal> Validate() const override {
+    return CheckIntegerField("berths", berths_->value(), 1, 20);
+  }
   void Store() override {
     record_.name = name_->text().toStdString();
     record_.berths = berths_->value();

@@ -57,29 +57,31 @@ class CCommandTableTest : public QObject {
   void menusFollowTheOutline() {
     QStringList menus;
     for (QAction* menu : f->frame.menuBar()->actions()) menus << Outline({menu});
-    QCOMPARE(menus, QStringList({
-        "&File [&New, &Open..., &Save, Save &As..., ---, &Print..., Print Pre&view, P&rint Setup..., Print "
-        "&Voyageplan, Print &Graph [&Speed versus time, &Plotting sheet, S&torm Advisory], ---, Sen&d..., ---, "
-        "Recent File 1, Recent File 2, Recent File 3, Recent File 4, ---, E&xit]",
-        "&Edit [&Undo, ---, Cu&t, &Copy, &Paste, ---, &Insert item, &Edit Item, &Delete item]",
-        "&View [&Toolbar, &Status Bar, ---, Lar&ge Icons, S&mall Icons, &List, &Details]",
-        "&Insert [&Waypoint, &Reporting point, Navigational W&arning, &Hurricane, Nautical &Publication, Port "
-        "&Information, Position &fix]",
-        "&Voyage [&Status, Calculate &ETA, &Average weather, &Hurricane tracking, &Properties]",
-        "&Reporting [&Amver [&Sailing Plan, &Position report, &Arrival report], "
-        "&Sistram [&Sailingplan, &Position report, &Final report], "
-        "&Chilrep [&Sailingplan, &Position report, &Final report], "
-        "&Equador [&Sailingplan, &Position report, &Final report], &Peru [&Position report], "
-        "A&usrep [&Sailingplan, &Position report, &Final report], "
-        "&Jasrep [&Sailingplan, &Position report, &Final report]]",
-        "&Tools [&Engine rpm and speed, &Wheel over point, Calculate &Squat, Calibrate S&lip, &Calculator, &Drift "
-        "angle, &Tidal calculation, &Metric Conversions, ---, &Import [&Meteo data, &Waypoints, &Reportingpoints, "
-        "&Navigational Warnings, &Hurricane data, &Publications, P&ort Info], E&xport [&Meteo data, &History, "
-        "&Waypoints, &Reporting points, &NavWarnings, H&urricane data, &Charts and books, &PortInfo], ---, "
-        "C&onfiguration [&Vessel dimensions, &Hydrostatic table, &Engine and propellor, Vessel &Performance, "
-        "&Options]]",
-        "&Help [&Help Topics, ---, &About Marigold Route...]",
-    }));
+    QCOMPARE(
+        menus,
+        QStringList({
+            "&File [&New, &Open..., &Save, Save &As..., ---, &Print..., Print Pre&view, P&rint Setup..., Print "
+            "&Voyageplan, Print &Graph [&Speed versus time, &Plotting sheet, S&torm Advisory], ---, Sen&d..., ---, "
+            "Recent File 1, Recent File 2, Recent File 3, Recent File 4, ---, E&xit]",
+            "&Edit [&Undo, ---, Cu&t, &Copy, &Paste, ---, &Insert item, &Edit Item, &Delete item]",
+            "&View [&Toolbar, &Status Bar, ---, Lar&ge Icons, S&mall Icons, &List, &Details]",
+            "&Insert [&Waypoint, &Reporting point, Navigational W&arning, &Hurricane, Nautical &Publication, Port "
+            "&Information, Position &fix]",
+            "&Voyage [&Status, Calculate &ETA, &Average weather, &Hurricane tracking, &Properties]",
+            "&Reporting [&Amver [&Sailing Plan, &Position report, &Arrival report], "
+            "&Sistram [&Sailingplan, &Position report, &Final report], "
+            "&Chilrep [&Sailingplan, &Position report, &Final report], "
+            "&Equador [&Sailingplan, &Position report, &Final report], &Peru [&Position report], "
+            "A&usrep [&Sailingplan, &Position report, &Final report], "
+            "&Jasrep [&Sailingplan, &Position report, &Final report]]",
+            "&Tools [&Engine rpm and speed, &Wheel over point, Calculate &Squat, Calibrate S&lip, &Calculator, &Drift "
+            "angle, &Tidal calculation, &Metric Conversions, ---, &Import [&Meteo data, &Waypoints, &Reportingpoints, "
+            "&Navigational Warnings, &Hurricane data, &Publications, P&ort Info], E&xport [&Meteo data, &History, "
+            "&Waypoints, &Reporting points, &NavWarnings, H&urricane data, &Charts and books, &PortInfo], ---, "
+            "C&onfiguration [&Vessel dimensions, &Hydrostatic table, &Engine and propellor, Vessel &Performance, "
+            "&Options]]",
+            "&Help [&Help Topics, ---, &About Marigold Route...]",
+        }));
   }
 
   void reportsWantTwoWaypoints() {
@@ -98,7 +100,7 @@ class CCommandTableTest : public QObject {
     const int meteo = f->doc->Meteo().GetCount();
     QVERIFY(f->frame.Action(command::kContextInsert)->isEnabled());
     QVERIFY(RunCommand(command::kContextInsert, f->frame));
-    QCOMPARE(SaidTexts(f->prompter), std::vector<std::string>{kMeteoNotInsertable});
+    QCOMPARE(MessageTexts(f->prompter), std::vector<std::string>{kMeteoNotInsertable});
     QCOMPARE(std::tuple(f->doc->Meteo().GetCount(), f->doc->Voyage().GetCount()), std::tuple(meteo, 0));
   }
 
@@ -113,7 +115,7 @@ class CCommandTableTest : public QObject {
     SelectRows(view, {0, 1, 3});
     f->prompter.answers = {true};
     RunCommand(command::kContextDelete, f->frame);
-    QCOMPARE(SaidTexts(f->prompter), std::vector<std::string>{"Present Position can not be deleted"});
+    QCOMPARE(MessageTexts(f->prompter), std::vector<std::string>{"Present Position can not be deleted"});
     // Refreshed: the start and WP1.
     QCOMPARE(std::tuple(f->doc->Voyage().GetCount(), view.model()->rowCount(), f->doc->modified),
              std::tuple(1, 2, true));

@@ -12,7 +12,7 @@ using namespace marigold;
 
 namespace {
 
-const char* const kPathKeys[] = {"vesseldata", "Routedat",     "portinfo",   "Meteodat", "Warningdat",
+const char* const kPathKeys[] = {"vesseldata",   "Routedat",   "portinfo",     "Meteodat", "Warningdat",
                                  "Hurricanedat", "DaysOldFix", "DaysOldHurri", "ConvChar", "AskLoadOld"};
 
 int WrittenKeys(const CMemorySettingsStore& store) {
@@ -82,7 +82,7 @@ class ConfigurationDialogTest : public QObject {
       prompter.answers.push_back(false);  // the close question: keep the changes
       close ? void(dialog.close()) : Press(dialog, QDialogButtonBox::Ok);
       QVERIFY2(dialog.isVisible() && dialog.focusWidget() == box, typed);
-      QCOMPARE(SaidTexts(prompter), std::vector<std::string>{message});
+      QCOMPARE(MessageTexts(prompter), std::vector<std::string>{message});
       QCOMPARE(WrittenKeys(store), 0);
     }
   }

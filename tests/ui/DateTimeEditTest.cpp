@@ -30,11 +30,16 @@ class CDateTimeEditTest : public QObject {
     const std::pair<const char*, const char*> formats[] = {
         {kLocalFormat, "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s' LT'"},
         {"dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s UTC", "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s' UTC'"},
-        {" d' 'MMM' 'yyy'  'HH':'mm' UTC", "' 'd' 'MMM' 'yyyy'  'HH':'mm' UTC'"},  // leading blank
+        {" d' 'MMM' 'yyy'  'HH':'mm' UTC", "' 'd' 'MMM' 'yyyy'  'HH':'mm' UTC'"},         // leading blank
         {"dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s", "dddd' 'd' 'MMM' 'yyyy'  'HH':'mm':'s"},  // the schedule's
         {"'Today is: 'hh':'m':'s ddddMMMdd', 'yyy", "'Today is: 'hh':'m':'s' 'ddddMMMdd', 'yyyy"},
-        {"dd'.'MM'.'yy HH", "dd'.'MM'.'yy' 'HH"}, {"MMMM dddd", "MMMM' 'dddd"}, {"y", "yy"}, {"yyyy", "yyyy"},
-        {"h:mm t, hh tt", "h':'mm' 'AP', 'hh' 'AP"}, {"ddddd HHH", "ddddd' 'HHH"}, {"", ""},
+        {"dd'.'MM'.'yy HH", "dd'.'MM'.'yy' 'HH"},
+        {"MMMM dddd", "MMMM' 'dddd"},
+        {"y", "yy"},
+        {"yyyy", "yyyy"},
+        {"h:mm t, hh tt", "h':'mm' 'AP', 'hh' 'AP"},
+        {"ddddd HHH", "ddddd' 'HHH"},
+        {"", ""},
         {"'o''clock' H''", "'o''clock 'H''''"},
     };
     for (const auto& [picker, qt] : formats) QCOMPARE(QString::fromStdString(QtDisplayFormat(picker)), QString(qt));
@@ -43,10 +48,10 @@ class CDateTimeEditTest : public QObject {
   // A failure shows the time, which names its row.
   void civilFieldsComeBackUnchanged() {
     const std::pair<CCivilTime, const char*> times[] = {
-        {{2024, 3, 31, 2, 30, 0}, "Sunday 31 Mar 2024  02:30:0 LT"},      // the hour the clocks skip
-        {{2024, 10, 27, 2, 30, 15}, "Sunday 27 Oct 2024  02:30:15 LT"},   // the hour they repeat
+        {{2024, 3, 31, 2, 30, 0}, "Sunday 31 Mar 2024  02:30:0 LT"},       // the hour the clocks skip
+        {{2024, 10, 27, 2, 30, 15}, "Sunday 27 Oct 2024  02:30:15 LT"},    // the hour they repeat
         {{2024, 2, 29, 23, 59, 59}, "Thursday 29 Feb 2024  23:59:59 LT"},  // leap day
-        {{1999, 12, 31, 0, 0, 0}, "Friday 31 Dec 1999  00:00:0 LT"},      // day zero
+        {{1999, 12, 31, 0, 0, 0}, "Friday 31 Dec 1999  00:00:0 LT"},       // day zero
         {{2031, 7, 4, 12, 5, 9}, "Friday 4 Jul 2031  12:05:9 LT"},
     };
     for (const auto& [time, shown] : times) {

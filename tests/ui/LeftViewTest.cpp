@@ -29,8 +29,9 @@ class CLeftViewTest : public QObject {
   void itemsIconsAndInitialSelection() {
     f->doc->selectedList = EListKind::Meteo;
     CLeftView tree(*f->doc, f->prompter);
-    const QStringList expected{"Schedule", "Waypoints", "Position Fixes", "Reporting Points", "Warnings",
-                               "Meteo",    "Hurricanes", "Charts",        "Books",            "Ports"};
+    const QStringList expected{"Schedule", "Waypoints", "Position Fixes", "Reporting Points",
+                               "Warnings", "Meteo",     "Hurricanes",     "Charts",
+                               "Books",    "Ports"};
     QCOMPARE(tree.topLevelItemCount(), expected.size());
     const int images[] = {0, 5, 1, 2, 3, 4, 6, 7, 8, 9};
     for (int i = 0; i < tree.topLevelItemCount(); ++i) {

@@ -37,7 +37,7 @@ class CMainFrameTest : public QObject {
     QCOMPARE(std::tuple(f->prompter.fileChoices.back().defaultExtension, frame.windowTitle()),
              std::tuple(std::string("rtp"), QString("trip6.rtp[*] - Marigold Route")));
     QCOMPARE(frame.RecentFiles(), std::vector<std::string>({f->File("trip6.rtp"), f->File("trip5.rtp"),
-                                                             f->File("trip4.rtp"), f->File("trip3.rtp")}));
+                                                            f->File("trip4.rtp"), f->File("trip3.rtp")}));
     QCOMPARE(std::tuple(f->store.GetString("Recent File List", "File1", ""),
                         frame.Action(command::kRecentFile1 + 3)->text()),
              std::tuple(f->File("trip6.rtp"), QString("&4 trip3.rtp")));

@@ -14,9 +14,10 @@ namespace {
 QString Shown(const CPositionEdit& edit) {
   QStringList rows;
   for (const QString& name : {QStringLiteral("latitude"), QStringLiteral("longitude")}) {
-    rows << QStringLiteral("%1 %2 %3").arg(edit.findChild<QAbstractSpinBox*>(name + "Degrees")->text(),
-                                            edit.findChild<QAbstractSpinBox*>(name + "Minutes")->text(),
-                                            edit.findChild<QComboBox*>(name + "Hemisphere")->currentText());
+    rows << QStringLiteral("%1 %2 %3")
+                .arg(edit.findChild<QAbstractSpinBox*>(name + "Degrees")->text(),
+                     edit.findChild<QAbstractSpinBox*>(name + "Minutes")->text(),
+                     edit.findChild<QComboBox*>(name + "Hemisphere")->currentText());
   }
   return rows.join(QStringLiteral(" / "));
 }

@@ -73,9 +73,9 @@ class CRouteViewTest : public QObject {
     view.Refresh();
     CVoyage& route = f->doc->Voyage();
     // Row 0 is the start position.
-    QCOMPARE(std::tuple(view.Model().RecordAt(0), view.Model().RecordAt(1), view.Model().RecordAt(3),
-                        view.CurrentRecord()),
-             std::tuple(nullptr, static_cast<CPosition2*>(route.GetAt(1)), nullptr, nullptr));
+    QCOMPARE(
+        std::tuple(view.Model().RecordAt(0), view.Model().RecordAt(1), view.Model().RecordAt(3), view.CurrentRecord()),
+        std::tuple(nullptr, static_cast<CPosition2*>(route.GetAt(1)), nullptr, nullptr));
     QVERIFY(view.SelectedRecords().empty());
 
     // Selected out of order and with the start row: records in row order, without it.
@@ -104,7 +104,7 @@ class CRouteViewTest : public QObject {
     };
 
     QCoreApplication::processEvents();  // the view lays itself out again after a refresh
-    click(0);  // the whole route from the departure
+    click(0);                           // the whole route from the departure
     QCOMPARE(std::tuple(actions.count(), actions.at(0).at(0).toBool(), changes.count(), f->doc->openedFromFile),
              std::tuple(1, false, 1, true));
     QCOMPARE(std::tuple(Header(view, 0), view.model()->rowCount()), std::tuple(QStringLiteral("Total Voyage"), 4));

@@ -59,7 +59,7 @@ class CSheetTest : public QObject {
     prompter.answers.push_back(false);
     sheet->close();
     QVERIFY(sheet->isVisible() && sheet->focusWidget() == Editor("berths") && record == original);
-    QCOMPARE(SaidTexts(prompter), std::vector<std::string>{"Please enter an integer between 1 and 20."});
+    QCOMPARE(MessageTexts(prompter), std::vector<std::string>{"Please enter an integer between 1 and 20."});
   }
 
   // Each of the position editors, refused as typed (the names come from the
@@ -117,8 +117,15 @@ class CSheetTest : public QObject {
   // degrees, minutes and hemisphere, and a date-time edit.
   void everyKindOfEditorSetsTheFlag() {
     const std::pair<int, const char*> editors[] = {
-        {0, "name"}, {0, "berths"}, {0, "pilot"}, {0, "starboard"}, {0, "notes"}, {1, "aLatitudeDegrees"},
-        {1, "aLongitudeMinutes"}, {1, "aLongitudeHemisphere"}, {1, "arrival"},
+        {0, "name"},
+        {0, "berths"},
+        {0, "pilot"},
+        {0, "starboard"},
+        {0, "notes"},
+        {1, "aLatitudeDegrees"},
+        {1, "aLongitudeMinutes"},
+        {1, "aLongitudeHemisphere"},
+        {1, "arrival"},
     };
     for (const auto& [page, editor] : editors) {
       Open(page);

@@ -10,7 +10,7 @@ namespace marigold {
 namespace {
 
 constexpr std::time_t kNow = 1709649000;  // 2024-03-05 14:30:00 UTC
-constexpr double kDay = 100;                // the fixes' day, 2000-04-09
+constexpr double kDay = 100;              // the fixes' day, 2000-04-09
 
 TEST(FixHistoryNewFix, TakesUtcNowAndDeadReckonsFromTheLatestFix) {
   const CFixedClock clock(kNow);
@@ -52,9 +52,9 @@ TEST(FixHistoryGroundTrack, SpeedsFromFortyKnotsAndNonLaterTimesAreRefused) {
     fixes.Remove(early);
   }
   const std::string notLater = std::string("Exclamation: ") + kFixNotLater;
-  EXPECT_EQ(Said(prompter), (std::vector<std::string>{
-                                "Exclamation: Groundspeed exceeding 40 kts\nCourse and speed not updated", notLater,
-                                notLater}));
+  EXPECT_EQ(Said(prompter),
+            (std::vector<std::string>{"Exclamation: Groundspeed exceeding 40 kts\nCourse and speed not updated",
+                                      notLater, notLater}));
 }
 
 TEST(FixHistoryLogDistance, CounterGoesRoundModuloOneHundred) {
@@ -121,7 +121,7 @@ TEST_F(FixHistoryProcess, CurrentOverHalfAnHourIsRefused) {
 TEST(FixHistoryRemoveOld, CountsFromTheLatestFixAndKeepsItsTime) {
   CFixList fixes;
   for (const double day : {10.0, 12.0, 13.0, 15.0, 15.0}) AddFix(fixes, 50, kDay + day, 0);
-  EXPECT_EQ(RemoveOldFixes(fixes, 2), 2);  // 10 and 12
+  EXPECT_EQ(RemoveOldFixes(fixes, 2), 2);   // 10 and 12
   EXPECT_EQ(RemoveOldFixes(fixes, -5), 1);  // as 0: 13 goes, both at 15 stay
   EXPECT_EQ(fixes.GetCount(), 2);
   EXPECT_EQ(RemoveOldFixes(fixes, 0), 0);

@@ -38,9 +38,12 @@ TEST_F(ListCommands, EveryListComesBackFromItsExport) {
     const char* record;  // added before the export; the meteo list has its default record
     int countAfterImport;
   } kCases[] = {
-      {ERecordList::Route, "Landfall", 2},   {ERecordList::ReportingPoints, "Call VTS", 2},
-      {ERecordList::Warnings, "NAVAREA 1/23", 2}, {ERecordList::Meteo, nullptr, 1},
-      {ERecordList::Storms, "Ana", 2},       {ERecordList::Publications, "BA 2675", 2},
+      {ERecordList::Route, "Landfall", 2},
+      {ERecordList::ReportingPoints, "Call VTS", 2},
+      {ERecordList::Warnings, "NAVAREA 1/23", 2},
+      {ERecordList::Meteo, nullptr, 1},
+      {ERecordList::Storms, "Ana", 2},
+      {ERecordList::Publications, "BA 2675", 2},
       {ERecordList::Ports, "Rotterdam", 2},
   };
   for (const auto& c : kCases) {
@@ -142,9 +145,11 @@ TEST_F(ListCommands, DeleteSparesTheStartPositionAndMarksOnlyRouteLists) {
 }
 
 TEST_F(ListCommands, InsertGoesToTheListsOwnCommand) {
-  const std::pair<EListKind, int> kCases[] = {
-      {EListKind::Schedule, command::kInsertWaypoint}, {EListKind::PositionFixes, command::kInsertPositionFix},
-      {EListKind::Meteo, 0}, {EListKind::Books, command::kInsertPublication}, {EListKind::Ports, command::kInsertPort}};
+  const std::pair<EListKind, int> kCases[] = {{EListKind::Schedule, command::kInsertWaypoint},
+                                              {EListKind::PositionFixes, command::kInsertPositionFix},
+                                              {EListKind::Meteo, 0},
+                                              {EListKind::Books, command::kInsertPublication},
+                                              {EListKind::Ports, command::kInsertPort}};
   for (const auto& [kind, id] : kCases) {
     Doc().selectedList = kind;
     EXPECT_EQ(InsertCommandFor(Doc()), id);

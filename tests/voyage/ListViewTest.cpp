@@ -59,8 +59,8 @@ TEST_F(ListView, ColumnsFollowTheFlagsAndPrintDialogsGiveBackTheList) {
 
 TEST_F(ListView, AnEmptyRouteStillShowsTheStartPosition) {
   OnMeridian(doc->Fixes().AddNew(), "Fix", 50.9)->SetTime(kSmallVoyageDay + 5.4 / 24);
-  for (const auto& [kind, shown] : {std::pair(EListKind::Schedule, "Wed 15 Nov 06:24 LT"),
-                                    std::pair(EListKind::Waypoints, "50 : 54.00 N")}) {
+  for (const auto& [kind, shown] :
+       {std::pair(EListKind::Schedule, "Wed 15 Nov 06:24 LT"), std::pair(EListKind::Waypoints, "50 : 54.00 N")}) {
     const CListContent list = Show(kind);
     ASSERT_EQ(list.rows.size(), 1u);
     EXPECT_EQ(std::tuple(list.RecordAt(0), list.rows[0].cells[1]), std::tuple(nullptr, shown));
@@ -115,8 +115,8 @@ TEST_F(ListView, RecordListsMeasureFromTheLatestFix) {
   fix->engineRpm = 95;
   fix->draft = 8.3;
   EXPECT_EQ(Show(EListKind::PositionFixes).rows[0].cells,
-            (CListCells{"15 Nov 06:24 LT", "50 : 54.00 N", "0 : 0.00 E", "0.0 deg", "12.00 kts", "11.50 kts",
-                        "95. rpm", "8.3 mtr"}));
+            (CListCells{"15 Nov 06:24 LT", "50 : 54.00 N", "0 : 0.00 E", "0.0 deg", "12.00 kts", "11.50 kts", "95. rpm",
+                        "8.3 mtr"}));
 
   CHurricane* storm = OnMeridian(doc->Storms().AddNew(), "Ana", 51.0);
   storm->course = 270;

@@ -28,7 +28,7 @@ TEST(DocumentWithoutDataFiles, MissingDataFilesAreReportedEachAndTheDocumentGoes
   }
   // Per file: where is it, the locate dialog cancelled, then the document's own word.
   ASSERT_EQ(prompter.messages.size(), 18u);
-  const std::vector<std::string> said = SaidTexts(prompter);
+  const std::vector<std::string> said = MessageTexts(prompter);
   EXPECT_EQ(said[0] + "|" + said[1],
             "Unable to load vessel data\nPlease locate data file|"
             "Failed to open file\ndata might be corrupt\nCreating new empty datafile");

@@ -75,7 +75,7 @@ TEST_F(VoyageSheet, WeatherChoicesTakeEffectOnTheRouteAtOnce) {
   // Recomputed.
   EXPECT_EQ(std::tuple(prompter.messages.size(), sheet.View().weather.logDistance), std::tuple(0u, "     60."));
   sheet.OnWeatherSourceChosen(true, prompter);
-  EXPECT_EQ(std::tuple(route.weatherSource, SaidTexts(prompter)),
+  EXPECT_EQ(std::tuple(route.weatherSource, MessageTexts(prompter)),
             std::tuple(true, std::vector<std::string>{
                                  "By selecting present weather the voyageplanning\nwill use only the latest weather "
                                  "observation for each waypoint\nThis might result in less accurate data for wind "

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/Voyage.h"
-#include "fakes/Figures.h"
 #include "fakes/Records.h"
+#include "fakes/TestSupport.h"
 #include "vessel/Vessel2.h"
 #include "voyage/Schedule.h"
 
@@ -38,8 +38,8 @@ void Calculated(CVoyage& route, CVessel2& vessel, const CFixRecord& start) {
   Calculate(route, vessel, start);
   for (const auto& record : route) {
     const auto& w = static_cast<const CWaypoint&>(*record);
-    for (const double v : {w.gyroCourse, w.logDistance, w.legWeatherLogDistance, w.legRevolutions,
-                           w.resistanceIndex, w.engineRpm, w.keptGroundspeed, w.GetTimeA(), w.GetTimeB()})
+    for (const double v : {w.gyroCourse, w.logDistance, w.legWeatherLogDistance, w.legRevolutions, w.resistanceIndex,
+                           w.engineRpm, w.keptGroundspeed, w.GetTimeA(), w.GetTimeB()})
       EXPECT_FALSE(std::isinf(v));
   }
 }
@@ -56,8 +56,7 @@ TEST(ScheduleCalculate, TwoWaypointsWithoutCurrentArriveOnTheScheduledTime) {
   const CWaypoint& w = *route.GetTail();
   EXPECT_EQ(route.nextWaypointIndex, 1);
   ExpectNear({w.legDistance, w.gyroCourse, w.logDistance, w.resistanceIndex, w.engineRpm, w.keptGroundspeed},
-             {60, w.groundCourse, w.legDistance, 0.6509991513165452, 49.499827476848324, 11.894623353173584},
-             kTight);
+             {60, w.groundCourse, w.legDistance, 0.6509991513165452, 49.499827476848324, 11.894623353173584}, kTight);
   EXPECT_EQ(w.GetTimeB(), kStart + 5 * kHour);
   EXPECT_NEAR(w.GetTimeA(), kStart + 5 * kHour, 1e-12);
   EXPECT_EQ(std::tuple(vessel.engineSetting, vessel.steeredCourse), std::tuple(70.0, 123.0));
@@ -96,10 +95,12 @@ TEST(ScheduleCalculate, KeepRpmAgainstKeepSpeedWithAHeadWindOnTheSecondLeg) {
     const CWaypoint& a = *route.GetAt(1);
     const CWaypoint& b = *route.GetAt(2);
     SCOPED_TRACE(keepRpm ? "keep rpm" : "keep speed");
-    ExpectNear({a.engineRpm, b.engineRpm}, {keepRpm ? 52.49654777938978 : 164.87138886314244,
-                                            keepRpm ? 52.49654777938978 : 183.2043805311206}, 1e-8);
-    ExpectNear({a.keptGroundspeed, b.keptGroundspeed}, {keepRpm ? 12.614724030498378 : 11.885393377334008,
-                                                        keepRpm ? 11.35238723552373 : 11.885393377334008}, kTight);
+    ExpectNear({a.engineRpm, b.engineRpm},
+               {keepRpm ? 52.49654777938978 : 164.87138886314244, keepRpm ? 52.49654777938978 : 183.2043805311206},
+               1e-8);
+    ExpectNear({a.keptGroundspeed, b.keptGroundspeed},
+               {keepRpm ? 12.614724030498378 : 11.885393377334008, keepRpm ? 11.35238723552373 : 11.885393377334008},
+               kTight);
     EXPECT_NEAR(a.GetTimeA(), kStart + 4.736652285508383 * kHour, 1e-12);
   }
 }

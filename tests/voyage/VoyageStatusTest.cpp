@@ -57,9 +57,9 @@ TEST_F(VoyageStatusDialog, OpensWithoutWaypointsButNotWithoutAFix) {
   AddFix(fixes, 50, kNoon, 0)->SetUtcDifference(1);
   AddFix(fixes, 50, kNoon, 13)->SetUtcDifference(-5);
   EXPECT_TRUE(Status().Open(prompter));
-  EXPECT_EQ(Said(prompter), (std::vector<std::string>{
-                                "Stop: No positionfix defined\nCan not calculate voyage status",
-                                "Exclamation: No waypoints defined\nRemaining voyage can not be calculated"}));
+  EXPECT_EQ(Said(prompter),
+            (std::vector<std::string>{"Stop: No positionfix defined\nCan not calculate voyage status",
+                                      "Exclamation: No waypoints defined\nRemaining voyage can not be calculated"}));
   const CVoyageStatusView v = Opened();
   EXPECT_EQ(v.fixTexts, (std::vector<std::string>{"Tuesday 05 Mar 13:00 LT", "Tuesday 05 Mar 20:00 LT"}));
   // No destination to take the scheduled arrival from.
