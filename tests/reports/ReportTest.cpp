@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "core/CivilTime.h"
+#include "core/CommandIds.h"
 #include "core/FixRecord.h"
 #include "core/Voyage.h"
 #include "fakes/TempFolder.h"
@@ -229,7 +230,7 @@ TEST_F(ReportFile, PeruFileHasNoLineBreakAndAusrepSailingPlanWritesTheFinalRepor
   EXPECT_EQ(FileText(PathOf("ShipRep.txt")), "PR/MARLINSPIKE/PDXY/NL/160307Z/5010N/00105W/250/14/NEW YORK/170805Z/");
   const CReportCommand* command = FindReportCommand("ausrep-sp");
   ASSERT_NE(command, nullptr);
-  EXPECT_EQ(command->commandId, 32892);
+  EXPECT_EQ(command->commandId, command::kAusrepSailingPlan);
   EXPECT_TRUE(Write(command->kind, nullptr));
   EXPECT_EQ(FileText(PathOf("AUSREP.txt")).substr(0, 13), "AUSREP/FR//\r\n");
   ASSERT_EQ(prompter.fileChoices.size(), 2u);
@@ -303,5 +304,6 @@ TEST(ReportCommands, NamesAreUniqueAndCoverEveryWriter) {
   EXPECT_EQ(std::make_tuple(names.size(), ids.size(), kinds.size()), std::make_tuple(19u, 19u, 18u));
   EXPECT_EQ(std::pair(FindReportCommand("jasrep-fr")->kind, FindReportCommand("peru-pr")->kind),
             std::pair(EReportKind::JasrepFinal, EReportKind::PeruPosition));
-  EXPECT_EQ(std::make_tuple(FindReportCommand("peru-sp"), FindReportCommand(32901)), std::make_tuple(nullptr, nullptr));
+  EXPECT_EQ(std::make_tuple(FindReportCommand("peru-sp"), FindReportCommand(command::kPeruPositionReport - 1)),
+            std::make_tuple(nullptr, nullptr));
 }
