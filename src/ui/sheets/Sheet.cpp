@@ -24,6 +24,7 @@ void CSheet::AddPage(CSheetPage* page) {
   pages_.push_back(page);
   tabs_->addTab(page, page->Caption());
   WatchForChanges(page);
+  connect(page, &CSheetPage::edited, this, [this] { SetChanged(); });
 }
 
 CSheetPage* CSheet::CurrentPage() const { return qobject_cast<CSheetPage*>(tabs_->currentWidget()); }

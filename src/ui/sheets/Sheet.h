@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/RangeCheck.h"
@@ -29,6 +30,10 @@ class CSheetPage : public QWidget {
   virtual std::optional<CFieldRefusal> Validate() const { return std::nullopt; }
   // Writes the editors into the record.
   virtual void Store() = 0;
+
+ signals:
+  // Data changed other than in a watched editor (a button of the page).
+  void edited();
 
  private:
   friend class CSheet;
@@ -65,5 +70,12 @@ class CSheet : public CEditDialog {
   std::vector<CSheetPage*> pages_;
   CSheetPage* refusingPage_ = nullptr;
 };
+
+// Makes the sheet, shows it modally and tells how it ended.
+template <class TSheet, class... TArgs>
+CDialogOutcome ShowSheet(TArgs&&... args) {
+  TSheet sheet(std::forward<TArgs>(args)...);
+  return sheet.Run();
+}
 
 }  // namespace marigold
