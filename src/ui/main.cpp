@@ -1,12 +1,12 @@
 // marigold-route: the desktop program.
-//   marigold-route [--data FOLDER] [--list LIST] [--show ID] [--screenshot OUT.png] [ROUTE.rtp]
+//   marigold-route [--data FOLDER] [--list LIST] [--show ID [--row N]] [--screenshot OUT.png] [ROUTE.rtp]
 // --data takes the six data files from FOLDER and keeps the settings in
 // memory, so that the example voyage never touches the user's own data;
 // --list shows that list (the command line's names: schedule, meteo, ...);
 // --screenshot saves a picture of the main window and exits; with --show
-// it runs the command with that id as if chosen from the menu, saves
-// pictures of the dialog that opened (one per page of a sheet) and exits
-// without applying anything.
+// it runs the command with that id as if chosen from the menu (Edit on row
+// N, the first by default), saves pictures of the dialog that opened (one
+// per page of a sheet) and exits without applying anything.
 #include <QApplication>
 #include <QTimer>
 #include <clocale>
@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
 
   QString dataFolder, screenshot, route, list;
   int show = 0;
+  int row = 0;
   const QStringList arguments = QApplication::arguments();
   for (int i = 1; i < arguments.size(); ++i) {
     const bool valued = i + 1 < arguments.size();
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
       screenshot = arguments[++i];
     else if (arguments[i] == QLatin1String("--show") && valued)
       show = arguments[++i].toInt();
+    else if (arguments[i] == QLatin1String("--row") && valued)
+      row = arguments[++i].toInt();
     else if (arguments[i] == QLatin1String("--list") && valued)
       list = arguments[++i];
     else
@@ -78,10 +81,10 @@ int main(int argc, char** argv) {
       frame.resize(1200, 700);
       frame.show();
       if (show != 0) {
-        QTimer::singleShot(0, &frame, [&frame, &screenshot, show] {
+        QTimer::singleShot(0, &frame, [&frame, &screenshot, show, row] {
           frame.RefreshViews();
           QApplication::processEvents();
-          const CCommandPicture picture = PictureOfCommand(frame, show, screenshot);
+          const CCommandPicture picture = PictureOfCommand(frame, show, screenshot, row);
           if (!picture.opened) {
             std::fprintf(stderr, "marigold-route: command %d opened no dialog\n", show);
           } else {

@@ -49,10 +49,10 @@ void Close(QWidget& dialog) {
 
 }  // namespace
 
-CCommandPicture PictureOfCommand(CMainFrame& frame, int commandId, const QString& picture) {
+CCommandPicture PictureOfCommand(CMainFrame& frame, int commandId, const QString& picture, int row) {
   if (commandId == command::kEditItem || commandId == command::kContextEdit) {
     CMarigoldRouteView& view = frame.RouteView();
-    view.selectionModel()->select(view.model()->index(0, 0),
+    view.selectionModel()->select(view.model()->index(row, 0),
                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   }
   CCommandPicture result;

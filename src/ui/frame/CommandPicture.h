@@ -16,11 +16,12 @@ struct CCommandPicture {
   double milliseconds = 0;  // from the command to the dialog shown and painted
 };
 
-// Runs the command (Edit Item and the context menu's Edit with the first
-// row selected) and saves a picture of the first modal dialog it opens:
+// Runs the command (Edit Item and the context menu's Edit with that row
+// selected, the first by default) and saves a picture of the first modal
+// dialog it opens:
 // `picture` itself, or, for a sheet of several pages, one picture per page
 // as NAME-1.png, NAME-2.png, ... Every dialog it opens is then closed as
 // with Cancel.
-CCommandPicture PictureOfCommand(CMainFrame& frame, int commandId, const QString& picture);
+CCommandPicture PictureOfCommand(CMainFrame& frame, int commandId, const QString& picture, int row = 0);
 
 }  // namespace marigold
