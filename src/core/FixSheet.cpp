@@ -65,19 +65,22 @@ void ApplyFixPosition(const CFixPositionFields& f, CFixRecord& fix) {
     fix.SetLatitude(position.GetLatitude());
     fix.SetLongitude(position.GetLongitude());
   }
-  SetIfEdited(f.gyroCourse, shown.gyroCourse, fix.gyroCourse);
-  SetIfEdited(f.logSpeed, shown.logSpeed, fix.logSpeed);
-  SetIfEdited(f.engineRpm, shown.engineRpm, fix.engineRpm);
+  using F = CFixPositionFields;
+  SetFiguresIfEdited(f, shown, fix,
+                     {{&F::gyroCourse, &CFixRecord::gyroCourse},
+                      {&F::logSpeed, &CFixRecord::logSpeed},
+                      {&F::engineRpm, &CFixRecord::engineRpm}});
 }
 
 void ApplyPresentWeather(const CPresentWeatherFields& f, CFixRecord& fix) {
-  const CPresentWeatherFields shown = ReadPresentWeather(fix);
-  CWeatherData& w = fix.weather;
-  SetIfEdited(f.windDirection, shown.windDirection, w.windDirection);
-  SetIfEdited(f.windSpeed, shown.windSpeed, w.windSpeed);
-  SetIfEdited(f.airPressure, shown.airPressure, w.airPressure);
-  SetIfEdited(f.airTemperature, shown.airTemperature, w.airTemperature);
-  SetIfEdited(f.seawaterTemperature, shown.seawaterTemperature, w.seawaterTemperature);
+  using F = CPresentWeatherFields;
+  using W = CWeatherData;
+  SetFiguresIfEdited(f, ReadPresentWeather(fix), fix.weather,
+                     {{&F::windDirection, &W::windDirection},
+                      {&F::windSpeed, &W::windSpeed},
+                      {&F::airPressure, &W::airPressure},
+                      {&F::airTemperature, &W::airTemperature},
+                      {&F::seawaterTemperature, &W::seawaterTemperature}});
 }
 
 void ApplyFix(const CFixFields& f, CFixRecord& fix) {

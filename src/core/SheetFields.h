@@ -2,6 +2,9 @@
 // Figures as the sheets' editors show them. A sheet writes back only what
 // the officer changed: a figure left as shown keeps every digit the record
 // holds, so opening a record and confirming it changes none of its bytes.
+#include <initializer_list>
+#include <utility>
+
 namespace marigold {
 
 // The date-time fields that take the local time at a position.
@@ -24,6 +27,13 @@ double Shown(double value, int decimals);
 template <class T, class U>
 void SetIfEdited(const T& typed, const T& shown, U& stored) {
   if (!(typed == shown)) stored = typed;
+}
+
+// The same for figures of a page, each field with the member it edits.
+template <class TFields, class TRecord>
+void SetFiguresIfEdited(const TFields& typed, const TFields& shown, TRecord& record,
+                        std::initializer_list<std::pair<double TFields::*, double TRecord::*>> figures) {
+  for (const auto& [field, member] : figures) SetIfEdited(typed.*field, shown.*field, record.*member);
 }
 
 }  // namespace marigold

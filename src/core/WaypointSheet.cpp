@@ -67,12 +67,13 @@ void ApplyWaypointWeather(const CWaypointWeatherFields& f, CWaypoint& w) {
     w.useAverageWeather = true;
     return;
   }
-  const CWaypointWeatherFields shown = ReadWaypointWeather(w);
-  CWeatherData& d = w.weather;
-  SetIfEdited(f.windDirection, shown.windDirection, d.windDirection);
-  SetIfEdited(f.windSpeed, shown.windSpeed, d.windSpeed);
-  SetIfEdited(f.currentDirection, shown.currentDirection, d.currentSet);
-  SetIfEdited(f.currentSpeed, shown.currentSpeed, d.currentRate);
+  using F = CWaypointWeatherFields;
+  using W = CWeatherData;
+  SetFiguresIfEdited(f, ReadWaypointWeather(w), w.weather,
+                     {{&F::windDirection, &W::windDirection},
+                      {&F::windSpeed, &W::windSpeed},
+                      {&F::currentDirection, &W::currentSet},
+                      {&F::currentSpeed, &W::currentRate}});
   w.useAverageWeather = false;
 }
 

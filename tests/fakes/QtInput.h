@@ -35,6 +35,17 @@ void Press(Dialog& dialog, QDialogButtonBox::StandardButton button) {
   QTest::mouseClick(dialog.buttonBox()->button(button), Qt::LeftButton);
 }
 
+// Types a value on its page, turns to another page and presses OK. True
+// when the sheet refused it: still open, back on the field.
+template <class Sheet>
+bool RefusedOnOk(Sheet& sheet, int page, const char* field, const QString& typed, int otherPage) {
+  ShowPage(sheet, page);
+  Type(sheet, field, typed);
+  ShowPage(sheet, otherPage);
+  Press(sheet, QDialogButtonBox::Ok);
+  return sheet.isVisible() && sheet.focusWidget() == Editor(sheet, field);
+}
+
 // Selects these whole rows of the view, and no others.
 inline void SelectRows(QAbstractItemView& view, std::initializer_list<int> rows) {
   view.clearSelection();

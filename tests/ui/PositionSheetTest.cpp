@@ -97,11 +97,7 @@ class CPositionSheetTest : public QObject {
       prompter = CScriptedPrompter();
       CPositionSheet sheet(fix, "Position Fix", prompter);
       sheet.show();
-      ShowPage(sheet, page);
-      Type(sheet, field, typed);
-      ShowPage(sheet, 1 - page);
-      Press(sheet, QDialogButtonBox::Ok);
-      QVERIFY2(sheet.isVisible() && sheet.focusWidget() == Editor(sheet, field), field);
+      QVERIFY2(RefusedOnOk(sheet, page, field, typed, 1 - page), field);
       QCOMPARE(Said(prompter), std::vector<std::string>{std::string("Exclamation: ") + message});
       QVERIFY(Store(fix) == original);
       sheet.hide();

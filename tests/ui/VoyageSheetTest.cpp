@@ -121,11 +121,7 @@ class CVoyageSheetTest : public QObject {
   void outOfRangeDraftKeepsTheSheetOpen() {
     CSheetVoyage sheet(route, vessel, meteo, clock, "Untitled", prompter);
     sheet.show();
-    ShowPage(sheet, 1);
-    Type(sheet, "draftAft", "120");
-    ShowPage(sheet, 0);
-    Press(sheet, QDialogButtonBox::Ok);
-    QVERIFY(sheet.isVisible() && sheet.focusWidget() == Editor(sheet, "draftAft"));
+    QVERIFY(RefusedOnOk(sheet, 1, "draftAft", "120", 0));
     QCOMPARE(Said(prompter), std::vector<std::string>{"Exclamation: Please enter a number between 0.0 and 99.0."});
     QVERIFY(Unchanged());
   }

@@ -97,13 +97,10 @@ class CWaypointSheetTest : public QObject {
       prompter = CScriptedPrompter();
       CWPSheet sheet(waypoint, "Ambrose", prompter);
       sheet.show();
-      ShowPage(sheet, page);
+      for (int loaded = 0; loaded < 3; ++loaded) ShowPage(sheet, loaded);
       Editor<QCheckBox>(sheet, "keepGroundspeed")->setChecked(true);
       Editor<QRadioButton>(sheet, "manualWeather")->setChecked(true);
-      Type(sheet, field, typed);
-      ShowPage(sheet, 0);
-      Press(sheet, QDialogButtonBox::Ok);
-      QVERIFY2(sheet.isVisible() && sheet.focusWidget() == Editor(sheet, field), field);
+      QVERIFY2(RefusedOnOk(sheet, page, field, typed, page == 0 ? 1 : 0), field);
       QCOMPARE(Said(prompter), std::vector<std::string>{std::string("Exclamation: ") + message});
       QVERIFY(Store(waypoint) == original);
       sheet.hide();
@@ -153,6 +150,21 @@ class CWaypointSheetTest : public QObject {
       QCOMPARE(NamesOf(outbound).front(), std::string(confirm ? "WP4" : "WP0"));
     }
     QCOMPARE(NamesOf(inbound).size(), 5u);
+  }
+
+  // Choosing which traject is shown changes no data: OK leaves both.
+  void trajectViewingIsNoEdit() {
+    CVoyage inbound, outbound;
+    AddWaypoints(inbound, 2);
+    AddWaypoints(outbound, 1);
+    const std::pair<CBytes, CBytes> before{Store(inbound), Store(outbound)};
+    CTrajectSheet sheet(inbound, outbound, prompter);
+    sheet.show();
+    Editor<QRadioButton>(sheet, "showOutbound")->click();
+    QCOMPARE(Editor<QTreeWidget>(sheet, "trajectList")->topLevelItemCount(), 1);
+    Press(sheet, QDialogButtonBox::Ok);
+    QVERIFY(!sheet.isVisible() && !sheet.Applied());
+    QVERIFY(std::pair(Store(inbound), Store(outbound)) == before);
   }
 
   // "Add" opens a "New Waypoint" sheet after the selected row and takes the

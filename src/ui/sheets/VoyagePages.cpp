@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -17,32 +18,42 @@
 namespace marigold {
 namespace {
 
-// A group of results, each a caption, the figure and its unit.
-class CResultsGroup {
- public:
-  CResultsGroup(const char* title, QWidget* page)
-      : box_(new QGroupBox(QString::fromLatin1(title), page)), grid_(new QGridLayout(box_)) {
-    grid_->setColumnStretch(3, 1);
-  }
+// A result: its caption, the figure and its unit.
+struct CResultRow {
+  const char* caption;
+  const char* unit;
+  const char* name;
+  QLabel** figure;
+};
 
-  QLabel* Add(const char* caption, const char* unit, const char* name) {
-    const int row = grid_->rowCount();
-    auto* figure = new QLabel(box_);
-    figure->setObjectName(QString::fromLatin1(name));
+// The page: its editors, the group of its results below them, and the
+// space to spare below that.
+void LayOut(QWidget* page, QLayout* editors, const char* title, std::initializer_list<CResultRow> results) {
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(editors);
+  auto* box = new QGroupBox(QString::fromLatin1(title), page);
+  auto* grid = new QGridLayout(box);
+  grid->setColumnStretch(3, 1);
+  for (const CResultRow& result : results) {
+    const int row = grid->rowCount();
+    auto* figure = new QLabel(box);
+    figure->setObjectName(QString::fromLatin1(result.name));
     figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     figure->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid_->addWidget(new QLabel(QString::fromLatin1(caption), box_), row, 0);
-    grid_->addWidget(figure, row, 1);
-    grid_->addWidget(new QLabel(QString::fromLatin1(unit), box_), row, 2);
-    return figure;
+    grid->addWidget(new QLabel(QString::fromLatin1(result.caption), box), row, 0);
+    grid->addWidget(figure, row, 1);
+    grid->addWidget(new QLabel(QString::fromLatin1(result.unit), box), row, 2);
+    *result.figure = figure;
   }
+  layout->addWidget(box);
+  layout->addStretch(1);
+}
 
-  QGroupBox* Box() const { return box_; }
-
- private:
-  QGroupBox* box_;
-  QGridLayout* grid_;
-};
+QFormLayout* Form(std::initializer_list<std::pair<const char*, QWidget*>> rows) {
+  auto* form = new QFormLayout;
+  for (const auto& [label, editor] : rows) form->addRow(QString::fromLatin1(label), editor);
+  return form;
+}
 
 void Show(QLabel* label, const std::string& figure) { label->setText(QString::fromStdString(figure).trimmed()); }
 
@@ -81,18 +92,11 @@ CPageVoyageVoyage::CPageVoyageVoyage(CVoyageSheetFields& fields, CVoyageSheet& r
   eta_->setObjectName(QStringLiteral("etaPilotstation"));
   begin_->setEnabled(datesCount);
   eta_->setEnabled(datesCount);
-  auto* page = new QVBoxLayout(this);
-  auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Voyage Number:"), voyageNumber_);
-  form->addRow(QStringLiteral("Begin Seavoyage:"), begin_);
-  form->addRow(QStringLiteral("ETA Pilotstation:"), eta_);
-  page->addLayout(form);
-  CResultsGroup group("Results", this);
-  totalDistance_ = group.Add("Total distance:", "nM", "totalDistance");
-  totalDuration_ = group.Add("Total duration:", "hrs", "totalDuration");
-  averageSpeed_ = group.Add("Average speed:", "kts", "averageSpeed");
-  page->addWidget(group.Box());
-  page->addStretch(1);
+  LayOut(this, Form({{"Voyage Number:", voyageNumber_}, {"Begin Seavoyage:", begin_}, {"ETA Pilotstation:", eta_}}),
+         "Results",
+         {{"Total distance:", "nM", "totalDistance", &totalDistance_},
+          {"Total duration:", "hrs", "totalDuration", &totalDuration_},
+          {"Average speed:", "kts", "averageSpeed", &averageSpeed_}});
   connect(begin_, &CDateTimeEdit::dateTimeChanged, this, &CPageVoyageVoyage::OnDatesChanged);
   connect(eta_, &CDateTimeEdit::dateTimeChanged, this, &CPageVoyageVoyage::OnDatesChanged);
   ShowResults();
@@ -134,18 +138,11 @@ CPageVoyageDraft::CPageVoyageDraft(CVoyageSheetFields& fields, CVoyageSheet& res
       draftForward_(new CFigureEdit("draftForward", 0.0, 99.0, kDraftDecimals, "m", this)),
       draftAft_(new CFigureEdit("draftAft", 0.0, 99.0, kDraftDecimals, "m", this)),
       displacement_(new CFigureEdit("displacement", 0.0, 999999.0, kReadingDecimals, "mT", this)) {
-  auto* page = new QVBoxLayout(this);
-  auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Draft forward:"), draftForward_);
-  form->addRow(QStringLiteral("Draft aft:"), draftAft_);
-  form->addRow(QStringLiteral("Displacement:"), displacement_);
-  page->addLayout(form);
-  CResultsGroup group("At these drafts", this);
-  freeboard_ = group.Add("Freeboard:", "m", "freeboard");
-  eyeHeight_ = group.Add("Eye height:", "m", "eyeHeight");
-  mastHeight_ = group.Add("Mast height:", "m", "mastHeight");
-  page->addWidget(group.Box());
-  page->addStretch(1);
+  LayOut(this, Form({{"Draft forward:", draftForward_}, {"Draft aft:", draftAft_}, {"Displacement:", displacement_}}),
+         "At these drafts",
+         {{"Freeboard:", "m", "freeboard", &freeboard_},
+          {"Eye height:", "m", "eyeHeight", &eyeHeight_},
+          {"Mast height:", "m", "mastHeight", &mastHeight_}});
   for (CFigureEdit* draft : {draftForward_, draftAft_}) {
     connect(draft, &CFigureEdit::valueChanged, this, [this] {
       if (!Loaded()) return;
@@ -194,21 +191,19 @@ CPageVoyageWeather::CPageVoyageWeather(CVoyageSheetFields& fields, CVoyageSheet&
       presentWeather_(Choice("Present weather", "presentWeather", this)),
       keepRpm_(Choice("Keep rpm constant", "keepRpmConstant", this)),
       keepSpeed_(Choice("Keep speed constant", "keepSpeedConstant", this)) {
-  auto* page = new QVBoxLayout(this);
+  auto* editors = new QVBoxLayout;
   auto* choices = new QHBoxLayout;
   choices->addWidget(ChoiceBox("Weather", averageWeather_, presentWeather_, this));
   choices->addWidget(ChoiceBox("Speed", keepRpm_, keepSpeed_, this));
-  page->addLayout(choices);
+  editors->addLayout(choices);
   auto* note = new QLabel(QStringLiteral("Note: manual weather or speed can be set for each waypoint"), this);
   note->setWordWrap(true);
-  page->addWidget(note);
-  CResultsGroup group("Results", this);
-  totalFuel_ = group.Add("Total fuel consumption:", "mT", "totalFuel");
-  logDistance_ = group.Add("Estimated log distance:", "nM", "logDistance");
-  requiredLogSpeed_ = group.Add("Required log speed:", "kts", "requiredLogSpeed");
-  averageRpm_ = group.Add("Average engine rpm:", "rpm", "averageRpm");
-  page->addWidget(group.Box());
-  page->addStretch(1);
+  editors->addWidget(note);
+  LayOut(this, editors, "Results",
+         {{"Total fuel consumption:", "mT", "totalFuel", &totalFuel_},
+          {"Estimated log distance:", "nM", "logDistance", &logDistance_},
+          {"Required log speed:", "kts", "requiredLogSpeed", &requiredLogSpeed_},
+          {"Average engine rpm:", "rpm", "averageRpm", &averageRpm_}});
   // Clicked: only the officer's choices, not the page filling itself.
   connect(averageWeather_, &QRadioButton::clicked, this, [this] {
     results_.OnWeatherSourceChosen(false, prompter_);
