@@ -86,12 +86,24 @@ std::optional<double> CXmlSource::TimeText(pugi::xml_node parent, std::string_vi
   return day;
 }
 
+namespace {
+
+// XML 1.0 has no place for control characters other than tab and the line
+// ends, not even escaped: a stray one in a name becomes a blank.
+std::string XmlCharacters(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') c = ' ';
+  return text;
+}
+
+}  // namespace
+
 void PutAttribute(pugi::xml_node element, const char* name, const std::string& value) {
-  element.append_attribute(name) = value.c_str();
+  element.append_attribute(name) = XmlCharacters(value).c_str();
 }
 
 void PutText(pugi::xml_node parent, const char* name, const std::string& value) {
-  parent.append_child(name).text().set(value.c_str());
+  parent.append_child(name).text().set(XmlCharacters(value).c_str());
 }
 
 std::string XmlFileText(pugi::xml_document& document) {

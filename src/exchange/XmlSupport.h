@@ -68,6 +68,7 @@ CReadResult<T> ReadXml(std::span<const std::uint8_t> bytes, Reader reader) {
   }
 }
 
+// Control characters other than tab and line ends become blanks.
 void PutAttribute(pugi::xml_node element, const char* name, const std::string& value);
 void PutText(pugi::xml_node parent, const char* name, const std::string& value);
 

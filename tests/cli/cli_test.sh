@@ -72,6 +72,7 @@ names() { m dump "$1" --as route | grep -o '"waypoints":.*"publications"' | grep
 check "the imported route has the same waypoints" test "$(names "$route")" = "$(names "$work/copy.rtp")"
 m export gpx "$route" -o "$work/route.gpx" 2>/dev/null
 check "gpx export names the route" grep -q '<name>rotterdam-newyork</name>' "$work/route.gpx"
+check "gpx export is well-formed" xmllint --noout "$work/route.gpx"
 m import gpx "$work/copy.rtp" "$data/route.gpx" 2>/dev/null
 check "gpx import replaces the waypoints" test "$(names "$work/copy.rtp" | wc -l)" -eq 4
 copy=$(sha256sum "$work/copy.rtp")

@@ -40,6 +40,14 @@ inline double Utc(int year, int month, int day, int hour, int minute = 0, int se
   return DayNumberOf({year, month, day, hour, minute, second});
 }
 
+inline CWaypoint* AddWaypoint(CVoyage& route, const char* name, double latitude, double longitude) {
+  CWaypoint* w = route.AddNew();
+  w->SetName(name);
+  w->SetLatitude(latitude);
+  w->SetLongitude(longitude);
+  return w;
+}
+
 // A route for the round trips, written out here so a test reads what it
 // holds: across the date line with longitudes kept unreduced, both sailing
 // methods, a leg left to the schedule and kept legs, a pass-within distance
@@ -47,11 +55,7 @@ inline double Utc(int year, int month, int day, int hour, int minute = 0, int se
 // 08:00 UTC and arrival on 20 January 12:00 UTC.
 inline void AddCrossingRoute(CVoyage& route) {
   const auto add = [&route](const char* name, double latitude, double longitude) {
-    CWaypoint* w = route.AddNew();
-    w->SetName(name);
-    w->SetLatitude(latitude);
-    w->SetLongitude(longitude);
-    return w;
+    return AddWaypoint(route, name, latitude, longitude);
   };
   CWaypoint* start = add("Start", 50.0, 170.0);
   start->SetTime(Utc(2026, 1, 10, 8));

@@ -14,18 +14,14 @@ using namespace marigold;
 
 namespace {
 
-// Text the file must escape, the poles and the date line to the last
+// Text the file must escape or cannot hold, the poles and the date line to the last
 // digit, cross-track limits at their bounds, a kept speed of 0.
 void AddEdges(CVoyage& route) {
   const auto add = [&route](const char* name, double latitude, double longitude) {
-    CWaypoint* w = route.AddNew();
-    w->SetName(name);
-    w->SetLatitude(latitude);
-    w->SetLongitude(longitude);
-    return w;
+    return AddWaypoint(route, name, latitude, longitude);
   };
   add("Île d'Ouessant & <Ushant> \"TSS\"", 90, 180);
-  CWaypoint* w = add("", -90, -180);
+  CWaypoint* w = add("Bell\a buoy\x1b", -90, -180);
   w->passWithin = true;
   w->passWithinDistance = 10;
   w = add("Almost 180", 0, 179.9999999999);
