@@ -150,7 +150,7 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
       local.minute < 0 || local.minute > 59)
     throw CUsageError{"--time wants \"YYYY-MM-DD HH:MM\""};
   local.second = 0;
-  p.position = PositionFields(ParseLatitude(args.Required("lat")), ParseLongitude(args.Required("lon")));
+  p.position = PositionFields(ParseLatitude(args.Required("lat"), true), ParseLongitude(args.Required("lon"), true));
   p.utcDifference = args.OptionalNumber("utc").value_or(0);
   p.gyroCourse = args.Number("gyro");
   p.logSpeed = args.Number("log");

@@ -58,6 +58,7 @@ done <<'CASES'
 --pressure|5000|Please enter a number between 900.0 and 1100.0.
 --utc|15|Please enter a number between -14.0 and 14.0.
 --sea-temp|91|Please enter a number between -15.0 and 90.0.
+--lat|95N|Please enter an integer between 0 and 90.
 CASES
 check "refused fixes leave every file alone" test "$before" = "$(checksum)"
 
