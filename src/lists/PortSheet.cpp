@@ -73,6 +73,9 @@ CPortGeneralFields ReadPortGeneral(const CPortInfo& port) {
 std::optional<CFieldRefusal> Validate(const CPortGeneralFields& fields) {
   if (auto refusal = CheckNumberField("maxDraft", fields.maxDraft, 0.0, 999.0)) return refusal;
   if (auto refusal = CheckNumberField("salinity", fields.salinity, 0.999, 1.035)) return refusal;
+  // 0, the new port's value, stands for an air draft not known: the page
+  // could not be left otherwise until the officer made one up.
+  if (fields.maxAirDraft == 0) return std::nullopt;
   return CheckNumberField("maxAirDraft", fields.maxAirDraft, 2.0, 999.0);
 }
 

@@ -27,7 +27,7 @@ struct CPortGeneralFields {
   std::string berth;
   double maxDraft = 0;      // "Max Draft:", 0.0 to 999.0 m
   double salinity = 1.025;  // "Salinity:", 0.999 to 1.035
-  double maxAirDraft = 0;   // "Max Airdraft", 2.0 to 999.0 m
+  double maxAirDraft = 0;   // "Max Airdraft", 2.0 to 999.0 m, or 0 not known
   bool freshWater = false;
   bool garbageDisposal = false;
   bool bunkers = false;
@@ -58,7 +58,8 @@ struct CPortPilotFields {
 std::string PortCaption(const CPortInfo& port, bool inserting);
 
 CPortGeneralFields ReadPortGeneral(const CPortInfo& port);
-// The ranges in the page's order: max draft, salinity, max air draft.
+// The ranges in the page's order: max draft, salinity, max air draft (which
+// may also be left at 0).
 std::optional<CFieldRefusal> Validate(const CPortGeneralFields& fields);
 void ApplyPortGeneral(const CPortGeneralFields& fields, CPortInfo& port);
 

@@ -151,6 +151,7 @@ TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
       {-0.1, 2, 0, "maxDraft: Please enter a number between 0.0 and 999.0."},
       {10, 1.040, 0, "salinity: Please enter a number between 0.999 and 1.035."},
       {10, 0.998, 40, "salinity: Please enter a number between 0.999 and 1.035."},
+      {10, 1.025, 0, "accepted"},  // a new port's: not known
       {10, 1.025, 1.99, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
       {10, 1.025, NAN, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
   };
