@@ -1,16 +1,14 @@
 #include "ui/sheets/MessageListPage.h"
 
 #include <QDesktopServices>
-#include <QHBoxLayout>
 #include <QListWidget>
-#include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
-#include <utility>
 
 #include "lists/ReportsPage.h"
+#include "ui/widgets/ButtonRow.h"
 
 namespace marigold {
 
@@ -22,20 +20,11 @@ CPageMessageList::CPageMessageList(std::vector<std::string>& documents, CPrompte
   list_->setObjectName(QStringLiteral("documents"));
   connect(list_, &QListWidget::itemDoubleClicked, this, &CPageMessageList::OnView);
 
-  auto* buttons = new QHBoxLayout;
-  const std::pair<const char*, void (CPageMessageList::*)()> actions[] = {
-      {"Add", &CPageMessageList::OnAdd}, {"View", &CPageMessageList::OnView}, {"Remove", &CPageMessageList::OnRemove}};
-  for (const auto& [text, handler] : actions) {
-    auto* button = new QPushButton(QString::fromLatin1(text), this);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, handler);
-    buttons->addWidget(button);
-  }
-  buttons->addStretch(1);
-
   auto* page = new QVBoxLayout(this);
   page->addWidget(list_, 1);
-  page->addLayout(buttons);
+  page->addLayout(NewButtonRow(this, {{"Add", &CPageMessageList::OnAdd},
+                                      {"View", &CPageMessageList::OnView},
+                                      {"Remove", &CPageMessageList::OnRemove}}));
 }
 
 void CPageMessageList::Load() {

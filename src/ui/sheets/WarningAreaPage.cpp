@@ -1,15 +1,13 @@
 #include "ui/sheets/WarningAreaPage.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <utility>
 
 #include "ui/sheets/AreaPointDialog.h"
+#include "ui/widgets/ButtonRow.h"
 
 namespace marigold {
 
@@ -29,22 +27,13 @@ CPageWarningArea::CPageWarningArea(CNavWarning& warning, CPrompter& prompter, QW
   points_->header()->setSectionResizeMode(QHeaderView::Stretch);
   connect(points_, &QTreeWidget::itemDoubleClicked, this, &CPageWarningArea::OnEdit);
 
-  auto* buttons = new QHBoxLayout;
-  const std::pair<const char*, void (CPageWarningArea::*)()> actions[] = {
-      {"Add", &CPageWarningArea::OnAdd}, {"Edit", &CPageWarningArea::OnEdit}, {"Delete", &CPageWarningArea::OnDelete}};
-  for (const auto& [text, handler] : actions) {
-    auto* button = new QPushButton(QString::fromLatin1(text), this);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, handler);
-    buttons->addWidget(button);
-  }
-  buttons->addStretch(1);
-
   auto* page = new QVBoxLayout(this);
   page->addWidget(noGoArea_);
   page->addWidget(singleLine_);
   page->addWidget(points_, 1);
-  page->addLayout(buttons);
+  page->addLayout(NewButtonRow(this, {{"Add", &CPageWarningArea::OnAdd},
+                                      {"Edit", &CPageWarningArea::OnEdit},
+                                      {"Delete", &CPageWarningArea::OnDelete}}));
 }
 
 void CPageWarningArea::Load() {
