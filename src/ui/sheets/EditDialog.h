@@ -52,6 +52,9 @@ class CEditDialog : public QDialog {
   // Shows the dialog modally until it is closed.
   CDialogOutcome Run();
 
+  // An editor that only chooses what is shown: changing it changes no data.
+  static void MarkViewOnly(QWidget* editor);
+
  protected:
   // While one lives, editors filled by the program do not set the flag.
   class CQuietScope {
@@ -71,9 +74,8 @@ class CEditDialog : public QDialog {
 
   // Every line edit, spin box, combo box, check box, radio button, date-time
   // edit and text edit under `root` sets the flag when its value changes,
-  // except those marked as choosing only what is shown.
+  // except those marked view-only.
   void WatchForChanges(QWidget* root);
-  static void MarkViewOnly(QWidget* editor);
   // For changes made other than in a watched editor.
   void SetChanged();
 
