@@ -3,8 +3,13 @@
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
+#include "ui/sheets/DangerSheet.h"
+#include "ui/sheets/HurricaneSheet.h"
 #include "ui/sheets/MeteoSheet.h"
 #include "ui/sheets/PositionSheet.h"
+#include "ui/sheets/PublicationDialog.h"
+#include "ui/sheets/ReportingSheet.h"
+#include "ui/sheets/SheetPort.h"
 #include "ui/sheets/SheetVoyage.h"
 #include "ui/sheets/WPSheet.h"
 
@@ -18,9 +23,6 @@ T& Record(const CRecordEdit& edit) {
   return static_cast<T&>(*edit.record);
 }
 
-// For a sheet that tells only whether it was closed with OK.
-[[maybe_unused]] CDialogOutcome OnOk(bool confirmed) { return {confirmed, confirmed}; }
-
 CDialogOutcome WaypointSheet(CMainFrame& f, const CRecordEdit& e) {
   return ShowSheet<CWPSheet>(Record<CWaypoint>(e), e.caption, f.Prompter(), &f);
 }
@@ -33,20 +35,36 @@ CDialogOutcome WaypointWeatherSheet(CMainFrame& f, const CRecordEdit& e) {
   return ShowSheet<CMeteoSheet>(Record<CWaypoint>(e), e.caption, f.Prompter(), &f);
 }
 
-// The sheet of each kind of record, in the order of ESheetKind. The sheets
-// of reporting points, warnings, hurricanes, publications and ports plug in
-// here, one line each, in the form
-//   [](CMainFrame& f, const CRecordEdit& e) { return OnOk(ShowHurricaneSheet(..., Record<CHurricane>(e), ...)); },
-// until then their insert commands, and Edit on their lists, stay disabled.
+CDialogOutcome ReportingPointSheet(CMainFrame& f, const CRecordEdit& e) {
+  return ShowReportingSheet(&f, f.Prompter(), Record<CReportingPoint>(e), f.Doc().Voyage(), e.caption);
+}
+
+CDialogOutcome WarningSheet(CMainFrame& f, const CRecordEdit& e) {
+  return ShowDangerSheet(&f, f.Prompter(), Record<CNavWarning>(e), e.caption);
+}
+
+CDialogOutcome HurricaneSheet(CMainFrame& f, const CRecordEdit& e) {
+  return ShowHurricaneSheet(&f, f.Prompter(), Record<CHurricane>(e), e.caption);
+}
+
+CDialogOutcome PublicationSheet(CMainFrame& f, const CRecordEdit& e) {
+  return ShowPublicationDialog(&f, f.Prompter(), Record<CPublication>(e), e.caption);
+}
+
+CDialogOutcome PortSheet(CMainFrame& f, const CRecordEdit& e) {
+  return ShowPortSheet(&f, f.Prompter(), Record<CPortInfo>(e), e.caption);
+}
+
+// The sheet of each kind of record, in the order of ESheetKind.
 constexpr CSheetOpener kSheets[kSheetKindCount] = {
     WaypointSheet,         // Waypoint
     FixSheet,              // PositionFix
     WaypointWeatherSheet,  // Meteo
-    nullptr,               // ReportingPoint
-    nullptr,               // Warning
-    nullptr,               // Hurricane
-    nullptr,               // Publication
-    nullptr,               // Port
+    ReportingPointSheet,   // ReportingPoint
+    WarningSheet,          // Warning
+    HurricaneSheet,        // Hurricane
+    PublicationSheet,      // Publication
+    PortSheet,             // Port
 };
 
 CSheetOpener SheetOf(ESheetKind sheet) { return kSheets[static_cast<std::size_t>(sheet)]; }
