@@ -9,6 +9,11 @@ namespace marigold {
 int RunDump(const CCliArgs& args, CCliContext& context);
 int RunExport(const CCliArgs& args, CCliContext& context);
 int RunImport(const CCliArgs& args, CCliContext& context);
+// `export rtz|gpx` and `import rtz|gpx` (CommandsRoute.cpp), which RunExport
+// and RunImport pass on when the word after them names a route format.
+bool NamesRouteFormat(const std::string& word);
+int RunExportRoute(const CCliArgs& args, CCliContext& context);
+int RunImportRoute(const CCliArgs& args, CCliContext& context);
 int RunFix(const CCliArgs& args, CCliContext& context);
 int RunStatus(const CCliArgs& args, CCliContext& context);
 int RunEta(const CCliArgs& args, CCliContext& context);

@@ -83,6 +83,7 @@ int RunDump(const CCliArgs& args, CCliContext&) {
 }
 
 int RunExport(const CCliArgs& args, CCliContext& context) {
+  if (NamesRouteFormat(args.Word(1, "LIST"))) return RunExportRoute(args, context);
   const ERecordList list = ListNamed(args.Word(1, "LIST"));
   const std::string out = args.Required("o");
   std::optional<std::string> route;
@@ -93,6 +94,7 @@ int RunExport(const CCliArgs& args, CCliContext& context) {
 }
 
 int RunImport(const CCliArgs& args, CCliContext& context) {
+  if (NamesRouteFormat(args.Word(1, "LIST"))) return RunImportRoute(args, context);
   const ERecordList list = ListNamed(args.Word(1, "LIST"));
   if (RecordListInfo(list).importCommand == 0) throw CUsageError{"the history is exported only"};
   std::optional<std::string> route;

@@ -102,6 +102,9 @@ inline constexpr int kImportWarnings = 32863;
 inline constexpr int kImportHurricanes = 32864;
 inline constexpr int kImportPublications = 32865;
 inline constexpr int kImportPorts = 32866;
+inline constexpr int kImportRouteRtz = 32910;
+inline constexpr int kImportRouteGpx = 32911;
+inline constexpr int kImportTrackGpx = 32912;
 
 // Tools > Export
 inline constexpr int kExportMeteo = 32787;
@@ -112,6 +115,8 @@ inline constexpr int kExportWarnings = 32857;
 inline constexpr int kExportHurricanes = 32858;
 inline constexpr int kExportPublications = 32859;
 inline constexpr int kExportPorts = 32860;
+inline constexpr int kExportRouteRtz = 32913;
+inline constexpr int kExportRouteGpx = 32914;
 
 // Tools > Configuration
 inline constexpr int kVesselDimensions = 32778;

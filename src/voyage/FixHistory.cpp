@@ -1,5 +1,6 @@
 #include "voyage/FixHistory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -52,22 +53,54 @@ bool GroundTrack(CFixList& fixes, CFixRecord& fix, CPrompter& prompter) {
   if (fixes.GetCount() < 2) return false;
   const CFixRecord* previous = PreviousFix(fixes, fix);
   if (!previous) return false;
-  const double hours = (fix.GetTime() - previous->GetTime()) * 24;
-  // A fix entered at or before the previous one would give an infinite or
-  // negative speed made good.
-  if (!(hours > 0)) {
-    prompter.Message(kFixNotLater, EMessageIcon::Exclamation);
-    return true;
-  }
-  const CNavigation nav;
-  const double speed = nav.Distance(*previous, fix, false) / hours;
-  if (speed < kMaxGroundspeed) {
-    fix.groundCourse = nav.Course(*previous, fix, false);
-    fix.groundspeed = speed;
-  } else {
-    prompter.Message(kGroundspeedTooHigh, EMessageIcon::Exclamation);
+  switch (SetMadeGood(*previous, fix)) {
+    case EMadeGood::Set: break;
+    case EMadeGood::NotLater: prompter.Message(kFixNotLater, EMessageIcon::Exclamation); break;
+    case EMadeGood::TooFast: prompter.Message(kGroundspeedTooHigh, EMessageIcon::Exclamation); break;
   }
   return true;
+}
+
+EMadeGood SetMadeGood(const CFixRecord& previous, CFixRecord& fix) {
+  const double hours = (fix.GetTime() - previous.GetTime()) * 24;
+  // A fix at or before the previous one would give an infinite or negative
+  // speed made good.
+  if (!(hours > 0)) return EMadeGood::NotLater;
+  const CNavigation nav;
+  const double speed = nav.Distance(previous, fix, false) / hours;
+  if (!(speed < kMaxGroundspeed)) return EMadeGood::TooFast;
+  fix.groundCourse = nav.Course(previous, fix, false);
+  fix.groundspeed = speed;
+  return EMadeGood::Set;
+}
+
+int MergeTrack(CFixList& fixes, std::vector<CFixRecord> track) {
+  constexpr double kSameTime = 0.5 / 86400;  // half a second, in days
+  std::stable_sort(track.begin(), track.end(),
+                   [](const CFixRecord& a, const CFixRecord& b) { return a.GetTime() < b.GetTime(); });
+  const double utcDifference = fixes.IsEmpty() ? 0.0 : fixes.GetTail()->GetUtcDifferenceDays();
+  CFixList merged;
+  const CFixRecord* previous = nullptr;
+  int added = 0;
+  const auto add = [&](CFixRecord& point) {
+    if (previous && std::fabs(previous->GetTime() - point.GetTime()) < kSameTime) return;
+    auto fix = std::make_unique<CFixRecord>(std::move(point));
+    fix->SetUtcDifferenceDays(utcDifference);
+    fix->SetName(FixName(*fix));
+    if (previous) SetMadeGood(*previous, *fix);
+    previous = merged.Add(std::move(fix));
+    ++added;
+  };
+  std::size_t next = 0;
+  for (const auto& record : fixes) {
+    const auto& existing = static_cast<const CFixRecord&>(*record);
+    while (next < track.size() && track[next].GetTime() < existing.GetTime() - kSameTime) add(track[next++]);
+    while (next < track.size() && std::fabs(track[next].GetTime() - existing.GetTime()) < kSameTime) ++next;
+    previous = merged.Add(std::make_unique<CFixRecord>(existing));
+  }
+  while (next < track.size()) add(track[next++]);
+  fixes = std::move(merged);
+  return added;
 }
 
 double LogDistance(const CFixRecord& a, const CFixRecord& b) {

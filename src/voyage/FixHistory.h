@@ -3,6 +3,7 @@
 // and speed made good, the log distance between two fixes, processing an
 // entered fix and clearing out old ones.
 #include <string>
+#include <vector>
 
 #include "core/Clock.h"
 #include "core/FixRecord.h"
@@ -38,6 +39,19 @@ CFixRecord* NewFixFromVessel(CFixList& fixes, const CVessel2& vessel, const CClo
 // time not later than the previous fix, leaves both as they were, with a
 // warning.
 bool GroundTrack(CFixList& fixes, CFixRecord& fix, CPrompter& prompter);
+
+// Course and speed made good from `previous` to `fix`, set when the time
+// runs forward and the speed stays under 40 knots.
+enum class EMadeGood { Set, NotLater, TooFast };
+EMadeGood SetMadeGood(const CFixRecord& previous, CFixRecord& fix);
+
+// Adds the points of a recorded track (position and UTC time each) to the
+// history in time order. A point at the time of a fix already there, to the
+// second, is left out, so that a track imported twice does not double. Each
+// added fix takes the UTC difference of the latest fix, is named by its
+// time and gets the course and speed made good from the fix before it.
+// Returns the number added.
+int MergeTrack(CFixList& fixes, std::vector<CFixRecord> track);
 
 // Distance run through the water by the log counter, which counts modulo
 // 100: the reading difference, plus the hundreds that bring it within 100 nM

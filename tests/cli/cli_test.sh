@@ -68,6 +68,34 @@ m import warnings "$work/warnings.csv" 2>/dev/null
 m export warnings -o "$work/again.csv" 2>/dev/null
 check "imported warnings export the same lines" test "$(sort "$work/again.csv" | uniq -c | awk '{print $1}' | sort -u)" = "2"
 
+# The route for ECDIS in both RTZ versions, valid against the published
+# schemas, and back into a new route document with the same waypoints.
+m export rtz "$route" -o "$work/route.rtz" 2>/dev/null
+check "rtz export exits 0" test $? -eq 0
+check "rtz 1.1 by default, valid" xmllint --noout --schema "$data/rtz/rtz-1_1.xsd" "$work/route.rtz"
+m export rtz "$route" -o "$work/route10.rtz" --rtz-version 1.0 2>/dev/null
+check "rtz 1.0 on request, valid" xmllint --noout --schema "$data/rtz/rtz-1_0.xsd" "$work/route10.rtz"
+m export rtz "$route" -o "$work/route12.rtz" --rtz-version 1.2 >/dev/null 2>&1
+check "an rtz version not written is a usage error" test $? -eq 2
+m import rtz "$work/copy.rtp" "$work/route.rtz" 2>"$work/import.err"
+check "rtz import makes the missing route document" test -s "$work/copy.rtp"
+names() { m dump "$1" --as route | grep -o '"waypoints":.*"publications"' | grep -o '"name":"[^"]*"'; }
+check "the imported route has the same waypoints" test "$(names "$route")" = "$(names "$work/copy.rtp")"
+m export gpx "$route" -o "$work/route.gpx" 2>/dev/null
+check "gpx export names the route" grep -q '<name>rotterdam-newyork</name>' "$work/route.gpx"
+check "gpx export is well-formed" xmllint --noout "$work/route.gpx"
+m import gpx "$work/copy.rtp" "$data/route.gpx" 2>/dev/null
+check "gpx import replaces the waypoints" test "$(names "$work/copy.rtp" | wc -l)" -eq 4
+copy=$(sha256sum "$work/copy.rtp")
+m import rtz "$work/copy.rtp" "$data/route.gpx" 2>"$work/refused.err"
+check "a refused file fails" test $? -eq 1
+check "the refusal names the line" grep -q '^line 5: not an RTZ route' "$work/refused.err"
+check "a refused file changes nothing" test "$copy" = "$(sha256sum "$work/copy.rtp")"
+m import gpx "$work/copy.rtp" "$data/track.gpx" >/dev/null 2>&1
+check "a track is no route" test $? -eq 1
+m import gpx "$data/track.gpx" --as history 2>"$work/track.err"
+check "a track goes into the history when asked" grep -q '^3 position fixes added' "$work/track.err"
+
 # Settings: the data folder's settings.ini (make-example writes the call sign
 # there, as the report above shows) with its separator; without it the
 # user's store, read and never written.

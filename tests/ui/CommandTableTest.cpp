@@ -76,8 +76,9 @@ class CCommandTableTest : public QObject {
             "&Jasrep [&Sailingplan, &Position report, &Final report]]",
             "&Tools [&Engine rpm and speed, &Wheel over point, Calculate &Squat, Calibrate S&lip, &Calculator, &Drift "
             "angle, &Tidal calculation, &Metric Conversions, ---, &Import [&Meteo data, &Waypoints, &Reportingpoints, "
-            "&Navigational Warnings, &Hurricane data, &Publications, P&ort Info], E&xport [&Meteo data, &History, "
-            "&Waypoints, &Reporting points, &NavWarnings, H&urricane data, &Charts and books, &PortInfo], ---, "
+            "&Navigational Warnings, &Hurricane data, &Publications, P&ort Info, Route (RTZ)..., Route (GPX)..., "
+            "Track into history (GPX)...], E&xport [&Meteo data, &History, &Waypoints, &Reporting points, "
+            "&NavWarnings, H&urricane data, &Charts and books, &PortInfo, Route (RTZ)..., Route (GPX)...], ---, "
             "C&onfiguration [&Vessel dimensions, &Hydrostatic table, &Engine and propellor, Vessel &Performance, "
             "&Options]]",
             "&Help [&Help Topics, ---, &About Marigold Route...]",
@@ -141,6 +142,34 @@ class CCommandTableTest : public QObject {
     f->prompter.messages.clear();
     RunCommand(command::kExportWarnings, f->frame);
     QVERIFY(f->prompter.messages.empty());
+  }
+
+  // The route commands name the route after the document, ask the RTZ
+  // version and, on import, ask before the waypoints are replaced.
+  void routeExportAndImport() {
+    AddWaypoints(f->doc->Voyage(), 3);
+    const std::string rtz = f->File("route.rtz");
+    f->prompter.files = {rtz};
+    f->prompter.choices = {1};
+    QVERIFY(RunCommand(command::kExportRouteRtz, f->frame));
+    QCOMPARE(std::tuple(f->prompter.fileChoices[0].defaultName, f->prompter.choicePrompts.size(),
+                        f->prompter.messages.back().text),
+             std::tuple(std::string("Untitled"), std::size_t{1}, std::string("Export succesfull")));
+    QVERIFY(FileText(rtz).find("version=\"1.0\"") != std::string::npos);
+
+    f->prompter.files = {rtz};
+    f->prompter.answers = {true};
+    QVERIFY(RunCommand(command::kImportRouteRtz, f->frame));
+    QCOMPARE(std::tuple(f->prompter.questions.size(), f->frame.RouteView().model()->rowCount(),
+                        f->prompter.messages.back().text),
+             std::tuple(std::size_t{1}, 4, std::string("Import succesfull")));
+
+    // No route, no export: the check says so before any file is chosen.
+    f->doc->New();
+    f->prompter.fileChoices.clear();
+    RunCommand(command::kExportRouteGpx, f->frame);
+    QCOMPARE(std::tuple(f->prompter.fileChoices.size(), f->prompter.messages.back().text),
+             std::tuple(std::size_t{0}, std::string(kNoActiveVoyage)));
   }
 
   void exportItemWantsASelection() {

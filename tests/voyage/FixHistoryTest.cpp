@@ -127,5 +127,34 @@ TEST(FixHistoryRemoveOld, CountsFromTheLatestFixAndKeepsItsTime) {
   EXPECT_EQ(RemoveOldFixes(fixes, 0), 0);
 }
 
+// A recorded track goes in by time, named in the latest fix's local time
+// (UTC -3); points at the time of a fix already there (to the second) are
+// left out, within the track too.
+TEST(FixHistoryMergeTrack, InTimeOrderWithoutDoublesAndWithCourseMadeGood) {
+  CFixList fixes;
+  AddFix(fixes, 50.0, kDay, 0)->SetName("Noon");
+  CFixRecord* later = AddFix(fixes, 50.2, kDay, 2);
+  later->SetName("Two");
+  later->SetUtcDifference(-3);
+  std::vector<CFixRecord> track;
+  for (const auto& [latitude, hour] : {std::pair(50.3, 3.0), std::pair(50.05, 0.3 / 3600), std::pair(50.1, 1.0),
+                                       std::pair(50.11, 1.0), std::pair(49.9, -1.0)}) {
+    CFixRecord& point = track.emplace_back();
+    point.SetLatitude(latitude);
+    point.SetLongitude(0);
+    point.SetTime(kDay + hour / 24);
+  }
+  EXPECT_EQ(MergeTrack(fixes, track), 3);
+  EXPECT_EQ(NamesOf(fixes),
+            (std::vector<std::string>{"PositionFix 08 Apr 20:00 LT", "Noon", "PositionFix 08 Apr 22:00 LT", "Two",
+                                      "PositionFix 09 Apr 00:00 LT"}));
+  std::vector<double> speeds;
+  for (int i = 0; i < fixes.GetCount(); ++i) speeds.push_back(fixes.GetAt(i)->groundspeed);
+  ExpectNear(speeds, {0, 0, 6, 0, 6}, 1e-6);
+  EXPECT_EQ(fixes.GetAt(2)->GetUtcDifference(), -3);
+  EXPECT_EQ(MergeTrack(fixes, track), 0);
+  EXPECT_EQ(fixes.GetCount(), 5);
+}
+
 }  // namespace
 }  // namespace marigold

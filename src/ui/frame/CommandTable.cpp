@@ -12,6 +12,7 @@
 #include "ui/frame/AboutDialog.h"
 #include "ui/frame/LeftView.h"
 #include "ui/frame/MainFrame.h"
+#include "ui/frame/RouteCommands.h"
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
 #include "ui/sheets/ConfigurationDialog.h"
@@ -230,6 +231,12 @@ const CCommand kTable[] = {
      "", nullptr, CsvCommand},
     {cmd::kImportPorts, menu::kImport, "P&ort Info", "Import port information from a comma separated file", "", nullptr,
      CsvCommand},
+    {cmd::kImportRouteRtz, menu::kImport, "Route (RTZ)...", "Replace the route by one from an ECDIS route file (RTZ)",
+     "", nullptr, ImportRouteFile},
+    {cmd::kImportRouteGpx, menu::kImport, "Route (GPX)...", "Replace the route by one from a GPS exchange file (GPX)",
+     "", nullptr, ImportRouteFile},
+    {cmd::kImportTrackGpx, menu::kImport, "Track into history (GPX)...",
+     "Add the tracks of a GPS exchange file (GPX) to the position fixes", "", nullptr, ImportTrackFile},
     {cmd::kExportMeteo, menu::kExport, "&Meteo data", "Export meteo data to a comma separated file", "", nullptr,
      CsvCommand},
     {cmd::kExportHistory, menu::kExport, "&History", "Export position fixes to a comma separated file", "", nullptr,
@@ -246,6 +253,10 @@ const CCommand kTable[] = {
      "", nullptr, CsvCommand},
     {cmd::kExportPorts, menu::kExport, "&PortInfo", "Export port information to a comma separated file", "", nullptr,
      CsvCommand},
+    {cmd::kExportRouteRtz, menu::kExport, "Route (RTZ)...", "Export the route to an ECDIS route file (RTZ)", "",
+     NeedsWaypoint, ExportRouteFile},
+    {cmd::kExportRouteGpx, menu::kExport, "Route (GPX)...", "Export the route to a GPS exchange file (GPX)", "",
+     NeedsWaypoint, ExportRouteFile},
     {0, menu::kTools, "", "", "", nullptr, nullptr},
     {cmd::kVesselDimensions, menu::kConfiguration, "&Vessel dimensions", "Enter basic dimensions of vessel", "",
      nullptr, nullptr},
