@@ -152,7 +152,7 @@ const CCommand kTable[] = {
      CanInsert<cmd::kInsertWaypoint>},
     {cmd::kInsertReportingPoint, menu::kInsert, "&Reporting point", "Insert reporting point into route", "", nullptr,
      InsertRecord, CanInsert<cmd::kInsertReportingPoint>},
-    {cmd::kInsertWarning, menu::kInsert, "Navigational W&arning", "Insert danger or warning into route", "", nullptr,
+    {cmd::kInsertWarning, menu::kInsert, "N&avigational Warning", "Insert danger or warning into route", "", nullptr,
      InsertRecord, CanInsert<cmd::kInsertWarning>},
     {cmd::kInsertHurricane, menu::kInsert, "&Hurricane", "Add hurricane to tracking", "", nullptr, InsertRecord,
      CanInsert<cmd::kInsertHurricane>},
