@@ -35,15 +35,18 @@ void Press(Dialog& dialog, QDialogButtonBox::StandardButton button) {
   QTest::mouseClick(dialog.buttonBox()->button(button), Qt::LeftButton);
 }
 
-// Types a value on its page, turns to another page and presses OK. True
-// when the sheet refused it: still open, back on the field.
+// Types a value on its page, tries to turn to another page, then presses
+// OK. True when the sheet refused it both times (two messages): still open,
+// on that page, on the field.
 template <class Sheet>
 bool RefusedOnOk(Sheet& sheet, int page, const char* field, const QString& typed, int otherPage) {
   ShowPage(sheet, page);
   Type(sheet, field, typed);
   ShowPage(sheet, otherPage);
+  const QTabWidget* tabs = sheet.template findChild<QTabWidget*>();
+  if (tabs->currentIndex() != page) return false;
   Press(sheet, QDialogButtonBox::Ok);
-  return sheet.isVisible() && sheet.focusWidget() == Editor(sheet, field);
+  return sheet.isVisible() && tabs->currentIndex() == page && sheet.focusWidget() == Editor(sheet, field);
 }
 
 // Selects these whole rows of the view, and no others.

@@ -98,7 +98,7 @@ class CPositionSheetTest : public QObject {
       CPositionSheet sheet(fix, "Position Fix", prompter);
       sheet.show();
       QVERIFY2(RefusedOnOk(sheet, page, field, typed, 1 - page), field);
-      QCOMPARE(Said(prompter), std::vector<std::string>{std::string("Exclamation: ") + message});
+      QCOMPARE(Said(prompter), std::vector<std::string>(2, std::string("Exclamation: ") + message));
       QVERIFY(Store(fix) == original);
       sheet.hide();
     }

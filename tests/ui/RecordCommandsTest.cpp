@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <optional>
+#include <type_traits>
 
 #include "fakes/FrameFixture.h"
 #include "fakes/QtInput.h"
@@ -29,9 +30,11 @@ class CRecordCommandsTest : public QObject {
   void cleanup() { f.reset(); }
 
   // Inserting in a list and cancelling the sheet leaves the list's bytes
-  // (as the views' schedule left them).
+  // (as the views' schedule left them: from the departure, as a waypoint
+  // insert shows the whole route).
   void insertThenCancelLeavesTheList() {
     AddWaypoints(f->doc->Voyage(), 2);
+    f->doc->openedFromFile = true;
     f->frame.RefreshViews();
     const std::tuple<int, ERecordList, const char*, const char*> cases[] = {
         {command::kInsertWaypoint, ERecordList::Route, "New Waypoint", "CWPSheet"},
@@ -45,7 +48,7 @@ class CRecordCommandsTest : public QObject {
         return QDialogButtonBox::Cancel;
       });
       QCOMPARE(shown, std::string(caption) + " " + sheet);
-      QVERIFY(Store(f->doc->List(list)) == before);
+      QVERIFY2(Store(f->doc->List(list)) == before, caption);
       QCOMPARE(f->doc->openedFromFile, id == command::kInsertWaypoint || openedFromFile);
     }
     QVERIFY(!f->doc->modified);
@@ -105,16 +108,26 @@ class CRecordCommandsTest : public QObject {
     QCOMPARE(std::tuple(f->doc->Voyage().voyageNumber, f->doc->modified), std::tuple(std::string("MR 9"), true));
   }
 
-  // Until their sheets come, the other records cannot be inserted or edited.
-  void commandsWithoutTheirSheetStayDisabled() {
-    for (const int id : {command::kInsertWaypoint, command::kInsertPositionFix, command::kVoyageProperties})
-      QVERIFY(f->frame.Action(id)->isEnabled());
-    for (const int id : {command::kInsertReportingPoint, command::kInsertWarning, command::kInsertHurricane,
+  // Every kind of record can be inserted, and edited in its list.
+  void everyRecordHasItsSheet() {
+    for (const int id : {command::kInsertWaypoint, command::kInsertPositionFix, command::kVoyageProperties,
+                         command::kInsertReportingPoint, command::kInsertWarning, command::kInsertHurricane,
                          command::kInsertPublication, command::kInsertPort})
-      QVERIFY2(!f->frame.Action(id)->isEnabled(), qPrintable(QString::number(id)));
-    f->doc->selectedList = EListKind::Ports;
-    f->frame.RefreshViews();
-    QVERIFY(!f->frame.Action(command::kEditItem)->isEnabled() && !f->frame.Action(command::kInsertItem)->isEnabled());
+      QVERIFY2(f->frame.Action(id)->isEnabled(), qPrintable(QString::number(id)));
+    const std::tuple<int, EListKind, const char*> inserts[] = {
+        {command::kInsertReportingPoint, EListKind::ReportingPoints, "CReportingSheet"},
+        {command::kInsertWarning, EListKind::Warnings, "CDangerSheet"},
+        {command::kInsertHurricane, EListKind::Storms, "CHurricaneSheet"},
+        {command::kInsertPublication, EListKind::Charts, "CPublicationDialog"},
+        {command::kInsertPort, EListKind::Ports, "CSheetPort"},
+    };
+    for (const auto& [id, list, sheet] : inserts) {
+      const std::string shown = Open(id, [](CEditDialog&) { return QDialogButtonBox::Cancel; });
+      QVERIFY2(QString::fromStdString(shown).endsWith(sheet), shown.c_str());
+      f->doc->selectedList = list;
+      f->frame.RefreshViews();
+      QVERIFY(f->frame.Action(command::kInsertItem)->isEnabled());
+    }
   }
 
   // A picture per page of the sheet a command opens, and nothing applied.
@@ -135,10 +148,13 @@ class CRecordCommandsTest : public QObject {
   std::string Open(int id, Act act) {
     std::string shown;
     CDialogScript script([&](QDialog& dialog) {
-      auto& sheet = static_cast<CSheet&>(dialog);
-      shown = sheet.windowTitle().toStdString() + " " + sheet.objectName().toStdString();
+      auto& edit = static_cast<CEditDialog&>(dialog);
+      shown = edit.windowTitle().toStdString() + " " + edit.objectName().toStdString();
       f->prompter.answers.push_back(true);  // to the cancel question, when asked
-      Press(sheet, act(sheet));
+      if constexpr (std::is_invocable_v<Act, CSheet&>)
+        Press(edit, act(static_cast<CSheet&>(edit)));
+      else
+        Press(edit, act(edit));
     });
     RunCommand(id, f->frame);
     return script.Seen() ? shown : "no sheet";

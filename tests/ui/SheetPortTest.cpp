@@ -41,6 +41,7 @@ class CSheetPortTest : public QObject {
 
   void okAppliesEveryPage() {
     Open();
+    ui->Type("name", QStringLiteral("Rotterdam Europoort"));
     ui->ShowPage(1);
     ui->Type("berth", QStringLiteral("Waalhaven 7"));
     ui->Type("maxDraft", QStringLiteral("12.5"));
@@ -59,13 +60,16 @@ class CSheetPortTest : public QObject {
     ui->ShowPage(5);
     ui->prompter.files = {std::string("/ports/rotterdam.pdf")};
     ui->Click(QStringLiteral("Add"));
+    ui->ShowPage(6);
+    ui->Click(QStringLiteral("Reverse In to Outbnd"));
     ui->ShowPage(7);
     ui->Type("meanLevel", QStringLiteral("1.2"));
     ui->Type("gM2", QStringLiteral("65.5"));
     ui->Type("F4", QStringLiteral("0.0125"));
     ui->Press(QDialogButtonBox::Ok);
 
-    QVERIFY(!ui->IsOpen() && ui->prompter.messages.empty());
+    QCOMPARE(Said(ui->prompter), std::vector<std::string>{"Information: 1 waypoints copied to outbound voyage"});
+    QVERIFY(!ui->IsOpen());
     QCOMPARE(std::tuple(port.berth, port.maxDraft, port.salinity, port.bunkers, port.maxAirDraft, port.country),
              std::tuple(std::string("Waalhaven 7"), 12.5, 1.035, true, 60.0, std::string("NL")));
     QCOMPARE(port.agentName + "|" + port.agentEmail + "|" + port.pilotStation + "|" + port.notes,
@@ -75,6 +79,8 @@ class CSheetPortTest : public QObject {
     QCOMPARE(port.documents, std::vector<std::string>{"/ports/rotterdam.pdf"});
     QCOMPARE(std::tuple(port.tide.meanLevel, port.tide.gM2, port.tide.F4, port.tide.hmM2, port.inbound.GetCount()),
              std::tuple(1.2, 65.5, 0.0125, 0.805, 1));
+    QCOMPARE(std::tuple(port.GetName(), port.outbound.GetCount(), port.outbound.GetHead()->GetName()),
+             std::tuple(std::string("Rotterdam Europoort"), 1, std::string("Maas Center")));
   }
 
   // Salinity 1.035 is taken above; 1.040 is not, nor the other limits.

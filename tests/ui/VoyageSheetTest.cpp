@@ -122,7 +122,7 @@ class CVoyageSheetTest : public QObject {
     CSheetVoyage sheet(route, vessel, meteo, clock, "Untitled", prompter);
     sheet.show();
     QVERIFY(RefusedOnOk(sheet, 1, "draftAft", "120", 0));
-    QCOMPARE(Said(prompter), std::vector<std::string>{"Exclamation: Please enter a number between 0.0 and 99.0."});
+    QCOMPARE(Said(prompter), std::vector<std::string>(2, "Exclamation: Please enter a number between 0.0 and 99.0."));
     QVERIFY(Unchanged());
   }
 

@@ -101,7 +101,7 @@ class CWaypointSheetTest : public QObject {
       Editor<QCheckBox>(sheet, "keepGroundspeed")->setChecked(true);
       Editor<QRadioButton>(sheet, "manualWeather")->setChecked(true);
       QVERIFY2(RefusedOnOk(sheet, page, field, typed, page == 0 ? 1 : 0), field);
-      QCOMPARE(Said(prompter), std::vector<std::string>{std::string("Exclamation: ") + message});
+      QCOMPARE(Said(prompter), std::vector<std::string>(2, std::string("Exclamation: ") + message));
       QVERIFY(Store(waypoint) == original);
       sheet.hide();
     }
