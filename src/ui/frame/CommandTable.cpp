@@ -17,6 +17,7 @@
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
 #include "ui/sheets/ConfigurationDialog.h"
+#include "ui/sheets/VesselFormDialog.h"
 #include "voyage/ListCommands.h"
 
 namespace marigold {
@@ -95,6 +96,13 @@ void ToggleStatusBar(CMainFrame& f, int) { f.ToggleBar(false); }
 void NextPane(CMainFrame& f, int) { f.SwitchPane(true); }
 void PreviousPane(CMainFrame& f, int) { f.SwitchPane(false); }
 void Options(CMainFrame& f, int) { RunConfigurationDialog(&f, f.Settings(), f.Prompter()); }
+
+template <const CVesselForm& (*Form)()>
+void VesselForm(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  RunVesselForm(&f, Form(), d.Vessel(), d.Settings(), f.Prompter());
+  f.RefreshViews();
+}
 void About(CMainFrame& f, int) { ShowAbout(&f); }
 
 // The table -----------------------------------------------------------------
@@ -264,11 +272,11 @@ const CCommand kTable[] = {
      NeedsWaypoint, ExportRouteFile},
     {0, menu::kTools, "", "", "", nullptr, nullptr},
     {cmd::kVesselDimensions, menu::kConfiguration, "&Vessel dimensions", "Enter basic dimensions of vessel", "",
-     nullptr, nullptr},
+     nullptr, VesselForm<VesselDimensionsForm>},
     {cmd::kHydrostaticTable, menu::kConfiguration, "&Hydrostatic table", "Update vessels hydrostatic table", "",
-     nullptr, nullptr},
+     nullptr, VesselForm<HydrostaticForm>},
     {cmd::kEngineAndPropellor, menu::kConfiguration, "&Engine and propellor", "Enter data of engine and propellor", "",
-     nullptr, nullptr},
+     nullptr, VesselForm<EngineForm>},
     {cmd::kVesselPerformance, menu::kConfiguration, "Vessel &Performance", "Calibrate vessels hull and wind resistance",
      "", nullptr, nullptr},
     {cmd::kOptions, menu::kConfiguration, "&Options", "Configuration of application and options", "", nullptr, Options},

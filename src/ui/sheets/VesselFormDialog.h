@@ -1,0 +1,40 @@
+#pragma once
+// A dialog that edits the ship's record field by field ("Vessel
+// Dimensions", "Main Engine Details", "Hydrostatic data"): one editor per
+// field of its form, grouped as the form says.
+#include <vector>
+
+#include "core/SettingsStore.h"
+#include "ui/sheets/EditDialog.h"
+#include "vessel/VesselForms.h"
+
+namespace marigold {
+
+class CVesselFormDialog : public CEditDialog {
+  Q_OBJECT
+
+ public:
+  CVesselFormDialog(const CVesselForm& form, CVessel2& vessel, CSettingsStore& settings, CPrompter& prompter,
+                    QWidget* parent = nullptr);
+
+  // The editor of a field, by the member's name.
+  QWidget* editor(const char* field) const;
+
+ protected:
+  std::optional<CFieldRefusal> Validate() override;
+  void Apply() override;
+
+ private:
+  std::vector<CVesselValue> Values() const;
+
+  const CVesselForm& form_;
+  CVessel2& vessel_;
+  CSettingsStore& settings_;
+  std::vector<QWidget*> editors_;
+};
+
+// Shows the dialog modally; true when the record was changed.
+bool RunVesselForm(QWidget* parent, const CVesselForm& form, CVessel2& vessel, CSettingsStore& settings,
+                   CPrompter& prompter);
+
+}  // namespace marigold
