@@ -46,6 +46,9 @@ constexpr const char* kUsage =
     "  calc course-distance LAT LON LAT LON [--great-circle]\n"
     "  calc drift --steered C --log V --set D --rate V\n"
     "  convert ITEM VALUE            ITEM: the conversion's index or its exact name\n"
+    "  vessel show [--json]          the ship's record as the vessel dialogs show it\n"
+    "  vessel set FIELD=VALUE ...    FIELD: a name vessel show prints (callSign and imoNumber go to the\n"
+    "                                settings); every value is checked before vessel.dat is written\n"
     "\n"
     "Positions: signed decimal degrees (-45.5) or degrees, minutes and hemisphere (45:30.0S).\n";
 
@@ -56,7 +59,7 @@ const std::map<std::string, CCommand>& Commands() {
       {"dump", RunDump},       {"status", RunStatus}, {"eta", RunEta},        {"cpa", RunCpa},
       {"fix", RunFix},         {"export", RunExport}, {"import", RunImport},  {"tide", RunTide},
       {"list", RunList},       {"schedule", RunList}, {"waypoints", RunList}, {"calc", RunCalc},
-      {"convert", RunConvert}, {"report", RunReport},
+      {"convert", RunConvert}, {"report", RunReport}, {"vessel", RunVessel},
   };
   return kCommands;
 }

@@ -41,6 +41,23 @@ check "vessel dump names the ship" grep -q '"name":"mv Marigold Trader"' "$work/
 check "vessel dump shows the hydrostatic table's rows" \
   grep -q '"hydroTable":\[{"draft":10,"displacement":58000,"mk":14.2,' "$work/vessel.json"
 
+# vessel set checks every value first: one refusal, exit 1, nothing written.
+m vessel show >"$work/vessel.txt"
+check "vessel show gives each field with its unit" grep -q '^lengthPP  *247.00 m$' "$work/vessel.txt"
+vessel_before=$(sha256sum "$work/ex/vessel.dat" "$work/ex/settings.ini")
+for bad in "lengthPP=180 faRpm=-3" "breadth=wide" "tonnage=5" "callSign"; do
+  # shellcheck disable=SC2086
+  m vessel set $bad >/dev/null 2>"$work/vessel-set.err"
+  check "vessel set $bad is refused with one message" test $? -eq 1 -a "$(wc -l <"$work/vessel-set.err")" -eq 1
+done
+check "refused vessel sets write nothing" test "$vessel_before" = "$(sha256sum "$work/ex/vessel.dat" "$work/ex/settings.ini")"
+m vessel set callSign=PDKM lengthPP=199.5 distanceFaToStop=4.7
+check "vessel set writes vessel.dat" grep -q '"lengthPP":199.5,' <(m dump "$work/ex/vessel.dat" --as vessel)
+check "vessel set keeps whole miles FA-Stop" grep -q '"distanceFaToStop":4,' <(m dump "$work/ex/vessel.dat" --as vessel)
+check "vessel set puts the call sign into the data folder's settings" grep -q '^CallSign=PDKM' "$work/ex/settings.ini"
+m vessel set callSign=PDMT lengthPP=247 distanceFaToStop=3  # the ship the later checks expect
+check "vessel set back restores vessel.dat byte for byte" test "$vessel_before" = "$(sha256sum "$work/ex/vessel.dat" "$work/ex/settings.ini")"
+
 # The warning south of the Nantucket scheme is passed on the leg west of
 # Nantucket, 40-45 nM off, on 10 or 11 December.
 m list warnings "$route" >"$work/warnings.txt" 2>/dev/null
