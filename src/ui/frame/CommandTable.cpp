@@ -17,6 +17,7 @@
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
 #include "ui/sheets/ConfigurationDialog.h"
+#include "ui/sheets/SquatDialog.h"
 #include "ui/sheets/VesselFormDialog.h"
 #include "voyage/ListCommands.h"
 
@@ -103,6 +104,20 @@ void VesselForm(CMainFrame& f, int) {
   RunVesselForm(&f, Form(), d.Vessel(), d.Settings(), f.Prompter());
   f.RefreshViews();
 }
+
+// The tools that change figures on a working copy of the ship read it afresh
+// from vessel.dat, so that nothing they show reaches the document's vessel.
+CVessel2 WorkingVessel(CMainFrame& f) {
+  CVessel2 copy;
+  copy.Load(f.Doc().Settings(), f.Prompter());
+  return copy;
+}
+
+void Squat(CMainFrame& f, int) {
+  CSquatDialog dialog(WorkingVessel(f), &f);
+  dialog.exec();
+}
+
 void About(CMainFrame& f, int) { ShowAbout(&f); }
 
 // The table -----------------------------------------------------------------
@@ -221,7 +236,7 @@ const CCommand kTable[] = {
      "Calculate speed and fuel consumption at certain rpm", "", nullptr, nullptr},
     {cmd::kWheelOverPoint, menu::kTools, "&Wheel over point", "Calculate wheel over point for turning", "", nullptr,
      nullptr},
-    {cmd::kCalculateSquat, menu::kTools, "Calculate &Squat", "Calculate vessels squat and draft", "", nullptr, nullptr},
+    {cmd::kCalculateSquat, menu::kTools, "Calculate &Squat", "Calculate vessels squat and draft", "", nullptr, Squat},
     {cmd::kCalibrateSlip, menu::kTools, "Calibrate S&lip", "Calibrate data on propellor slip", "", nullptr, nullptr},
     {cmd::kCalculator, menu::kTools, "&Calculator", "Navigation Calculator", "Alt+C", nullptr, nullptr},
     {cmd::kDriftAngle, menu::kTools, "&Drift angle", "Calculate true ground course from water track and currentflow",

@@ -1,0 +1,56 @@
+#pragma once
+// The controls of the tool dialogs: read-only figures, bars and the sliders
+// that run upward to larger values, filled from the tools' views.
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <string>
+
+#include "vessel/ToolFigures.h"
+
+namespace marigold {
+
+// A figure the tool computes: selectable for copying, never typed into, and
+// out of the tab order.
+inline QLineEdit* NewFigureField(const char* name, QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setReadOnly(true);
+  field->setFocusPolicy(Qt::NoFocus);
+  field->setAlignment(Qt::AlignRight);
+  field->setMaximumWidth(110);
+  return field;
+}
+
+inline void ShowText(QLineEdit* field, const std::string& text) { field->setText(QString::fromStdString(text)); }
+
+inline QProgressBar* NewFigureBar(Qt::Orientation orientation, QWidget* parent) {
+  auto* bar = new QProgressBar(parent);
+  bar->setOrientation(orientation);
+  bar->setTextVisible(false);
+  return bar;
+}
+
+inline void ShowBar(QProgressBar* bar, const CBarFigure& figure) {
+  bar->setRange(0, figure.maximum);
+  bar->setValue(figure.position);
+}
+
+// A slider whose view holds −value runs upward to larger values when
+// vertical: its top is its maximum.
+inline QSlider* NewToolSlider(const char* name, Qt::Orientation orientation, QWidget* parent) {
+  auto* slider = new QSlider(orientation, parent);
+  slider->setObjectName(QString::fromLatin1(name));
+  slider->setPageStep(5);
+  return slider;
+}
+
+// Moves the slider without reporting it back to the tool.
+inline void ShowSlider(QSlider* slider, const CSliderRange& range) {
+  const QSignalBlocker quiet(slider);
+  slider->setRange(range.minimum, range.maximum);
+  slider->setValue(range.position);
+}
+
+}  // namespace marigold
