@@ -44,7 +44,8 @@ struct CScheduleTotals {
 };
 CScheduleTotals TotalsFrom(CVoyage& route, const CVessel2& vessel, const CFixRecord& start);
 double TotalFuelFrom(CVoyage& route, const CVessel2& vessel, const CFixRecord& start);
-// The average resistance index alone (the ETA tool's weather correction).
+// The average resistance index alone (the ETA tool's weather correction);
+// past the scheduled arrival, weighted by the distance of the legs to go.
 double AverageResistanceFrom(CVoyage& route, const CFixRecord& start);
 
 // The whole route, independent of any start: distance, hours from the first

@@ -68,7 +68,19 @@ double TotalFuelFrom(CVoyage& route, const CVessel2& vessel, const CFixRecord& s
 double AverageResistanceFrom(CVoyage& route, const CFixRecord& start) {
   if (route.IsEmpty()) return 0;
   const std::size_t first = FirstLegToGo(route, start);
-  return AverageResistance(schedule::WaypointsOf(route), first, HoursToGo(route, start));
+  const std::vector<CWaypoint*> waypoints = schedule::WaypointsOf(route);
+  const double hoursToGo = HoursToGo(route, start);
+  if (hoursToGo > 0) return AverageResistance(waypoints, first, hoursToGo);
+  // Past the scheduled arrival there are no hours to share out; the legs
+  // still to sail are weighed by their distance instead, so that the ETA
+  // tool still answers for a ship that is late.
+  double weighted = 0;
+  double distance = 0;
+  for (std::size_t k = first; k < waypoints.size(); ++k) {
+    weighted += waypoints[k]->legDistance * waypoints[k]->resistanceIndex;
+    distance += waypoints[k]->legDistance;
+  }
+  return distance > 0 ? weighted / distance : 0;
 }
 
 CRouteTotals RouteTotals(const CVoyage& route) {

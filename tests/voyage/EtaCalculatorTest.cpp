@@ -86,5 +86,32 @@ TEST(EtaCalculator, NoWayOrNoVoyageGivesNoFigures) {
   EXPECT_EQ(Said(prompter), std::vector<std::string>{"No valid voyage loaded\nCan not calculate ETA"});
 }
 
+// Today's fix is later than the scheduled arrival: no hours are left, and
+// the weather correction is weighed over the miles still to sail.
+TEST(EtaCalculator, ALateShipStillGetsAnEtaWithTheWeatherCorrection) {
+  CEtaScene s;
+  for (CWaypoint* w : {s.route.GetAt(1), s.route.GetTail()}) {
+    w->legDistance = 60;
+    w->keptGroundspeed = 12;
+  }
+  s.route.GetAt(1)->resistanceIndex = 0.3;
+  s.route.GetTail()->resistanceIndex = 0.1;  // the only leg to go from the fix
+  s.latest.SetTime(kDeparture + 2);
+  CEtaCalculator eta(s.route, s.vessel, &s.latest, s.departure, false);
+  CEtaFields c = eta.Fields();
+  c.correctForReduceEngine = false;
+  eta.OnFieldsChanged(c);
+  EXPECT_DOUBLE_EQ(eta.Results().groundspeed, s.vessel.SpeedThroughWater(63, 0.1));
+  EXPECT_NEAR(eta.Results().hours, 24 / eta.Results().groundspeed, 1e-9);
+  EXPECT_NE(eta.Results().fuelText, "NA");
+  ASSERT_TRUE(eta.Results().eta);
+
+  // From the first waypoint both legs count, each by its 60 nM.
+  c.fromLatestFix = false;
+  s.departure.SetTime(kDeparture + 2);
+  eta.OnFieldsChanged(c);
+  EXPECT_DOUBLE_EQ(eta.Results().groundspeed, s.vessel.SpeedThroughWater(63, 0.2));
+}
+
 }  // namespace
 }  // namespace marigold

@@ -17,6 +17,7 @@
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
 #include "ui/sheets/ConfigurationDialog.h"
+#include "ui/sheets/EtaDialog.h"
 #include "ui/sheets/SquatDialog.h"
 #include "ui/sheets/VesselFormDialog.h"
 #include "voyage/ListCommands.h"
@@ -118,6 +119,15 @@ void Squat(CMainFrame& f, int) {
   dialog.exec();
 }
 
+void CalculateEta(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CEtaCalculator calculator(d.Voyage(), d.Vessel(), d.LatestFix(), d.Departure(), d.openedFromFile);
+  CEtaDialog dialog(calculator, f.Prompter(), &f);
+  dialog.exec();
+  if (dialog.EtaSet()) d.modified = true;
+  f.RefreshViews();
+}
+
 void About(CMainFrame& f, int) { ShowAbout(&f); }
 
 // The table -----------------------------------------------------------------
@@ -188,7 +198,7 @@ const CCommand kTable[] = {
     // Voyage
     {cmd::kVoyageStatus, menu::kVoyage, "&Status", "Get present status of voyage", "Alt+S", NeedsFix, nullptr},
     {cmd::kCalculateEta, menu::kVoyage, "Calculate &ETA",
-     "Calculate ETA at destination at various speed/engine settings", "Alt+E", NeedsEtaRoute, nullptr},
+     "Calculate ETA at destination at various speed/engine settings", "Alt+E", NeedsEtaRoute, CalculateEta},
     {cmd::kAverageWeather, menu::kVoyage, "&Average weather", "Show Average weather enroute", "", nullptr, nullptr},
     {cmd::kHurricaneTracking, menu::kVoyage, "&Hurricane tracking", "Get Closest point of approach to hurricane", "",
      NeedsStormAndRoute, nullptr},
