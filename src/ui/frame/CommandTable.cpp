@@ -20,6 +20,7 @@
 #include "ui/sheets/EtaDialog.h"
 #include "ui/sheets/SquatDialog.h"
 #include "ui/sheets/VesselFormDialog.h"
+#include "ui/sheets/VoyageStatusDialog.h"
 #include "voyage/ListCommands.h"
 
 namespace marigold {
@@ -128,6 +129,16 @@ void CalculateEta(CMainFrame& f, int) {
   f.RefreshViews();
 }
 
+void VoyageStatus(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CVoyageStatus status(d.Voyage(), d.Vessel(), d.Fixes(), d.ReportingPoints(), d.Clock());
+  if (!status.Open(f.Prompter())) return;
+  CVoyageStatusDialog dialog(status, f.Prompter(), &f);
+  dialog.exec();
+  if (dialog.EtaChanged()) d.modified = true;
+  f.RefreshViews();
+}
+
 void About(CMainFrame& f, int) { ShowAbout(&f); }
 
 // The table -----------------------------------------------------------------
@@ -196,7 +207,7 @@ const CCommand kTable[] = {
     {cmd::kInsertPositionFix, menu::kInsert, "Position &fix", "Insert latest position fix", "Alt+P", nullptr,
      InsertRecord, CanInsert<cmd::kInsertPositionFix>},
     // Voyage
-    {cmd::kVoyageStatus, menu::kVoyage, "&Status", "Get present status of voyage", "Alt+S", NeedsFix, nullptr},
+    {cmd::kVoyageStatus, menu::kVoyage, "&Status", "Get present status of voyage", "Alt+S", NeedsFix, VoyageStatus},
     {cmd::kCalculateEta, menu::kVoyage, "Calculate &ETA",
      "Calculate ETA at destination at various speed/engine settings", "Alt+E", NeedsEtaRoute, CalculateEta},
     {cmd::kAverageWeather, menu::kVoyage, "&Average weather", "Show Average weather enroute", "", nullptr, nullptr},

@@ -1,0 +1,167 @@
+#include "ui/sheets/VoyageStatusDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "core/LocalClock.h"
+#include "ui/widgets/DateTimeEdit.h"
+#include "ui/widgets/ToolWidgets.h"
+
+namespace marigold {
+namespace {
+
+constexpr const char* kEtaFormat = "dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s";
+constexpr const char* kNoPrinting = "Printing is not yet available in this version";
+
+// One row of a group: label, figure, unit.
+struct CFigureRow {
+  const char* name;
+  const char* label;
+  const char* unit;
+};
+
+QGroupBox* NewFigureGroup(const char* title, std::initializer_list<CFigureRow> rows, QWidget* parent, int firstRow = 0,
+                          QGridLayout** gridOut = nullptr) {
+  auto* group = new QGroupBox(QString::fromLatin1(title), parent);
+  auto* grid = new QGridLayout(group);
+  int row = firstRow;
+  for (const CFigureRow& r : rows) {
+    QLineEdit* field = NewFigureField(r.name, group);
+    field->setMaximumWidth(QWIDGETSIZE_MAX);
+    grid->addWidget(new QLabel(QString::fromLatin1(r.label), group), row, 0);
+    grid->addWidget(field, row, 1);
+    grid->addWidget(new QLabel(QString::fromLatin1(r.unit), group), row, 2);
+    ++row;
+  }
+  grid->setColumnStretch(1, 1);
+  if (gridOut) *gridOut = grid;
+  return group;
+}
+
+}  // namespace
+
+CVoyageStatusDialog::CVoyageStatusDialog(CVoyageStatus& status, CPrompter& prompter, QWidget* parent)
+    : QDialog(parent), status_(status), prompter_(prompter) {
+  setWindowTitle(QStringLiteral("Voyage Status"));
+  auto* columns = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+
+  QGridLayout* remainingGrid = nullptr;
+  left->addWidget(NewFigureGroup("Remaining voyage",
+                                 {{"distanceToGo", "Total Remaining Distance:", "nM"},
+                                  {"hoursToGo", "Scheduled remaining hours:", "hrs"},
+                                  {"fuel", "Estimated  fuel consumption:", "mT"}},
+                                 this, 1, &remainingGrid));
+  eta_ = new CDateTimeEdit(kEtaFormat, this);
+  eta_->setObjectName(QStringLiteral("scheduledEta"));
+  remainingGrid->addWidget(new QLabel(QStringLiteral("Scheduled ETA :"), this), 0, 0);
+  remainingGrid->addWidget(eta_, 0, 1, 1, 2);
+  left->addWidget(
+      NewFigureGroup("On present stretch till next waypoint:",
+                     {{"legGroundspeed", "Av. Ground Spd:", "kts"}, {"requiredRevs", "Required revs:", "rpm"}}, this));
+  left->addWidget(NewFigureGroup("Next Waypoint",
+                                 {{"waypointName", "Name:", ""},
+                                  {"waypointDirection", "Direction:", "deg"},
+                                  {"waypointDistance", "Distance:", "nM"},
+                                  {"waypointEta", "ETA", ""}},
+                                 this));
+
+  right->addWidget(
+      NewFigureGroup("Next Reporting Point", {{"reportingName", "", ""}, {"reportingTime", "Time:", ""}}, this));
+  QGridLayout* historyGrid = nullptr;
+  right->addWidget(NewFigureGroup("History",
+                                  {{"distanceMade", "Total distance made:", "nM"},
+                                   {"groundSpeed", "Average ground speed:", "kts"},
+                                   {"waterSpeed", "Water speed:", "kts"}},
+                                  this, 2, &historyGrid));
+  from_ = new QComboBox(this);
+  till_ = new QComboBox(this);
+  from_->setObjectName(QStringLiteral("from"));
+  till_->setObjectName(QStringLiteral("till"));
+  historyGrid->addWidget(new QLabel(QStringLiteral("From:"), this), 0, 0);
+  historyGrid->addWidget(from_, 0, 1, 1, 2);
+  historyGrid->addWidget(new QLabel(QStringLiteral("Till:"), this), 1, 0);
+  historyGrid->addWidget(till_, 1, 1, 1, 2);
+  right->addStretch(1);
+  // Names read from the left, figures from the right.
+  for (const char* name : {"waypointName", "reportingName"})
+    findChild<QLineEdit*>(QString::fromLatin1(name))->setAlignment(Qt::AlignLeft);
+  columns->addLayout(left, 1);
+  columns->addLayout(right, 1);
+
+  auto* buttons = new QDialogButtonBox(this);
+  print_ = buttons->addButton(QStringLiteral("Print Report"), QDialogButtonBox::ActionRole);
+  view_ = buttons->addButton(QStringLiteral("View Report"), QDialogButtonBox::ActionRole);
+  QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+  close->setDefault(true);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  for (QPushButton* button : {print_, view_})
+    connect(button, &QPushButton::clicked, this, [this] { prompter_.Message(kNoPrinting, EMessageIcon::Information); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns);
+  layout->addWidget(buttons);
+
+  const CVoyageStatusView& v = status_.View();
+  for (const std::string& text : v.fixTexts) {
+    from_->addItem(QString::fromStdString(text));
+    till_->addItem(QString::fromStdString(text));
+  }
+  // The whole history until the latest fix.
+  from_->setCurrentIndex(0);
+  till_->setCurrentIndex(till_->count() - 1);
+  status_.OnFromChosen(from_->currentIndex());
+  status_.OnTillChosen(till_->currentIndex());
+  connect(from_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    status_.OnFromChosen(index);
+    Show();
+  });
+  connect(till_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    status_.OnTillChosen(index);
+    Show();
+  });
+  connect(eta_, &QDateTimeEdit::dateTimeChanged, this, [this] {
+    status_.OnScheduledEtaChanged(CalendarTimeFromLocal(eta_->CivilTime()));
+    etaChanged_ = true;
+    Show();
+  });
+  Show();
+}
+
+QString CVoyageStatusDialog::figure(const char* name) const {
+  const auto* field = findChild<QLineEdit*>(QString::fromLatin1(name));
+  return field ? field->text() : QString();
+}
+
+void CVoyageStatusDialog::Show() {
+  const CVoyageStatusView& v = status_.View();
+  const auto set = [this](const char* name, const std::string& text) {
+    if (auto* field = findChild<QLineEdit*>(QString::fromLatin1(name))) ShowText(field, text);
+  };
+  const CRemainingVoyage& r = v.remaining;
+  set("distanceToGo", r.distanceToGo);
+  set("hoursToGo", r.hoursToGo);
+  set("fuel", r.fuel);
+  set("legGroundspeed", r.legGroundspeed);
+  set("requiredRevs", r.requiredRevs);
+  set("waypointName", r.waypointName);
+  set("waypointDirection", r.waypointDirection);
+  set("waypointDistance", r.waypointDistance);
+  set("waypointEta", r.waypointEta);
+  set("reportingName", v.nextReportingPoint.name);
+  set("reportingTime", v.nextReportingPoint.time);
+  set("distanceMade", v.history.distanceMade);
+  set("groundSpeed", v.history.groundSpeed);
+  set("waterSpeed", v.history.waterSpeed);
+  const QSignalBlocker quiet(eta_);
+  eta_->SetCivilTime(LocalFieldsOf(v.scheduledEta));
+}
+
+}  // namespace marigold

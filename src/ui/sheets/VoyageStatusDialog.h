@@ -1,0 +1,48 @@
+#pragma once
+// "Voyage Status": the remaining voyage from the latest fix, the next
+// waypoint and reporting point, the history between two fixes, and the
+// scheduled arrival to change.
+#include <QDialog>
+
+#include "voyage/VoyageStatus.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace marigold {
+
+class CDateTimeEdit;
+
+class CVoyageStatusDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `status` has been opened (its view filled).
+  CVoyageStatusDialog(CVoyageStatus& status, CPrompter& prompter, QWidget* parent = nullptr);
+
+  QComboBox* fromBox() const { return from_; }
+  QComboBox* tillBox() const { return till_; }
+  CDateTimeEdit* etaEdit() const { return eta_; }
+  // The shown figure of a group's field, by its name in the view
+  // ("distanceToGo", "waypointName", "groundSpeed", ...).
+  QString figure(const char* name) const;
+  QPushButton* printButton() const { return print_; }
+  QPushButton* viewButton() const { return view_; }
+  // True once the scheduled arrival was changed.
+  bool EtaChanged() const { return etaChanged_; }
+
+ private:
+  void Show();
+
+  CVoyageStatus& status_;
+  CPrompter& prompter_;
+  bool etaChanged_ = false;
+  QComboBox* from_ = nullptr;
+  QComboBox* till_ = nullptr;
+  CDateTimeEdit* eta_ = nullptr;
+  QPushButton* print_ = nullptr;
+  QPushButton* view_ = nullptr;
+};
+
+}  // namespace marigold
