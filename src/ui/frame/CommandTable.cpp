@@ -21,6 +21,7 @@
 #include "ui/sheets/SquatDialog.h"
 #include "ui/sheets/VesselFormDialog.h"
 #include "ui/sheets/VoyageStatusDialog.h"
+#include "ui/sheets/WheelOverDialog.h"
 #include "voyage/ListCommands.h"
 
 namespace marigold {
@@ -117,6 +118,11 @@ CVessel2 WorkingVessel(CMainFrame& f) {
 
 void Squat(CMainFrame& f, int) {
   CSquatDialog dialog(WorkingVessel(f), &f);
+  dialog.exec();
+}
+
+void WheelOver(CMainFrame& f, int) {
+  CWheelOverDialog dialog(f.Doc().Voyage(), &f);
   dialog.exec();
 }
 
@@ -256,7 +262,7 @@ const CCommand kTable[] = {
     {cmd::kEngineRpmAndSpeed, menu::kTools, "&Engine rpm and speed",
      "Calculate speed and fuel consumption at certain rpm", "", nullptr, nullptr},
     {cmd::kWheelOverPoint, menu::kTools, "&Wheel over point", "Calculate wheel over point for turning", "", nullptr,
-     nullptr},
+     WheelOver},
     {cmd::kCalculateSquat, menu::kTools, "Calculate &Squat", "Calculate vessels squat and draft", "", nullptr, Squat},
     {cmd::kCalibrateSlip, menu::kTools, "Calibrate S&lip", "Calibrate data on propellor slip", "", nullptr, nullptr},
     {cmd::kCalculator, menu::kTools, "&Calculator", "Navigation Calculator", "Alt+C", nullptr, nullptr},
