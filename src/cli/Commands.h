@@ -24,5 +24,7 @@ int RunCalc(const CCliArgs& args, CCliContext& context);
 int RunConvert(const CCliArgs& args, CCliContext& context);
 int RunReport(const CCliArgs& args, CCliContext& context);
 int RunVessel(const CCliArgs& args, CCliContext& context);
+int RunSquat(const CCliArgs& args, CCliContext& context);
+int RunWheelOver(const CCliArgs& args, CCliContext& context);
 
 }  // namespace marigold

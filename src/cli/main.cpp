@@ -46,6 +46,8 @@ constexpr const char* kUsage =
     "  calc course-distance LAT LON LAT LON [--great-circle]\n"
     "  calc drift --steered C --log V --set D --rate V\n"
     "  convert ITEM VALUE            ITEM: the conversion's index or its exact name\n"
+    "  squat [--speed KTS] [--shallow] [--draft-forward M] [--draft-aft M]   running drafts (Estimated Squat)\n"
+    "  wheel-over --course C --speed KTS --intended C [--current-dir D --current-speed KTS] [--rate DEG/MIN]\n"
     "  vessel show [--json]          the ship's record as the vessel dialogs show it\n"
     "  vessel set FIELD=VALUE ...    FIELD: a name vessel show prints (callSign and imoNumber go to the\n"
     "                                settings); every value is checked before vessel.dat is written\n"
@@ -56,10 +58,23 @@ using CCommand = int (*)(const CCliArgs&, CCliContext&);
 
 const std::map<std::string, CCommand>& Commands() {
   static const std::map<std::string, CCommand> kCommands = {
-      {"dump", RunDump},       {"status", RunStatus}, {"eta", RunEta},        {"cpa", RunCpa},
-      {"fix", RunFix},         {"export", RunExport}, {"import", RunImport},  {"tide", RunTide},
-      {"list", RunList},       {"schedule", RunList}, {"waypoints", RunList}, {"calc", RunCalc},
-      {"convert", RunConvert}, {"report", RunReport}, {"vessel", RunVessel},
+      {"dump", RunDump},
+      {"status", RunStatus},
+      {"eta", RunEta},
+      {"cpa", RunCpa},
+      {"fix", RunFix},
+      {"export", RunExport},
+      {"import", RunImport},
+      {"tide", RunTide},
+      {"list", RunList},
+      {"schedule", RunList},
+      {"waypoints", RunList},
+      {"calc", RunCalc},
+      {"convert", RunConvert},
+      {"report", RunReport},
+      {"vessel", RunVessel},
+      {"squat", RunSquat},
+      {"wheel-over", RunWheelOver},
   };
   return kCommands;
 }
@@ -68,7 +83,7 @@ const std::map<std::string, CCommand>& Commands() {
 
 int main(int argc, char** argv) {
   try {
-    const CCliArgs args(argc, argv, {"json", "great-circle", "no-weather", "no-reduce", "help"});
+    const CCliArgs args(argc, argv, {"json", "great-circle", "no-weather", "no-reduce", "shallow", "help"});
     if (args.Flag("help") || args.Words().empty()) {
       std::fputs(kUsage, args.Flag("help") ? stdout : stderr);
       return args.Flag("help") ? 0 : 2;

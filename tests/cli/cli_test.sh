@@ -162,6 +162,22 @@ m schedule >/dev/null 2>&1
 check "missing route is a usage error" test $? -eq 2
 m schedule "$work/none.rtp" >/dev/null 2>&1
 check "a missing route document fails" test $? -eq 1
+# The bridge tools on typed data. 350° to 010° is a 20° turn, a minute at
+# 20 deg/min; no rate of turn gives no figure that divides by it.
+squat() { m squat "$@" | awk '/^Squat:/ { print $2 }'; }
+check "squat at rest is nothing" test "$(squat --speed 0)" = "0.00"
+ocean=$(squat --speed 12)
+shallow=$(squat --speed 12 --shallow)
+check "shallow water doubles the squat ($ocean, $shallow)" awk -v o="$ocean" -v s="$shallow" \
+  'BEGIN { exit !(o > 0.1 && s - 2 * o < 0.011 && 2 * o - s < 0.011) }'
+m squat --speed 31 >/dev/null 2>"$work/squat.err"
+check "squat refuses 31 knots with the range message" test $? -eq 1 -a "$(cat "$work/squat.err")" = \
+  "marigold: --speed: Please enter a number between 0.0 and 30.0."
+m wheel-over --course 350 --speed 10 --intended 10 >"$work/wheel.txt"
+check "wheel-over: 20 degrees at 20 deg/min take a minute" grep -q '^Duration of change: *1.0 min$' "$work/wheel.txt"
+m wheel-over --course 350 --speed 10 --intended 10 --rate 0 >"$work/wheel0.txt"
+check "wheel-over without a rate of turn shows NA" grep -q '^Wheel over point distance: *NA$' "$work/wheel0.txt"
+
 m convert "Fathom to meters" 10 >"$work/convert.txt"
 check "conversion by name" grep -q '= 18.288 m' "$work/convert.txt"
 

@@ -27,22 +27,10 @@ CSquatDialog::CSquatDialog(CVessel2 workingCopy, QWidget* parent) : QDialog(pare
   layout->addLayout(departure);
 
   auto* middle = new QHBoxLayout;
-  auto* speedColumn = new QVBoxLayout;
-  speed_ = NewToolSlider("speed", Qt::Vertical, this);
-  speed_->setInvertedAppearance(true);  // −30 at the top: faster upward
-  speed_->setInvertedControls(true);
-  speed_->setTickPosition(QSlider::TicksRight);
-  speed_->setTickInterval(5);
-  speed_->setMinimumHeight(160);
-  speedText_ = NewFigureField("speedText", this);
-  speedText_->setMaximumWidth(60);
-  speedColumn->addWidget(new QLabel(QStringLiteral("Speed"), this));
-  speedColumn->addWidget(speed_, 1, Qt::AlignHCenter);
-  auto* speedLine = new QHBoxLayout;
-  speedLine->addWidget(speedText_);
-  speedLine->addWidget(new QLabel(QStringLiteral("kts"), this));
-  speedColumn->addLayout(speedLine);
-  middle->addLayout(speedColumn);
+  const CSliderColumn speedColumn = NewUpwardSliderColumn("speed", "speedText", "Speed", "kts", this);
+  speed_ = speedColumn.slider;
+  speedText_ = speedColumn.figure;
+  middle->addLayout(speedColumn.layout);
 
   auto* right = new QVBoxLayout;
   auto* water = new QGroupBox(this);

@@ -76,22 +76,10 @@ CWheelOverDialog::CWheelOverDialog(const CVoyage& route, QWidget* parent) : QDia
   layout->addWidget(situation);
 
   auto* middle = new QHBoxLayout;
-  auto* rateColumn = new QVBoxLayout;
-  rate_ = NewToolSlider("rate", Qt::Vertical, this);
-  rate_->setInvertedAppearance(true);  // position 0 (40 deg/min) at the top
-  rate_->setInvertedControls(true);
-  rate_->setMinimumHeight(150);
-  rate_->setTickPosition(QSlider::TicksRight);
-  rate_->setTickInterval(5);
-  QLineEdit* rateText = NewFigureField("rateOfTurn", this);
-  rateText->setMaximumWidth(60);
-  rateColumn->addWidget(new QLabel(QStringLiteral("Rate of turn"), this));
-  rateColumn->addWidget(rate_, 1, Qt::AlignHCenter);
-  auto* rateLine = new QHBoxLayout;
-  rateLine->addWidget(rateText);
-  rateLine->addWidget(new QLabel(QStringLiteral("deg/min"), this));
-  rateColumn->addLayout(rateLine);
-  middle->addLayout(rateColumn);
+  // Position 0 (40 deg/min) at the top.
+  const CSliderColumn rateColumn = NewUpwardSliderColumn("rate", "rateOfTurn", "Rate of turn", "deg/min", this);
+  rate_ = rateColumn.slider;
+  middle->addLayout(rateColumn.layout);
 
   auto* results = NewFormLayout();
   for (const CResult& r : kResults) {

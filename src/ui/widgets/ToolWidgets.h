@@ -1,10 +1,13 @@
 #pragma once
 // The controls of the tool dialogs: read-only figures, bars and the sliders
 // that run upward to larger values, filled from the tools' views.
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QVBoxLayout>
 #include <string>
 
 #include "vessel/ToolFigures.h"
@@ -44,6 +47,33 @@ inline QSlider* NewToolSlider(const char* name, Qt::Orientation orientation, QWi
   slider->setObjectName(QString::fromLatin1(name));
   slider->setPageStep(5);
   return slider;
+}
+
+// A vertical slider that runs upward to larger figures (its top is its
+// minimum position, as the tools' views count), its title above and its
+// figure with the unit below.
+struct CSliderColumn {
+  QVBoxLayout* layout;
+  QSlider* slider;
+  QLineEdit* figure;
+};
+
+inline CSliderColumn NewUpwardSliderColumn(const char* slider, const char* figure, const char* title, const char* unit,
+                                           QWidget* parent) {
+  CSliderColumn column{new QVBoxLayout, NewToolSlider(slider, Qt::Vertical, parent), NewFigureField(figure, parent)};
+  column.slider->setInvertedAppearance(true);
+  column.slider->setInvertedControls(true);
+  column.slider->setTickPosition(QSlider::TicksRight);
+  column.slider->setTickInterval(5);
+  column.slider->setMinimumHeight(150);
+  column.figure->setMaximumWidth(60);
+  column.layout->addWidget(new QLabel(QString::fromLatin1(title), parent));
+  column.layout->addWidget(column.slider, 1, Qt::AlignHCenter);
+  auto* line = new QHBoxLayout;
+  line->addWidget(column.figure);
+  line->addWidget(new QLabel(QString::fromLatin1(unit), parent));
+  column.layout->addLayout(line);
+  return column;
 }
 
 // Moves the slider without reporting it back to the tool.
