@@ -147,12 +147,14 @@ const std::vector<int>& VoyagePlanModes() {
 
 namespace marigold {
 
+const CPortInfo* ArrivalPort(CMarigoldRouteDoc& doc) { return PortNear(doc, doc.Voyage().GetTail()); }
+
 std::unique_ptr<CPrintJob> MakeVoyagePlanJob(CMarigoldRouteDoc& doc, const CPrintOptions& options) {
   auto job = std::make_unique<CPrintJob>(options, doc.Vessel().name);
   // The plan's port information is of the selected port, else of the port
   // of arrival.
   CPrintOptions planOptions = options;
-  if (!planOptions.port) planOptions.port = PortNear(doc, doc.Voyage().GetTail());
+  if (!planOptions.port) planOptions.port = ArrivalPort(doc);
   for (int mode : VoyagePlanModes()) AddSection(*job, doc, mode, mode == 9 ? planOptions : options);
   return job;
 }

@@ -68,6 +68,9 @@ struct CPrintRequest {
   std::string refusal;             // the message, shown without an icon
 };
 
+// The port nearest the route's last waypoint; null without ports or route.
+const CPortInfo* ArrivalPort(CMarigoldRouteDoc& doc);
+
 // One mode (0 to 20).
 CPrintRequest MakePrintJob(CMarigoldRouteDoc& doc, int mode, const CPrintOptions& options);
 // The modes of the "Print Voyage Plan" dialog in its order, cover first.

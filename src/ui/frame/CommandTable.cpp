@@ -12,10 +12,12 @@
 #include "ui/frame/AboutDialog.h"
 #include "ui/frame/LeftView.h"
 #include "ui/frame/MainFrame.h"
+#include "ui/frame/PrintCommands.h"
 #include "ui/frame/RouteCommands.h"
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
 #include "ui/sheets/ConfigurationDialog.h"
+#include "ui/sheets/PrintVoyagePlanDialog.h"
 #include "voyage/ListCommands.h"
 
 namespace marigold {
@@ -87,6 +89,14 @@ void InsertItem(CMainFrame& f, int) {
     RunCommand(target, f);
 }
 
+void PrintVoyagePlan(CMainFrame& f, int) {
+  {
+    CPrintVoyagePlanDialog dialog(f);
+    dialog.exec();
+  }
+  f.RefreshViews();
+}
+
 void DayNight(CMainFrame& f, int) { f.ToggleNightColours(); }
 void ViewStyle(CMainFrame& f, int id) { f.SetViewStyle(cmd::kDetails - id); }
 void ToggleToolBar(CMainFrame& f, int) { f.ToggleBar(true); }
@@ -105,11 +115,14 @@ const CCommand kTable[] = {
     {cmd::kSave, menu::kFile, "&Save", "Save the active document", "Ctrl+S", nullptr, FileSave},
     {cmd::kSaveAs, menu::kFile, "Save &As...", "Save the active document with a new name", "", nullptr, FileSaveAs},
     {0, menu::kFile, "", "", "", nullptr, nullptr},
-    {cmd::kPrint, menu::kFile, "&Print...", "Print the active document", "Ctrl+P", nullptr, nullptr},
-    {cmd::kPrintPreview, menu::kFile, "Print Pre&view", "Display full pages", "", nullptr, nullptr},
-    {cmd::kPrintSetup, menu::kFile, "P&rint Setup...", "Change the printer and printing options", "", nullptr, nullptr},
+    {cmd::kPrint, menu::kFile, "&Print...", "Print the active document", "Ctrl+P", nullptr, FilePrint},
+    {cmd::kPrintPreview, menu::kFile, "Print Pre&view", "Display full pages", "", nullptr, FilePrintPreview},
+    {cmd::kExportPdf, menu::kFile, "Export as PDF...", "Write what Print would print to a PDF file", "", nullptr,
+     FileExportPdf},
+    {cmd::kPrintSetup, menu::kFile, "P&rint Setup...", "Change the printer and printing options", "", nullptr,
+     FilePrintSetup},
     {cmd::kPrintVoyagePlan, menu::kFile, "Print &Voyageplan", "Print all pages of voyageplan", "", NeedsWaypoint,
-     nullptr},
+     PrintVoyagePlan},
     {cmd::kPrintSpeedGraph, menu::kPrintGraph, "&Speed versus time", "Print graph of speed during past days", "",
      nullptr, nullptr},
     {cmd::kPrintPlottingSheet, menu::kPrintGraph, "&Plotting sheet", "Print a plottingsheet chart of area", "", nullptr,
