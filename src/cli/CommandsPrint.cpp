@@ -37,6 +37,42 @@ const CPortInfo* PortOption(const CCliArgs& args, CMarigoldRouteDoc& doc) {
   return doc.Ports().GetAt(index - 1);
 }
 
+// The plotting sheet's choices on the command line, over the document's
+// stored settings.
+void SheetOptions(const CCliArgs& args, CPlottingSheetSettings& sheet) {
+  if (const auto latitude = args.Option("center")) {
+    sheet.centreLatitude = ParseLatitude(*latitude);
+    sheet.centreLongitude = ParseLongitude(args.Word(3, "LON after --center LAT"));
+  }
+  if (const auto scale = args.Option("scale")) {
+    // A scale that is no number is left for the sheet's own refusal.
+    char* end = nullptr;
+    const double value = std::strtod(scale->c_str(), &end);
+    sheet.scale = scale->empty() || *end ? 0 : value;
+  }
+  if (const auto latitude = args.Option("scale-latitude")) sheet.scaleLatitude = ParseLatitude(*latitude);
+  if (const auto projection = args.Option("projection")) {
+    if (*projection == "mercator")
+      sheet.projection = EProjection::Mercator;
+    else if (*projection == "gnomonic")
+      sheet.projection = EProjection::Gnomonic;
+    else if (*projection == "polar")
+      sheet.projection = EProjection::Polar;
+    else
+      throw CUsageError{"--projection takes mercator, gnomonic or polar"};
+  }
+  if (const auto objects = args.Option("objects")) {
+    const auto has = [&objects](const char* name) { return objects->find(name) != std::string::npos; };
+    sheet.waypoints = has("waypoints");
+    sheet.fixes = has("fixes");
+    sheet.reportingPoints = has("reporting");
+    sheet.averageWeather = has("average-weather");
+    sheet.latestWeather = has("latest-weather");
+    sheet.storms = has("storms");
+    sheet.warnings = has("warnings");
+  }
+}
+
 }  // namespace
 
 int RunPrint(const CCliArgs& args, CCliContext& context) {
@@ -56,6 +92,7 @@ int RunPrint(const CCliArgs& args, CCliContext& context) {
   options.title = std::filesystem::path(route).filename().string();
   options.printedAt = context.clock.Now();
   options.port = PortOption(args, *doc);
+  SheetOptions(args, doc->plottingSheet);
 
   std::unique_ptr<CPrintJob> job;
   if (plan) {

@@ -4,6 +4,7 @@
 
 #include "printing/ListTables.h"
 #include "printing/PageFrame.h"
+#include "printing/PlottingSheet.h"
 #include "printing/SinglePages.h"
 
 namespace marigold {
@@ -79,10 +80,8 @@ std::string AddSection(CPrintJob& job, CMarigoldRouteDoc& doc, int mode, const C
   if (mode >= 0 && mode <= 8) {
     const auto kind = static_cast<EListKind>(mode);
     const CListKindInfo& info = ListKindInfo(kind);
-    int records = info.pagedByRecord ? doc.List(info.shows).GetCount() : 0;
-    // Charts and books share one list; each prints its own kind.
-    if (kind == EListKind::Charts || kind == EListKind::Books)
-      records = static_cast<int>(PublicationsOfKind(doc.Publications(), kind == EListKind::Charts).size());
+    // Charts and books both count the whole list of publications.
+    const int records = info.pagedByRecord ? doc.List(info.shows).GetCount() : 0;
     job.Add(ListTable(doc, kind), PageCountByRecords(records, options.fromTree));
     return {};
   }
@@ -108,6 +107,13 @@ std::string AddSection(CPrintJob& job, CMarigoldRouteDoc& doc, int mode, const C
       const CPortInfo* port = PortFor(doc, options, mode == static_cast<int>(EPrintMode::TideCurveArrival));
       if (!port) return kNoPort;
       job.Add(SinglePage([port](CPainter& p) { DrawTidePage(p, *port); }), 1);
+      return {};
+    }
+    case EPrintMode::PlottingSheet: {
+      const CSheetGeometry sheet = SheetGeometry(doc);
+      if (const auto refusal = CheckSheet(sheet)) return *refusal;
+      const std::time_t now = options.printedAt;
+      job.Add(SinglePage([&doc, sheet, now](CPainter& p) { DrawPlottingSheet(p, doc, sheet, now); }), 1);
       return {};
     }
     case EPrintMode::NotesPage: job.Add(SinglePage(nullptr), 1); return {};

@@ -103,6 +103,11 @@ m print port "$route" -o "$work/port.pdf" 2>"$work/port.err"
 check "port information without a port fails" test $? -eq 1
 check "and says why" grep -q '^or no port selected' "$work/port.err"
 check "and leaves no file" test ! -e "$work/port.pdf"
+m print plotting-sheet "$route" -o "$work/sheet.pdf" --center 50N 2W --scale 4000000 2>/dev/null
+check "a plotting sheet has its title block" grep -q 'Center at' <(pdftotext "$work/sheet.pdf" -)
+check "and its grid" grep -q 'Lat 50.00 deg Lon -[0-9].00 deg' <(pdftotext "$work/sheet.pdf" -)
+m print plotting-sheet "$route" -o "$work/bad.pdf" --scale 1:50000 2>"$work/scale.err"
+check "a scale that is no number is refused" grep -q '^The scale of the chart must be a number above 0' "$work/scale.err"
 m print 21 "$route" -o "$work/none.pdf" >/dev/null 2>&1
 check "an unknown print mode is a usage error" test $? -eq 2
 

@@ -87,10 +87,11 @@ TEST_F(PrintJobTest, EveryModePrintsItsBodyInTheFrame) {
       {5, 1, "6.0 nM", {950, -645}},  // the fix is 6 nM short of Bravo
       {5, 1, "Remaining", {1450, -460}},
       {6, 3, "Storm0", {100, -530}},
-      {7, 2, "C0", {100, -530}},
-      {8, 2, "B0", {100, -530}},
+      {7, 3, "C0", {100, -530}},  // 30 publications: charts and books count them all
+      {8, 3, "B0", {100, -530}},
       {9, 1, "PORT INFO", {100, -420}},
       {11, 1, "VOYAGE PLAN", {400, -500}},
+      {13, 1, "Plottingsheet", {1350, -210}},
       {15, 1, "Harbour Inbound Traject", {200, -250}},
       {16, 1, "WP1", {100, -630}},
       {17, 1, "12", {1015, -2005}},  // the hour marks of the tide curve
@@ -157,27 +158,27 @@ TEST_F(PrintJobTest, PortInformationNeedsASelectedPortAndARoute) {
 
 TEST_F(PrintJobTest, TheWholePlanNumbersItsPagesThroughInTheDialogsOrder) {
   const auto job = MakeVoyagePlanJob(doc, options);
-  // Cover, waypoints, charts (2), books (2), meteo, storms (3), warnings
+  // Cover, waypoints, charts (3), books (3), meteo, storms (3), warnings
   // (3), reporting points (2), port, schedule, two trajects, two tide
   // curves and the notes page.
-  ASSERT_EQ(job->PageCount(), 22);
+  ASSERT_EQ(job->PageCount(), 24);
   const std::pair<int, const char*> kTitles[] = {{1, "VOYAGE PLAN"},
                                                  {2, "Waypoint List"},
                                                  {3, "Required Publications"},
-                                                 {5, "Required Publications"},
-                                                 {7, "Average Weather"},
-                                                 {8, "Active Storms"},
-                                                 {11, "Navigational Warnings"},
-                                                 {14, "Reporting Points"},
-                                                 {16, "Harbour"},
-                                                 {17, "Voyage Schedule"},
-                                                 {18, "Harbour Inbound Traject"},
-                                                 {19, "Harbour Outbound Traject"}};
+                                                 {6, "Required Publications"},
+                                                 {9, "Average Weather"},
+                                                 {10, "Active Storms"},
+                                                 {13, "Navigational Warnings"},
+                                                 {16, "Reporting Points"},
+                                                 {18, "Harbour"},
+                                                 {19, "Voyage Schedule"},
+                                                 {20, "Harbour Inbound Traject"},
+                                                 {21, "Harbour Outbound Traject"}};
   for (const auto& [page, title] : kTitles) EXPECT_NE(Page(*job, page).Find(title), nullptr) << page;
   EXPECT_NE(Page(*job, 3).Find("C14"), nullptr);
-  EXPECT_EQ(Page(*job, 4).texts.size(), 5u);  // the record count's page beyond the table
-  EXPECT_NE(Page(*job, 5).Find("B14"), nullptr);
-  EXPECT_EQ(Page(*job, 22).texts.size(), 5u);
+  EXPECT_EQ(Page(*job, 4).texts.size(), 5u);  // the record count's pages beyond the table
+  EXPECT_NE(Page(*job, 6).Find("B14"), nullptr);
+  EXPECT_EQ(Page(*job, 24).texts.size(), 5u);
 }
 
 TEST(PrintModes, AreNamedAsTheCommandLineNamesThem) {
