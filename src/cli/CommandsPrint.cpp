@@ -93,6 +93,9 @@ int RunPrint(const CCliArgs& args, CCliContext& context) {
   options.printedAt = context.clock.Now();
   options.port = PortOption(args, *doc);
   SheetOptions(args, doc->plottingSheet);
+  // The speed graph's fixes, counted from 1 as the list shows them.
+  if (const auto from = args.OptionalNumber("from")) doc->graphRange.from = static_cast<int>(*from) - 1;
+  if (const auto to = args.OptionalNumber("to")) doc->graphRange.to = static_cast<int>(*to) - 1;
 
   std::unique_ptr<CPrintJob> job;
   if (plan) {

@@ -45,6 +45,7 @@ constexpr const char* kUsage =
     "               books port status cover speed-graph plotting-sheet storm-advisory inbound outbound\n"
     "               tide-departure tide-arrival notes voyage-graph; plan for the whole voyage plan\n"
     "               (--port: a port's 1-based index, for port, inbound, outbound and the tide curves)\n"
+    "      speed-graph: [--from N] [--to N]  the fixes, counted from 1 (default: all of them)\n"
     "      plotting-sheet: [--center LAT LON] [--scale S] [--scale-latitude LAT]\n"
     "               [--projection mercator|gnomonic|polar] [--objects waypoints,fixes,reporting,\n"
     "               average-weather,latest-weather,storms,warnings] (unless given: the centre is\n"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "printing/Graphs.h"
 #include "printing/ListTables.h"
 #include "printing/PageFrame.h"
 #include "printing/PlottingSheet.h"
@@ -116,6 +117,16 @@ std::string AddSection(CPrintJob& job, CMarigoldRouteDoc& doc, int mode, const C
       job.Add(SinglePage([&doc, sheet, now](CPainter& p) { DrawPlottingSheet(p, doc, sheet, now); }), 1);
       return {};
     }
+    case EPrintMode::SpeedGraph: {
+      const CGraphFixes range = GraphFixes(doc);
+      if (!range.refusal.empty()) return range.refusal;
+      job.Add(SinglePage([&doc, range](CPainter& p) { DrawSpeedGraph(p, doc, range.from, range.to); }), 1);
+      return {};
+    }
+    case EPrintMode::VoyageGraph:
+      if (const auto refusal = CheckVoyageGraph(doc)) return *refusal;
+      job.Add(SinglePage([&doc](CPainter& p) { DrawVoyageGraph(p, doc); }), 1);
+      return {};
     case EPrintMode::NotesPage: job.Add(SinglePage(nullptr), 1); return {};
     default: return kNotPrintable;
   }

@@ -108,6 +108,10 @@ check "a plotting sheet has its title block" grep -q 'Center at' <(pdftotext "$w
 check "and its grid" grep -q 'Lat 50.00 deg Lon -[0-9].00 deg' <(pdftotext "$work/sheet.pdf" -)
 m print plotting-sheet "$route" -o "$work/bad.pdf" --scale 1:50000 2>"$work/scale.err"
 check "a scale that is no number is refused" grep -q '^The scale of the chart must be a number above 0' "$work/scale.err"
+m print speed-graph "$route" -o "$work/graph.pdf" 2>/dev/null
+check "the speed graph has its title" grep -q 'Speed versus Time' <(pdftotext "$work/graph.pdf" -)
+m print speed-graph "$route" -o "$work/back.pdf" --from 3 --to 2 2>"$work/graph.err"
+check "a graph running backwards is refused" grep -q '^The graph spans no time' "$work/graph.err"
 m print 21 "$route" -o "$work/none.pdf" >/dev/null 2>&1
 check "an unknown print mode is a usage error" test $? -eq 2
 
