@@ -93,6 +93,8 @@ int RunPrint(const CCliArgs& args, CCliContext& context) {
   options.printedAt = context.clock.Now();
   options.port = PortOption(args, *doc);
   SheetOptions(args, doc->plottingSheet);
+  if (const auto storm = args.OptionalNumber("storm")) doc->stormAdvisory.storm = static_cast<int>(*storm) - 1;
+  if (args.Flag("keep-course")) doc->stormAdvisory.keepCourseAndSpeed = true;
   // The speed graph's fixes, counted from 1 as the list shows them.
   if (const auto from = args.OptionalNumber("from")) doc->graphRange.from = static_cast<int>(*from) - 1;
   if (const auto to = args.OptionalNumber("to")) doc->graphRange.to = static_cast<int>(*to) - 1;

@@ -45,6 +45,8 @@ constexpr const char* kUsage =
     "               books port status cover speed-graph plotting-sheet storm-advisory inbound outbound\n"
     "               tide-departure tide-arrival notes voyage-graph; plan for the whole voyage plan\n"
     "               (--port: a port's 1-based index, for port, inbound, outbound and the tide curves)\n"
+    "      storm-advisory: [--storm N] [--keep-course]  the storm counted from 1; the ship keeping\n"
+    "               course and speed instead of following the route\n"
     "      speed-graph: [--from N] [--to N]  the fixes, counted from 1 (default: all of them)\n"
     "      plotting-sheet: [--center LAT LON] [--scale S] [--scale-latitude LAT]\n"
     "               [--projection mercator|gnomonic|polar] [--objects waypoints,fixes,reporting,\n"
@@ -74,7 +76,7 @@ const std::map<std::string, CCommand>& Commands() {
 
 int main(int argc, char** argv) {
   try {
-    const CCliArgs args(argc, argv, {"json", "great-circle", "no-weather", "no-reduce", "help"});
+    const CCliArgs args(argc, argv, {"json", "great-circle", "no-weather", "no-reduce", "help", "keep-course"});
     if (args.Flag("help") || args.Words().empty()) {
       std::fputs(kUsage, args.Flag("help") ? stdout : stderr);
       return args.Flag("help") ? 0 : 2;

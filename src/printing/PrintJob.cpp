@@ -7,6 +7,8 @@
 #include "printing/PageFrame.h"
 #include "printing/PlottingSheet.h"
 #include "printing/SinglePages.h"
+#include "printing/StatusReport.h"
+#include "printing/StormAdvisorySheet.h"
 
 namespace marigold {
 namespace {
@@ -117,6 +119,14 @@ std::string AddSection(CPrintJob& job, CMarigoldRouteDoc& doc, int mode, const C
       job.Add(SinglePage([&doc, sheet, now](CPainter& p) { DrawPlottingSheet(p, doc, sheet, now); }), 1);
       return {};
     }
+    case EPrintMode::VoyageStatus:
+      if (const auto refusal = CheckStatusReport(doc)) return *refusal;
+      job.Add(SinglePage([&doc](CPainter& p) { DrawStatusReport(p, doc); }), 1);
+      return {};
+    case EPrintMode::StormAdvisory:
+      if (const auto refusal = CheckStormAdvisory(doc)) return *refusal;
+      job.Add(SinglePage([&doc](CPainter& p) { DrawStormAdvisory(p, doc); }), 1);
+      return {};
     case EPrintMode::SpeedGraph: {
       const CGraphFixes range = GraphFixes(doc);
       if (!range.refusal.empty()) return range.refusal;

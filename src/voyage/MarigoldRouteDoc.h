@@ -122,6 +122,7 @@ class CMarigoldRouteDoc {
   // Kept between openings of the print dialogs, never stored in a file.
   CPlottingSheetSettings plottingSheet;
   CGraphRange graphRange;
+  CStormAdvisoryChoice stormAdvisory;
 
  private:
   std::int32_t AskFileVersion();

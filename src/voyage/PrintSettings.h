@@ -32,4 +32,12 @@ struct CGraphRange {
   std::optional<int> to;
 };
 
+// The "Storm Advisory" dialog's choices: the storm by its index in the
+// list, and whether the ship keeps its present course and speed instead of
+// following the route.
+struct CStormAdvisoryChoice {
+  int storm = 0;
+  bool keepCourseAndSpeed = false;
+};
+
 }  // namespace marigold

@@ -112,6 +112,10 @@ m print speed-graph "$route" -o "$work/graph.pdf" 2>/dev/null
 check "the speed graph has its title" grep -q 'Speed versus Time' <(pdftotext "$work/graph.pdf" -)
 m print speed-graph "$route" -o "$work/back.pdf" --from 3 --to 2 2>"$work/graph.err"
 check "a graph running backwards is refused" grep -q '^The graph spans no time' "$work/graph.err"
+m print status "$route" -o "$work/status.pdf" 2>/dev/null
+check "the status report has its sections" test "$(pdftotext "$work/status.pdf" - | grep -c -E 'Present Position|Performance past 24 hours|Remaining voyage|Expected weather')" -eq 4
+m print storm-advisory "$route" -o "$work/storm.pdf" --keep-course 2>/dev/null
+check "the storm advisory dead-reckons the ship" grep -q 'DR Tue 01 Dec' <(pdftotext "$work/storm.pdf" -)
 m print 21 "$route" -o "$work/none.pdf" >/dev/null 2>&1
 check "an unknown print mode is a usage error" test $? -eq 2
 

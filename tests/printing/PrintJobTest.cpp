@@ -90,12 +90,18 @@ TEST_F(PrintJobTest, EveryModePrintsItsBodyInTheFrame) {
       {7, 3, "C0", {100, -530}},  // 30 publications: charts and books count them all
       {8, 3, "B0", {100, -530}},
       {9, 1, "PORT INFO", {100, -420}},
+      {10, 1, "Voyage Status Report", {500, -250}},
+      {10, 1, "Present Position", {450, -502}},
       {11, 1, "VOYAGE PLAN", {400, -500}},
+      {12, 1, "Speed versus Time", {1900, -300}},
       {13, 1, "Plottingsheet", {1350, -210}},
+      {14, 1, "STORM ADVISORY", {700, -250}},
+      {14, 1, "Ships track relative to Storm", {100, -1550}},
       {15, 1, "Harbour Inbound Traject", {200, -250}},
       {16, 1, "WP1", {100, -630}},
       {17, 1, "12", {1015, -2005}},  // the hour marks of the tide curve
       {18, 1, "Tide Harbour  " + TideDateText(port->tide), {100, -250}},
+      {20, 1, "Dashed showing required values", {1625, -1800}},
   };
   for (const auto& c : kModes) {
     SCOPED_TRACE(c.mode);
@@ -154,6 +160,14 @@ TEST_F(PrintJobTest, PortInformationNeedsASelectedPortAndARoute) {
   EXPECT_EQ(refused.refusal, "No voyage loaded\nor no port selected\nCan not print port info");
   doc.Voyage().RemoveAll();
   EXPECT_EQ(MakePrintJob(doc, static_cast<int>(EListKind::Ports), options).refusal, refused.refusal);
+}
+
+TEST_F(PrintJobTest, ReportsWithoutTheirDataAreRefused) {
+  doc.stormAdvisory.storm = kRecords;  // no such storm
+  EXPECT_EQ(MakePrintJob(doc, static_cast<int>(EPrintMode::StormAdvisory), options).refusal, "No active storms");
+  doc.Fixes().RemoveAll();
+  EXPECT_EQ(MakePrintJob(doc, static_cast<int>(EPrintMode::VoyageStatus), options).refusal,
+            "No position fixes\nCan not print status report");
 }
 
 TEST_F(PrintJobTest, TheWholePlanNumbersItsPagesThroughInTheDialogsOrder) {
