@@ -6,10 +6,15 @@
 #include <optional>
 
 #include "fakes/FrameFixture.h"
+#include "fakes/QtInput.h"
 #include "fakes/Records.h"
 #include "fakes/SmallVoyage.h"
+#include "printing/PlottingSheet.h"
 #include "ui/frame/CommandTable.h"
+#include "ui/sheets/PlottingSheetDialog.h"
+#include "ui/sheets/PrintGraphDialog.h"
 #include "ui/sheets/PrintVoyagePlanDialog.h"
+#include "ui/sheets/StormAdvisoryDialog.h"
 
 namespace marigold {
 
@@ -83,6 +88,62 @@ class CPrintCommandsTest : public QObject {
     }
     QCOMPARE(std::tuple(f->doc->selectedList, f->doc->printMode.has_value()),
              std::tuple(EListKind::PositionFixes, false));
+  }
+
+  void thePlottingSheetDialogStoresEveryChangeAndRefusesAScaleThatIsNoNumber() {
+    f->doc->plottingSheet.centreLatitude = 52.5;
+    f->doc->plottingSheet.centreLongitude = -4.75;
+    CPlottingSheetDialog dialog(f->frame);
+    QCOMPARE(f->doc->printMode, std::optional<EPrintMode>(EPrintMode::PlottingSheet));
+    auto* latitude = dialog.findChild<QSpinBox*>("centreLatitude");
+    auto* longitude = dialog.findChild<QSpinBox*>("centreLongitude");
+    QCOMPARE(std::tuple(latitude->value(), longitude->value()), std::tuple(52, 4));  // whole degrees
+    auto* projection = dialog.findChild<QComboBox*>("projection");
+    projection->setCurrentIndex(2);
+    QCOMPARE(std::tuple(f->doc->plottingSheet.projection, *f->doc->plottingSheet.centreLatitude,
+                        *f->doc->plottingSheet.centreLongitude),
+             std::tuple(EProjection::Polar, 52.0, -4.0));
+    auto* warnings = dialog.findChildren<QCheckBox*>().back();                           // "Navigational warnings"
+    QTest::mouseClick(warnings, Qt::LeftButton, {}, QPoint(8, warnings->height() / 2));  // on its box
+    QVERIFY(!f->doc->plottingSheet.warnings);
+
+    Retype(dialog.findChild<QComboBox*>("scale")->lineEdit(), "1:50000");
+    QCOMPARE(f->doc->plottingSheet.scale, 0.0);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("print"), Qt::LeftButton);
+    QCOMPARE(Said(f->prompter), std::vector<std::string>{kScaleRefused});
+  }
+
+  void thePrintGraphDialogStoresTheRangeAndChoosesTheVoyageGraph() {
+    f->doc->Fixes().RemoveAll();
+    for (int i = 0; i < 4; ++i) AddFix(f->doc->Fixes(), 51, kSmallVoyageDay, 6.0 + i);
+    f->doc->graphRange = {1, 2};
+    {
+      CPrintGraphDialog dialog(f->frame);
+      auto* from = dialog.findChild<QComboBox*>("from");
+      auto* to = dialog.findChild<QComboBox*>("to");
+      QCOMPARE(std::tuple(from->count(), from->currentIndex(), to->currentIndex()), std::tuple(4, 1, 2));
+      QCOMPARE(from->itemText(0), QString("Wednesday 15 Nov 06:00 LT"));
+      to->setCurrentIndex(3);
+      emit to->activated(3);
+      QCOMPARE(f->doc->graphRange.to, std::optional<int>(3));
+      QTest::mouseClick(dialog.findChild<QCheckBox*>("wholeVoyage"), Qt::LeftButton);
+      QCOMPARE(f->doc->printMode, std::optional<EPrintMode>(EPrintMode::VoyageGraph));
+    }
+    QVERIFY(!f->doc->printMode.has_value());
+  }
+
+  void theStormAdvisoryDialogKeepsItsChoicesAndGivesTheStartBack() {
+    Placed(f->doc->Storms().AddNew(), 20, -60, "Pablo");
+    f->doc->openedFromFile = false;
+    {
+      CStormAdvisoryDialog dialog(f->frame);
+      QVERIFY(dialog.findChild<QRadioButton*>("fromFix")->isChecked());
+      QTest::mouseClick(dialog.findChild<QRadioButton*>("fromFirstWaypoint"), Qt::LeftButton);
+      QTest::mouseClick(dialog.findChild<QCheckBox*>("keepCourseAndSpeed"), Qt::LeftButton);
+      QCOMPARE(std::tuple(f->doc->openedFromFile, f->doc->stormAdvisory.keepCourseAndSpeed), std::tuple(true, true));
+      QCOMPARE(f->doc->printMode, std::optional<EPrintMode>(EPrintMode::StormAdvisory));
+    }
+    QCOMPARE(std::tuple(f->doc->openedFromFile, f->doc->stormAdvisory.keepCourseAndSpeed), std::tuple(false, true));
   }
 };
 

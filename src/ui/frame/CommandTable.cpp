@@ -17,7 +17,10 @@
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
 #include "ui/sheets/ConfigurationDialog.h"
+#include "ui/sheets/PlottingSheetDialog.h"
+#include "ui/sheets/PrintGraphDialog.h"
 #include "ui/sheets/PrintVoyagePlanDialog.h"
+#include "ui/sheets/StormAdvisoryDialog.h"
 #include "voyage/ListCommands.h"
 
 namespace marigold {
@@ -89,9 +92,12 @@ void InsertItem(CMainFrame& f, int) {
     RunCommand(target, f);
 }
 
-void PrintVoyagePlan(CMainFrame& f, int) {
+// A print dialog holds the print mode while it is open; the views show the
+// document's own list again after it.
+template <class Dialog>
+void PrintDialog(CMainFrame& f, int) {
   {
-    CPrintVoyagePlanDialog dialog(f);
+    Dialog dialog(f);
     dialog.exec();
   }
   f.RefreshViews();
@@ -122,13 +128,13 @@ const CCommand kTable[] = {
     {cmd::kPrintSetup, menu::kFile, "P&rint Setup...", "Change the printer and printing options", "", nullptr,
      FilePrintSetup},
     {cmd::kPrintVoyagePlan, menu::kFile, "Print &Voyageplan", "Print all pages of voyageplan", "", NeedsWaypoint,
-     PrintVoyagePlan},
+     PrintDialog<CPrintVoyagePlanDialog>},
     {cmd::kPrintSpeedGraph, menu::kPrintGraph, "&Speed versus time", "Print graph of speed during past days", "",
-     nullptr, nullptr},
+     nullptr, PrintDialog<CPrintGraphDialog>},
     {cmd::kPrintPlottingSheet, menu::kPrintGraph, "&Plotting sheet", "Print a plottingsheet chart of area", "", nullptr,
-     nullptr},
+     PrintDialog<CPlottingSheetDialog>},
     {cmd::kPrintStormAdvisory, menu::kPrintGraph, "S&torm Advisory", "Print Sheet with storm advisory", "", NeedsStorm,
-     nullptr},
+     PrintDialog<CStormAdvisoryDialog>},
     {0, menu::kFile, "", "", "", nullptr, nullptr},
     {cmd::kSend, menu::kFile, "Sen&d...", "Send the active document through electronic mail", "", nullptr, nullptr},
     {0, menu::kFile, "", "", "", nullptr, nullptr},
