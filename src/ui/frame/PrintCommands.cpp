@@ -116,6 +116,14 @@ void FilePrintPreview(CMainFrame& frame, int) {
   preview.exec();
 }
 
+void PrintReport(CMainFrame& frame, EPrintMode mode, bool preview) {
+  const CPrintScope scope(frame.Doc(), mode);
+  if (preview)
+    FilePrintPreview(frame, 0);
+  else
+    FilePrint(frame, 0);
+}
+
 void FilePrintSetup(CMainFrame& frame, int) {
   QPageSetupDialog dialog(&SharedPrinter(), &frame);
   dialog.exec();

@@ -21,6 +21,10 @@ void FilePrintPreview(CMainFrame& frame, int id);
 void FilePrintSetup(CMainFrame& frame, int id);
 void FileExportPdf(CMainFrame& frame, int id);
 
+// A report of its own printed or previewed from its dialog (the status
+// dialog's "Print Report" and "View Report"): the mode holds for the print.
+void PrintReport(CMainFrame& frame, EPrintMode mode, bool preview);
+
 // The print options of the frame: its title, now, the tree's focus and the
 // selected port (or the port of arrival when `arrivalPort` and none is
 // selected).
