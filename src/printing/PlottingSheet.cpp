@@ -159,37 +159,24 @@ void DrawStorms(CSheetPlotter& plot, CMarigoldRouteDoc& doc, double now) {
   }
 }
 
-void DrawFixes(CSheetPlotter& plot, CMarigoldRouteDoc& doc) {
+// A track of named positions: each marked by its symbol and name and joined
+// to the one before it.
+void DrawTrack(CSheetPlotter& plot, const CPositionList& positions, const CPen& line, const CPen& symbol,
+               bool circles) {
   CPainter& painter = plot.painter_;
   std::optional<CPagePoint> previous;
   bool first = true;
-  for (const auto& record : doc.Fixes()) {
+  for (const auto& record : positions) {
     const auto at = plot.At(*record);
     if (!first) {
-      painter.SetPen(kRedDashed);
+      painter.SetPen(line);
       plot.Segment(previous, at);
     }
-    painter.SetPen(kRedSymbol);
-    plot.Circle(at, kSymbol);
-    plot.Label(at, record->GetName());
-    previous = at;
-    first = false;
-  }
-}
-
-void DrawWaypoints(CSheetPlotter& plot, CMarigoldRouteDoc& doc) {
-  if (doc.Voyage().GetCount() < 2) return;
-  CPainter& painter = plot.painter_;
-  std::optional<CPagePoint> previous;
-  bool first = true;
-  for (const auto& record : doc.Voyage()) {
-    const auto at = plot.At(*record);
-    if (!first) {
-      painter.SetPen({EPenStyle::Solid, 3, kBlue});
-      plot.Segment(previous, at);
-    }
-    painter.SetPen({EPenStyle::Solid, 2, kBlue});
-    plot.Square(at);
+    painter.SetPen(symbol);
+    if (circles)
+      plot.Circle(at, kSymbol);
+    else
+      plot.Square(at);
     plot.Label(at, record->GetName());
     previous = at;
     first = false;
@@ -269,8 +256,9 @@ void DrawPlottingSheet(CPainter& painter, CMarigoldRouteDoc& doc, const CSheetGe
   painter.SetFont(kLabelFont);
   const double today = CNavigation().ToDayNumber(now);
   if (objects.storms) DrawStorms(plot, doc, today);
-  if (objects.fixes) DrawFixes(plot, doc);
-  if (objects.waypoints) DrawWaypoints(plot, doc);
+  if (objects.fixes) DrawTrack(plot, doc.Fixes(), kRedDashed, kRedSymbol, true);
+  if (objects.waypoints && doc.Voyage().GetCount() >= 2)
+    DrawTrack(plot, doc.Voyage(), {EPenStyle::Solid, 3, kBlue}, {EPenStyle::Solid, 2, kBlue}, false);
   if (objects.averageWeather || objects.latestWeather)
     DrawWeather(plot, doc, objects.averageWeather, CivilTimeOf(today).month);
   if (objects.reportingPoints) DrawReportingPoints(plot, doc);

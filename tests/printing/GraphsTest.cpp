@@ -52,9 +52,7 @@ TEST_F(GraphsTest, SpeedVersusTimePlotsEachFixAlongTheTurnedAxes) {
                                                                                 {"LogSpeed", {1825, -2120}},
                                                                                 {"Engine rpm", {1725, -2120}},
                                                                                 {"35 kts", {1974, -215}}}) {
-    const CRecordingPainter::CText* found = painter.Find(text);
-    ASSERT_NE(found, nullptr) << text;
-    EXPECT_EQ(found->at, at) << text;
+    EXPECT_EQ(painter.At(text), at) << text;
   }
 }
 

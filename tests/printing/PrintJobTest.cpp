@@ -109,9 +109,7 @@ TEST_F(PrintJobTest, EveryModePrintsItsBodyInTheFrame) {
     ASSERT_TRUE(request.job) << request.refusal;
     EXPECT_EQ(request.job->PageCount(), c.pages);
     const CRecordingPainter first = Page(*request.job, 1);
-    const CRecordingPainter::CText* cell = first.Find(c.cell);
-    ASSERT_NE(cell, nullptr) << c.cell;
-    EXPECT_EQ(cell->at, c.at) << c.cell;
+    EXPECT_EQ(first.At(c.cell), c.at) << c.cell;
     if (c.pages > 1) Page(*request.job, 2);
   }
 }
@@ -124,9 +122,7 @@ TEST_F(PrintJobTest, ALongTableContinuesUnderItsColumnHeadersAndNeverCutsARecord
                                                                                 {"Position", {100, -450}},
                                                                                 {"W7", {100, -530}},
                                                                                 {"CPA", {100, -630}}}) {
-    const CRecordingPainter::CText* found = second.Find(text);
-    ASSERT_NE(found, nullptr) << text;
-    EXPECT_EQ(found->at, at) << text;
+    EXPECT_EQ(second.At(text), at) << text;
   }
   EXPECT_EQ(second.Find("W6"), nullptr);
   EXPECT_NE(Page(*request.job, 3).Find("W14"), nullptr);

@@ -17,6 +17,7 @@
 #include "printing/PlottingSheet.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PrintCommands.h"
+#include "ui/sheets/PrintDialogButtons.h"
 
 namespace marigold {
 namespace {
@@ -118,15 +119,10 @@ CPlottingSheetDialog::CPlottingSheetDialog(CMainFrame& frame)
   }
   layout->addWidget(objects);
 
-  auto* buttons = new QHBoxLayout;
-  auto* print = new QPushButton("Print", this);
-  auto* close = new QPushButton("Close", this);
-  print->setObjectName("print");
-  print->setDefault(true);
-  buttons->addStretch();
-  buttons->addWidget(print);
-  buttons->addWidget(close);
-  layout->addLayout(buttons);
+  layout->addLayout(PrintDialogButtons(this, "Close", [this] {
+    Store();
+    FilePrint(frame_, 0);
+  }));
 
   connect(source, &QButtonGroup::buttonClicked, this, [this] { Store(); });
   connect(scale_, &QComboBox::currentTextChanged, this, [this] { Store(); });
@@ -134,11 +130,6 @@ CPlottingSheetDialog::CPlottingSheetDialog(CMainFrame& frame)
     connect(box, &QComboBox::currentIndexChanged, this, [this] { Store(); });
   for (QSpinBox* box : {scaleLatitude_, latitude_, longitude_})
     connect(box, &QSpinBox::valueChanged, this, [this] { Store(); });
-  connect(print, &QPushButton::clicked, this, [this] {
-    Store();
-    FilePrint(frame_, 0);
-  });
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void CPlottingSheetDialog::Store() {

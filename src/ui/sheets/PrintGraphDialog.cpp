@@ -13,6 +13,7 @@
 #include "core/TextFormat.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PrintCommands.h"
+#include "ui/sheets/PrintDialogButtons.h"
 
 namespace marigold {
 
@@ -46,22 +47,12 @@ CPrintGraphDialog::CPrintGraphDialog(CMainFrame& frame)
   wholeVoyage_->setObjectName("wholeVoyage");
   layout->addWidget(wholeVoyage_);
 
-  auto* buttons = new QHBoxLayout;
-  auto* print = new QPushButton("Print", this);
-  auto* close = new QPushButton("Close", this);
-  print->setObjectName("print");
-  print->setDefault(true);
-  buttons->addStretch();
-  buttons->addWidget(print);
-  buttons->addWidget(close);
-  layout->addLayout(buttons);
+  layout->addLayout(PrintDialogButtons(this, "Close", [this] { FilePrint(frame_, 0); }));
 
   connect(from_, &QComboBox::activated, this, [this](int index) { frame_.Doc().graphRange.from = index; });
   connect(to_, &QComboBox::activated, this, [this](int index) { frame_.Doc().graphRange.to = index; });
   connect(wholeVoyage_, &QCheckBox::toggled, this,
           [this](bool on) { scope_.Choose(on ? EPrintMode::VoyageGraph : EPrintMode::SpeedGraph); });
-  connect(print, &QPushButton::clicked, this, [this] { FilePrint(frame_, 0); });
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace marigold

@@ -11,6 +11,7 @@
 #include "lists/StormAdvisory.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PrintCommands.h"
+#include "ui/sheets/PrintDialogButtons.h"
 
 namespace marigold {
 
@@ -44,21 +45,11 @@ CStormAdvisoryDialog::CStormAdvisoryDialog(CMainFrame& frame)
   keep->setChecked(doc.stormAdvisory.keepCourseAndSpeed);
   layout->addWidget(keep);
 
-  auto* buttons = new QHBoxLayout;
-  auto* print = new QPushButton("Print", this);
-  auto* cancel = new QPushButton("Cancel", this);
-  print->setObjectName("print");
-  print->setDefault(true);
-  buttons->addStretch();
-  buttons->addWidget(print);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
+  layout->addLayout(PrintDialogButtons(this, "Cancel", [this] { FilePrint(frame_, 0); }));
 
   connect(storms, &QComboBox::activated, this, [this](int index) { frame_.Doc().stormAdvisory.storm = index; });
   connect(start, &QButtonGroup::idClicked, this, [this](int id) { frame_.Doc().openedFromFile = id == 1; });
   connect(keep, &QCheckBox::toggled, this, [this](bool on) { frame_.Doc().stormAdvisory.keepCourseAndSpeed = on; });
-  connect(print, &QPushButton::clicked, this, [this] { FilePrint(frame_, 0); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 CStormAdvisoryDialog::~CStormAdvisoryDialog() { frame_.Doc().openedFromFile = openedFromFile_; }
