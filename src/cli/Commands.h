@@ -23,6 +23,7 @@ int RunList(const CCliArgs& args, CCliContext& context);
 int RunCalc(const CCliArgs& args, CCliContext& context);
 int RunConvert(const CCliArgs& args, CCliContext& context);
 int RunReport(const CCliArgs& args, CCliContext& context);
+int RunPrint(const CCliArgs& args, CCliContext& context);
 int RunVessel(const CCliArgs& args, CCliContext& context);
 int RunSquat(const CCliArgs& args, CCliContext& context);
 int RunWheelOver(const CCliArgs& args, CCliContext& context);

@@ -28,6 +28,7 @@ class VoyageStatusDialogTest : public QObject {
   CReportingPointList points;
   CFixedClock clock;
   CScriptedPrompter prompter;
+  std::vector<bool> printed;  // each report asked for: previewed or printed
 
  private slots:
   void init() {
@@ -42,12 +43,13 @@ class VoyageStatusDialogTest : public QObject {
       fix->groundCourse = 90;
     }
     prompter = CScriptedPrompter();
+    printed.clear();
   }
 
   void historyFollowsTheChosenFixes() {
     CVoyageStatus status(route, vessel, fixes, points, clock);
     QVERIFY(status.Open(prompter));
-    CVoyageStatusDialog dialog(status, prompter);
+    CVoyageStatusDialog dialog(status, [this](bool preview) { printed.push_back(preview); });
     dialog.show();
     QCOMPARE(std::tuple(dialog.fromBox()->count(), dialog.fromBox()->itemText(1)),
              std::tuple(3, QStringLiteral("Sunday 10 Mar 11:00 LT")));
@@ -66,7 +68,7 @@ class VoyageStatusDialogTest : public QObject {
   void aNewScheduledEtaGoesIntoTheRouteAtOnce() {
     CVoyageStatus status(route, vessel, fixes, points, clock);
     QVERIFY(status.Open(prompter));
-    CVoyageStatusDialog dialog(status, prompter);
+    CVoyageStatusDialog dialog(status, [this](bool preview) { printed.push_back(preview); });
     dialog.show();
     QCOMPARE(dialog.figure("hoursToGo"), QStringLiteral("39.00"));  // 9 hours after departure of 48
     dialog.etaEdit()->SetCivilTime({2024, 3, 12, 20, 0, 0});
@@ -75,14 +77,14 @@ class VoyageStatusDialogTest : public QObject {
     QCOMPARE(dialog.figure("hoursToGo"), QStringLiteral("51.00"));
   }
 
-  void printingSaysItIsNotThereYet() {
+  void theReportIsPrintedOrPreviewed() {
     CVoyageStatus status(route, vessel, fixes, points, clock);
     QVERIFY(status.Open(prompter));
-    CVoyageStatusDialog dialog(status, prompter);
+    CVoyageStatusDialog dialog(status, [this](bool preview) { printed.push_back(preview); });
     dialog.show();
     QTest::mouseClick(dialog.printButton(), Qt::LeftButton);
     QTest::mouseClick(dialog.viewButton(), Qt::LeftButton);
-    QCOMPARE(MessageTexts(prompter), std::vector<std::string>(2, "Printing is not yet available in this version"));
+    QCOMPARE(printed, std::vector<bool>({false, true}));
   }
 
   void anEmptyRouteWarnsAndOpens() {
@@ -91,7 +93,7 @@ class VoyageStatusDialogTest : public QObject {
     QVERIFY(status.Open(prompter));
     QCOMPARE(MessageTexts(prompter),
              std::vector<std::string>{"No waypoints defined\nRemaining voyage can not be calculated"});
-    CVoyageStatusDialog dialog(status, prompter);
+    CVoyageStatusDialog dialog(status, [this](bool preview) { printed.push_back(preview); });
     dialog.show();
     QCOMPARE(dialog.figure("distanceToGo"), QString());
   }

@@ -17,7 +17,6 @@ namespace marigold {
 namespace {
 
 constexpr const char* kEtaFormat = "dddd' 'd' 'MMM' 'yyy'  'HH':'mm':'s";
-constexpr const char* kNoPrinting = "Printing is not yet available in this version";
 
 // One row of a group: label, figure, unit.
 struct CFigureRow {
@@ -46,8 +45,8 @@ QGroupBox* NewFigureGroup(const char* title, std::initializer_list<CFigureRow> r
 
 }  // namespace
 
-CVoyageStatusDialog::CVoyageStatusDialog(CVoyageStatus& status, CPrompter& prompter, QWidget* parent)
-    : QDialog(parent), status_(status), prompter_(prompter) {
+CVoyageStatusDialog::CVoyageStatusDialog(CVoyageStatus& status, CPrintReport printReport, QWidget* parent)
+    : QDialog(parent), status_(status), printReport_(std::move(printReport)) {
   setWindowTitle(QStringLiteral("Voyage Status"));
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
@@ -102,8 +101,8 @@ CVoyageStatusDialog::CVoyageStatusDialog(CVoyageStatus& status, CPrompter& promp
   QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  for (QPushButton* button : {print_, view_})
-    connect(button, &QPushButton::clicked, this, [this] { prompter_.Message(kNoPrinting, EMessageIcon::Information); });
+  connect(print_, &QPushButton::clicked, this, [this] { printReport_(false); });
+  connect(view_, &QPushButton::clicked, this, [this] { printReport_(true); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);

@@ -3,6 +3,7 @@
 // waypoint and reporting point, the history between two fixes, and the
 // scheduled arrival to change.
 #include <QDialog>
+#include <functional>
 
 #include "voyage/VoyageStatus.h"
 
@@ -18,8 +19,11 @@ class CVoyageStatusDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // Prints the status report, or previews it.
+  using CPrintReport = std::function<void(bool preview)>;
+
   // `status` has been opened (its view filled).
-  CVoyageStatusDialog(CVoyageStatus& status, CPrompter& prompter, QWidget* parent = nullptr);
+  CVoyageStatusDialog(CVoyageStatus& status, CPrintReport printReport, QWidget* parent = nullptr);
 
   QComboBox* fromBox() const { return from_; }
   QComboBox* tillBox() const { return till_; }
@@ -36,7 +40,7 @@ class CVoyageStatusDialog : public QDialog {
   void Show();
 
   CVoyageStatus& status_;
-  CPrompter& prompter_;
+  CPrintReport printReport_;
   bool etaChanged_ = false;
   QComboBox* from_ = nullptr;
   QComboBox* till_ = nullptr;
