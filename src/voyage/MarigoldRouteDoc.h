@@ -54,7 +54,9 @@ class CMarigoldRouteDoc {
   // and the document stays exactly as it was.
   bool Open(const std::string& path);
   // Writes the route document, then every data file. The result is the
-  // route document's; data files that could not be written are listed.
+  // route document's; data files that could not be written are listed. The
+  // data files are written together: when one cannot be written, none is
+  // replaced.
   struct CSaveResult {
     CFileResult route;
     std::vector<EDataFile> failedDataFiles;
@@ -107,6 +109,9 @@ class CMarigoldRouteDoc {
   CPublicationList& Publications() { return publications_; }
   CPrompter& Prompter() { return prompter_; }
   CSettingsStore& Settings() { return settings_; }
+  // The data files this document will not save over (unreadable or damaged
+  // and left in place).
+  const CDataFileGuard& Guard() const { return guard_; }
   const CClock& Clock() const { return clock_; }
 
   bool modified = false;
@@ -127,6 +132,7 @@ class CMarigoldRouteDoc {
 
   CSettingsStore& settings_;
   EMode mode_;
+  CDataFileGuard guard_;
   CPrompter& prompter_;
   const CClock& clock_;
   CVessel2 vessel_;

@@ -37,6 +37,32 @@ TEST(DocumentWithoutDataFiles, MissingDataFilesAreReportedEachAndTheDocumentGoes
   EXPECT_EQ(store.GetString("Path", "Routedat", "?"), "");
 }
 
+TEST(DocumentWithoutDataFiles, AHistoryThatCannotBeReadOutlivesTheDocument) {
+  const CTempFolder folder("doc");
+  CMemorySettingsStore store;
+  UseDataFolder(store, folder.Path().string());
+  store.WriteInt("Path", "AskLoadOld", 0);
+  ASSERT_TRUE(WriteFreshDataFiles(store));
+  const std::string history = folder.File("voyage.dat");
+  std::filesystem::remove(history);
+  std::filesystem::create_directory(history);  // exists, cannot be read as a file
+  CScriptedPrompter prompter;
+  const CFixedClock clock(1700000000);
+  {
+    CMarigoldRouteDoc doc(store, prompter, clock);
+    EXPECT_EQ(doc.Fixes().GetCount(), 1);  // the present position
+    EXPECT_EQ(MessageTexts(prompter),
+              (std::vector<std::string>{"voyage.dat could not be read and will not be saved over\ncannot read " +
+                                            history + ": it is a folder",
+                                        "Failed to load history data"}));
+    doc.Meteo().AddNew()->SetName("New");
+    // The other files are still saved.
+    EXPECT_EQ(doc.SaveDataFiles(), std::vector<EDataFile>{EDataFile::History});
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(history));
+  EXPECT_TRUE(std::filesystem::exists(folder.File("meteo.dat.bak")));
+}
+
 class Document : public ::testing::Test, protected CDocumentFixture {};
 
 TEST_F(Document, EmptyRouteDocumentsOfBothTypes) {
