@@ -1,7 +1,8 @@
 // Writes the example voyage, Rotterdam to New York, through the program's
 // own writers, so that the files always match the formats:
 //   make-example FOLDER
-// gives FOLDER/rotterdam-newyork.rtp and the six data files beside it.
+// gives FOLDER/rotterdam-newyork.rtp, the six data files beside it and
+// FOLDER/settings.ini with the ship's call sign and IMO number.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -11,6 +12,7 @@
 #include "core/MemorySettingsStore.h"
 #include "core/Navigation.h"
 #include "core/TextFormat.h"
+#include "qtplatform/QtSettingsStore.h"
 #include "voyage/FixHistory.h"
 #include "voyage/MarigoldRouteDoc.h"
 #include "voyage/Schedule.h"
@@ -73,6 +75,8 @@ void Route(CMarigoldRouteDoc& doc) {
   ambrose->keptGroundspeed = 10;
   ambrose->SetTimeB(Utc(2026, 12, 11, 13, 0));
 
+  // Placed back along their legs once the schedule has given the legs their
+  // courses and speeds (PlaceReportingPoints).
   CReportingPoint* calDover = Place(doc.ReportingPoints().AddNew(), "CALDOVREP", 0, 0);
   calDover->waypointIndex = 2;
   calDover->distanceBefore = 10;
@@ -81,7 +85,6 @@ void Route(CMarigoldRouteDoc& doc) {
   ambroseReport->waypointIndex = 8;
   ambroseReport->distanceBefore = 20;
   ambroseReport->requiredAction = "Report to New York VTS VHF 14";
-  for (auto& point : doc.ReportingPoints()) static_cast<CReportingPoint&>(*point).Place(r);
 
   const std::time_t now = doc.Clock().Now();
   const struct {
@@ -112,25 +115,31 @@ void DataFiles(CMarigoldRouteDoc& doc) {
   v.hullResistanceFactor = 0.95;  // calibrated on the last voyage
   v.airResistanceFactor = 0.028;
   v.engineSetting = 88;
+  // draft, displacement, MK, LCB, LCF, ETM, wetted surface
+  v.AddHydroEntry({10.0, 58000, 14.2, 126.5, 121.0, 880, 11200});
+  v.AddHydroEntry({12.0, 71000, 13.9, 125.8, 119.5, 925, 12100});
+  v.AddHydroEntry({14.0, 84000, 13.8, 125.0, 117.8, 970, 13000});
 
-  // The first day: Maas Center to the Dover Strait.
+  // The first day: Maas Center to the Dover Strait. Each fix has the gyro
+  // course steered from it, towards the next fix and from the last one down
+  // the Channel towards Off Casquets; the tidal stream makes the rest, so
+  // that every fix after the first has a current.
   CRecordList<CFixRecord>& fixes = doc.Fixes();
   fixes.RemoveAll();
   const struct {
     int hour;
-    double latitude, longitude, rpm, log;
-  } kFixes[] = {{6, Deg(52, 1.0, 'N'), Deg(3, 53.0, 'E'), 86, 14.2},
-                {10, Deg(51, 35.5, 'N'), Deg(2, 41.0, 'E'), 88, 14.6},
-                {13, Deg(51, 9.0, 'N'), Deg(1, 48.5, 'E'), 88, 14.5},
-                {17, Deg(50, 37.0, 'N'), Deg(0, 30.0, 'E'), 88, 14.4}};
+    double latitude, longitude, rpm, log, gyro;
+  } kFixes[] = {{6, Deg(52, 1.0, 'N'), Deg(3, 53.0, 'E'), 86, 14.2, 240},
+                {10, Deg(51, 35.5, 'N'), Deg(2, 41.0, 'E'), 88, 14.6, 231},
+                {13, Deg(51, 9.0, 'N'), Deg(1, 48.5, 'E'), 88, 14.5, 237},
+                {17, Deg(50, 37.0, 'N'), Deg(0, 30.0, 'E'), 88, 14.4, 248}};
   CQuietPrompter quiet;
-  CMeteoList scratchMeteo;
   for (const auto& f : kFixes) {
     CFixRecord* fix = Place(fixes.AddNew(), "", f.latitude, f.longitude, 1);
     fix->SetTime(Utc(2026, 12, 1, f.hour, 0));
     fix->engineRpm = f.rpm;
     fix->logSpeed = f.log;
-    fix->gyroCourse = fixes.GetCount() == 1 ? 240 : doc.Fixes().GetPrev(fix)->groundCourse;
+    fix->gyroCourse = f.gyro;
     fix->draft = v.MeanDraft();
     fix->weather.count = 1;
     fix->weather.windDirection = 250;
@@ -239,6 +248,7 @@ int main(int argc, char** argv) {
   CMemorySettingsStore settings;
   UseDataFolder(settings, folder.string());
   for (const EDataFile file : kDataFiles) fs::remove(folder / DataFileInfo(file).path.defaultValue);
+  fs::remove(folder / "settings.ini");
   settings.WriteInt("Path", "AskLoadOld", 0);
   CQuietPrompter quiet;
   const CExampleClock clock;
@@ -250,8 +260,14 @@ int main(int argc, char** argv) {
     DataFiles(doc);
     Route(doc);
     doc.Recalculate();
+    for (auto& point : doc.ReportingPoints()) static_cast<CReportingPoint&>(*point).Place(doc.Voyage());
     const auto saved = doc.Save((folder / "rotterdam-newyork.rtp").string());
-    if (!saved.route || !saved.failedDataFiles.empty()) {
+    // The ship's call sign and IMO number live in the settings, not in
+    // vessel.dat: the folder's settings.ini, which `marigold --data` reads.
+    CQtSettingsStore ini((folder / "settings.ini").string());
+    WriteSetting(ini, settings::kCallSign, doc.Vessel().callSign);
+    WriteSetting(ini, settings::kImoNumber, doc.Vessel().imoNumber);
+    if (!saved.route || !saved.failedDataFiles.empty() || !ini.Sync()) {
       std::fprintf(stderr, "make-example: could not write the example into %s\n", folder.string().c_str());
       return 1;
     }

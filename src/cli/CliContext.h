@@ -29,10 +29,20 @@ class CConsolePrompter final : public CPrompter {
   std::optional<std::string> saveTo;
 };
 
+// The settings of the command line, chosen here and nowhere else:
+// - without a data folder, the user's settings store, read and never written
+//   (what a command writes stays in memory);
+// - with --data DIR, DIR/settings.ini (the store's INI form) when that file
+//   exists, else the user's store read as above; the six data files are
+//   DIR's whatever the settings say, and a setting a command changes is
+//   written to DIR/settings.ini (made, when missing, from the settings read).
+std::unique_ptr<CSettingsStore> CommandLineSettings(const std::optional<std::string>& dataFolder);
+inline constexpr const char* kDataFolderSettings = "settings.ini";
+
 class CCliContext {
  public:
   // With a data folder the six files are taken from it; otherwise from the
-  // user's settings, as the desktop program does.
+  // user's settings, as the desktop program does (CommandLineSettings).
   explicit CCliContext(const std::optional<std::string>& dataFolder);
   ~CCliContext();
 
@@ -45,7 +55,6 @@ class CCliContext {
   CSystemClock clock;
 
  private:
-  std::unique_ptr<CSettingsStore> base_;
   std::unique_ptr<CSettingsStore> settings_;
   std::unique_ptr<CMarigoldRouteDoc> document_;
 };

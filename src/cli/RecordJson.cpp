@@ -5,6 +5,7 @@ namespace {
 
 void AddPosition(CJsonObject& o, const CPosition2& p) {
   o.Add("name", p.GetName())
+      .Add("reserveValue", p.GetReserveValue())
       .Add("latitude", p.GetLatitude())
       .Add("longitude", p.GetLongitude())
       .Add("utcDifference", p.GetUtcDifferenceDays())
@@ -135,6 +136,11 @@ void AddOwn(CJsonObject& o, const CPortInfo& p) {
       .Add("pilotEta", static_cast<double>(p.pilotEta))
       .Add("pilotStation", p.pilotStation)
       .Add("vhfChannels", p.vhfChannels)
+      .Add("callPilotAmount", p.callPilotAmount)
+      .Add("callPilotUnit", p.callPilotUnit)
+      .Add("ladderHeight", p.ladderHeight)
+      .Add("ladderSide", p.ladderSide)
+      .Add("reservedFlag", p.reservedFlag)
       .Raw("documents", Texts(p.documents))
       .Add("tide", tide)
       .Add("inbound", ToJson(p.inbound))
@@ -150,7 +156,9 @@ void AddOwn(CJsonObject& o, const CPublication& p) {
       .Add("publisher", p.publisher)
       .Add("correctionNumber", p.correctionNumber)
       .Add("correctionDate", static_cast<double>(p.correctionDate))
-      .Add("publicationDate", static_cast<double>(p.publicationDate));
+      .Add("publicationDate", static_cast<double>(p.publicationDate))
+      .Add("value3", p.value3)
+      .Add("value4", p.value4);
 }
 
 template <class T>
@@ -202,6 +210,19 @@ CJsonObject ToJson(const CVoyage& route) {
 }
 
 CJsonObject ToJson(const CVessel2& v) {
+  // The hydrostatic table's rows, in file order, each with its seven figures.
+  std::vector<std::string> rows;
+  for (const CHydrostaticEntry& e : v.HydroTable()) {
+    CJsonObject row;
+    row.Add("draft", e.draft)
+        .Add("displacement", e.displacement)
+        .Add("mk", e.mk)
+        .Add("lcb", e.lcb)
+        .Add("lcf", e.lcf)
+        .Add("etm", e.etm)
+        .Add("wetSurface", e.wetSurface);
+    rows.push_back(row.Text());
+  }
   CJsonObject o;
   o.Add("name", v.name)
       .Add("callSign", v.callSign)
@@ -239,7 +260,8 @@ CJsonObject ToJson(const CVessel2& v) {
       .Add("hydroMK", v.hydroMK)
       .Add("hydroWetSurface", v.hydroWetSurface)
       .Add("reservedB", v.reservedB)
-      .Add("hydroTableCount", v.GetHydroCount());
+      .Add("hydroTableCount", v.GetHydroCount())
+      .Raw("hydroTable", JsonArray(rows));
   return o;
 }
 

@@ -17,7 +17,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: marigold [--data DIR] <command> ...\n"
     "  --data DIR   folder holding vessel.dat, voyage.dat, port.dat, warning.dat, meteo.dat and\n"
-    "               hurricane.dat (default: the paths of the settings store)\n"
+    "               hurricane.dat (default: the paths of the settings store), and the settings in\n"
+    "               settings.ini when it is there (else the settings store, only read)\n"
     "\n"
     "  dump FILE --as route|route-v3|vessel|history|ports|warnings|meteo|hurricanes|item\n"
     "  list LIST ROUTE [--from departure|fix] [--json]\n"

@@ -27,15 +27,4 @@ bool CMemorySettingsStore::Has(const std::string& section, const std::string& ke
   return values_.count({section, key}) != 0;
 }
 
-std::string COverlaySettingsStore::GetString(const std::string& section, const std::string& key,
-                                             const std::string& defaultValue) const {
-  return written_.Has(section, key) ? written_.GetString(section, key, defaultValue)
-                                    : base_.GetString(section, key, defaultValue);
-}
-
-int COverlaySettingsStore::GetInt(const std::string& section, const std::string& key, int defaultValue) const {
-  return written_.Has(section, key) ? written_.GetInt(section, key, defaultValue)
-                                    : base_.GetInt(section, key, defaultValue);
-}
-
 }  // namespace marigold

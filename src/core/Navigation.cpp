@@ -2,11 +2,48 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "core/FixRecord.h"
 #include "core/LocalClock.h"
 
 namespace marigold {
+namespace {
+
+// Below this |Δψ| (radians of meridional parts) the rhumb-line formulas take
+// the east-west form: the ratio Δφ/Δψ is replaced by cos φm, the cosine of the
+// middle latitude, as careful rhumb-line code does (GeographicLib's Rhumb
+// class and the Aviation Formulary both switch to cos φ near Δφ = 0).
+//
+// Why 1e-5: Δψ = ln |tan(pi/4 + φ2/2) / tan(pi/4 + φ1/2)| is the logarithm of
+// a quotient near 1, so its rounding error is absolute, a few units of the
+// last place of 1: about 5e-16 / cos φ (two tangents, a division and the
+// logarithm, each with an error near 1.1e-16, the tangents' growing as 1/cos φ
+// towards the poles). The ratio Δφ/Δψ therefore carries a relative error of
+// about 5e-16 / (cos φ · |Δψ|): 5e-11 / cos φ at |Δψ| = 1e-5, but 10 % and
+// more when the two latitudes differ only by the rounding of a dead
+// reckoning (|Δψ| near 1e-16), which is how a current of 7 knots came out as
+// 10.5. The east-west form has no rounding trouble; its error is that of the
+// midpoint rule for Δψ = ∫ sec φ dφ, a relative Δφ² (1 + 2 tan² φ) / 24: with
+// |Δφ| <= |Δψ| cos φ < 1e-5 that is below 1e-11. At 1e-5 (about 0.03 nM of
+// latitude) both forms are thus good to about 1e-11 of the distance, and each
+// is used on the side where it is the better one.
+constexpr double kTinyMeridionalParts = 1e-5;
+
+// The navigation's pi (3.141592654) is a hair larger than pi, so 90° of
+// latitude becomes an angle just past π/2, whose tangent is a huge NEGATIVE
+// number and whose cosine is negative: a course to the pole came out as
+// 179.99999998° instead of 0°. Latitudes within that hair of the pole are
+// taken as the pole itself.
+double LatitudeRadians(double latitude) {
+  constexpr double kHalfPi = std::numbers::pi / 2;
+  const double phi = latitude / kDegreesPerRadian;
+  if (phi > kHalfPi && phi <= kPi / 2) return kHalfPi;
+  if (phi < -kHalfPi && phi >= -kPi / 2) return -kHalfPi;
+  return phi;
+}
+
+}  // namespace
 
 // Δψ = ln |tan(pi/4 + φ2/2) / tan(pi/4 + φ1/2)|, φ in radians.
 double CNavigation::MeridionalPartsDifference(double phi1, double phi2) const {
@@ -14,8 +51,8 @@ double CNavigation::MeridionalPartsDifference(double phi1, double phi2) const {
 }
 
 double CNavigation::Distance(const CPosition2& from, const CPosition2& to, bool greatCircle) const {
-  const double phi1 = from.GetLatitude() / deg;
-  const double phi2 = to.GetLatitude() / deg;
+  const double phi1 = LatitudeRadians(from.GetLatitude());
+  const double phi2 = LatitudeRadians(to.GetLatitude());
   const double dLambda = (to.GetLongitude() - from.GetLongitude()) / deg;
   double d;
   if (greatCircle) {
@@ -23,24 +60,29 @@ double CNavigation::Distance(const CPosition2& from, const CPosition2& to, bool 
     // antipodal positions.
     const double c = std::cos(dLambda) * std::cos(phi2) * std::cos(phi1) + std::sin(phi2) * std::sin(phi1);
     d = std::acos(std::clamp(c, -1.0, 1.0));
-  } else if (phi1 == phi2) {
-    d = std::fabs(dLambda) * std::cos(phi2);
+  } else if (const double dPsi = MeridionalPartsDifference(phi1, phi2); std::fabs(dPsi) < kTinyMeridionalParts) {
+    // The east-west form; equal latitudes give |Δλ| · cos φ exactly.
+    d = std::hypot(phi2 - phi1, std::cos((phi1 + phi2) * 0.5) * dLambda);
   } else {
-    const double course = std::atan(dLambda / MeridionalPartsDifference(phi1, phi2));
+    const double course = std::atan(dLambda / dPsi);
     d = std::fabs((phi2 - phi1) / std::cos(course));
   }
   return d * deg * 60;
 }
 
 double CNavigation::Course(const CPosition2& from, const CPosition2& to, bool greatCircle) const {
-  const double phi1 = from.GetLatitude() / deg;
-  const double phi2 = to.GetLatitude() / deg;
+  const double phi1 = LatitudeRadians(from.GetLatitude());
+  const double phi2 = LatitudeRadians(to.GetLatitude());
   const double dLambda = (to.GetLongitude() - from.GetLongitude()) / deg;
   double c;
-  if (greatCircle)
+  if (greatCircle) {
     c = std::atan2(std::sin(dLambda), std::tan(phi2) * std::cos(phi1) - std::sin(phi1) * std::cos(dLambda));
-  else
-    c = std::atan2(dLambda, MeridionalPartsDifference(phi1, phi2));
+  } else if (const double dPsi = MeridionalPartsDifference(phi1, phi2); std::fabs(dPsi) < kTinyMeridionalParts) {
+    // tan C = Δλ / Δψ = cos φm · Δλ / Δφ; equal latitudes give 90 or 270.
+    c = std::atan2(std::cos((phi1 + phi2) * 0.5) * dLambda, phi2 - phi1);
+  } else {
+    c = std::atan2(dLambda, dPsi);
+  }
   if (c < 0) c += 2 * pi;
   // A course a hair west of north rounds up to 2·pi when it is added.
   const double degrees = c * deg;
@@ -54,8 +96,8 @@ void CNavigation::DeadReckoning(CPosition2& position, double distance, double co
   const double phi2 = phi1 + std::cos(c) * distance / (60 * deg);
   const double dPsi = MeridionalPartsDifference(phi1, phi2);
   double lambda2;
-  if (dPsi == 0)
-    lambda2 = lambda1 + std::sin(c) * (distance / (60 * deg)) / std::cos(phi1);
+  if (std::fabs(dPsi) < kTinyMeridionalParts)  // the departure over the middle latitude's cosine
+    lambda2 = lambda1 + std::sin(c) * (distance / (60 * deg)) / std::cos((phi1 + phi2) * 0.5);
   else
     lambda2 = lambda1 + std::tan(c) * dPsi;
   position.SetLongitude(lambda2 * deg);

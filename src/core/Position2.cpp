@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "core/LocalClock.h"
 #include "core/TextFormat.h"
@@ -30,10 +31,20 @@ void CPosition2::Serialize(CArchive& ar) {
   ar.Exchange(longitude);
   ar.Exchange(name);
   ar.Exchange(utcDifference);
-  ar.Exchange(timeA);
-  ar.Exchange(timeB);
-  ar.Exchange(time);
-  if (ar.IsLoading()) changed = false;
+  if (ar.IsStoring()) {
+    // Other readers of the format take these as times to use: never NaN.
+    for (const auto& [value, lastValid] :
+         {std::pair(timeA, lastTimeA), std::pair(timeB, lastTimeB), std::pair(time, lastTime)})
+      ar.WriteDouble(std::isfinite(value) ? value : lastValid);
+    return;
+  }
+  double loaded[3];
+  for (double& value : loaded) value = ar.ReadDouble();
+  lastTimeA = lastTimeB = lastTime = 0;
+  SetTimeA(loaded[0]);
+  SetTimeB(loaded[1]);
+  SetTime(loaded[2]);
+  changed = false;
 }
 
 void CPosition2::SetLatitude(double degrees) {
@@ -67,9 +78,9 @@ double CPosition2::GetDayNumber(ETimeSlot slot) const {
 
 void CPosition2::SetDayNumber(ETimeSlot slot, double dayNumber) {
   switch (slot) {
-    case ETimeSlot::TimeA: timeA = dayNumber; return;
-    case ETimeSlot::TimeB: timeB = dayNumber; return;
-    case ETimeSlot::Time: time = dayNumber; return;
+    case ETimeSlot::TimeA: SetTimeA(dayNumber); return;
+    case ETimeSlot::TimeB: SetTimeB(dayNumber); return;
+    case ETimeSlot::Time: SetTime(dayNumber); return;
   }
 }
 
@@ -84,7 +95,7 @@ void CPosition2::SetFromLocalTime(ETimeSlot slot, std::time_t localTime) {
 }
 
 void CPosition2::SetTimeB(std::time_t calendarTime, bool utc) {
-  timeB = utc ? ToDayNumber(calendarTime) : ToDayNumber(calendarTime) - utcDifference;
+  SetTimeB(utc ? ToDayNumber(calendarTime) : ToDayNumber(calendarTime) - utcDifference);
 }
 
 std::string CPosition2::LatitudeText() const {
@@ -108,12 +119,14 @@ std::string CPosition2::ReportLongitude() const {
 }
 
 // The day number already holds UTC fields, so no clock is involved.
+// A report with a time that is missing is refused before it is built
+// (reports/ReportKind); the text of a missing time is "NA/" all the same.
 std::string CPosition2::ReportDateTimeGroup(ETimeSlot slot) const {
-  return FormatTime("%d%H%MZ/", CivilTimeOf(GetDayNumber(slot)));
+  return FormatDayNumber("%d%H%MZ", GetDayNumber(slot)) + "/";
 }
 
 std::string CPosition2::ReportDateTimeGroupWithMonth(ETimeSlot slot) const {
-  return FormatTime("%d%H%MZ%b%y/", CivilTimeOf(GetDayNumber(slot)));
+  return FormatDayNumber("%d%H%MZ%b%y", GetDayNumber(slot)) + "/";
 }
 
 }  // namespace marigold

@@ -1,6 +1,7 @@
 #pragma once
 // A named position with a difference to UTC and three times: the base of
 // every located record (waypoint, fix, meteo observation, storm, port, ...).
+#include <cmath>
 #include <ctime>
 #include <string>
 
@@ -50,13 +51,15 @@ class CPosition2 {
   bool IsChanged() const { return changed; }
   void SetChanged(bool value) { changed = value; }
 
-  // Raw day numbers (UTC).
+  // Raw day numbers (UTC). A time that cannot be computed is not-a-number
+  // here (shown as "NA"); the archive never stores it: it writes the last
+  // time that was a number instead (0, the default, when there was none).
   double GetTime() const { return time; }
   double GetTimeA() const { return timeA; }
   double GetTimeB() const { return timeB; }
-  void SetTime(double dayNumber) { time = dayNumber; }
-  void SetTimeA(double dayNumber) { timeA = dayNumber; }
-  void SetTimeB(double dayNumber) { timeB = dayNumber; }
+  void SetTime(double dayNumber) { Keep(time, lastTime, dayNumber); }
+  void SetTimeA(double dayNumber) { Keep(timeA, lastTimeA, dayNumber); }
+  void SetTimeB(double dayNumber) { Keep(timeB, lastTimeB, dayNumber); }
   double GetDayNumber(ETimeSlot slot) const;
   void SetDayNumber(ETimeSlot slot, double dayNumber);
 
@@ -88,6 +91,15 @@ class CPosition2 {
   double time = 0;
   double timeB = 0;
   bool changed = false;
+  // The last value of each time that was a number: what the archive stores.
+  double lastTime = 0;
+  double lastTimeA = 0;
+  double lastTimeB = 0;
+
+  static void Keep(double& field, double& lastValid, double value) {
+    field = value;
+    if (std::isfinite(value)) lastValid = value;
+  }
 };
 
 }  // namespace marigold

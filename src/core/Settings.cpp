@@ -9,7 +9,9 @@ std::string ReadSetting(const CSettingsStore& store, const CTextSetting& setting
 }
 
 int ReadSetting(const CSettingsStore& store, const CIntSetting& setting) {
-  return std::clamp(store.GetInt(setting.section, setting.key, setting.defaultValue), setting.min, setting.max);
+  const int value = store.GetInt(setting.section, setting.key, setting.defaultValue);
+  if (value < setting.readMin) return setting.min;
+  return std::min(value, setting.max);
 }
 
 void WriteSetting(CSettingsStore& store, const CTextSetting& setting, const std::string& value) {

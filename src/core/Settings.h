@@ -18,8 +18,9 @@ struct CIntSetting {
   const char* section;
   const char* key;
   int defaultValue;
-  int min;
+  int min;  // the dialogs' range
   int max;
+  int readMin;  // the lowest stored value read as it stands (at most min)
 };
 
 namespace settings {
@@ -30,18 +31,20 @@ inline constexpr CTextSetting kPortData{"Path", "portinfo", "port.dat"};
 inline constexpr CTextSetting kMeteoData{"Path", "Meteodat", "meteo.dat"};
 inline constexpr CTextSetting kWarningData{"Path", "Warningdat", "warning.dat"};
 inline constexpr CTextSetting kHurricaneData{"Path", "Hurricanedat", "hurricane.dat"};
-inline constexpr CIntSetting kDaysOldFix{"Path", "DaysOldFix", 7, 3, 30};
-inline constexpr CIntSetting kDaysOldHurri{"Path", "DaysOldHurri", 7, 6, 30};
+// A stored 0 keeps only the latest fix (and those at its time) on loading.
+inline constexpr CIntSetting kDaysOldFix{"Path", "DaysOldFix", 7, 3, 30, 0};
+inline constexpr CIntSetting kDaysOldHurri{"Path", "DaysOldHurri", 7, 6, 30, 6};
 inline constexpr CTextSetting kConvChar{"Path", "ConvChar", ","};
-inline constexpr CIntSetting kAskLoadOld{"Path", "AskLoadOld", 1, 0, 1};
+inline constexpr CIntSetting kAskLoadOld{"Path", "AskLoadOld", 1, 0, 1, 0};
 inline constexpr CTextSetting kCallSign{"Vessel", "CallSign", "XXXX"};
 inline constexpr CTextSetting kImoNumber{"Vessel", "IMONumber", "12345"};
 
 }  // namespace settings
 
 std::string ReadSetting(const CSettingsStore& store, const CTextSetting& setting);
-// A stored value outside the range (an edited settings file) is brought back
-// into it, so that no clean-up runs with, say, 0 days.
+// A stored value from readMin to max is read as it stands; one below readMin
+// (an edited settings file) reads as min and one above max as max, so that
+// no clean-up runs with, say, -5 days.
 int ReadSetting(const CSettingsStore& store, const CIntSetting& setting);
 void WriteSetting(CSettingsStore& store, const CTextSetting& setting, const std::string& value);
 void WriteSetting(CSettingsStore& store, const CIntSetting& setting, int value);

@@ -110,6 +110,29 @@ std::string EncodeForFile(std::string_view utf8) {
   return out;
 }
 
+std::string EncodeWindows1252(std::string_view utf8, char replacement, std::string* unfit) {
+  if (IsAscii(utf8)) return std::string(utf8);
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t cp;
+    std::size_t len = NextUtf8(utf8, i, cp);
+    const int byte = len ? ToWindows1252(cp) : -1;
+    if (byte >= 0) {
+      out.push_back(static_cast<char>(byte));
+    } else {
+      out.push_back(replacement);
+      if (len == 0) len = 1;  // one byte of a damaged sequence at a time
+      if (unfit && unfit->find(utf8.substr(i, len)) == std::string::npos) {
+        if (!unfit->empty()) *unfit += ' ';
+        *unfit += utf8.substr(i, len);
+      }
+    }
+    i += len;
+  }
+  return out;
+}
+
 std::string DecodeFromFile(std::string_view bytes) {
   if (IsAscii(bytes) || IsValidUtf8(bytes)) return std::string(bytes);
   std::string out;

@@ -13,6 +13,13 @@ namespace marigold {
 // always returns the text written). Invalid UTF-8 is passed through as is.
 std::string EncodeForFile(std::string_view utf8);
 
+// UTF-8 text -> Windows-1252 bytes always, for plain 8-bit text such as the
+// ship reports: a character that has no Windows-1252 byte (and a byte that
+// is not valid UTF-8) becomes `replacement`, and each such character is
+// added once, in the order met and separated by spaces, to `unfit` (as
+// UTF-8) when it is given.
+std::string EncodeWindows1252(std::string_view utf8, char replacement = '?', std::string* unfit = nullptr);
+
 // Bytes from a file -> UTF-8 text: bytes that form valid UTF-8 with at least
 // one multi-byte sequence are taken as UTF-8, anything else as Windows-1252.
 std::string DecodeFromFile(std::string_view bytes);

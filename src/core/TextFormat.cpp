@@ -88,4 +88,9 @@ std::string FormatTime(const char* format, const CCivilTime& t) {
   return out;
 }
 
+std::string FormatDayNumber(const char* format, double dayNumber) {
+  if (!std::isfinite(dayNumber)) return "NA";
+  return FormatTime(format, CivilTimeOf(dayNumber));
+}
+
 }  // namespace marigold

@@ -18,4 +18,9 @@ std::string FormatFigure(const char* format, double value);
 // copied as they stand.
 std::string FormatTime(const char* format, const CCivilTime& t);
 
+// The civil fields of a day number through FormatTime, or "NA" when there is
+// no time (a day number that is not a finite number): a time that could not
+// be computed is never shown as a date in 1999 or 2000.
+std::string FormatDayNumber(const char* format, double dayNumber);
+
 }  // namespace marigold

@@ -32,12 +32,18 @@ void CVoyage::Serialize(CArchive& ar) {
 }
 
 CWaypoint* CVoyage::NextWaypoint(const CFixRecord& present) {
-  CWaypoint* w = FindNearest(present);
-  if (!w) return nullptr;
+  const int index = NextWaypointIndex(present);
+  if (index < 0) return nullptr;
+  nextWaypointIndex = index;
+  return GetAt(index);
+}
+
+int CVoyage::NextWaypointIndex(const CFixRecord& present) const {
+  const CWaypoint* w = FindNearest(present);
+  if (!w) return -1;
   const double d = std::fabs(w->groundCourse - present.groundCourse);
   if (d >= 90 && d <= 270 && w != GetTail()) w = GetNext(w);
-  nextWaypointIndex = IndexOf(w);
-  return w;
+  return IndexOf(w);
 }
 
 double CVoyage::DistanceToGo(const CFixRecord& present) {

@@ -28,6 +28,8 @@ class CVoyage : public CRecordList<CWaypoint> {
   // when the nearest lies behind (its ground course differs from the course
   // made good by 90 to 270 degrees). Stores its index. nullptr when empty.
   CWaypoint* NextWaypoint(const CFixRecord& present);
+  // The same waypoint's index, without storing it; -1 when empty.
+  int NextWaypointIndex(const CFixRecord& present) const;
   // The waypoint at the stored index (the tail when out of range).
   CWaypoint* GetNextWaypoint() const { return GetAt(nextWaypointIndex); }
   // From the present position through the next waypoint to the last one.

@@ -1,5 +1,6 @@
 #include "exchange/CsvFile.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/FileIo.h"
@@ -9,26 +10,81 @@ namespace marigold {
 
 std::string CsvSeparator(const CSettingsStore& store) { return ReadSetting(store, settings::kConvChar); }
 
-std::optional<std::vector<std::string>> ReadCsvLines(const std::string& path) {
+namespace {
+
+bool StartsWith(std::string_view text, std::size_t at, std::string_view what) {
+  return !what.empty() && text.substr(at, what.size()) == what;
+}
+
+// Does a column end at `at`: the separator, a line end (LF or CR LF) or the
+// end of the text.
+bool EndsColumn(std::string_view text, std::size_t at, std::string_view separator) {
+  if (at >= text.size() || text[at] == '\n') return true;
+  if (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] == '\n')) return true;
+  return StartsWith(text, at, separator);
+}
+
+// Where the record that starts at `pos` ends: at the first line end that is
+// not inside a quoted column. A quoted column is one that starts with a quote
+// and whose closing quote (inner quotes doubled) ends the column, as
+// CCsvFields reads it; a quote that never closes so is an ordinary character
+// (older files never quote), and its line ends the record. `lines` tells
+// whether the record holds line breaks.
+std::size_t RecordEnd(std::string_view text, std::size_t pos, std::string_view separator, bool& lines) {
+  lines = false;
+  bool columnStart = true;
+  std::size_t k = pos;
+  while (k < text.size() && text[k] != '\n') {
+    if (columnStart && text[k] == '"') {
+      std::size_t q = k + 1;
+      for (;;) {
+        q = text.find('"', q);
+        if (q == std::string_view::npos || q + 1 >= text.size() || text[q + 1] != '"') break;
+        q += 2;  // a doubled quote
+      }
+      if (q != std::string_view::npos && EndsColumn(text, q + 1, separator)) {
+        lines = lines || text.substr(k, q - k).find('\n') != std::string_view::npos;
+        k = q + 1;
+        columnStart = false;
+        continue;
+      }
+    }
+    if (StartsWith(text, k, separator)) {
+      k += separator.size();
+      columnStart = true;
+    } else {
+      ++k;
+      columnStart = false;
+    }
+  }
+  return k;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> ReadCsvRecords(const std::string& path, std::string_view separator) {
   constexpr std::size_t kPiece = 799;
   const std::optional<CBytes> bytes = ReadFileBytes(path);
   if (!bytes) return std::nullopt;
   const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-  std::vector<std::string> lines;
+  std::vector<std::string> records;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
-    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    do {
-      lines.push_back(DecodeFromFile(line.substr(0, kPiece)));
-      line.remove_prefix(std::min(kPiece, line.size()));
-    } while (!line.empty());
-    pos = next;
+    bool lines = false;
+    const std::size_t end = RecordEnd(text, pos, separator, lines);
+    std::string_view record = text.substr(pos, end - pos);
+    if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
+    if (lines) {
+      records.push_back(DecodeFromFile(record));
+    } else {
+      do {
+        records.push_back(DecodeFromFile(record.substr(0, kPiece)));
+        record.remove_prefix(std::min(kPiece, record.size()));
+      } while (!record.empty());
+    }
+    pos = end + 1;
   }
-  return lines;
+  return records;
 }
 
 bool AppendCsvLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -46,11 +102,12 @@ bool AppendCsvLines(const std::string& path, const std::vector<std::string>& lin
 }
 
 bool ImportMeteoCsv(CMeteoList& list, const std::string& path, const CSettingsStore& store, const CClock& clock) {
-  const auto lines = ReadCsvLines(path);
+  const std::string separator = CsvSeparator(store);
+  const auto lines = ReadCsvRecords(path, separator);
   if (!lines) return false;
   for (const std::string& line : *lines) {
     CMeteoRecord record;
-    ReadCsv(record, CCsvFields(line, CsvSeparator(store)));
+    ReadCsv(record, CCsvFields(line, separator));
     list.MergeRecord(record, clock);
   }
   return true;

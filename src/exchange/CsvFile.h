@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -21,13 +22,16 @@ namespace marigold {
 
 inline constexpr const char* kCsvFilter = "Comma Separated File (*.csv)|*.csv|All Files (*.*)|*.*||";
 
-// Lines of a file without their line ends (a CR before the LF is dropped
-// too); lines over 799 characters come in pieces of 799. No value when the
-// file cannot be opened.
-std::optional<std::vector<std::string>> ReadCsvLines(const std::string& path);
+// The records of a file, each without its line end (LF or CR LF). A record
+// is one line, or more when a quoted column holds line breaks (they stay in
+// the record, as part of that column). A record of one line over 799
+// characters comes in pieces of 799, each taken as a record, as older
+// versions read it. No value when the file cannot be opened.
+std::optional<std::vector<std::string>> ReadCsvRecords(const std::string& path, std::string_view separator);
 
-// Appends text lines to a file, creating it when missing; false when the
-// file cannot be opened or a write fails (a full disk is not a success).
+// Appends text lines (each with its line end) to a file, creating it when
+// missing; false when the file cannot be opened or a write fails (a full disk
+// is not a success).
 bool AppendCsvLines(const std::string& path, const std::vector<std::string>& lines);
 
 std::string CsvSeparator(const CSettingsStore& store);
@@ -48,17 +52,18 @@ bool ExportCsv(const CRecordList<T>& list, const std::string& path, const CSetti
   return true;
 }
 
-// Every line, an empty one too, adds one record with its defaults (made by
+// Every record, an empty line too, adds one record with its defaults (made by
 // `make` when given, e.g. a port stamped with the present time), filled
 // from the line's columns. False only when the file cannot be opened.
 template <class T>
 bool ImportCsv(CRecordList<T>& list, const std::string& path, const CSettingsStore& store,
                std::type_identity_t<std::function<std::unique_ptr<T>()>> make = {}) {
-  const auto lines = ReadCsvLines(path);
+  const std::string separator = CsvSeparator(store);
+  const auto lines = ReadCsvRecords(path, separator);
   if (!lines) return false;
   for (const std::string& line : *lines) {
     T* record = make ? list.Add(make()) : list.AddNew();
-    ReadCsv(*record, CCsvFields(line, CsvSeparator(store)));
+    ReadCsv(*record, CCsvFields(line, separator));
   }
   return true;
 }

@@ -1,5 +1,6 @@
 #include "exchange/CsvLine.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "core/TextFormat.h"
@@ -25,7 +26,7 @@ void CCsvRow::Text(std::string_view text) {
   Raw(quoted);
 }
 
-void CCsvRow::Number(const char* format, double value) { Raw(Format(format, value)); }
+void CCsvRow::Number(const char* format, double value) { Raw(std::isfinite(value) ? Format(format, value) : ""); }
 
 void CCsvRow::Integer(const char* format, int value) { Raw(Format(format, value)); }
 
@@ -79,11 +80,15 @@ void CCsvFields::Read(std::size_t column, std::string& target) const {
 }
 
 void CCsvFields::Read(std::size_t column, double& target) const {
-  if (Has(column)) target = std::atof(columns_[column].c_str());
+  if (!Has(column) || columns_[column].empty()) return;
+  // "nan" and "inf", as earlier versions wrote figures that had no value,
+  // are no value either.
+  const double value = std::atof(columns_[column].c_str());
+  if (std::isfinite(value)) target = value;
 }
 
 void CCsvFields::Read(std::size_t column, int& target) const {
-  if (Has(column)) target = std::atoi(columns_[column].c_str());
+  if (Has(column) && !columns_[column].empty()) target = std::atoi(columns_[column].c_str());
 }
 
 void CCsvFields::ReadFlag(std::size_t column, bool& target) const {

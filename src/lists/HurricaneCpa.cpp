@@ -80,7 +80,7 @@ CStormCpaTexts FormatStormCpa(const CStormCpa& cpa) {
     texts.time = texts.latitude = texts.longitude = texts.distance = texts.bearing = "NA";
     return texts;
   }
-  texts.time = FormatTime("%A %d %b %H:%M UTC", CivilTimeOf(cpa.stormPosition.GetTimeA()));
+  texts.time = FormatDayNumber("%A %d %b %H:%M UTC", cpa.stormPosition.GetTimeA());
   texts.latitude = cpa.stormPosition.LatitudeText();
   texts.longitude = cpa.stormPosition.LongitudeText();
   texts.distance = FormatFigure("%#8.1f nM", cpa.distance);

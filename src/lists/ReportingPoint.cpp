@@ -53,9 +53,7 @@ bool CReportingPoint::Place(const CVoyage& route) {
 }
 
 std::string CReportingPoint::PassingTimeText(const char* format) const {
-  const double local = GetTimeA() + GetUtcDifferenceDays();
-  if (!std::isfinite(local)) return "NA";
-  return FormatTime(format, CivilTimeOf(local));
+  return FormatDayNumber(format, GetTimeA() + GetUtcDifferenceDays());
 }
 
 bool ScheduleReportingPoints(CReportingPointList& points, const CVoyage& route) {

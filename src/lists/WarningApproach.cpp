@@ -1,5 +1,6 @@
 #include "lists/WarningApproach.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -75,25 +76,102 @@ std::unique_ptr<CPosition2> MakeResult(const CPosition2& warning, double time) {
   return result;
 }
 
+// The waypoint the ship heads for from the start, without storing it in the
+// route; a plain position is taken as a fix making good 0 degrees.
+int NextIndex(const CVoyage& route, const CPosition2& start) {
+  if (const auto* fix = dynamic_cast<const CFixRecord*>(&start)) return route.NextWaypointIndex(*fix);
+  CFixRecord plain;
+  plain.SetLatitude(start.GetLatitude());
+  plain.SetLongitude(start.GetLongitude());
+  return route.NextWaypointIndex(plain);
+}
+
+// A distance along a great circle from a point with an initial course, on
+// the sphere with the navigation's pi.
+void AlongGreatCircle(double latitude, double longitude, double course, double distance, double& toLatitude,
+                      double& toLongitude) {
+  const double phi1 = latitude / kDegreesPerRadian;
+  const double theta = course / kDegreesPerRadian;
+  const double delta = distance / (60 * kDegreesPerRadian);
+  const double sinPhi2 =
+      std::clamp(std::sin(phi1) * std::cos(delta) + std::cos(phi1) * std::sin(delta) * std::cos(theta), -1.0, 1.0);
+  const double dLambda =
+      std::atan2(std::sin(theta) * std::sin(delta) * std::cos(phi1), std::cos(delta) - std::sin(phi1) * sinPhi2);
+  toLatitude = std::asin(sinPhi2) * kDegreesPerRadian;
+  toLongitude = longitude + dLambda * kDegreesPerRadian;
+}
+
 }  // namespace
 
-std::unique_ptr<CPosition2> ClosestApproach(const CPosition2& warning, CVoyage& route, const CPosition2& start,
+CPlannedTrack::CPlannedTrack(const CVoyage& route, const CPosition2& start)
+    : startLatitude_(start.GetLatitude()), startLongitude_(start.GetLongitude()) {
+  if (route.IsEmpty()) return;
+  const CNavigation nav;
+  const CPosition2* from = &start;
+  double hours = 0;
+  for (int k = NextIndex(route, start); k < route.GetCount(); ++k) {
+    const CWaypoint& to = *route.GetAt(k);
+    CLeg leg;
+    leg.fromLatitude = from->GetLatitude();
+    leg.fromLongitude = from->GetLongitude();
+    leg.toLatitude = to.GetLatitude();
+    leg.toLongitude = to.GetLongitude();
+    leg.greatCircle = to.greatCircle;
+    leg.course = nav.Course(*from, to, to.greatCircle);
+    leg.speed = to.keptGroundspeed;
+    const double distance = nav.Distance(*from, to, to.greatCircle);
+    leg.begins = hours;
+    // A leg of no length takes no time, whatever the speed; a ship that
+    // makes no way on a leg never leaves it.
+    if (distance != 0)
+      hours +=
+          leg.speed > 0 && std::isfinite(leg.speed) ? distance / leg.speed : std::numeric_limits<double>::infinity();
+    leg.ends = hours;
+    legs_.push_back(leg);
+    from = &to;
+  }
+}
+
+void CPlannedTrack::PositionAt(double hours, double& latitude, double& longitude) const {
+  latitude = startLatitude_;
+  longitude = startLongitude_;
+  for (const CLeg& leg : legs_) {
+    if (!(hours < leg.ends)) {  // turned at this leg's waypoint
+      latitude = leg.toLatitude;
+      longitude = leg.toLongitude;
+      continue;
+    }
+    const double sailed = (hours - leg.begins) * leg.speed;
+    if (!(sailed > 0)) return;  // at the leg's start
+    if (leg.greatCircle) {
+      AlongGreatCircle(leg.fromLatitude, leg.fromLongitude, leg.course, sailed, latitude, longitude);
+    } else {
+      CPosition2 p;
+      p.SetLatitude(leg.fromLatitude);
+      p.SetLongitude(leg.fromLongitude);
+      CNavigation().DeadReckoning(p, sailed, leg.course);
+      latitude = p.GetLatitude();
+      longitude = p.GetLongitude();
+    }
+    return;
+  }
+}
+
+std::unique_ptr<CPosition2> ClosestApproach(const CPosition2& warning, const CVoyage& route, const CPosition2& start,
                                             double stepHours, double& distance, double& bearing) {
   double t = start.GetTime();
   auto result = MakeResult(warning, t);
   if (!CanStep(route, stepHours)) return result;
-  // Following the route moves the route's idea of the next waypoint along
-  // with the stepping ship; the ship itself has not moved.
-  const int savedNextWaypoint = route.nextWaypointIndex;
   const CNavigation nav;
+  const CPlannedTrack track(route, start);
   const double tEnd = route.GetTail()->GetTimeB();
-  CFixRecord p;  // its own ground course stays 0
-  p.SetLatitude(start.GetLatitude());
-  p.SetLongitude(start.GetLongitude());
+  CPosition2 p;
   double best = kNoApproach;
   for (int step = 0; t < tEnd && step < kMaxApproachSteps; ++step) {
-    const CWaypoint* w = route.NextWaypoint(p);
-    nav.DeadReckoning(p, stepHours * w->keptGroundspeed, w->groundCourse);
+    double latitude, longitude;
+    track.PositionAt((step + 1) * stepHours, latitude, longitude);
+    p.SetLatitude(latitude);
+    p.SetLongitude(longitude);
     t = t + stepHours / 24;
     const double d = nav.Distance(p, warning, true);
     if (d < best) {
@@ -105,43 +183,20 @@ std::unique_ptr<CPosition2> ClosestApproach(const CPosition2& warning, CVoyage& 
       bearing = nav.Course(p, warning, true);
     }
   }
-  route.nextWaypointIndex = savedNextWaypoint;
   return result;
 }
 
 CWarningTrack::CWarningTrack(const CVoyage& route, const CPosition2& start, double stepHours)
     : startTime_(start.GetTime()) {
   if (!CanStep(route, stepHours)) return;
-  const CNavigation nav;
-  std::vector<const CWaypoint*> waypoints;
-  std::vector<CSphereVector> vectors;
-  waypoints.reserve(static_cast<std::size_t>(route.GetCount()));
-  vectors.reserve(waypoints.capacity());
-  for (const auto& record : route) {
-    waypoints.push_back(static_cast<const CWaypoint*>(record.get()));
-    vectors.push_back(VectorOf(*record));
-  }
-  const std::size_t last = waypoints.size() - 1;
-  const double tEnd = waypoints[last]->GetTimeB();
-
-  CPosition2 p;
-  p.SetLatitude(start.GetLatitude());
-  p.SetLongitude(start.GetLongitude());
+  const CPlannedTrack track(route, start);
+  const double tEnd = route.GetTail()->GetTimeB();
   double t = startTime_;
   for (int step = 0; t < tEnd && step < kMaxApproachSteps; ++step) {
-    // CVoyage::NextWaypoint for a position whose ground course is 0: the
-    // nearest waypoint (the head when none has a distance), or the one after
-    // it when the nearest one's leg runs between 90 and 270 degrees.
-    int nearest = FirstNearest(
-        VectorOf(p), vectors.size(), [&](std::size_t i) -> const CSphereVector& { return vectors[i]; },
-        [&](std::size_t i) { return nav.Distance(p, *waypoints[i], true); });
-    auto index = static_cast<std::size_t>(nearest < 0 ? 0 : nearest);
-    const double turn = std::fabs(waypoints[index]->groundCourse - 0.0);
-    if (turn >= 90 && turn <= 270 && index != last) ++index;
-    const CWaypoint* w = waypoints[index];
-    nav.DeadReckoning(p, stepHours * w->keptGroundspeed, w->groundCourse);
+    double latitude, longitude;
+    track.PositionAt((step + 1) * stepHours, latitude, longitude);
     t = t + stepHours / 24;
-    steps_.push_back({p.GetLatitude(), p.GetLongitude(), t, VectorOf(p)});
+    steps_.push_back({latitude, longitude, t, VectorOf(latitude, longitude)});
   }
 }
 

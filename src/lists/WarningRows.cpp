@@ -11,8 +11,7 @@ namespace marigold {
 
 std::string WarningTimeText(double dayNumber) {
   // The day number holds UTC fields already: no clock is involved.
-  if (!std::isfinite(dayNumber)) return "NA";
-  return FormatTime("%d %b %H:%M UTC", CivilTimeOf(dayNumber));
+  return FormatDayNumber("%d %b %H:%M UTC", dayNumber);
 }
 
 CWarningRow WarningRow(const CNavWarning& warning, const CPosition2& latestFix, const CWarningTrack* track) {

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 namespace marigold {
 namespace {
@@ -15,7 +16,19 @@ QString KeyOf(const std::string& section, const std::string& key) {
 CQtSettingsStore::CQtSettingsStore()
     : settings_(std::make_unique<QSettings>(QStringLiteral("Lanternfish Works"), QStringLiteral("Marigold Route"))) {}
 
+CQtSettingsStore::CQtSettingsStore(const std::string& iniPath)
+    : settings_(std::make_unique<QSettings>(QString::fromStdString(iniPath), QSettings::IniFormat)) {}
+
 CQtSettingsStore::~CQtSettingsStore() = default;
+
+void CQtSettingsStore::CopyFrom(const CQtSettingsStore& other) {
+  for (const QString& key : other.settings_->allKeys()) settings_->setValue(key, other.settings_->value(key));
+}
+
+bool CQtSettingsStore::Sync() {
+  settings_->sync();
+  return settings_->status() == QSettings::NoError;
+}
 
 std::string CQtSettingsStore::GetString(const std::string& section, const std::string& key,
                                         const std::string& defaultValue) const {

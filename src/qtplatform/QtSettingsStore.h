@@ -2,6 +2,7 @@
 // The per-user settings store of the desktop: QSettings under "Lanternfish
 // Works" / "Marigold Route" (the registry on Windows, an INI file on Linux).
 #include <memory>
+#include <string>
 
 #include "core/SettingsStore.h"
 
@@ -11,8 +12,18 @@ namespace marigold {
 
 class CQtSettingsStore final : public CSettingsStore {
  public:
+  // The user's store.
   CQtSettingsStore();
+  // The store's INI form in a file of its own ("[Path]" and "[Vessel]"
+  // sections), e.g. a data folder's settings.ini; the file is made at the
+  // first write.
+  explicit CQtSettingsStore(const std::string& iniPath);
   ~CQtSettingsStore() override;
+
+  // Every value the other store holds, written into this one.
+  void CopyFrom(const CQtSettingsStore& other);
+  // Writes what was changed to its file or registry now; false on failure.
+  bool Sync();
   std::string GetString(const std::string& section, const std::string& key,
                         const std::string& defaultValue) const override;
   int GetInt(const std::string& section, const std::string& key, int defaultValue) const override;

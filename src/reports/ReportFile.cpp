@@ -1,6 +1,8 @@
 #include "reports/ReportFile.h"
 
 #include "core/FileIo.h"
+#include "core/StringEncoding.h"
+#include "core/TextFormat.h"
 #include "voyage/MarigoldRouteDoc.h"
 
 namespace marigold {
@@ -17,9 +19,14 @@ bool WriteReport(EReportKind kind, CVoyage& route, const CVessel2& vessel, const
     return false;
   }
   const auto text = BuildReport(kind, route, vessel, fix);
+  // Reporting centres take plain 8-bit text: Windows-1252, as every other
+  // file, with what it cannot carry replaced, and the officer told so first.
+  std::string unfit;
+  const std::string bytes = text ? EncodeWindows1252(*text, kReportReplacement, &unfit) : std::string();
+  if (!unfit.empty()) prompter.Message(Format(kReportCharactersReplaced, unfit.c_str()), EMessageIcon::Exclamation);
   // Written whole or not at all, so a failed write can never pass for a
   // report that was sent half-finished.
-  if (!text || !WriteFileAtomic(*path, *text)) {
+  if (!text || !WriteFileAtomic(*path, bytes)) {
     prompter.Message(kReportOpenFailure, writer.failureIcon);
     return false;
   }

@@ -1,9 +1,11 @@
 #include "reports/ReportKind.h"
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 
 #include "core/CommandIds.h"
+#include "core/TextFormat.h"
 #include "reports/AmverReport.h"
 #include "reports/AusrepReport.h"
 #include "reports/ChilrepReport.h"
@@ -24,27 +26,64 @@ using K = EReportKind;
 constexpr auto kNone = EMessageIcon::None;
 constexpr auto kStop = EMessageIcon::Stop;
 
+namespace r = report_reads;
+constexpr unsigned kSailingPlanReads =
+    r::kDeparturePosition | r::kDepartureEstimate | r::kLegPositions | r::kLegEstimates | r::kDestinationPosition;
+constexpr unsigned kArrivalReads = r::kDestinationPosition | r::kArrivalEstimate;
+
 // In the order of EReportKind.
 constexpr std::array<CReportWriter, 18> kWriters = {{
-    {K::AmverSailingPlan, "AMVER", kSailingPlan, nullptr, kNone, kStop, false},
-    {K::AmverPosition, "AMVER", kPositionReport, kNoFile, kNone, kNone, true},
-    {K::AmverArrival, "AMVER", "Arrival report created succesfully", kNoFile, kNone, kNone, false},
-    {K::Sistram1, "SISTRAM", kSailingPlan, "No file open for writing", kStop, kStop, false},
-    {K::Sistram2, "SISTRAM", kPositionReport, kNoFile, kNone, kNone, true},
-    {K::Sistram4, "SISTRAM", kFinalReport, kNoFile, kNone, kNone, false},
-    {K::AusrepPosition, "AUSREP", kPositionReport, kNoFile, kNone, kNone, true},
-    {K::AusrepFinal, "AUSREP", kFinalReport, kNoFile, kNone, kNone, false},
-    {K::ChilrepSailingPlan, "CHILREP", kSailingPlan, nullptr, kNone, kStop, false},
-    {K::ChilrepPosition, "CHILREP", kPositionReport, kNoFile, kNone, kNone, true},
-    {K::ChilrepFinal, "CHILREP", kFinalReport, kNoFile, kNone, kNone, false},
-    {K::EcuadorSailingPlan, "EQUADOR", kSailingPlan, nullptr, kNone, kStop, false},
-    {K::EcuadorPosition, "EQUADOR", kPositionReportCapital, nullptr, kNone, kStop, true},
-    {K::EcuadorFinal, "EQUADOR", "Final plan created succesfully", nullptr, kNone, kStop, false},
-    {K::PeruPosition, "ShipRep", kPositionReportCapital, nullptr, kNone, kStop, true},
-    {K::JasrepSailingPlan, "JASREP", kSailingPlan, nullptr, kNone, kStop, false},
-    {K::JasrepPosition, "JASREP", kPositionReport, kNoFile, kNone, kNone, true},
-    {K::JasrepFinal, "JASREP", kFinalReport, kNoFile, kNone, kNone, true},
+    {K::AmverSailingPlan, "AMVER", kSailingPlan, nullptr, kNone, kStop, false, kSailingPlanReads},
+    {K::AmverPosition, "AMVER", kPositionReport, kNoFile, kNone, kNone, true, r::kFix | r::kDestinationPosition},
+    {K::AmverArrival, "AMVER", "Arrival report created succesfully", kNoFile, kNone, kNone, false, kArrivalReads},
+    {K::Sistram1, "SISTRAM", kSailingPlan, "No file open for writing", kStop, kStop, false,
+     kSailingPlanReads | r::kDepartureTime},
+    {K::Sistram2, "SISTRAM", kPositionReport, kNoFile, kNone, kNone, true, r::kFix},
+    {K::Sistram4, "SISTRAM", kFinalReport, kNoFile, kNone, kNone, false, kArrivalReads},
+    {K::AusrepPosition, "AUSREP", kPositionReport, kNoFile, kNone, kNone, true, r::kFix},
+    {K::AusrepFinal, "AUSREP", kFinalReport, kNoFile, kNone, kNone, false, kArrivalReads},
+    {K::ChilrepSailingPlan, "CHILREP", kSailingPlan, nullptr, kNone, kStop, false,
+     r::kDeparturePosition | r::kDepartureEstimate | r::kLegPositions | kArrivalReads},
+    {K::ChilrepPosition, "CHILREP", kPositionReport, kNoFile, kNone, kNone, true, r::kFix},
+    {K::ChilrepFinal, "CHILREP", kFinalReport, kNoFile, kNone, kNone, false, kArrivalReads},
+    {K::EcuadorSailingPlan, "EQUADOR", kSailingPlan, nullptr, kNone, kStop, false,
+     r::kDeparturePosition | r::kDepartureEstimate | r::kArrivalEstimate},
+    {K::EcuadorPosition, "EQUADOR", kPositionReportCapital, nullptr, kNone, kStop, true, r::kFix},
+    {K::EcuadorFinal, "EQUADOR", "Final plan created succesfully", nullptr, kNone, kStop, false, r::kArrivalEstimate},
+    {K::PeruPosition, "ShipRep", kPositionReportCapital, nullptr, kNone, kStop, true, r::kFix | r::kArrivalEstimate},
+    {K::JasrepSailingPlan, "JASREP", kSailingPlan, nullptr, kNone, kStop, false, kSailingPlanReads},
+    {K::JasrepPosition, "JASREP", kPositionReport, kNoFile, kNone, kNone, true, r::kFix},
+    {K::JasrepFinal, "JASREP", kFinalReport, kNoFile, kNone, kNone, true, r::kFix},
 }};
+
+bool HasPosition(const CPosition2& p) { return std::isfinite(p.GetLatitude()) && std::isfinite(p.GetLongitude()); }
+
+// The first missing time or position among what the report reads, in the
+// order the officer would mend them: departure, route, destination, fix.
+std::optional<std::string> MissingData(unsigned reads, const CVoyage& route, const CFixRecord* fix) {
+  const CWaypoint& departure = *route.GetHead();
+  const CWaypoint& destination = *route.GetTail();
+  const auto has = [reads](unsigned flag) { return (reads & flag) != 0; };
+  if (has(r::kDeparturePosition) && !HasPosition(departure))
+    return Format(kNoWaypointPosition, departure.GetName().c_str());
+  if ((has(r::kDepartureTime) && !std::isfinite(departure.GetTime())) ||
+      (has(r::kDepartureEstimate) && !std::isfinite(departure.GetTimeA())))
+    return kNoDepartureTime;
+  for (int i = 1; i < route.GetCount(); ++i) {
+    const CWaypoint& w = *route.GetAt(i);
+    if (has(r::kLegPositions) && !HasPosition(w)) return Format(kNoWaypointPosition, w.GetName().c_str());
+    if (has(r::kLegEstimates) && !std::isfinite(w.GetTimeA()))
+      return &w == &destination ? std::string(kNoArrivalEstimate) : Format(kNoWaypointEstimate, w.GetName().c_str());
+  }
+  if (has(r::kDestinationPosition) && !HasPosition(destination))
+    return Format(kNoWaypointPosition, destination.GetName().c_str());
+  if (has(r::kArrivalEstimate) && !std::isfinite(destination.GetTimeA())) return kNoArrivalEstimate;
+  if (has(r::kFix) && fix) {
+    if (!std::isfinite(fix->GetTime())) return kNoFixTime;
+    if (!HasPosition(*fix)) return kNoFixPosition;
+  }
+  return std::nullopt;
+}
 
 constexpr std::array<CReportCommand, 19> kCommands = {{
     {command::kAmverSailingPlan, "amver-sp", K::AmverSailingPlan},
@@ -102,8 +141,9 @@ std::optional<std::string> ReportRouteRefusal(const CVoyage& route) {
 
 std::optional<std::string> ReportRefusal(EReportKind kind, const CVoyage& route, const CFixRecord* fix) {
   if (auto refusal = ReportRouteRefusal(route)) return refusal;
-  if (ReportWriterOf(kind).needsFix && !fix) return kNoFixMessage;
-  return std::nullopt;
+  const CReportWriter& writer = ReportWriterOf(kind);
+  if (writer.needsFix && !fix) return kNoFixMessage;
+  return MissingData(writer.reads, route, fix);
 }
 
 std::optional<std::string> BuildReport(EReportKind kind, CVoyage& route, const CVessel2& vessel,

@@ -118,7 +118,8 @@ double LogDistance(const CFixRecord& a, const CFixRecord& b) {
 }
 
 std::string FixName(const CFixRecord& fix) {
-  return FormatTime(kFixNameFormat, CivilTimeOf(fix.GetTime() + fix.GetUtcDifferenceDays()));
+  const double local = fix.GetTime() + fix.GetUtcDifferenceDays();
+  return std::isfinite(local) ? FormatDayNumber(kFixNameFormat, local) : std::string("PositionFix NA");
 }
 
 void ProcessFix(CFixRecord& fix, CFixList& fixes, CVessel2& vessel, CMeteoList& meteo, CPrompter& prompter,

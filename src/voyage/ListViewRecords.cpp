@@ -12,9 +12,7 @@
 namespace marigold::listview {
 
 std::string LocalTimeText(const char* format, const CPosition2& position, ETimeSlot slot) {
-  const double local = position.GetDayNumber(slot) + position.GetUtcDifferenceDays();
-  if (!std::isfinite(local)) return "NA";
-  return FormatTime(format, CivilTimeOf(local));
+  return FormatDayNumber(format, position.GetDayNumber(slot) + position.GetUtcDifferenceDays());
 }
 
 std::string CalendarTimeText(const char* format, std::time_t t) { return FormatTime(format, LocalFieldsOf(t)); }

@@ -82,6 +82,14 @@ void ResistanceIndices(const CLegs& legs, double averageSpeed, CVessel2& vessel,
   vessel.steeredCourse = savedCourse;
 }
 
+// The groundspeed of a leg without a kept speed. One that cannot be computed
+// (no time left, a current that stops the ship) leaves the last planned one:
+// the field is archived, and other readers of the route document take it as
+// a speed to use, so it never holds not-a-number.
+void SetLegGroundspeed(CWaypoint& w, double speed) {
+  if (std::isfinite(speed)) w.keptGroundspeed = speed;
+}
+
 void KeepRpmConstant(const CLegs& legs, double rpm, const CVessel2& vessel, const CNavigation& nav) {
   for (CWaypoint* w : legs.waypoints)
     if (!w->keepGroundspeed) w->engineRpm = rpm;
@@ -94,18 +102,32 @@ void KeepRpmConstant(const CLegs& legs, double rpm, const CVessel2& vessel, cons
     } else {
       double speed = vessel.SpeedThroughWater(w->engineRpm, w->resistanceIndex);
       nav.AddVectors(course, speed, w->weather.currentSet, w->weather.currentRate);
-      w->keptGroundspeed = speed;
+      SetLegGroundspeed(*w, speed);
     }
   }
 }
 
 void KeepSpeedConstant(const CLegs& legs, double speed, const CVessel2& vessel, const CNavigation& nav) {
   for (CWaypoint* w : legs.waypoints) {
-    if (!w->keepGroundspeed) w->keptGroundspeed = speed;
+    if (!w->keepGroundspeed) SetLegGroundspeed(*w, speed);
     double course = w->groundCourse;
-    double water = w->keptGroundspeed;
+    double water = w->keepGroundspeed ? w->keptGroundspeed : speed;
     nav.SubtractVectors(course, water, w->weather.currentSet, w->weather.currentRate);
     w->engineRpm = vessel.RpmForSpeed(water, w->resistanceIndex);
+  }
+}
+
+// With no time left there is nothing to spread: the estimated times are those
+// of the legs to go sailed at their planned groundspeeds from the start, so
+// that the next run has an arrival to sail for. A leg without a positive
+// speed leaves it and every later waypoint without an estimate.
+void EstimateAtPlannedSpeeds(const CLegs& legs) {
+  double t = legs.start.GetTime();
+  for (std::size_t k = legs.first; k < legs.Count(); ++k) {
+    CWaypoint& w = *legs.waypoints[k];
+    const double speed = w.keptGroundspeed;
+    t += (speed > 0 ? LegHours(w.legDistance, speed) : kNaN) / 24;
+    w.SetTimeA(t);
   }
 }
 
@@ -137,6 +159,15 @@ void Calculate(CVoyage& route, CVessel2& vessel, const CFixRecord& start) {
   const CLegs legs{start, schedule::WaypointsOf(route), static_cast<std::size_t>(route.nextWaypointIndex)};
 
   CWaypoint& last = *legs.waypoints.back();
+
+  // A start after the scheduled arrival: the estimated arrival (when there
+  // is one) becomes the scheduled one before anything is computed, so that
+  // this run sails for it (replaced only for the scheduled times, the
+  // figures would be those of no time at all). When the estimate has passed
+  // as well there is no time left: the figures are not numbers, and the run
+  // leaves a new estimate at the planned speeds (below) for the next run to
+  // sail for, so a late ship is never stuck.
+  if (start.GetTime() > last.GetTimeB() && std::isfinite(last.GetTimeA())) last.SetTimeB(last.GetTimeA());
 
   // The average groundspeed that brings the ship in at the scheduled time.
   const double distanceToGo = GroundLegs(legs, nav);
@@ -175,23 +206,20 @@ void Calculate(CVoyage& route, CVessel2& vessel, const CFixRecord& start) {
   else
     KeepSpeedConstant(legs, PerHour(runDistance, runHours), vessel, nav);
 
-  // A start after the scheduled arrival has no time left: the figures above
-  // are not numbers, and the estimated arrival (when there is one) becomes
-  // the scheduled one, so the next run sails for it.
-  if (start.GetTime() > last.GetTimeB() && std::isfinite(last.GetTimeA())) last.SetTimeB(last.GetTimeA());
   const double arrival = last.GetTimeB();
-  const double hoursToArrival = HoursToGo(route, start);
 
   // Scheduled times by log distance.
   SpreadTimes(
-      legs, hoursToArrival, [](const CWaypoint& w) { return w.logDistance; },
-      [](CWaypoint& w, double t) { w.SetTimeB(t); });
+      legs, hours, [](const CWaypoint& w) { return w.logDistance; }, [](CWaypoint& w, double t) { w.SetTimeB(t); });
   last.SetTimeB(arrival);
 
   // Estimated times by weather log distance.
-  SpreadTimes(
-      legs, hoursToArrival, [](const CWaypoint& w) { return w.legWeatherLogDistance; },
-      [](CWaypoint& w, double t) { w.SetTimeA(t); });
+  if (hours > 0)
+    SpreadTimes(
+        legs, hours, [](const CWaypoint& w) { return w.legWeatherLogDistance; },
+        [](CWaypoint& w, double t) { w.SetTimeA(t); });
+  else
+    EstimateAtPlannedSpeeds(legs);
 }
 
 const CFixRecord& RebuildDeparture(CFixRecord& departure, const CVoyage& route, const CFixRecord* latestFix) {

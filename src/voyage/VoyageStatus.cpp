@@ -38,7 +38,11 @@ std::string StatusLine(CVoyage& route, const CFixRecord* latestFix) {
   const double madeGood = latestFix ? latestFix->groundspeed : 0.0;
   std::string line = "Groundspeed " + FormatFigure("%#3.1f", madeGood) + " kts ";
   const CWaypoint* next = (latestFix && route.GetCount() >= 2) ? route.NextWaypoint(*latestFix) : nullptr;
-  return line + (next ? Verdict(madeGood, next->keptGroundspeed) : "NO VOYAGE LOADED");
+  if (!next) return line + "NO VOYAGE LOADED";
+  // Past the scheduled arrival no leg speed keeps the schedule: say by how much.
+  const double hoursToGo = HoursToGo(route, *latestFix);
+  if (hoursToGo < 0) return line + "LATE BY " + FormatFigure("%#3.1f", -hoursToGo) + " HOURS";
+  return line + Verdict(madeGood, next->keptGroundspeed);
 }
 
 bool CVoyageStatus::Open(CPrompter& prompter) {
@@ -49,7 +53,7 @@ bool CVoyageStatus::Open(CPrompter& prompter) {
   if (route_.IsEmpty()) prompter.Message(kNoWaypointsForStatus, EMessageIcon::Exclamation);
   view_.fixTexts.clear();
   for (const auto& fix : fixes_)
-    view_.fixTexts.push_back(FormatTime(kStatusTimeFormat, CivilTimeOf(fix->GetTime() + fix->GetUtcDifferenceDays())));
+    view_.fixTexts.push_back(FormatDayNumber(kStatusTimeFormat, fix->GetTime() + fix->GetUtcDifferenceDays()));
   view_.scheduledEta = route_.GetArrival(clock_);
   view_.remaining = Remaining();
   view_.nextReportingPoint = NextReportingPoint();

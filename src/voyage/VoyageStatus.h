@@ -24,7 +24,8 @@ inline constexpr const char* kStatusTimeFormat = "%A %d %b %H:%M LT";
 // "Groundspeed 12.5 kts PROCEEDING ON SCHEDULE": the latest fix's speed made
 // good against the groundspeed the last schedule left on the leg being
 // sailed, compared exactly. A leg speed that is not a number or negative
-// (no time left) counts as not kept: "TOO SLOW".
+// counts as not kept: "TOO SLOW". A fix after the scheduled arrival gives
+// "Groundspeed 14.4 kts LATE BY 3.5 HOURS".
 std::string StatusLine(CVoyage& route, const CFixRecord* latestFix);
 
 // Texts of the "Remaining voyage", "On present stretch till next waypoint:"

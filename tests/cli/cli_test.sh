@@ -7,6 +7,8 @@ make_example=$2
 data=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The user's settings store of this run (QSettings on Linux), never the tester's own.
+export XDG_CONFIG_HOME="$work/config"
 failures=0
 checks=0
 check() {  # check NAME CONDITION...
@@ -36,6 +38,15 @@ m list warnings "$route" >/dev/null 2>&1
 m dump "$work/ex/vessel.dat" --as vessel >"$work/vessel.json"
 check "read-only commands leave every file alone" test "$before" = "$(checksum)"
 check "vessel dump names the ship" grep -q '"name":"mv Marigold Trader"' "$work/vessel.json"
+check "vessel dump shows the hydrostatic table's rows" \
+  grep -q '"hydroTable":\[{"draft":10,"displacement":58000,"mk":14.2,' "$work/vessel.json"
+
+# The warning south of the Nantucket scheme is passed on the leg west of
+# Nantucket, 40-45 nM off, on 10 or 11 December.
+m list warnings "$route" >"$work/warnings.txt" 2>/dev/null
+nantucket=$(grep '^NAVAREA IV 1033/26' "$work/warnings.txt" | cut -f4,5)
+check "Nantucket warning passed at 40-45 nM on 10 or 11 Dec ($nantucket)" \
+  awk -F'\t' '{ exit !($1 + 0 >= 40 && $1 + 0 <= 45 && $2 ~ /^1[01] Dec/) }' <<<"$nantucket"
 
 # A position report from the latest fix of the first day, byte for byte.
 m report amver-pr "$route" -o "$work/amver.txt" 2>/dev/null
@@ -84,6 +95,24 @@ m import gpx "$work/copy.rtp" "$data/track.gpx" >/dev/null 2>&1
 check "a track is no route" test $? -eq 1
 m import gpx "$data/track.gpx" --as history 2>"$work/track.err"
 check "a track goes into the history when asked" grep -q '^3 position fixes added' "$work/track.err"
+
+# Settings: the data folder's settings.ini (make-example writes the call sign
+# there, as the report above shows) with its separator; without it the
+# user's store, read and never written.
+printf '[Path]\nConvChar=";"\n' >>"$work/ex/settings.ini"
+m export warnings -o "$work/semicolon.csv" 2>/dev/null
+check "the separator of settings.ini" test "$(head -1 "$work/semicolon.csv" | tr -cd ';' | wc -c)" -eq 10
+mkdir -p "$XDG_CONFIG_HOME/Lanternfish Works"
+user="$XDG_CONFIG_HOME/Lanternfish Works/Marigold Route.conf"
+printf '[Path]\nConvChar="|"\n\n[Vessel]\nCallSign=USER1\n' >"$user"
+cp "$user" "$work/user.conf"
+rm "$work/ex/settings.ini"
+m export warnings -o "$work/bar.csv" 2>/dev/null
+check "without settings.ini the user's separator" test "$(head -1 "$work/bar.csv" | tr -cd '|' | wc -c)" -eq 10
+m report amver-pr "$route" -o "$work/user.txt" 2>/dev/null
+check "without settings.ini the user's call sign" grep -q '^A/mv Marigold Trader/USER1//' "$work/user.txt"
+check "the user's store is never written" cmp -s "$user" "$work/user.conf"
+check "reading makes no settings.ini" test ! -e "$work/ex/settings.ini"
 
 # Usage errors exit with 2, failures with 1.
 m schedule >/dev/null 2>&1

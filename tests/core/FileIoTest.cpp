@@ -415,13 +415,28 @@ TEST(Configuration, ApplyStoresAllTenAndReadsThemBack) {
 
 TEST(Configuration, StoredValuesOutOfRangeAreBroughtIntoIt) {
   CMemorySettingsStore store;
-  store.WriteInt("Path", "DaysOldFix", 0);
+  store.WriteInt("Path", "DaysOldFix", -1);
   store.WriteInt("Path", "DaysOldHurri", 365);
   store.WriteInt("Path", "AskLoadOld", 7);
   EXPECT_EQ(std::make_tuple(ReadSetting(store, settings::kDaysOldFix), ReadSetting(store, settings::kDaysOldHurri),
                             ReadSetting(store, settings::kAskLoadOld)),
             std::make_tuple(3, 30, 1));
   EXPECT_FALSE(Validate(ReadConfiguration(store)));
+  store.WriteInt("Path", "DaysOldHurri", 5);
+  store.WriteInt("Path", "AskLoadOld", -1);
+  EXPECT_EQ(std::pair(ReadSetting(store, settings::kDaysOldHurri), ReadSetting(store, settings::kAskLoadOld)),
+            std::pair(6, 0));
+}
+
+// "DaysOldFix" 0 means: keep no fix older than the latest. It is read as it
+// stands, and so are 1 and 2, which the dialog does not offer; negative
+// values and those beyond 30 are still brought into the range.
+TEST(Configuration, DaysOldFixZeroIsReadAsItStands) {
+  CMemorySettingsStore store;
+  for (const auto& [stored, read] : {std::pair{0, 0}, {1, 1}, {2, 2}, {3, 3}, {30, 30}, {31, 30}, {-1, 3}}) {
+    store.WriteInt("Path", "DaysOldFix", stored);
+    EXPECT_EQ(ReadSetting(store, settings::kDaysOldFix), read) << stored;
+  }
 }
 
 }  // namespace

@@ -278,6 +278,76 @@ TEST(CurrentFromFixes, RefusesShortIntervalsAndStrongRates) {
   }
 }
 
+// One hour at 10 kn due north from the equator, then a fix 10' north and 7'
+// east of the start: the dead-reckoned latitude and the fix's differ only by
+// rounding, and the drift is the 7' of departure at 0°10'N.
+TEST(CurrentFromFixes, NearlyEqualLatitudesGiveTheEastWestDrift) {
+  const double departure = 7 * std::cos(10.0 / 60 * CNavigation::pi / 180);  // 6.99997 nM
+  // The interval is a rounding short of an hour on a day number of 2003,
+  // exactly an hour from day 1.
+  for (const double start : {DayNumberOf({2003, 6, 10, 8, 0, 0}), 1.0}) {
+    CFixRecord earlier, later;
+    earlier.SetTime(start);
+    earlier.logSpeed = 10;
+    earlier.gyroCourse = 0;
+    earlier.SetLatitude(0);
+    earlier.SetLongitude(0);
+    later.SetLatitude(10.0 / 60);
+    later.SetLongitude(7.0 / 60);
+    later.SetTime(start + 1.0 / 24);
+    ASSERT_TRUE(nav.CurrentFromFixes(earlier, later)) << start << ": " << later.weather.currentRate;
+    EXPECT_NEAR(later.weather.currentRate, departure, 1e-9);
+    EXPECT_NEAR(later.weather.currentSet, 90.0, 1e-6);
+  }
+}
+
+// Latitudes a rounding apart: the rhumb line is the parallel, whatever the
+// noise in the meridional parts; at the same latitude the figures are the
+// plain departure.
+TEST(RhumbLine, LatitudesThatNearlyAgreeTakeTheEastWestForm) {
+  for (const double latitude : {0.0, 10.0 / 60, 50.0, -63.5}) {
+    const double cosPhi = std::cos(latitude * CNavigation::pi / 180);
+    for (const double apart : {0.0, 1e-14, -1e-12, 1e-9}) {
+      SCOPED_TRACE(testing::Message() << latitude << " " << apart);
+      const CPosition2 from = At(latitude, 1), east = At(latitude + apart, 1 + 7.0 / 60),
+                       west = At(latitude - apart, -1);
+      EXPECT_NEAR(nav.Distance(from, east, kRhumbLine), 7 * cosPhi, 1e-6);
+      EXPECT_NEAR(nav.Course(from, east, kRhumbLine), 90, 1e-4);
+      EXPECT_NEAR(nav.Distance(from, west, kRhumbLine), 120 * cosPhi, 1e-6);
+      EXPECT_NEAR(nav.Course(from, west, kRhumbLine), 270, 1e-4);
+    }
+  }
+  // Either side of the switch to the east-west form the figures agree, to
+  // the 2e-10 · tan φ by which the meridional parts taken with the
+  // navigation's pi differ from the secant.
+  const CPosition2 from = At(40, 0);
+  for (const double apart : {0.5e-5, 0.99e-5, 1.01e-5, 2e-5}) {  // |Δψ| about apart / cos 40° radians
+    const double dLat = apart * std::cos(40 * CNavigation::pi / 180) * 180 / CNavigation::pi;
+    const CPosition2 to = At(40 + dLat, 1);
+    const double expected = std::hypot(dLat * 60, 60 * std::cos((40 + dLat / 2) * CNavigation::pi / 180));
+    EXPECT_NEAR(nav.Distance(from, to, kRhumbLine), expected, 1e-8) << apart;
+  }
+}
+
+TEST(DeadReckoning, DueEastKeepsTheParallelToTheLastDigits) {
+  // The navigation's 90° is not quite east: the latitude moves by 1e-10 of
+  // the distance, and the longitude must not take the rounding of that.
+  for (const double latitude : {0.0, 10.0, 50.0, -63.5}) {
+    CPosition2 p = At(latitude, 5);
+    nav.DeadReckoning(p, 60, 90);
+    EXPECT_NEAR(p.GetLongitude(), 5 + 1 / std::cos(latitude * CNavigation::pi / 180), 1e-9) << latitude;
+    EXPECT_NEAR(nav.Distance(At(latitude, 5), p, kRhumbLine), 60, 1e-9) << latitude;
+  }
+}
+
+// 90° of latitude is the pole, not a hair beyond it.
+TEST(GreatCircle, CourseToThePoleIsNorth) {
+  EXPECT_EQ(nav.Course(At(0, 0), At(90, 0), kGreatCircle), 0.0);
+  EXPECT_NEAR(nav.Course(At(0, 0), At(90, 10), kGreatCircle), 0.0, 1e-9);
+  EXPECT_NEAR(nav.Course(At(20, 30), At(-90, 0), kGreatCircle), 180.0, 1e-7);  // true pi × 180 / 3.141592654
+  EXPECT_EQ(nav.Course(At(0, 0), At(90, 0), kRhumbLine), 0.0);
+}
+
 TEST(DayNumbers, OfCalendarTimesInLocalClock) {
   EXPECT_DOUBLE_EQ(nav.ToDayNumber(CalendarTimeFromLocal({2000, 1, 1, 12, 0, 0})), 1.5);
   EXPECT_DOUBLE_EQ(nav.ToDayNumber(CalendarTimeFromLocal({2003, 1, 1, 0, 0, 0})), 1097.0);

@@ -2,6 +2,9 @@
 // fall-backs, insertion, removal, distances).
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -137,6 +140,30 @@ TEST(Position, ReportDateTimeGroupsOfUtcTime) {
   EXPECT_EQ(std::make_tuple(p.ReportDateTimeGroup(), p.ReportDateTimeGroupWithMonth(),
                             p.ReportDateTimeGroup(ETimeSlot::TimeA), p.ReportDateTimeGroupWithMonth(ETimeSlot::TimeA)),
             std::make_tuple("051230Z/", "051230ZDec03/", "090005Z/", "090005ZJan04/"));
+}
+
+// A time that could not be computed is shown "NA" and never stored: the
+// archive keeps the last time that was a number, 0 when there was none.
+TEST(Position, TimesThatAreNotNumbersAreShownNaAndStoredAsTheLastValidOnes) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  CPosition2 p;
+  p.SetTime(1097.5);
+  p.SetTimeA(1098.25);
+  p.SetTimeA(nan);
+  p.SetDayNumber(ETimeSlot::TimeB, std::numeric_limits<double>::infinity());
+  EXPECT_TRUE(std::isnan(p.GetTimeA()));
+  EXPECT_EQ(std::pair(p.ReportDateTimeGroup(ETimeSlot::TimeA), p.ReportDateTimeGroupWithMonth(ETimeSlot::TimeB)),
+            std::pair(std::string("NA/"), std::string("NA/")));
+  CPosition2 back;
+  Load(back, Store(p));
+  EXPECT_EQ(std::tuple(back.GetTime(), back.GetTimeA(), back.GetTimeB()), std::tuple(1097.5, 1098.25, 0.0));
+
+  // Loaded values count as valid ones; a NaN read from an older file is not.
+  CPosition2 loaded = back;
+  loaded.SetTime(nan);
+  CPosition2 again;
+  Load(again, Store(loaded));
+  EXPECT_EQ(again.GetTime(), 1097.5);
 }
 
 std::unique_ptr<CPosition2> Owned(double lat, double lon, const char* name = "P") {

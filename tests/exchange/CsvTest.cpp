@@ -2,7 +2,9 @@
 // hand, splitting, quoting, the file operations; item files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -31,7 +33,7 @@ std::string LineOf(const T& record, const std::string& separator = ";") {
 template <class T>
 T ReadBack(const std::string& line) {
   T r;
-  ReadCsv(r, CCsvFields(std::string_view(line).substr(0, line.size() - 1), ";"));
+  ReadCsv(r, CCsvFields(std::string_view(line).substr(0, line.size() - 2), ";"));
   return r;
 }
 
@@ -62,7 +64,7 @@ TEST(CsvLine, WaypointLineForm) {
   w.engineRpm = 92;
   EXPECT_EQ(LineOf(w, ","),
             "Bishop Rock,49.8717,-6.4450,0.041667,1097.500000,1098.250000,1098.125000,"
-            "TRUE,FALSE,FALSE,TRUE,0.5000,14.500,258.800,120.250,260.000,121.000,2.00,92.0\n");
+            "TRUE,FALSE,FALSE,TRUE,0.5000,14.500,258.800,120.250,260.000,121.000,2.00,92.0\r\n");
 }
 
 TEST(CsvLine, FixLineForm) {
@@ -79,7 +81,7 @@ TEST(CsvLine, FixLineForm) {
   f.weather.currentRate = 0.5;
   EXPECT_EQ(LineOf(f),
             "PositionFix 05 Dec 12:30 LT;45.0000;5.0000;0.000000;0.000000;0.000000;0.000000;"
-            "12.8;92.0;45.50;12.25;47.0;13.0;95.5;90.0;0.5;0.0;0.0;1000.0;18.0;18.0\n");
+            "12.8;92.0;45.50;12.25;47.0;13.0;95.5;90.0;0.5;0.0;0.0;1000.0;18.0;18.0\r\n");
 }
 
 TEST(CsvLine, SplitsAtEverySeparator) {
@@ -93,8 +95,8 @@ TEST(CsvLine, TextsWithTheSeparatorOrQuotesAreQuotedAndReadBackWhole) {
   row.Text("the \"Noord\" buoy");
   row.Text("plain");
   const std::string line = row.Line();
-  EXPECT_EQ(line, "\"Rotterdam, Maasvlakte\",\"the \"\"Noord\"\" buoy\",plain\n");
-  EXPECT_EQ(Texts(CCsvFields(std::string_view(line).substr(0, line.size() - 1), ",")),
+  EXPECT_EQ(line, "\"Rotterdam, Maasvlakte\",\"the \"\"Noord\"\" buoy\",plain\r\n");
+  EXPECT_EQ(Texts(CCsvFields(std::string_view(line).substr(0, line.size() - 2), ",")),
             (std::vector<std::string>{"Rotterdam, Maasvlakte", "the \"Noord\" buoy", "plain"}));
   // A quote that does not close the column is an ordinary character, as
   // older files wrote it.
@@ -113,6 +115,32 @@ TEST(CsvLine, NumbersReadAsAtofAndFlagsOnlyAsTRUE) {
   fields.Read(4, integer);
   fields.Read(9, missing);
   EXPECT_EQ(std::tie(number, text, lower, upper, integer, missing), std::make_tuple(12.5, 0.0, false, true, 7, 42));
+}
+
+// A figure that could not be computed is an empty column, never "nan", and
+// an empty column (or an earlier version's "nan") reads back as the field's
+// default.
+TEST(CsvLine, FiguresWithoutAValueAreEmptyColumnsAndReadBackAsDefaults) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  CWaypoint w;
+  w.SetName("Late");
+  w.SetTimeA(nan);
+  w.keptGroundspeed = nan;
+  w.engineRpm = std::numeric_limits<double>::infinity();
+  const std::string line = LineOf(w);
+  EXPECT_EQ(line,
+            "Late;45.0000;5.0000;0.000000;0.000000;0.000000;;FALSE;FALSE;FALSE;FALSE;0.0000;;0.000; 0.000;"
+            "0.000; 0.000;1.00;\r\n");
+  const CWaypoint back = ReadBack<CWaypoint>(line);
+  EXPECT_EQ(std::tuple(back.GetTimeA(), back.keptGroundspeed, back.engineRpm), std::tuple(0.0, 12.0, 0.0));
+
+  CWaypoint old;
+  ReadCsv(old, CCsvFields("Old,1,2,0,0,0,nan,FALSE,FALSE,FALSE,FALSE,0,-nan,0,0,0,0,1,inf", ","));
+  EXPECT_EQ(std::tuple(old.GetTimeA(), old.keptGroundspeed, old.engineRpm, old.GetLatitude()),
+            std::tuple(0.0, 12.0, 0.0, 1.0));
+  int count = 5;
+  CCsvFields(";7", ";").Read(0, count);
+  EXPECT_EQ(count, 5);
 }
 
 const std::string kPosition = "Spot;50.5000;-1.2500;0.041667;1097.500000;1098.000000;1097.750000";
@@ -135,7 +163,7 @@ T Placed() {
 template <class T>
 void ExpectLine(const T& record, const std::string& columns) {
   const std::string line = LineOf(record);
-  EXPECT_EQ(line, kPosition + columns + "\n");
+  EXPECT_EQ(line, kPosition + columns + "\r\n");
   EXPECT_EQ(LineOf(ReadBack<T>(line)), line);
 }
 
@@ -227,6 +255,80 @@ TEST_F(CsvFile, ExportAppendsAndRoundTripsEveryColumn) {
   ASSERT_EQ(NamesOf(back), (std::vector<std::string>{"Ambrose; pilot", "Ambrose; pilot"}));
   EXPECT_EQ(LineOf(*back.GetHead()), line);
   EXPECT_TRUE(prompter.messages.empty());
+}
+
+// The notes pages are multi-line: a port and a reporting point whose texts
+// hold line breaks (LF and CR LF), quotes and the separator come back as one
+// record each, every field and the last column included.
+TEST_F(CsvFile, QuotedLineBreaksStayInTheirField) {
+  CPortList ports;
+  CPortInfo* port = ports.AddNew();
+  port->SetName("Rotterdam");
+  port->notes = "Pilot boards 4 nM W of Maas Center\nAnchorage: \"Maas\", north of the fairway\r\nVTS sector 1";
+  port->berth = "ECT Delta,\nberth 3";
+  port->agentTelephone = "+31 10 000 0000";
+  ports.AddNew()->SetName("New York");
+  CReportingPointList points;
+  CReportingPoint* point = points.AddNew();
+  point->requiredAction = "Report:\nname, position\n";
+  point->notes = "\n";
+  for (const char* separator : {",", ";"}) {
+    SCOPED_TRACE(separator);
+    store.WriteString("Path", "ConvChar", separator);
+    const std::string portPath = Path(std::string("ports") + separator + ".csv");
+    const std::string pointPath = Path(std::string("points") + separator + ".csv");
+    ASSERT_TRUE(ExportCsv(ports, portPath, store, prompter));
+    ASSERT_TRUE(ExportCsv(points, pointPath, store, prompter));
+
+    CPortList portsBack;
+    ASSERT_TRUE(ImportCsv(portsBack, portPath, store));
+    ASSERT_EQ(NamesOf(portsBack), (std::vector<std::string>{"Rotterdam", "New York"}));
+    const CPortInfo& back = *portsBack.GetHead();
+    EXPECT_EQ(std::tuple(back.notes, back.berth, back.agentTelephone),
+              std::tuple(port->notes, port->berth, port->agentTelephone));
+    EXPECT_EQ(LineOf(back, separator), LineOf(*port, separator));
+
+    CReportingPointList pointsBack;
+    ASSERT_TRUE(ImportCsv(pointsBack, pointPath, store));
+    ASSERT_EQ(pointsBack.GetCount(), 1);
+    EXPECT_EQ(std::pair(pointsBack.GetHead()->requiredAction, pointsBack.GetHead()->notes),
+              std::pair(point->requiredAction, point->notes));
+  }
+}
+
+// A quote that opens a column but never closes it is an ordinary character
+// of its line, as older files hold it: the lines after it stay records.
+TEST_F(CsvFile, AQuoteThatNeverClosesKeepsTheLinesApart) {
+  PutFile(Path("old.csv"), "\"Big Bay,1,2\nSmall Bay,3,4\r\n\"Cove\" East,5,6\n");
+  CVoyage route;
+  ASSERT_TRUE(ImportCsv(route, Path("old.csv"), store));
+  EXPECT_EQ(NamesOf(route), (std::vector<std::string>{"\"Big Bay", "Small Bay", "\"Cove\" East"}));
+  EXPECT_EQ(route.GetAt(1)->GetLongitude(), 4.0);
+}
+
+// Export writes CR LF, as the programs on Windows the files are exchanged
+// with; import reads LF and CR LF alike.
+TEST_F(CsvFile, ExportWritesCrLfAndImportReadsBothLineEnds) {
+  CWarningList warnings;
+  warnings.AddNew()->number = "NW 1";
+  warnings.AddNew()->number = "NW 2";
+  ASSERT_TRUE(ExportCsv(warnings, Path("w.csv"), store, prompter));
+  const std::string text = FileText(Path("w.csv"));
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
+  EXPECT_EQ(text.find("\r\n"), text.find('\n') - 1);
+  EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+
+  std::string lf = text;
+  for (std::size_t at; (at = lf.find("\r\n")) != std::string::npos;) lf.erase(at, 1);
+  PutFile(Path("lf.csv"), lf);
+  CWarningList fromCrLf, fromLf;
+  ASSERT_TRUE(ImportCsv(fromCrLf, Path("w.csv"), store));
+  ASSERT_TRUE(ImportCsv(fromLf, Path("lf.csv"), store));
+  ASSERT_EQ(std::pair(fromCrLf.GetCount(), fromLf.GetCount()), std::pair(2, 2));
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(fromCrLf.GetAt(i)->number, fromLf.GetAt(i)->number);
+    EXPECT_EQ(LineOf(*fromCrLf.GetAt(i), ","), LineOf(*warnings.GetAt(i), ","));
+  }
 }
 
 TEST_F(CsvFile, EmptyListOrUnopenableFileIsReportedWithThePath) {

@@ -50,6 +50,87 @@ TEST(WarningApproach, NorthboundShipPassesAWarningAbeam) {
   EXPECT_EQ(route.nextWaypointIndex, 0);
 }
 
+// A fix at the start, making good the given course.
+CFixRecord FixAt(double lat, double lon, double time, double madeGood) {
+  CFixRecord f;
+  Placed(&f, lat, lon)->SetTime(time);
+  f.groundCourse = madeGood;
+  return f;
+}
+
+// West along the equator for four degrees, then north for two, at 10 kn:
+// 36 hours of sailing, and the arrival 50 hours after the start.
+CVoyage WestThenNorth() {
+  CVoyage route = Route({At(0, 0), At(0, -2), At(0, -4), At(2, -4)}, 10, kStart + 50.0 / 24);
+  for (const auto& w : route) static_cast<CWaypoint&>(*w).keptGroundspeed = 10;
+  return route;
+}
+
+// The stepping ship follows a westbound route leg by leg and turns at each
+// waypoint, rather than heading north from the first step.
+TEST(WarningApproach, AWestboundShipFollowsTheRouteAndTurnsAtItsWaypoints) {
+  const CVoyage route = WestThenNorth();
+  const CFixRecord start = FixAt(0, 0, kStart, 270);
+  const CPlannedTrack track(route, start);
+  const struct {
+    double hours, latitude, longitude;
+  } along[] = {{0, 0, 0}, {6, 0, -1}, {12, 0, -2}, {18, 0, -3}, {24, 0, -4}, {30, 1, -4}, {36, 2, -4}, {49, 2, -4}};
+  for (const auto& a : along) {
+    double latitude, longitude;
+    track.PositionAt(a.hours, latitude, longitude);
+    EXPECT_NEAR(latitude, a.latitude, 1e-9) << a.hours;
+    EXPECT_NEAR(longitude, a.longitude, 1e-9) << a.hours;
+  }
+
+  const struct {
+    CPosition2 warning;
+    double hours, distance, bearing;
+  } warnings[] = {
+      {At(0.5, -3), 18, 30, 0},    // abeam on the first leg west
+      {At(1, -4.2), 30, 12, 270},  // abeam on the leg north, after the turn
+      {At(3, -4), 36, 60, 0},      // beyond the last waypoint, where the ship stays
+  };
+  for (const auto& w : warnings) {
+    SCOPED_TRACE(w.hours);
+    double distance = 0, bearing = 0;
+    const auto r = ClosestApproach(w.warning, route, start, 1.0, distance, bearing);
+    EXPECT_NEAR(r->GetTimeA(), kStart + w.hours / 24, 1e-9);
+    EXPECT_NEAR(distance, w.distance, 0.01);
+    EXPECT_NEAR(bearing, w.bearing, 0.01);
+  }
+}
+
+// A great-circle leg is sailed along the great circle and ends on its
+// waypoint at the planned time.
+TEST(WarningApproach, AGreatCircleLegEndsOnItsWaypoint) {
+  CVoyage route = Route({At(50, -10), At(42, -60)}, 15, kStart + 10);
+  route.GetTail()->greatCircle = true;
+  route.GetTail()->keptGroundspeed = 15;
+  const CNavigation nav;
+  const double length = nav.Distance(*route.GetHead(), *route.GetTail(), true);
+  const CPlannedTrack track(route, FixAt(50, -10, kStart, 0));
+  double latitude, longitude;
+  for (const double share : {0.25, 0.5, 0.75}) {
+    track.PositionAt(share * length / 15, latitude, longitude);
+    const CPosition2 p = At(latitude, longitude);
+    EXPECT_NEAR(nav.Distance(*route.GetHead(), p, true), share * length, 1e-6);
+    EXPECT_NEAR(nav.Distance(p, *route.GetTail(), true), (1 - share) * length, 1e-6);
+  }
+  track.PositionAt(length / 15 - 1e-9, latitude, longitude);
+  EXPECT_NEAR(nav.Distance(At(latitude, longitude), *route.GetTail(), true), 0, 1e-6);
+}
+
+// A leg without a positive groundspeed is never left: the ship stays where
+// it is rather than running on without end.
+TEST(WarningApproach, ALegWithoutSpeedIsNeverLeft) {
+  CVoyage route = WestThenNorth();
+  route.GetAt(2)->keptGroundspeed = 0;
+  const CPlannedTrack track(route, FixAt(0, 0, kStart, 270));
+  double latitude, longitude;
+  track.PositionAt(40, latitude, longitude);
+  EXPECT_EQ(std::pair(latitude, longitude), std::pair(0.0, -2.0));
+}
+
 TEST(WarningApproach, NothingComputedKeepsTheCallersFigures) {
   const CPosition2 warning = At(5, 1);
   CVoyage route = Route({At(0, 0), At(10, 0)}, 10, kStart);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <set>
 #include <string>
@@ -288,6 +289,98 @@ TEST_F(ReportFile, AFailedWriteIsAFailureAndLeavesTheOldFile) {
   prompter.files.push_back(PathOf("missing/AMVER.txt"));
   EXPECT_FALSE(Write(EReportKind::AmverSailingPlan, &fix));
   ExpectOnlyMessage(prompter, "Error opening file for writing", EMessageIcon::Stop);
+}
+
+// Reporting centres take plain 8-bit text: a name that fits Windows-1252 is
+// written in it, one byte a character, as every other file of the program.
+TEST_F(ReportFile, NamesAreWrittenInWindows1252) {
+  route.GetAt(1)->SetName("\xC3\x85lesund");  // "Ålesund"
+  vessel.name =
+      "M\xC3\xBC"
+      "nster";  // "Münster"
+  prompter.files.push_back(PathOf("AMVER.txt"));
+  EXPECT_TRUE(Write(EReportKind::AmverSailingPlan, nullptr));
+  const std::string text = FileText(PathOf("AMVER.txt"));
+  EXPECT_NE(text.find("A/M\xFCnster/PDXY//\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("/5200N/00330E/\xC5lesund/151430Z//\r\n"), std::string::npos) << text;
+  ExpectOnlyMessage(prompter, "Sailing plan created succesfully", EMessageIcon::None);
+}
+
+// What Windows-1252 cannot carry is replaced, and the officer is told which
+// characters before the file is written.
+TEST_F(ReportFile, CharactersWithoutAByteAreReplacedAndTheOfficerToldFirst) {
+  vessel.name =
+      "Gda\xC5\x84sk \xC5\x81\xC3\xB3"
+      "d\xC5\xBA";                                           // "Gdańsk Łódź"
+  route.GetTail()->SetName("\xC5\x9Awinouj\xC5\x9B\x63ie");  // "Świnoujście"
+  prompter.files.push_back(PathOf("AMVER.txt"));
+  EXPECT_TRUE(Write(EReportKind::AmverArrival, nullptr));
+  EXPECT_EQ(FileText(PathOf("AMVER.txt")),
+            "AMVER/FR//\r\nA/Gda?sk ?\xF3"
+            "d?/PDXY//\r\nK/?winouj?cie/4028N/07349W/170805Z//\r\nZ/EOR//\r\n");
+  EXPECT_EQ(MessageTexts(prompter),
+            (std::vector<std::string>{"The report holds characters that plain text for the reporting centre cannot "
+                                      "carry:\n\xC5\x84 \xC5\x81 \xC5\xBA \xC5\x9A \xC5\x9B\nEach is written as "
+                                      "\"?\": check the names in the report",
+                                      "Arrival report created succesfully"}));
+  EXPECT_EQ(MessageIcons(prompter), (std::vector<EMessageIcon>{EMessageIcon::Exclamation, EMessageIcon::None}));
+}
+
+// A time the schedule could not give, or a position that is missing, never
+// reaches a report as 1 January 2000: the report is refused before the file
+// dialog, with the field and what to do, and nothing is written.
+TEST_F(ReportFile, MissingTimesAndPositionsAreRefusedBeforeTheFileDialog) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const std::string noArrival = "The schedule has no ETA for the last waypoint\nCalculate the schedule first";
+  const std::string noHoek = "The schedule has no ETA for the waypoint HOEK VAN HOLLAND\nCalculate the schedule first";
+  const std::string noDeparture = "The route has no departure time\nEnter Begin Seavoyage in the voyage properties";
+  const std::string noFixTime = "The latest position fix has no time\nEdit the position fix and enter its time";
+  const std::string noFixPosition =
+      "The latest position fix has no position\nEdit the position fix and enter its latitude and longitude";
+  const std::string noNewYork = "The waypoint NEW YORK has no position\nEnter its latitude and longitude";
+  struct CCase {
+    const char* command;
+    std::function<void(CVoyage&, CFixRecord&)> spoil;
+    std::string refusal;
+  };
+  const CCase cases[] = {
+      {"amver-sp", [&](CVoyage& r, CFixRecord&) { r.GetTail()->SetTimeA(nan); }, noArrival},
+      {"amver-sp", [&](CVoyage& r, CFixRecord&) { r.GetAt(1)->SetTimeA(nan); }, noHoek},
+      {"amver-sp", [&](CVoyage& r, CFixRecord&) { r.GetHead()->SetTimeA(nan); }, noDeparture},
+      {"amver-fr", [&](CVoyage& r, CFixRecord&) { r.GetTail()->SetTimeA(nan); }, noArrival},
+      {"amver-fr", [&](CVoyage& r, CFixRecord&) { r.GetTail()->SetLongitude(nan); }, noNewYork},
+      {"amver-pr", [&](CVoyage&, CFixRecord& f) { f.SetTime(nan); }, noFixTime},
+      {"amver-pr", [&](CVoyage&, CFixRecord& f) { f.SetLatitude(nan); }, noFixPosition},
+      {"sistram-1", [&](CVoyage& r, CFixRecord&) { r.GetHead()->SetTime(nan); }, noDeparture},
+      {"sistram-4", [&](CVoyage& r, CFixRecord&) { r.GetTail()->SetTimeA(nan); }, noArrival},
+      {"ausrep-fr", [&](CVoyage& r, CFixRecord&) { r.GetTail()->SetTimeA(nan); }, noArrival},
+      {"chilrep-sp", [&](CVoyage& r, CFixRecord&) { r.GetTail()->SetTimeA(nan); }, noArrival},
+      {"ecuador-sp", [&](CVoyage& r, CFixRecord&) { r.GetTail()->SetTimeA(nan); }, noArrival},
+      {"ecuador-fr", [&](CVoyage& r, CFixRecord&) { r.GetTail()->SetTimeA(nan); }, noArrival},
+      {"peru-pr", [&](CVoyage& r, CFixRecord&) { r.GetTail()->SetTimeA(nan); }, noArrival},
+      {"jasrep-sp", [&](CVoyage& r, CFixRecord&) { r.GetAt(1)->SetTimeA(nan); }, noHoek},
+      {"jasrep-fr", [&](CVoyage&, CFixRecord& f) { f.SetTime(nan); }, noFixTime},
+  };
+  for (const CCase& c : cases) {
+    SCOPED_TRACE(c.command);
+    CVoyage spoilt;
+    FillRoute(spoilt);
+    CFixRecord spoiltFix = fix;
+    c.spoil(spoilt, spoiltFix);
+    CScriptedPrompter asked;
+    asked.files.push_back(PathOf("report.txt"));
+    EXPECT_FALSE(WriteReport(FindReportCommand(c.command)->kind, spoilt, vessel, &spoiltFix, asked));
+    ExpectOnlyMessage(asked, c.refusal, EMessageIcon::Stop);
+    EXPECT_TRUE(asked.fileChoices.empty());
+  }
+  EXPECT_TRUE(fs::is_empty(folder.Path()));
+  // A position report does not read the route's estimates.
+  route.GetAt(1)->SetTimeA(nan);
+  EXPECT_FALSE(ReportRefusal(EReportKind::AmverPosition, route, &fix));
+  // The time texts themselves say "NA", never 010000Z.
+  EXPECT_EQ(std::pair(route.GetAt(1)->ReportDateTimeGroup(ETimeSlot::TimeA),
+                      route.GetAt(1)->ReportDateTimeGroupWithMonth(ETimeSlot::TimeA)),
+            std::pair(std::string("NA/"), std::string("NA/")));
 }
 
 TEST(ReportCommands, NamesAreUniqueAndCoverEveryWriter) {

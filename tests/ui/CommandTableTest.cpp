@@ -65,7 +65,7 @@ class CCommandTableTest : public QObject {
             "Recent File 1, Recent File 2, Recent File 3, Recent File 4, ---, E&xit]",
             "&Edit [&Undo, ---, Cu&t, &Copy, &Paste, ---, &Insert item, &Edit Item, &Delete item]",
             "&View [&Toolbar, &Status Bar, ---, Lar&ge Icons, S&mall Icons, &List, &Details]",
-            "&Insert [&Waypoint, &Reporting point, Navigational W&arning, &Hurricane, Nautical &Publication, Port "
+            "&Insert [&Waypoint, &Reporting point, N&avigational Warning, &Hurricane, Nautical &Publication, Port "
             "&Information, Position &fix]",
             "&Voyage [&Status, Calculate &ETA, &Average weather, &Hurricane tracking, &Properties]",
             "&Reporting [&Amver [&Sailing Plan, &Position report, &Arrival report], "

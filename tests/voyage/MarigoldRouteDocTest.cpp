@@ -2,6 +2,8 @@
 // documents of both file types, and item files.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/FileIo.h"
 #include "core/LocalClock.h"
 #include "fakes/DocumentFixture.h"
@@ -104,6 +106,54 @@ TEST_F(Document, SaveWritesTheRouteThenEveryDataFileAndOpenReadsItBack) {
   ASSERT_EQ(doc->Voyage().GetCount(), 2);
   EXPECT_EQ(doc->Voyage().GetTail()->GetName() + "|" + doc->Voyage().voyageNumber + "|" + doc->Voyage().notes,
             "Sandettie|V 042|Pilot on VHF 14");
+}
+
+// "DaysOldFix" 0: loading a route document keeps only the latest fix and
+// those taken at the same time.
+TEST_F(Document, DaysOldFixZeroKeepsOnlyTheLatestFixes) {
+  const double today = ToDayNumber(clock.Now());
+  doc->Fixes().RemoveAll();
+  for (const double hours : {-50.0, -2.0, -0.5, 0.0, 0.0}) AddFix(doc->Fixes(), 50, today, hours);
+  store.WriteInt("Path", "DaysOldFix", 0);
+  ASSERT_TRUE(doc->Save(File("route.rtp")).route);
+  ASSERT_TRUE(doc->Open(File("route.rtp")));
+  ASSERT_EQ(doc->Fixes().GetCount(), 2);
+  EXPECT_EQ(std::pair(doc->Fixes().GetHead()->GetTime(), doc->Fixes().GetTail()->GetTime()), std::pair(today, today));
+}
+
+// After a run with no time left the leg figures and times are not numbers
+// (shown "NA"), but the route document stores the last values that were:
+// other readers of the format take them as times and speeds to use.
+TEST_F(Document, ARouteSavedAfterARunWithNoTimeLeftHoldsNoNotANumber) {
+  const double today = ToDayNumber(clock.Now());
+  CVoyage& route = doc->Voyage();
+  CWaypoint* first = Placed(route.AddNew(), 50.0, 0.0, "A");
+  first->SetTime(today - 1);
+  first->SetTimeA(today - 1);
+  Placed(route.AddNew(), 50.0, 1.0, "B");
+  Placed(route.AddNew(), 50.0, 2.0, "C")->SetTimeB(today - 0.5);
+  doc->Fixes().RemoveAll();
+  CFixRecord* late = Placed(doc->Fixes().AddNew(), 50.0, 0.5);  // a day after the departure, half a day late
+  late->SetTime(today);
+  late->groundCourse = 90;
+  doc->Recalculate();
+  const CWaypoint& b = *route.GetAt(1);
+  ASSERT_TRUE(std::isnan(b.GetTimeB()));  // no schedule to keep: "NA"
+  EXPECT_TRUE(std::isfinite(b.keptGroundspeed) && std::isfinite(route.GetTail()->GetTimeA()));
+
+  const CBytes bytes = doc->StoreRouteDocument(4);
+  doc->New();
+  doc->LoadRouteDocument(bytes, 4);
+  ASSERT_EQ(route.GetCount(), 3);
+  for (int i = 0; i < 3; ++i) {
+    const CWaypoint& w = *route.GetAt(i);
+    SCOPED_TRACE(i);
+    EXPECT_TRUE(std::isfinite(w.GetTime()) && std::isfinite(w.GetTimeA()) && std::isfinite(w.GetTimeB()));
+    EXPECT_TRUE(std::isfinite(w.keptGroundspeed) && w.keptGroundspeed > 0);
+  }
+  // B keeps the scheduled time of the last run that had one, from the departure.
+  EXPECT_GT(route.GetAt(1)->GetTimeB(), today - 1);
+  EXPECT_LT(route.GetAt(1)->GetTimeB(), today - 0.5);
 }
 
 TEST_F(Document, TheWrongFileTypeFailsCleanlyAndKeepsTheDocument) {

@@ -3,6 +3,8 @@
 // expected figures come from a separate hand model of the default ship.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/Voyage.h"
 #include "fakes/Records.h"
 #include "fakes/TestSupport.h"
@@ -111,26 +113,57 @@ TEST(ScheduleNoTimeLeft, StartAfterTheArrivalTakesTheEstimateOrGivesNoFigures) {
   CWaypoint& last = *route.GetTail();
   last.SetTimeA(kStart + 16 * kHour);  // the estimate of an earlier run
   CVessel2 vessel;
-  // No time left: no figures, and the estimate becomes the arrival.
-  Calculated(route, vessel, ShipAtFirst(kStart + 6 * kHour));
-  EXPECT_TRUE(last.GetTimeB() == kStart + 16 * kHour && std::isnan(route.GetAt(1)->logDistance));
-  // The next run sails for it: 10 hours for 120 nM.
+  // Past the arrival: the estimate becomes the arrival, and the run sails
+  // for it at once: 10 hours for 120 nM.
   Calculated(route, vessel, ShipAtFirst(kStart + 6 * kHour));
   EXPECT_EQ(last.GetTimeB(), kStart + 16 * kHour);
   EXPECT_NEAR(route.GetAt(1)->GetTimeB(), kStart + 11 * kHour, 1e-12);
+  EXPECT_TRUE(std::isfinite(route.GetAt(1)->logDistance) && std::isfinite(last.engineRpm));
 
   last.SetTimeA(kStart + 17 * kHour);  // an estimate that has passed as well
   const CFixRecord late = ShipAtFirst(kStart + 18 * kHour);
   Calculated(route, vessel, late);
   EXPECT_TRUE(last.GetTimeB() == kStart + 17 * kHour && std::isnan(route.GetAt(1)->GetTimeB()));
   for (const CWaypoint* w : {route.GetAt(1), &last})
-    EXPECT_TRUE(std::isnan(w->logDistance) && std::isnan(w->engineRpm) && std::isnan(w->GetTimeA()));
+    EXPECT_TRUE(std::isnan(w->logDistance) && std::isnan(w->engineRpm));
   EXPECT_TRUE(std::isnan(TotalsFrom(route, vessel, late).fuel));
-  // Again, now without an estimate, and from exactly the arrival: the
-  // scheduled arrival stays.
-  Calculated(route, vessel, late);
+  // Exactly at the arrival there is no time left either, and the scheduled
+  // arrival stays.
   Calculated(route, vessel, ShipAtFirst(kStart + 17 * kHour));
   EXPECT_TRUE(last.GetTimeB() == kStart + 17 * kHour && std::isnan(last.engineRpm));
+}
+
+// A run with no time left estimates the arrival at the legs' planned
+// groundspeeds (which it keeps), and the next run sails for that estimate
+// with every figure again: a late ship is never stuck with "NA", whatever
+// estimate an earlier run left.
+TEST(ScheduleNoTimeLeft, ARunWithNoTimeLeftLeavesAnEstimateThatTheNextRunSailsFor) {
+  for (const double earlier : {std::numeric_limits<double>::quiet_NaN(), kStart + 17 * kHour}) {
+    SCOPED_TRACE(earlier);
+    CVoyage route;
+    BuildRoute(route, 3, 10.0);
+    CWaypoint& last = *route.GetTail();
+    CVessel2 vessel;
+    Calculated(route, vessel, ShipAtFirst());  // 120 nM in 10 hours
+    const double planned1 = route.GetAt(1)->keptGroundspeed;
+    const double planned2 = last.keptGroundspeed;
+    last.SetTimeA(earlier);  // no estimate, or one that has passed
+    const CFixRecord late = ShipAtFirst(kStart + 18 * kHour);
+
+    Calculated(route, vessel, late);
+    EXPECT_TRUE(std::isnan(route.GetAt(1)->engineRpm) && std::isnan(route.GetAt(1)->GetTimeB()));
+    EXPECT_EQ(std::pair(route.GetAt(1)->keptGroundspeed, last.keptGroundspeed), std::pair(planned1, planned2));
+    const double estimate1 = kStart + 18 * kHour + route.GetAt(1)->legDistance / planned1 * kHour;
+    const double estimate2 = estimate1 + last.legDistance / planned2 * kHour;
+    ExpectNear({route.GetAt(1)->GetTimeA(), last.GetTimeA()}, {estimate1, estimate2}, 1e-12);
+
+    Calculated(route, vessel, late);
+    EXPECT_EQ(last.GetTimeB(), estimate2);
+    for (const CWaypoint* w : {route.GetAt(1), &last})
+      EXPECT_TRUE(std::isfinite(w->engineRpm) && std::isfinite(w->logDistance) && std::isfinite(w->GetTimeA()) &&
+                  std::isfinite(w->GetTimeB()));
+    EXPECT_NEAR(last.keptGroundspeed, planned2, 0.1);  // the same ten hours, less the end manoeuvre
+  }
 }
 
 TEST(ScheduleCurrent, AlongTheCourseShortensTheLogDistanceAndAgainstItStopsTheShip) {

@@ -35,6 +35,24 @@ TEST(VoyageStatusLine, ComparesExactlyWithTheLegGroundspeed) {
   EXPECT_EQ(StatusLine(route, nullptr), "Groundspeed 0.0 kts NO VOYAGE LOADED");
 }
 
+// Past the scheduled arrival no leg speed keeps the schedule: the line says
+// by how much the ship is late.
+TEST(VoyageStatusLine, PastTheScheduledArrivalSaysHowLate) {
+  CVoyage route;
+  Placed(route.AddNew(), 50, 0, "Start");
+  CWaypoint* last = Placed(route.AddNew(), 51, 0, "End");
+  last->keptGroundspeed = 12.5;
+  last->SetTimeB(kNoon);
+  CFixRecord fix;
+  Placed(&fix, 50.9, 0)->SetTime(kNoon + 3.3 / 24);
+  fix.groundspeed = 14;
+  EXPECT_EQ(StatusLine(route, &fix), "Groundspeed 14.0 kts LATE BY 3.3 HOURS");
+  fix.SetTime(kNoon + 27.5 / 24);
+  EXPECT_EQ(StatusLine(route, &fix), "Groundspeed 14.0 kts LATE BY 27.5 HOURS");
+  fix.SetTime(kNoon);  // on the arrival itself: not late yet
+  EXPECT_EQ(StatusLine(route, &fix), "Groundspeed 14.0 kts PROCEEDING AHEAD OF SCHEDULE");
+}
+
 class VoyageStatusDialog : public ::testing::Test {
  protected:
   CVoyageStatus Status() { return CVoyageStatus(route, vessel, fixes, points, clock); }

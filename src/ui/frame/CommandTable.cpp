@@ -150,7 +150,7 @@ const CCommand kTable[] = {
     {cmd::kInsertWaypoint, menu::kInsert, "&Waypoint", "Insert new waypoint into route", "Alt+W", nullptr, nullptr},
     {cmd::kInsertReportingPoint, menu::kInsert, "&Reporting point", "Insert reporting point into route", "", nullptr,
      nullptr},
-    {cmd::kInsertWarning, menu::kInsert, "Navigational W&arning", "Insert danger or warning into route", "", nullptr,
+    {cmd::kInsertWarning, menu::kInsert, "N&avigational Warning", "Insert danger or warning into route", "", nullptr,
      nullptr},
     {cmd::kInsertHurricane, menu::kInsert, "&Hurricane", "Add hurricane to tracking", "", nullptr, nullptr},
     {cmd::kInsertPublication, menu::kInsert, "Nautical &Publication", "Add Chart or Booklet to route", "", nullptr,
