@@ -101,7 +101,8 @@ int RunImport(const CCliArgs& args, CCliContext& context) {
   std::size_t fileWord = 2;
   if (RecordListInfo(list).InRouteDocument()) route = args.Word(fileWord++, "ROUTE");
   const std::string file = args.Word(fileWord, "FILE");
-  CMarigoldRouteDoc* doc = context.Document(route);
+  CMarigoldRouteDoc* doc =
+      context.Document(route, RecordListInfo(list).InRouteDocument() ? EWrites::Nothing : EWrites::DataFiles);
   if (!doc) return 1;
   // Only the file of the list that changed is written.
   const bool ok = ImportList(*doc, list, file, [&] {
@@ -112,47 +113,65 @@ int RunImport(const CCliArgs& args, CCliContext& context) {
   return ok ? 0 : 1;
 }
 
+namespace {
+
+// "YYYY-MM-DD HH:MM", local time at the fix, as the UTC day number. Only days
+// that exist, from 1970 (the files keep 32-bit calendar times) to 2099 (the
+// day-number formula of the route files).
+double FixTime(const std::string& text, double utcHours) {
+  CCivilTime local;
+  char end = 0;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &local.year, &local.month, &local.day, &local.hour,
+                  &local.minute, &end) != 5 ||
+      local.hour < 0 || local.hour > 23 || local.minute < 0 || local.minute > 59)
+    throw CUsageError{"--time wants \"YYYY-MM-DD HH:MM\": " + text};
+  const bool exists = local.year >= 1970 && local.year <= 2099 && local.month >= 1 && local.month <= 12 &&
+                      local.day >= 1 && CivilTimeOf(DayNumberOf(local)) == local;
+  const double utc = DayNumberOf(local) - utcHours / 24;
+  if (!exists || CivilTimeOf(utc).year < 1970)
+    throw CUsageError{"--time: no such day, or outside 1970 to 2099: " + text};
+  return utc;
+}
+
+}  // namespace
+
 int RunFix(const CCliArgs& args, CCliContext& context) {
   const std::string route = args.Word(1, "ROUTE");
-  CCivilTime local;
-  const std::string time = args.Required("time");
-  if (std::sscanf(time.c_str(), "%d-%d-%d %d:%d", &local.year, &local.month, &local.day, &local.hour, &local.minute) !=
-          5 ||
-      local.month < 1 || local.month > 12 || local.day < 1 || local.day > 31 || local.hour < 0 || local.hour > 23 ||
-      local.minute < 0 || local.minute > 59)
-    throw CUsageError{"--time wants \"YYYY-MM-DD HH:MM\""};
+  const double utc = args.OptionalNumberIn("utc", -14, 14).value_or(0);
+  const double fixTime = FixTime(args.Required("time"), utc);
   const double latitude = ParseLatitude(args.Required("lat"));
   const double longitude = ParseLongitude(args.Required("lon"));
-  const double utc = args.OptionalNumber("utc").value_or(0);
-  if (utc < -14 || utc > 14) throw CUsageError{"--utc must lie between -14 and 14 hours"};
-  const double gyro = args.Number("gyro"), logSpeed = args.Number("log"), rpm = args.Number("rpm");
+  // The physical ranges of what a bridge can read: anything beyond is a typing error.
+  const double gyro = args.NumberIn("gyro", 0, 360), logSpeed = args.NumberIn("log", 0, 60),
+               rpm = args.NumberIn("rpm", 0, 2000);
 
-  CMarigoldRouteDoc* doc = context.Document(route);
+  CMarigoldRouteDoc* doc = context.Document(route, EWrites::DataFiles);
   if (!doc) return 1;
   CFixRecord& fix = *doc->NewFixFromVessel();
   fix.SetUtcDifference(utc);
   // The time is the local time at the fix, kept as UTC.
-  fix.SetTime(DayNumberOf(local) - fix.GetUtcDifferenceDays());
+  fix.SetTime(fixTime);
   fix.SetLatitude(latitude);
   fix.SetLongitude(longitude);
   fix.gyroCourse = gyro;
   fix.logSpeed = logSpeed;
   fix.engineRpm = rpm;
   CWeatherData& w = fix.weather;
-  w.windDirection = args.OptionalNumber("wind-dir").value_or(w.windDirection);
-  w.windSpeed = args.OptionalNumber("wind-speed").value_or(w.windSpeed);
-  w.airPressure = args.OptionalNumber("pressure").value_or(w.airPressure);
-  w.airTemperature = args.OptionalNumber("air-temp").value_or(w.airTemperature);
-  w.seawaterTemperature = args.OptionalNumber("sea-temp").value_or(w.seawaterTemperature);
+  w.windDirection = args.OptionalNumberIn("wind-dir", 0, 360).value_or(w.windDirection);
+  w.windSpeed = args.OptionalNumberIn("wind-speed", 0, 200).value_or(w.windSpeed);
+  w.airPressure = args.OptionalNumberIn("pressure", 850, 1100).value_or(w.airPressure);
+  w.airTemperature = args.OptionalNumberIn("air-temp", -60, 60).value_or(w.airTemperature);
+  w.seawaterTemperature = args.OptionalNumberIn("sea-temp", -5, 40).value_or(w.seawaterTemperature);
   w.count = 1;
-  fix.logReading = args.OptionalNumber("log-reading").value_or(fix.logReading);
+  fix.logReading = args.OptionalNumberIn("log-reading", 0, 1e7).value_or(fix.logReading);
   doc->ProcessFix(fix);
-  const CFileResult history = doc->SaveListFile(ERecordList::Fixes, route);
-  const CFileResult meteo = doc->SaveListFile(ERecordList::Meteo, route);
-  for (const CFileResult* r : {&history, &meteo})
-    if (!*r) std::fprintf(stderr, "%s\n", r->error.c_str());
+  const CFileResult written = doc->SaveListFiles({ERecordList::Fixes, ERecordList::Meteo}, route);
+  if (!written) {
+    std::fprintf(stderr, "%s\nNothing was changed.\n", written.error.c_str());
+    return 1;
+  }
   std::printf("%s\n", fix.GetName().c_str());
-  return history && meteo ? 0 : 1;
+  return 0;
 }
 
 }  // namespace marigold

@@ -1,5 +1,6 @@
 #include "core/DataFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -83,6 +84,18 @@ bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, co
   // A refused file is kept, so "Creating new empty datafile" would not be true.
   if (result != ERead::Refused) prompter.Message(kCorruptDataFile, EMessageIcon::Exclamation);
   return false;
+}
+
+std::vector<std::string> DataFolders(const CSettingsStore& store) {
+  std::vector<std::string> folders;
+  for (const CDataFileInfo& info : kInfo) {
+    const std::string path = ReadSetting(store, info.path);
+    if (path.empty()) continue;
+    std::error_code ec;
+    const std::string folder = std::filesystem::absolute(path, ec).parent_path().lexically_normal().string();
+    if (!ec && std::ranges::find(folders, folder) == folders.end()) folders.push_back(folder);
+  }
+  return folders;
 }
 
 void UseDataFolder(CSettingsStore& store, const std::string& folder) {

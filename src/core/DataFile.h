@@ -5,6 +5,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/Archive.h"
 #include "core/FileIo.h"
@@ -65,6 +66,10 @@ class CDataFileGuard {
 // fails, refused. On false the loader left its data untouched.
 bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load,
                   CDataFileGuard* guard = nullptr);
+
+// The folders that hold the six data files (each once, absolute): what a
+// running copy locks so that no other copy saves over its lists.
+std::vector<std::string> DataFolders(const CSettingsStore& store);
 
 // Points the six data-file settings at their default names in one folder
 // (the example voyage, the command line's --data, tests).

@@ -10,6 +10,7 @@
 
 #include "core/Clock.h"
 #include "core/MemorySettingsStore.h"
+#include "qtplatform/DataFolderLock.h"
 #include "qtplatform/QtSettingsStore.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/QtPrompter.h"
@@ -50,7 +51,10 @@ int main(int argc, char** argv) {
   const std::unique_ptr<CSettingsStore> settings = SettingsFor(dataFolder);
   CQtPrompter prompter;
   CSystemClock clock;
-  CMarigoldRouteDoc doc(*settings, prompter, clock);
+  // One copy writes the data files; a second one only reads them.
+  const CDataFolderLock lock(DataFolders(*settings));
+  CMarigoldRouteDoc doc(*settings, prompter, clock,
+                        lock.Held() ? CMarigoldRouteDoc::EMode::ReadWrite : CMarigoldRouteDoc::EMode::DataLocked);
   int result = 1;
   {
     CMainFrame frame(doc, *settings, prompter);

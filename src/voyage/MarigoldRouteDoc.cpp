@@ -14,7 +14,7 @@ namespace marigold {
 CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock, EMode mode)
     : settings_(settings),
       mode_(mode),
-      guard_(mode == EMode::ReadOnly ? CDataFileGuard::EDamaged::LookOnly : CDataFileGuard::EDamaged::MayMoveAside),
+      guard_(mode == EMode::ReadWrite ? CDataFileGuard::EDamaged::MayMoveAside : CDataFileGuard::EDamaged::LookOnly),
       prompter_(prompter),
       clock_(clock) {
   LoadDataFiles();
@@ -24,7 +24,7 @@ CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompt
 }
 
 CMarigoldRouteDoc::~CMarigoldRouteDoc() {
-  if (mode_ == EMode::ReadOnly) return;
+  if (mode_ != EMode::ReadWrite) return;
   try {
     SaveDataFiles();
   } catch (...) {
@@ -56,6 +56,7 @@ void CMarigoldRouteDoc::LoadDataFiles() {
 }
 
 std::vector<EDataFile> CMarigoldRouteDoc::SaveDataFiles() {
+  if (DataLocked()) return {std::begin(kDataFiles), std::end(kDataFiles)};
   // Every file is written before any is renamed: a fix changes the history
   // and the meteo records, and a failure of one must not leave the other
   // already replaced.
@@ -224,11 +225,26 @@ int CMarigoldRouteDoc::SelectedListCount() {
 }
 
 CFileResult CMarigoldRouteDoc::SaveListFile(ERecordList list, const std::string& routePath) {
-  const std::optional<EDataFile> file = RecordListInfo(list).dataFile;
-  if (!file) return WriteFileAtomic(routePath, StoreRouteDocument(CVoyage::kCurrentVersion));
-  CPositionList& records = List(list);
-  return SaveDataFile(
-      *file, settings_, [&records](CArchive& ar) { records.Serialize(ar); }, &guard_);
+  return SaveListFiles({list}, routePath);
+}
+
+CFileResult CMarigoldRouteDoc::SaveListFiles(std::initializer_list<ERecordList> lists, const std::string& routePath) {
+  CFileBatch batch;
+  for (const ERecordList list : lists) {
+    const std::optional<EDataFile> file = RecordListInfo(list).dataFile;
+    CFileResult staged;
+    if (!file) {
+      staged = batch.Stage(routePath, StoreRouteDocument(CVoyage::kCurrentVersion));
+    } else if (DataLocked()) {
+      staged = {false, kDataFilesInUse};
+    } else {
+      CPositionList& records = List(list);
+      staged = SaveDataFile(
+          *file, settings_, [&records](CArchive& ar) { records.Serialize(ar); }, &guard_, &batch);
+    }
+    if (!staged) return staged;  // nothing is replaced
+  }
+  return batch.Commit();
 }
 
 }  // namespace marigold
