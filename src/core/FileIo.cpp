@@ -243,6 +243,25 @@ CFileResult WriteFileAtomic(const std::string& path, std::span<const std::uint8_
   return batch.Commit();
 }
 
+CFileResult AppendFileWhole(const std::string& path, std::span<const std::uint8_t> bytes) {
+  CFd fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+  const bool made = fd.Get() < 0 && errno == ENOENT;
+  if (made) fd.Reset(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+  if (fd.Get() < 0) return {false, SystemError("cannot open", path)};
+  struct stat st {};
+  if (::fstat(fd.Get(), &st) != 0) return {false, SystemError("cannot open", path)};
+  if (!WriteAll(fd.Get(), bytes) || ::fsync(fd.Get()) != 0) {
+    const int error = errno;
+    if (made)
+      ::unlink(path.c_str());
+    else
+      (void)::ftruncate(fd.Get(), st.st_size);
+    return {false, SystemError(kCannotWrite, path, error)};
+  }
+  if (!fd.Close()) return {false, SystemError("cannot close", path)};
+  return {true, {}};
+}
+
 CFileResult WriteFileAtomic(const std::string& path, std::string_view text) {
   return WriteFileAtomic(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }

@@ -46,6 +46,12 @@ std::optional<CBytes> ReadFileBytes(const std::string& path, std::string* error 
 CFileResult WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes);
 CFileResult WriteFileAtomic(const std::string& path, std::string_view text);
 
+// Appends to a file (made when missing) all or nothing: when a write fails
+// (a full disk) the file is cut back to its old length, or removed when this
+// call made it.
+inline constexpr const char* kCannotWrite = "cannot write";
+CFileResult AppendFileWhole(const std::string& path, std::span<const std::uint8_t> bytes);
+
 // Several files replaced together: every temporary file is written and
 // flushed first, and only when all of them are does Commit rename them, so
 // that a failure while writing leaves every old file as it was.

@@ -89,18 +89,11 @@ std::optional<std::vector<std::string>> ReadCsvRecords(const std::string& path, 
   return records;
 }
 
-bool AppendCsvLines(const std::string& path, const std::vector<std::string>& lines) {
-  if (path.empty()) return false;
-  std::FILE* f = std::fopen(path.c_str(), "ab");
-  if (!f) return false;
-  bool ok = true;
-  for (const std::string& line : lines) {
-    const std::string bytes = EncodeForFile(line);
-    ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  }
-  ok = (std::fflush(f) == 0) && ok;
-  ok = (std::fclose(f) == 0) && ok;
-  return ok;
+CFileResult AppendCsvLines(const std::string& path, const std::vector<std::string>& lines) {
+  if (path.empty()) return {false, "no file named"};
+  std::string bytes;
+  for (const std::string& line : lines) bytes += EncodeForFile(line);
+  return AppendFileWhole(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 std::optional<std::string> CsvRecordRefusal(std::size_t line, std::string_view text, const CPosition2& record) {

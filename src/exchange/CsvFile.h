@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/Clock.h"
+#include "core/FileIo.h"
 #include "core/PositionList.h"
 #include "core/Prompter.h"
 #include "core/Settings.h"
@@ -38,7 +39,8 @@ std::optional<std::string> CsvRecordRefusal(std::size_t line, std::string_view t
 // Appends text lines (each with its line end) to a file, creating it when
 // missing; false when the file cannot be opened or a write fails (a full disk
 // is not a success).
-bool AppendCsvLines(const std::string& path, const std::vector<std::string>& lines);
+// All or nothing: a failed write leaves the file as it was.
+CFileResult AppendCsvLines(const std::string& path, const std::vector<std::string>& lines);
 
 std::string CsvSeparator(const CSettingsStore& store);
 
@@ -51,8 +53,16 @@ bool ExportCsv(const CRecordList<T>& list, const std::string& path, const CSetti
     WriteCsv(static_cast<const T&>(*record), row);
     lines.push_back(row.Line());
   }
-  if (lines.empty() || !AppendCsvLines(path, lines)) {
+  if (lines.empty()) {
     prompter.Message(emptyMessage + path, EMessageIcon::None);
+    return false;
+  }
+  if (const CFileResult appended = AppendCsvLines(path, lines); !appended) {
+    // Opened but not written (a full disk): say so, rather than "empty".
+    const bool opened = appended.error.starts_with(kCannotWrite);
+    prompter.Message(
+        opened ? "Unable to write the file\n" + appended.error + "\nThe file is as it was." : emptyMessage + path,
+        EMessageIcon::None);
     return false;
   }
   return true;

@@ -165,24 +165,56 @@ TEST_F(FileIo, ABatchReplacesNoFileWhenOneCannotBeWritten) {
       std::tuple("new history", "new meteo", "old meteo"));
 }
 
+// While it lives, the kernel refuses writes past 64 KiB, as a full disk would.
+class CFileSizeLimit {
+ public:
+  CFileSizeLimit() : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = 65536;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~CFileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+
+ private:
+  void (*handler_)(int);
+  rlimit saved_{};
+};
+
 TEST_F(FileIo, AWriteThatFailsPartWayKeepsTheOldFileAndSaysSo) {
-  // The file-size limit makes the kernel refuse the write past 64 KiB, as a
-  // full disk would.
   const std::string path = PathOf("voyage.dat");
   PutFile(path, "old");
   const std::string big(200000, 'n');
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  rlimit small = saved;
-  small.rlim_cur = 65536;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const CFileResult result = WriteFileAtomic(path, std::string_view(big));
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
+  CFileResult result;
+  {
+    const CFileSizeLimit full;
+    result = WriteFileAtomic(path, std::string_view(big));
+  }
   EXPECT_EQ(std::pair(result.ok, result.error), std::pair(false, "cannot write " + path + ": File too large"));
   EXPECT_EQ(FileText(path), "old");
   EXPECT_EQ(Listing(), std::set<std::string>{"voyage.dat"});
+}
+
+TEST_F(FileIo, AnAppendIsWholeOrTheFileIsAsItWas) {
+  const std::string path = PathOf("meteo.csv");
+  const std::string old = std::string(60000, 'o') + "\n";
+  PutFile(path, old);
+  const std::string lines = std::string(10000, 'n') + "\n";
+  CFileResult grown, made;
+  {
+    const CFileSizeLimit full;
+    grown = AppendFileWhole(path, AsBytes(lines));  // would end past the limit
+    made = AppendFileWhole(PathOf("new.csv"), AsBytes(std::string(70000, 'x')));
+  }
+  EXPECT_EQ(grown.error, "cannot write " + path + ": File too large");
+  EXPECT_EQ(FileText(path), old);  // no half line at the end
+  EXPECT_FALSE(made);
+  EXPECT_EQ(Listing(), std::set<std::string>{"meteo.csv"});
+  EXPECT_TRUE(AppendFileWhole(path, AsBytes(lines)));
+  EXPECT_EQ(FileText(path), old + lines);
 }
 
 TEST_F(FileIo, ReadsWholeFilesAcrossChunkBoundaries) {
