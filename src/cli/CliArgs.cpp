@@ -102,7 +102,11 @@ double ParseAngle(const std::string& text, char positive, char negative, double 
 
 }  // namespace
 
-double ParseLatitude(const std::string& text) { return ParseAngle(text, 'N', 'S', 90, "latitude"); }
-double ParseLongitude(const std::string& text) { return ParseAngle(text, 'E', 'W', 180, "longitude"); }
+double ParseLatitude(const std::string& text, bool anyDegrees) {
+  return ParseAngle(text, 'N', 'S', anyDegrees ? HUGE_VAL : 90, "latitude");
+}
+double ParseLongitude(const std::string& text, bool anyDegrees) {
+  return ParseAngle(text, 'E', 'W', anyDegrees ? HUGE_VAL : 180, "longitude");
+}
 
 }  // namespace marigold

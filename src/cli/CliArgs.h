@@ -36,8 +36,9 @@ class CCliArgs {
 };
 
 double ParseNumber(const std::string& text, const std::string& what);
-// "-45.5", "45:30.0S" or "010:00.0W".
-double ParseLatitude(const std::string& text);
-double ParseLongitude(const std::string& text);
+// "-45.5", "45:30.0S" or "010:00.0W". More than 90 (180) degrees is a
+// usage error, unless `anyDegrees` (a caller that checks the range itself).
+double ParseLatitude(const std::string& text, bool anyDegrees = false);
+double ParseLongitude(const std::string& text, bool anyDegrees = false);
 
 }  // namespace marigold

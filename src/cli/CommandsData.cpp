@@ -5,6 +5,7 @@
 #include "cli/RecordJson.h"
 #include "core/CivilTime.h"
 #include "core/FileIo.h"
+#include "core/FixSheet.h"
 #include "exchange/ItemFile.h"
 #include "lists/ListKind.h"
 #include "voyage/FixHistory.h"
@@ -115,6 +116,7 @@ int RunImport(const CCliArgs& args, CCliContext& context) {
 
 namespace {
 
+<<<<<<< HEAD
 // "YYYY-MM-DD HH:MM", local time at the fix, as the UTC day number. Only days
 // that exist, from 1970 (the files keep 32-bit calendar times) to 2099 (the
 // day-number formula of the route files).
@@ -131,12 +133,33 @@ double FixTime(const std::string& text, double utcHours) {
   if (!exists || CivilTimeOf(utc).year < 1970)
     throw CUsageError{"--time: no such day, or outside 1970 to 2099: " + text};
   return utc;
+=======
+// The option that gives each field of the fix sheet.
+const char* OptionOfField(const std::string& field) {
+  static const std::pair<const char*, const char*> kOptions[] = {
+      {"utcDifference", "--utc"},
+      {"latitude", "--lat"},
+      {"longitude", "--lon"},
+      {"gyroCourse", "--gyro"},
+      {"logSpeed", "--log"},
+      {"engineRpm", "--rpm"},
+      {"windDirection", "--wind-dir"},
+      {"windSpeed", "--wind-speed"},
+      {"airPressure", "--pressure"},
+      {"airTemperature", "--air-temp"},
+      {"seawaterTemperature", "--sea-temp"},
+  };
+  for (const auto& [prefix, option] : kOptions)
+    if (field.rfind(prefix, 0) == 0) return option;
+  return "--time";
+>>>>>>> main
 }
 
 }  // namespace
 
 int RunFix(const CCliArgs& args, CCliContext& context) {
   const std::string route = args.Word(1, "ROUTE");
+<<<<<<< HEAD
   const double utc = args.OptionalNumberIn("utc", -14, 14).value_or(0);
   const double fixTime = FixTime(args.Required("time"), utc);
   const double latitude = ParseLatitude(args.Required("lat"));
@@ -172,6 +195,56 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   }
   std::printf("%s\n", fix.GetName().c_str());
   return 0;
+=======
+  // The fields as the fix sheet takes them, over the defaults of a new fix.
+  CFixFields fields = ReadFix(CFixRecord());
+  CFixPositionFields& p = fields.position;
+  CCivilTime& local = p.localTime;
+  const std::string time = args.Required("time");
+  if (std::sscanf(time.c_str(), "%d-%d-%d %d:%d", &local.year, &local.month, &local.day, &local.hour, &local.minute) !=
+          5 ||
+      local.month < 1 || local.month > 12 || local.day < 1 || local.day > 31 || local.hour < 0 || local.hour > 23 ||
+      local.minute < 0 || local.minute > 59)
+    throw CUsageError{"--time wants \"YYYY-MM-DD HH:MM\""};
+  local.second = 0;
+  p.position = PositionFields(ParseLatitude(args.Required("lat"), true), ParseLongitude(args.Required("lon"), true));
+  p.utcDifference = args.OptionalNumber("utc").value_or(0);
+  p.gyroCourse = args.Number("gyro");
+  p.logSpeed = args.Number("log");
+  p.engineRpm = args.Number("rpm");
+  CPresentWeatherFields& w = fields.weather;
+  w.windDirection = args.OptionalNumber("wind-dir").value_or(w.windDirection);
+  w.windSpeed = args.OptionalNumber("wind-speed").value_or(w.windSpeed);
+  w.airPressure = args.OptionalNumber("pressure").value_or(w.airPressure);
+  w.airTemperature = args.OptionalNumber("air-temp").value_or(w.airTemperature);
+  w.seawaterTemperature = args.OptionalNumber("sea-temp").value_or(w.seawaterTemperature);
+  const std::optional<double> logReading = args.OptionalNumber("log-reading");
+  // The ranges of the fix sheet, before anything is read or written.
+  if (const std::optional<CFieldRefusal> refusal = Validate(fields)) {
+    std::fprintf(stderr, "%s: %s\n", OptionOfField(refusal->field), refusal->message.c_str());
+    return 1;
+  }
+  if (const char* warning = UtcSignWarning(p.utcDifference, p.position.longitudeHemisphere))
+    context.prompter.Message(warning, EMessageIcon::Exclamation);
+
+  CMarigoldRouteDoc* doc = context.Document(route);
+  if (!doc) return 1;
+  CFixRecord& fix = *doc->NewFixFromVessel();
+  ApplyFix(fields, fix);
+  if (logReading) fix.logReading = *logReading;
+  CommitFix(*doc, fix);
+  // As the desktop keeps them: the history, the observations, and the
+  // vessel's engine setting and steered course that the fix set.
+  const CFileResult results[] = {doc->SaveListFile(ERecordList::Fixes, route),
+                                 doc->SaveListFile(ERecordList::Meteo, route), doc->Vessel().Save(context.Settings())};
+  bool saved = true;
+  for (const CFileResult& r : results) {
+    if (!r) std::fprintf(stderr, "%s\n", r.error.c_str());
+    saved = saved && r;
+  }
+  std::printf("%s\n", fix.GetName().c_str());
+  return saved ? 0 : 1;
+>>>>>>> main
 }
 
 }  // namespace marigold

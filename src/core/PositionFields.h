@@ -20,6 +20,8 @@ struct CPositionFields {
   int longitudeDegrees = 0;      // 0 to 180
   double longitudeMinutes = 0;   // 0 to 60
   int longitudeHemisphere = -1;  // 0 East, 1 West
+
+  bool operator==(const CPositionFields&) const = default;
 };
 
 // The split form of a position. The longitude is brought within ±180 so that

@@ -1,6 +1,7 @@
 #include "core/Voyage.h"
 
 #include <cmath>
+#include <memory>
 
 #include "core/Clock.h"
 #include "core/LocalClock.h"
@@ -78,6 +79,18 @@ std::time_t CVoyage::GetArrival(const CClock& clock) const {
 
 void CVoyage::SetArrival(std::time_t localTime) {
   if (CWaypoint* last = GetTail()) last->SetFromLocalTime(ETimeSlot::TimeB, localTime);
+}
+
+void CopyVoyage(const CVoyage& from, CVoyage& to) {
+  if (&from == &to) return;
+  to.RemoveAll();
+  for (const auto& record : from) to.Add(std::make_unique<CWaypoint>(static_cast<const CWaypoint&>(*record)));
+  to.version = from.version;
+  to.notes = from.notes;
+  to.voyageNumber = from.voyageNumber;
+  to.weatherSource = from.weatherSource;
+  to.keepRpmConstant = from.keepRpmConstant;
+  to.nextWaypointIndex = from.nextWaypointIndex;
 }
 
 int ReverseTraject(const CVoyage& inbound, CVoyage& outbound, CPrompter& prompter) {

@@ -51,6 +51,10 @@ class CVoyage : public CRecordList<CWaypoint> {
   int nextWaypointIndex = 0;
 };
 
+// A copy of the route, waypoints and settings, for a sheet to work on
+// until OK.
+void CopyVoyage(const CVoyage& from, CVoyage& to);
+
 // "Reverse In to Outbnd": fills the outbound traject with the inbound
 // waypoints from last to first (name, position and UTC difference only),
 // asking first when the outbound one is not empty. Returns the number copied

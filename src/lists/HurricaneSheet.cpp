@@ -1,43 +1,55 @@
 #include "lists/HurricaneSheet.h"
 
-#include "core/LocalClock.h"
+#include "core/SheetFields.h"
+#include "core/TimeFields.h"
 
 namespace marigold {
 
-CHurricaneFields ReadHurricane(const CHurricane& storm) {
-  CHurricaneFields f;
-  f.name = storm.GetName();
-  f.observed = FromDayNumber(storm.GetTime());
-  f.position = PositionFields(storm.GetLatitude(), storm.GetLongitude());
-  f.course = storm.course;
-  f.speed = storm.speed;
-  f.eyePressure = storm.eyePressure;
-  f.maxWind = storm.maxWind;
-  f.windRange = storm.windRange;
-  return f;
+CHurricanePositionFields ReadHurricanePosition(const CHurricane& storm) {
+  return {storm.GetName(), CivilTimeOf(storm.GetTime()), PositionFields(storm.GetLatitude(), storm.GetLongitude())};
 }
 
-std::optional<CFieldRefusal> Validate(const CHurricaneFields& f) {
-  if (auto refusal = ValidatePositionFields(f.position, "position")) return refusal;
-  if (auto refusal = CheckNumberField("course", f.course, 0, 360)) return refusal;
-  return CheckNumberField("speed", f.speed, 0, 999);
+std::optional<CFieldRefusal> Validate(const CHurricanePositionFields& fields) {
+  return ValidatePositionFields(fields.position, "position");
 }
 
-void ApplyHurricane(const CHurricaneFields& f, CHurricane& storm) {
-  const CPosition2 position = ReadPosition(f.position);
-  storm.SetLatitude(position.GetLatitude());
-  storm.SetLongitude(position.GetLongitude());
-  // The field shows and takes UTC. Taking the storm's UTC difference off it
-  // would move the observation each time a storm that carries one (from an
-  // imported file) is opened and confirmed.
-  storm.SetTime(ToDayNumber(f.observed));
+void ApplyHurricanePosition(const CHurricanePositionFields& fields, CHurricane& storm) {
+  const CHurricanePositionFields shown = ReadHurricanePosition(storm);
+  if (fields.name != shown.name) storm.SetName(fields.name);
+  double observed = storm.GetTime();
+  SetDayNumberIfEdited(fields.observed, shown.observed, observed);
+  storm.SetTime(observed);
+  if (fields.position != shown.position) {
+    const CPosition2 position = ReadPosition(fields.position);
+    storm.SetLatitude(position.GetLatitude());
+    storm.SetLongitude(position.GetLongitude());
+  }
   storm.SetUtcDifference(0);
-  storm.SetName(f.name);
-  storm.course = f.course;
-  storm.speed = f.speed;
-  storm.maxWind = f.maxWind;
-  storm.eyePressure = f.eyePressure;
-  storm.windRange = f.windRange;
+}
+
+CHurricaneVectorFields ReadHurricaneVector(const CHurricane& storm) {
+  return {Shown(storm.course, kDegreesDecimals), Shown(storm.speed, kSpeedDecimals)};
+}
+
+std::optional<CFieldRefusal> Validate(const CHurricaneVectorFields& fields) {
+  if (auto refusal = CheckNumberField("course", fields.course, 0.0, 360.0)) return refusal;
+  return CheckNumberField("speed", fields.speed, 0.0, 999.0);
+}
+
+void ApplyHurricaneVector(const CHurricaneVectorFields& fields, CHurricane& storm) {
+  const CHurricaneVectorFields shown = ReadHurricaneVector(storm);
+  SetIfEdited(fields.course, shown.course, storm.course);
+  SetIfEdited(fields.speed, shown.speed, storm.speed);
+}
+
+CHurricaneEyeFields ReadHurricaneEye(const CHurricane& storm) {
+  return {storm.eyePressure, storm.maxWind, storm.windRange};
+}
+
+void ApplyHurricaneEye(const CHurricaneEyeFields& fields, CHurricane& storm) {
+  storm.eyePressure = fields.eyePressure;
+  storm.maxWind = fields.maxWind;
+  storm.windRange = fields.windRange;
 }
 
 }  // namespace marigold

@@ -1,11 +1,13 @@
 #pragma once
-// The "Hurricane" sheet (pages "Position", "Vector" and "Eye") over the
-// document's storm: filled when the sheet opens, written back on OK.
+// The "Hurricane" sheet over the document's storm, one part per page:
+// "Position", "Vector" and "Eye". Each part is read when its page opens and
+// written back on OK, only where the officer changed what it showed
+// (core/SheetFields.h).
 #include <cstdint>
-#include <ctime>
 #include <optional>
 #include <string>
 
+#include "core/CivilTime.h"
 #include "core/PositionFields.h"
 #include "core/RangeCheck.h"
 #include "lists/Hurricane.h"
@@ -13,24 +15,42 @@
 namespace marigold {
 
 inline constexpr const char* kHurricaneCaption = "Hurricane";
+inline constexpr const char* kObservationTimeFormat = " d' 'MMM' 'yyy'  'HH':'mm' UTC";
 
-struct CHurricaneFields {
+// "Position": the time of observation as UTC date and time fields of the
+// stored day number, with no time zone in between.
+struct CHurricanePositionFields {
   std::string name;
-  // The time of observation as the field shows it: a calendar time whose
-  // local-clock fields are the UTC time of the observation.
-  std::time_t observed = 0;
+  CCivilTime observed;
   CPositionFields position;
-  double course = 0;  // 0.0 to 360.0 deg
-  double speed = 0;   // 0.0 to 999.0 kts
-  std::int32_t eyePressure = 0;
-  std::int32_t maxWind = 0;
-  std::int32_t windRange = 0;
 };
 
-CHurricaneFields ReadHurricane(const CHurricane& storm);
-// The position ("positionLatitudeDegrees" ...), then course and speed.
-std::optional<CFieldRefusal> Validate(const CHurricaneFields& fields);
-// The observation is entered in UTC, so the storm's UTC difference becomes 0.
-void ApplyHurricane(const CHurricaneFields& fields, CHurricane& storm);
+CHurricanePositionFields ReadHurricanePosition(const CHurricane& storm);
+// The position, named "positionLatitudeDegrees" ...
+std::optional<CFieldRefusal> Validate(const CHurricanePositionFields& fields);
+// The observation is entered in UTC, so the storm's UTC difference becomes 0;
+// the time is not shifted by it, or every OK would move a storm that carries
+// one (from an imported file) once more.
+void ApplyHurricanePosition(const CHurricanePositionFields& fields, CHurricane& storm);
+
+// "Vector"
+struct CHurricaneVectorFields {
+  double course = 0;  // "Ground Course:", 0.0 to 360.0 deg
+  double speed = 0;   // "Ground Speed:", 0.0 to 999.0 kts
+};
+
+CHurricaneVectorFields ReadHurricaneVector(const CHurricane& storm);
+std::optional<CFieldRefusal> Validate(const CHurricaneVectorFields& fields);
+void ApplyHurricaneVector(const CHurricaneVectorFields& fields, CHurricane& storm);
+
+// "Eye": nothing is checked, as nothing computes with these.
+struct CHurricaneEyeFields {
+  std::int32_t eyePressure = 900;  // mb
+  std::int32_t maxWind = 60;       // kts
+  std::int32_t windRange = 45;     // nM
+};
+
+CHurricaneEyeFields ReadHurricaneEye(const CHurricane& storm);
+void ApplyHurricaneEye(const CHurricaneEyeFields& fields, CHurricane& storm);
 
 }  // namespace marigold

@@ -1,6 +1,7 @@
 #include "lists/NavWarning.h"
 
 #include <cmath>
+#include <memory>
 #include <utility>
 
 namespace marigold {
@@ -63,6 +64,11 @@ bool CNavWarning::SetReferencePosition() {
 CPosition2* CNavWarning::GetAreaPoint(int index) const {
   if (index < 0 || index >= areaPoints_.GetCount()) return nullptr;
   return areaPoints_.GetAt(index);
+}
+
+void CNavWarning::SetAreaPoints(const std::vector<CPosition2>& points) {
+  areaPoints_.RemoveAll();
+  for (const CPosition2& point : points) areaPoints_.Add(std::make_unique<CPosition2>(point));
 }
 
 }  // namespace marigold

@@ -5,6 +5,7 @@
 // name (the warning number).
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/PositionList.h"
 
@@ -37,6 +38,8 @@ class CNavWarning : public CPosition2 {
   CPosition2* AddAreaPoint() { return areaPoints_.AddNew(); }
   // Deletes the point; false when it is not one of this warning's points.
   bool RemoveAreaPoint(const CPosition2* point) { return areaPoints_.Remove(point); }
+  // Replaces every point by a copy of these.
+  void SetAreaPoints(const std::vector<CPosition2>& points);
   const CRecordList<CPosition2>& AreaPoints() const { return areaPoints_; }
 
   std::int32_t areaKind = kSingleLine;

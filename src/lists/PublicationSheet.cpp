@@ -1,27 +1,28 @@
 #include "lists/PublicationSheet.h"
 
-namespace marigold {
+#include "core/SheetFields.h"
+#include "core/TimeFields.h"
 
+namespace marigold {
 CPublicationFields ReadPublication(const CPublication& publication) {
-  CPublicationFields f;
-  f.number = publication.number;
-  f.kind = publication.chart ? 0 : 1;
-  f.description = publication.description;
-  f.publisher = publication.publisher;
-  f.publicationDate = publication.publicationDate;
-  f.correctionNumber = publication.correctionNumber;
-  f.correctionDate = publication.correctionDate;
-  return f;
+  return {publication.number,
+          publication.chart ? 0 : 1,
+          publication.description,
+          publication.publisher,
+          LocalFieldsOf(publication.publicationDate),
+          publication.correctionNumber,
+          LocalFieldsOf(publication.correctionDate)};
 }
 
-void ApplyPublication(const CPublicationFields& f, CPublication& publication) {
-  publication.chart = f.kind == 0;
-  publication.correctionNumber = f.correctionNumber;
-  publication.description = f.description;
-  publication.number = f.number;
-  publication.publisher = f.publisher;
-  publication.correctionDate = f.correctionDate;
-  publication.publicationDate = f.publicationDate;
+void ApplyPublication(const CPublicationFields& fields, CPublication& publication) {
+  const CPublicationFields shown = ReadPublication(publication);
+  publication.chart = fields.kind == 0;
+  SetIfEdited(fields.correctionNumber, shown.correctionNumber, publication.correctionNumber);
+  SetIfEdited(fields.description, shown.description, publication.description);
+  SetIfEdited(fields.number, shown.number, publication.number);
+  SetIfEdited(fields.publisher, shown.publisher, publication.publisher);
+  SetLocalTimeIfEdited(fields.correctionDate, shown.correctionDate, publication.correctionDate);
+  SetLocalTimeIfEdited(fields.publicationDate, shown.publicationDate, publication.publicationDate);
 }
 
 }  // namespace marigold

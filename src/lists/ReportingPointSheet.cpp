@@ -1,7 +1,8 @@
 #include "lists/ReportingPointSheet.h"
 
-#include <algorithm>
 #include <memory>
+
+#include "core/SheetFields.h"
 
 namespace marigold {
 
@@ -17,29 +18,23 @@ std::vector<std::string> WaypointChoices(const CVoyage& route) {
 
 int ChoiceOfWaypoint(const CVoyage& route, int waypointIndex) {
   const int choices = route.GetCount() - 1;
-  if (choices < 1) return -1;
+  if (choices < 1 || waypointIndex == 0) return -1;
   // Out of range is the last waypoint, as GetAt gives it.
   if (waypointIndex < 0 || waypointIndex > choices) return choices - 1;
-  return std::max(waypointIndex, 1) - 1;
+  return waypointIndex - 1;
 }
 
 CReportingPointFields ReadReportingPoint(const CReportingPoint& point, const CVoyage& route) {
-  CReportingPointFields f;
-  f.distanceBefore = point.distanceBefore;
-  f.waypointChoice = ChoiceOfWaypoint(route, point.waypointIndex);
-  f.requiredAction = point.requiredAction;
-  f.notes = point.notes;
-  f.documents = point.documents;
-  return f;
+  return {Shown(point.distanceBefore, kSpeedDecimals), ChoiceOfWaypoint(route, point.waypointIndex),
+          point.requiredAction};
 }
 
-void ApplyReportingPoint(const CReportingPointFields& f, CReportingPoint& point, const CVoyage& route) {
-  point.distanceBefore = f.distanceBefore;
-  if (f.waypointChoice >= 0) point.waypointIndex = f.waypointChoice + 1;
-  point.Place(route);
-  point.requiredAction = f.requiredAction;
-  point.documents = f.documents;
-  point.notes = f.notes;
+void ApplyReportingPoint(const CReportingPointFields& fields, CReportingPoint& point, const CVoyage& route) {
+  const CReportingPointFields shown = ReadReportingPoint(point, route);
+  SetIfEdited(fields.distanceBefore, shown.distanceBefore, point.distanceBefore);
+  if (fields.waypointChoice != shown.waypointChoice && fields.waypointChoice >= 0)
+    point.waypointIndex = fields.waypointChoice + 1;
+  SetIfEdited(fields.requiredAction, shown.requiredAction, point.requiredAction);
 }
 
 CReportingPoint* InsertReportingPoint(CReportingPointList& points, const CPosition2* selected) {

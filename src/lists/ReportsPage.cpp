@@ -1,5 +1,8 @@
 #include "lists/ReportsPage.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace marigold {
 namespace {
 
@@ -22,7 +25,13 @@ std::optional<std::string> DocumentToView(const std::vector<std::string>& docume
     prompter.Message(kSelectFileToOpen, EMessageIcon::Stop);
     return std::nullopt;
   }
-  return documents[static_cast<std::size_t>(selected)];
+  const std::string& path = documents[static_cast<std::size_t>(selected)];
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    prompter.Message(kDocumentNotFound + path, EMessageIcon::Stop);
+    return std::nullopt;
+  }
+  return path;
 }
 
 bool RemoveDocument(std::vector<std::string>& documents, int selected, CPrompter& prompter) {

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "core/SheetFields.h"
+
 namespace marigold {
 namespace {
 
@@ -10,23 +12,29 @@ using CF = CTideConstantsFields;
 using CA = CTidalAnglesFields;
 using CT = CTideInfo;
 
-// Each field with the value it edits, so that reading and applying cannot
-// pair them differently.
-constexpr std::array<std::pair<double CF::*, double CT::*>, 14> kConstants{{
-    {&CF::meanLevel, &CT::meanLevel},
-    {&CF::timeZone, &CT::timeZone},
-    {&CF::gM2, &CT::gM2},
-    {&CF::hmM2, &CT::hmM2},
-    {&CF::gS2, &CT::gS2},
-    {&CF::hmS2, &CT::hmS2},
-    {&CF::gK1, &CT::gK1},
-    {&CF::hmK1, &CT::hmK1},
-    {&CF::gO1, &CT::gO1},
-    {&CF::hmO1, &CT::hmO1},
-    {&CF::f4, &CT::f4},
-    {&CF::F4, &CT::F4},
-    {&CF::f6, &CT::f6},
-    {&CF::F6, &CT::F6},
+// Each field with the value it edits and the decimals its editor shows, so
+// that reading and applying cannot pair them differently.
+struct CConstant {
+  double CF::*field;
+  double CT::*value;
+  int decimals;
+};
+
+constexpr std::array<CConstant, 14> kConstants{{
+    {&CF::meanLevel, &CT::meanLevel, kTideHeightDecimals},
+    {&CF::timeZone, &CT::timeZone, kHoursDecimals},
+    {&CF::gM2, &CT::gM2, kDegreesDecimals},
+    {&CF::hmM2, &CT::hmM2, kTideHeightDecimals},
+    {&CF::gS2, &CT::gS2, kDegreesDecimals},
+    {&CF::hmS2, &CT::hmS2, kTideHeightDecimals},
+    {&CF::gK1, &CT::gK1, kDegreesDecimals},
+    {&CF::hmK1, &CT::hmK1, kTideHeightDecimals},
+    {&CF::gO1, &CT::gO1, kDegreesDecimals},
+    {&CF::hmO1, &CT::hmO1, kTideHeightDecimals},
+    {&CF::f4, &CT::f4, kDegreesDecimals},
+    {&CF::F4, &CT::F4, kTideFactorDecimals},
+    {&CF::f6, &CT::f6, kDegreesDecimals},
+    {&CF::F6, &CT::F6, kTideFactorDecimals},
 }};
 
 constexpr std::array<std::pair<double CA::*, double CT::*>, 8> kAngles{{
@@ -42,14 +50,21 @@ constexpr std::array<std::pair<double CA::*, double CT::*>, 8> kAngles{{
 
 }  // namespace
 
+int TideConstantDecimals(double CTideConstantsFields::*field) {
+  for (const CConstant& constant : kConstants)
+    if (constant.field == field) return constant.decimals;
+  return kTideFactorDecimals;
+}
+
 CTideConstantsFields ReadTideConstants(const CTideInfo& tide) {
   CTideConstantsFields fields;
-  for (const auto& [field, value] : kConstants) fields.*field = tide.*value;
+  for (const auto& [field, value, decimals] : kConstants) fields.*field = Shown(tide.*value, decimals);
   return fields;
 }
 
 void ApplyTideConstants(const CTideConstantsFields& fields, CTideInfo& tide) {
-  for (const auto& [field, value] : kConstants) tide.*value = fields.*field;
+  const CTideConstantsFields shown = ReadTideConstants(tide);
+  for (const auto& [field, value, decimals] : kConstants) SetIfEdited(fields.*field, shown.*field, tide.*value);
 }
 
 CTidalAnglesFields ReadTidalAngles(const CTideInfo& tide) {

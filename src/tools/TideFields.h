@@ -30,10 +30,18 @@ struct CTideConstantsFields {
   double F6 = 0;
 };
 
+// The decimals the page shows: heights in metres to the centimetre, the
+// shallow-water factors finer.
+inline constexpr int kTideHeightDecimals = 2;
+inline constexpr int kTideFactorDecimals = 4;
+int TideConstantDecimals(double CTideConstantsFields::*field);
+
+// As the page shows them, rounded to its decimals.
 CTideConstantsFields ReadTideConstants(const CTideInfo& tide);
 // Nothing is checked.
 inline std::optional<CFieldRefusal> Validate(const CTideConstantsFields&) { return std::nullopt; }
-// The date, angles and factors stay as they are.
+// Writes what differs from what the page showed: a constant left alone keeps
+// every digit. The date, angles and factors stay as they are.
 void ApplyTideConstants(const CTideConstantsFields& fields, CTideInfo& tide);
 
 // "Date:" and the "A" and "F" of each constituent, in the dialog's order.

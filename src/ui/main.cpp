@@ -1,17 +1,25 @@
 // marigold-route: the desktop program.
-//   marigold-route [--data FOLDER] [--screenshot OUT.png] [ROUTE.rtp]
+//   marigold-route [--data FOLDER] [--list LIST] [--show ID [--row N]] [--screenshot OUT.png] [ROUTE.rtp]
 // --data takes the six data files from FOLDER and keeps the settings in
 // memory, so that the example voyage never touches the user's own data;
-// --screenshot saves a picture of the main window and exits.
+// --list shows that list (the command line's names: schedule, meteo, ...);
+// --screenshot saves a picture of the main window and exits; with --show
+// it runs the command with that id as if chosen from the menu (Edit on row
+// N, the first by default), saves pictures of the dialog that opened (one
+// per page of a sheet) and exits without applying anything.
 #include <QApplication>
 #include <QTimer>
 #include <clocale>
+#include <cstdio>
 #include <memory>
 
 #include "core/Clock.h"
 #include "core/MemorySettingsStore.h"
+#include "lists/ListKind.h"
 #include "qtplatform/DataFolderLock.h"
 #include "qtplatform/QtSettingsStore.h"
+#include "ui/frame/CommandPicture.h"
+#include "ui/frame/LeftView.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/QtPrompter.h"
 #include "voyage/MarigoldRouteDoc.h"
@@ -37,13 +45,22 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Lanternfish Works");
   QApplication::setApplicationName(kAppTitle);
 
-  QString dataFolder, screenshot, route;
+  QString dataFolder, screenshot, route, list;
+  int show = 0;
+  int row = 0;
   const QStringList arguments = QApplication::arguments();
   for (int i = 1; i < arguments.size(); ++i) {
-    if (arguments[i] == QLatin1String("--data") && i + 1 < arguments.size())
+    const bool valued = i + 1 < arguments.size();
+    if (arguments[i] == QLatin1String("--data") && valued)
       dataFolder = arguments[++i];
-    else if (arguments[i] == QLatin1String("--screenshot") && i + 1 < arguments.size())
+    else if (arguments[i] == QLatin1String("--screenshot") && valued)
       screenshot = arguments[++i];
+    else if (arguments[i] == QLatin1String("--show") && valued)
+      show = arguments[++i].toInt();
+    else if (arguments[i] == QLatin1String("--row") && valued)
+      row = arguments[++i].toInt();
+    else if (arguments[i] == QLatin1String("--list") && valued)
+      list = arguments[++i];
     else
       route = arguments[i];
   }
@@ -61,9 +78,26 @@ int main(int argc, char** argv) {
     prompter.SetParent(&frame);
     const bool ready = route.isEmpty() ? frame.NewDocument() : frame.OpenDocument(route.toStdString());
     if (ready) {
+      if (const auto kind = ListKindNamed(list.toStdString())) {
+        doc.selectedList = *kind;
+        frame.LeftView().Refresh();
+      }
       frame.resize(1200, 700);
       frame.show();
-      if (!screenshot.isEmpty()) {
+      if (show != 0) {
+        QTimer::singleShot(0, &frame, [&frame, &screenshot, show, row] {
+          frame.RefreshViews();
+          QApplication::processEvents();
+          const CCommandPicture picture = PictureOfCommand(frame, show, screenshot, row);
+          if (!picture.opened) {
+            std::fprintf(stderr, "marigold-route: command %d opened no dialog\n", show);
+          } else {
+            std::fprintf(stderr, "marigold-route: command %d open in %.1f ms: %s\n", show, picture.milliseconds,
+                         qPrintable(picture.files.join(QStringLiteral(", "))));
+          }
+          QApplication::exit(picture.opened && !picture.files.isEmpty() ? 0 : 1);
+        });
+      } else if (!screenshot.isEmpty()) {
         QTimer::singleShot(0, &frame, [&frame, &screenshot] {
           frame.RefreshViews();
           QApplication::processEvents();

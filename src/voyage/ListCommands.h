@@ -1,8 +1,8 @@
 #pragma once
 // The commands on whole lists and on the rows of the list view, below the
 // window so that the desktop program and the command line run the same
-// code: comma-separated export and import, the insert dispatch and Delete.
-// Each says how it went through the document's prompter.
+// code: comma-separated export and import, the insert and edit dispatch and
+// Delete. Each says how it went through the document's prompter.
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,6 +18,7 @@ inline constexpr const char* kMeteoNotInsertable = "Meteo positions can not be i
 inline constexpr const char* kDeleteQuestion = "Delete selected items?";
 inline constexpr const char* kPresentPositionNotDeleted = "Present Position can not be deleted";
 inline constexpr const char* kPositionNotDeleted = "Position can not be deleted";
+inline constexpr const char* kNoItemToEdit = "No item to edit selected in list";
 
 // The file dialog of a CSV command on the list; none when cancelled.
 std::optional<std::string> ChooseCsvFile(CMarigoldRouteDoc& doc, ERecordList list);
@@ -39,6 +40,51 @@ bool ImportList(CMarigoldRouteDoc& doc, ERecordList list, const std::string& pat
 // takes no records by hand (InsertRefused says so).
 int InsertCommandFor(const CMarigoldRouteDoc& doc);
 void InsertRefused(CMarigoldRouteDoc& doc);
+
+// The sheets of the records, one per kind: the insert and edit commands
+// open them (the desktop's table of sheets is indexed by it).
+enum class ESheetKind { Waypoint, PositionFix, Meteo, ReportingPoint, Warning, Hurricane, Publication, Port };
+inline constexpr int kSheetKindCount = 8;
+
+// A record on its way into its sheet, and what to do when the sheet closes.
+struct CRecordEdit {
+  ESheetKind sheet;
+  CPosition2* record;  // in its list
+  ERecordList list;    // the list that holds it
+  std::string caption;
+  bool inserting;  // made for the sheet: Cancel removes it again
+  // The document's opened-from-file flag before a new fix cleared it,
+  // given back on Cancel.
+  std::optional<bool> openedFromFile;
+};
+
+// The list that keeps the records of a sheet.
+ERecordList RecordListOf(ESheetKind sheet);
+// The sheet an insert command opens; none for any other command.
+std::optional<ESheetKind> InsertSheetOf(int insertCommand);
+// The sheet that edits the rows of a list (the start row of the Schedule
+// and Waypoints lists takes the position-fix sheet).
+ESheetKind EditSheetOf(EListKind kind);
+// Makes the record of the insert in its list with its defaults: a
+// waypoint, reporting point or publication after `selected` when that is
+// one of its list (else at the end; a waypoint also sets the
+// opened-from-file flag, for good), a fix from the vessel's settings, the
+// others at the end.
+CRecordEdit BeginInsert(CMarigoldRouteDoc& doc, ESheetKind sheet, const CPosition2* selected);
+// The record of the first selected row of the list shown, with its name as
+// caption; the start position of the Schedule and Waypoints lists is the
+// present position, edited as the latest fix. Without a row (or without a
+// fix for the start row): "No item to edit selected in list" and none.
+std::optional<CRecordEdit> BeginEdit(CMarigoldRouteDoc& doc, const CListContent& shown,
+                                     std::optional<int> firstSelectedRow);
+// After the sheet: `confirmed` is OK, `applied` that the sheet wrote edits.
+// Cancel removes an inserted record again. A new fix, or an edited one, is
+// committed; a change to a list of the route document marks it modified.
+void EndEdit(CMarigoldRouteDoc& doc, const CRecordEdit& edit, bool confirmed, bool applied);
+// An entered or edited fix: the present weather counts as one observation,
+// then the fix is processed (name, course and speed made good, vessel
+// settings, current, meteo).
+void CommitFix(CMarigoldRouteDoc& doc, CFixRecord& fix);
 
 // Delete on the selected rows of the list shown: after Yes to the question,
 // the start position's row is refused and every other row's record is

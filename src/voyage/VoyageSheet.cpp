@@ -1,5 +1,7 @@
 #include "voyage/VoyageSheet.h"
 
+#include "core/LocalClock.h"
+#include "core/SheetFields.h"
 #include "core/TextFormat.h"
 #include "voyage/Schedule.h"
 #include "voyage/ScheduleMath.h"
@@ -7,10 +9,36 @@
 namespace marigold {
 namespace {
 
+CCivilTime LocalTime(const CPosition2& at, ETimeSlot slot) {
+  return CivilTimeOf(at.GetDayNumber(slot) + at.GetUtcDifferenceDays());
+}
+
+double FromLocalTime(const CPosition2& at, const CCivilTime& local) {
+  return DayNumberOf(local) - at.GetUtcDifferenceDays();
+}
+
+// The dates go into the route only where they differ from what the fields
+// showed, so that a time left alone keeps its fraction of a second.
+void ApplyDates(const CCivilTime& begin, const CCivilTime& eta, CVoyage& route) {
+  if (route.GetCount() < 2) return;
+  CWaypoint& first = *route.GetHead();
+  CWaypoint& last = *route.GetTail();
+  if (!(begin == LocalTime(first, ETimeSlot::Time))) {
+    first.SetTime(FromLocalTime(first, begin));
+    first.SetTimeA(first.GetTime());
+  }
+  if (!(eta == LocalTime(last, ETimeSlot::TimeB))) last.SetTimeB(FromLocalTime(last, eta));
+}
+
 CVoyagePageResults VoyagePageResults(const CVoyage& route) {
   const CRouteTotals totals = RouteTotals(route);
   return {FormatFigure("%#8.1f", totals.distance), FormatFigure("%#3.1f", totals.duration),
           FormatFigure("%#3.1f", totals.averageSpeed)};
+}
+
+CVesselPageResults VesselPageResults(const CVessel2& vessel) {
+  return {FormatFigure("%#4.2f", vessel.Freeboard()), FormatFigure("%#4.2f", vessel.EyeHeight()),
+          FormatFigure("%#4.2f", vessel.MastHeight())};
 }
 
 CWeatherPageResults WeatherPageResults(CVoyage& route, CVessel2& vessel, const CMeteoList& meteo) {
@@ -33,12 +61,68 @@ CWeatherPageResults WeatherPageResults(CVoyage& route, CVessel2& vessel, const C
 
 }  // namespace
 
-CVoyageSheet::CVoyageSheet(CVoyage& route, CVessel2& vessel, const CMeteoList& meteo)
-    : route_(route), vessel_(vessel), meteo_(meteo) {
-  view_.voyage = VoyagePageResults(route);
+CVoyageSheetFields ReadVoyageSheet(const CVoyage& route, const CVessel2& vessel, const CClock& clock) {
+  CVoyageSheetFields f;
+  f.voyageNumber = route.voyageNumber;
+  if (route.GetCount() >= 2) {
+    f.beginSeavoyage = LocalTime(*route.GetHead(), ETimeSlot::Time);
+    f.etaPilotstation = LocalTime(*route.GetTail(), ETimeSlot::TimeB);
+  } else {
+    f.beginSeavoyage = f.etaPilotstation = LocalFieldsOf(clock.Now());
+  }
+  f.draftForward = Shown(vessel.draftForward, kDraftDecimals);
+  f.draftAft = Shown(vessel.draftAft, kDraftDecimals);
+  f.displacement = Shown(vessel.voyageDisplacement, kReadingDecimals);
+  f.presentWeather = route.weatherSource;
+  f.keepRpmConstant = route.keepRpmConstant;
+  f.notes = route.notes;
+  return f;
 }
 
-void CVoyageSheet::OnWeatherPageShown() { view_.weather = WeatherPageResults(route_, vessel_, meteo_); }
+std::optional<CFieldRefusal> Validate(const CVoyageSheetFields& f) {
+  if (auto refusal = CheckNumberField("draftForward", f.draftForward, 0.0, 99.0)) return refusal;
+  if (auto refusal = CheckNumberField("draftAft", f.draftAft, 0.0, 99.0)) return refusal;
+  return CheckNumberField("displacement", f.displacement, 0.0, 999999.0);
+}
+
+void ApplyVoyageSheet(const CVoyageSheetFields& f, CVoyage& route, CVessel2& vessel) {
+  route.voyageNumber = f.voyageNumber;
+  ApplyDates(f.beginSeavoyage, f.etaPilotstation, route);
+  SetIfEdited(f.draftForward, Shown(vessel.draftForward, kDraftDecimals), vessel.draftForward);
+  SetIfEdited(f.draftAft, Shown(vessel.draftAft, kDraftDecimals), vessel.draftAft);
+  SetIfEdited(f.displacement, Shown(vessel.voyageDisplacement, kReadingDecimals), vessel.voyageDisplacement);
+  route.weatherSource = f.presentWeather;
+  route.keepRpmConstant = f.keepRpmConstant;
+  route.notes = f.notes;
+}
+
+CVoyageSheet::CVoyageSheet(const CVoyage& route, const CVessel2& vessel, const CMeteoList& meteo)
+    : vessel_(vessel), meteo_(meteo) {
+  CopyVoyage(route, route_);
+  Recompute();
+}
+
+void CVoyageSheet::Recompute() {
+  view_.voyage = VoyagePageResults(route_);
+  view_.vessel = VesselPageResults(vessel_);
+  if (weatherShown_) view_.weather = WeatherPageResults(route_, vessel_, meteo_);
+}
+
+void CVoyageSheet::OnDatesChanged(const CCivilTime& begin, const CCivilTime& eta) {
+  ApplyDates(begin, eta, route_);
+  Recompute();
+}
+
+void CVoyageSheet::OnDraftsChanged(double forward, double aft) {
+  vessel_.draftForward = forward;
+  vessel_.draftAft = aft;
+  Recompute();
+}
+
+void CVoyageSheet::OnWeatherPageShown() {
+  weatherShown_ = true;
+  Recompute();
+}
 
 void CVoyageSheet::OnWeatherSourceChosen(bool presentWeather, CPrompter& prompter) {
   if (presentWeather) prompter.Message(kPresentWeatherNotice, EMessageIcon::Exclamation);

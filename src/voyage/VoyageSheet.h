@@ -1,10 +1,15 @@
 #pragma once
-// The figures of the voyage sheet's "Voyage" and "Weather" pages over the
-// document's route and vessel. The weather choices take effect on the route
-// at once, since the page recomputes the schedule with them.
+// The voyage sheet ("Voyage", "Vessel", "Weather" and "Notes") over the
+// document's route and vessel: the fields with their ranges, and the live
+// results of the pages. The results are computed on copies of the route and
+// the vessel, so that nothing reaches the document before OK.
+#include <optional>
 #include <string>
 
+#include "core/CivilTime.h"
+#include "core/Clock.h"
 #include "core/Prompter.h"
+#include "core/RangeCheck.h"
 #include "core/Voyage.h"
 #include "lists/MeteoList.h"
 #include "vessel/Vessel2.h"
@@ -15,10 +20,39 @@ inline constexpr const char* kPresentWeatherNotice =
     "By selecting present weather the voyageplanning\nwill use only the latest weather observation for each "
     "waypoint\nThis might result in less accurate data for wind and current calculations";
 
+struct CVoyageSheetFields {
+  // "Voyage"
+  std::string voyageNumber;
+  CCivilTime beginSeavoyage;   // LT at the first waypoint; the present time with fewer than two waypoints
+  CCivilTime etaPilotstation;  // LT at the last waypoint; likewise
+  // "Vessel"
+  double draftForward = 0;  // m, 0.0 to 99.0
+  double draftAft = 0;      // m, 0.0 to 99.0
+  double displacement = 0;  // the voyage's, mT, 0.0 to 999999.0
+  // "Weather"
+  bool presentWeather = false;
+  bool keepRpmConstant = true;
+  // "Notes"
+  std::string notes;
+};
+
+CVoyageSheetFields ReadVoyageSheet(const CVoyage& route, const CVessel2& vessel, const CClock& clock);
+std::optional<CFieldRefusal> Validate(const CVoyageSheetFields& fields);
+// With two waypoints or more "Begin Seavoyage" sets the first waypoint's
+// time and estimated time, "ETA Pilotstation" the last one's scheduled
+// time, both from local time at the waypoint; the voyage number always.
+void ApplyVoyageSheet(const CVoyageSheetFields& fields, CVoyage& route, CVessel2& vessel);
+
 struct CVoyagePageResults {
   std::string totalDistance;  // "Total distance:", nM
   std::string totalDuration;  // "Total duration:", hours
   std::string averageSpeed;   // "Average speed:", knots
+};
+
+struct CVesselPageResults {
+  std::string freeboard;   // m
+  std::string eyeHeight;   // m above the waterline
+  std::string mastHeight;  // m above the waterline
 };
 
 struct CWeatherPageResults {
@@ -30,14 +64,18 @@ struct CWeatherPageResults {
 
 struct CVoyageSheetView {
   CVoyagePageResults voyage;
+  CVesselPageResults vessel;
   CWeatherPageResults weather;  // empty until the page is shown
 };
 
 class CVoyageSheet {
  public:
-  // The "Voyage" page's results are those of the route as the sheet opens.
-  CVoyageSheet(CVoyage& route, CVessel2& vessel, const CMeteoList& meteo);
+  CVoyageSheet(const CVoyage& route, const CVessel2& vessel, const CMeteoList& meteo);
 
+  // "Begin Seavoyage" and "ETA Pilotstation" as entered.
+  void OnDatesChanged(const CCivilTime& begin, const CCivilTime& eta);
+  // The drafts as entered.
+  void OnDraftsChanged(double forward, double aft);
   // The "Weather" page computes when it is shown and on every change of its
   // choices: it fills the weather and computes the schedule from the first
   // waypoint.
@@ -51,9 +89,12 @@ class CVoyageSheet {
   const CVoyageSheetView& View() const { return view_; }
 
  private:
-  CVoyage& route_;
-  CVessel2& vessel_;
+  void Recompute();
+
+  CVoyage route_;
+  CVessel2 vessel_;
   const CMeteoList& meteo_;
+  bool weatherShown_ = false;
   CVoyageSheetView view_;
 };
 

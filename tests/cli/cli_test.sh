@@ -52,11 +52,37 @@ check "Nantucket warning passed at 40-45 nM on 10 or 11 Dec ($nantucket)" \
 m report amver-pr "$route" -o "$work/amver.txt" 2>/dev/null
 check "report matches the expected bytes" cmp -s "$work/amver.txt" "$data/cli_amver_pr.txt"
 
-# A fix is processed and kept in the history.
-m fix "$route" --time "2026-12-01 22:00" --lat 50:20.0N --lon 000:40.0W --utc 1 --gyro 245 --log 14.5 \
-  --rpm 88 >"$work/fix.txt" 2>"$work/fix.err"
+# A fix takes the fix sheet's ranges: a refused value is named with the
+# sheet's message, the command fails and no file changes.
+fix() { m fix "$route" --time "2026-12-01 22:00" --lat 50:20.0N --lon 000:40.0W --utc 1 --gyro 245 --log 14.5 \
+  --rpm 88 "$@"; }
+before=$(checksum)
+while IFS='|' read -r option value message; do
+  fix "$option" "$value" >/dev/null 2>"$work/refused.err"
+  check "fix $option $value exits 1" test $? -eq 1
+  check "fix $option $value says why" grep -qxF -- "$option: $message" "$work/refused.err"
+done <<'CASES'
+--gyro|400|Please enter a number between 0.0 and 360.0.
+--log|99|Please enter a number between 0.0 and 55.0.
+--rpm|-5|Please enter a number between 0.0 and 9999.0.
+--wind-speed|-40|Please enter a number between 0.0 and 300.0.
+--pressure|5000|Please enter a number between 900.0 and 1100.0.
+--utc|15|Please enter a number between -14.0 and 14.0.
+--sea-temp|91|Please enter a number between -15.0 and 90.0.
+--lat|95N|Please enter an integer between 0 and 90.
+CASES
+check "refused fixes leave every file alone" test "$before" = "$(checksum)"
+
+# A fix is processed and kept in the history; the vessel keeps its engine
+# and course, and a UTC difference of the wrong sign is warned about.
+fix >"$work/fix.txt" 2>"$work/fix.err"
 check "fix exits 0" test $? -eq 0
 check "fix is named by its local time" grep -qx 'PositionFix 01 Dec 22:00 LT' "$work/fix.txt"
+contains() { [[ "$(<"$1")" == *"$2"* ]]; }  # contains FILE TEXT
+check "fix warns of the UTC difference's sign" contains "$work/fix.err" \
+  $'On western longitudes UTC Difference\nshould normally be entered as negative value!!'
+m dump "$work/ex/vessel.dat" --as vessel >"$work/vessel-after.json"
+check "fix keeps the engine setting and steered course" grep -q '"steeredCourse":245,.*"engineSetting":88,' "$work/vessel-after.json"
 m dump "$work/ex/voyage.dat" --as history >"$work/history.json"
 check "history holds five fixes" test "$(grep -o '"name":"PositionFix' "$work/history.json" | wc -l)" -eq 5
 check "the new fix has its course made good" grep -q '"groundCourse":2[0-9][0-9]\.' "$work/history.json"

@@ -41,41 +41,54 @@ TEST(HurricanePosition, MovesAlongItsCourseForwardsAndBackwards) {
   EXPECT_NEAR(at.GetLatitude(), 8.0, 1e-9);
 }
 
-TEST(HurricaneSheet, ConfirmingUnchangedKeepsTheObservationTime) {
+TEST(HurricaneSheet, WritesOnlyWhatWasChangedAndTakesTheTimeAsUtc) {
   CHurricane storm;
   storm.SetTime(1096.5);          // 31 Dec 2002 12:00 UTC
   storm.SetUtcDifference(-4);     // as an imported row may carry
   Placed(&storm, -10.5, 190.25);  // imported unreduced: the fields take 169°45'W
-  CHurricaneFields fields = ReadHurricane(storm);
-  const CPositionFields& p = fields.position;
+  storm.course = 123.456;         // shown as 123.5
+  CHurricanePositionFields position = ReadHurricanePosition(storm);
+  const CPositionFields& p = position.position;
   EXPECT_EQ(std::tuple(p.latitudeDegrees, p.latitudeHemisphere, p.longitudeDegrees, p.longitudeMinutes,
-                       p.longitudeHemisphere),
-            std::tuple(10, 1, 169, 45.0, 1));
-  EXPECT_FALSE(Validate(fields));
-  fields.maxWind = 80;
-  ApplyHurricane(fields, storm);
-  EXPECT_NEAR(storm.GetTime(), 1096.5, 1e-9);
-  ExpectNear({storm.GetLatitude(), storm.GetLongitude()}, {-10.5, -169.75}, 1e-12);
-  EXPECT_EQ(std::tuple(storm.GetUtcDifference(), storm.maxWind), std::tuple(0.0, 80));
+                       p.longitudeHemisphere, position.observed),
+            std::tuple(10, 1, 169, 45.0, 1, CCivilTime{2002, 12, 31, 12, 0, 0}));
+  CHurricaneVectorFields vector = ReadHurricaneVector(storm);
+  EXPECT_EQ(vector.course, 123.5);
+
+  // Left as shown: every stored digit stays, only the UTC difference goes.
+  ApplyHurricanePosition(position, storm);
+  vector.speed = 7.5;
+  ApplyHurricaneVector(vector, storm);
+  EXPECT_EQ(std::tuple(storm.GetTime(), storm.GetLongitude(), storm.GetUtcDifference(), storm.course, storm.speed),
+            std::tuple(1096.5, 190.25, 0.0, 123.456, 7.5));
+
+  // A new observation in the hour that European clocks skip is taken as the
+  // UTC it says, under any time zone.
+  position.observed = {2024, 3, 31, 2, 30, 0};
+  position.position.longitudeMinutes = 30;
+  ApplyHurricanePosition(position, storm);
+  EXPECT_EQ(std::tuple(storm.GetTime(), storm.GetLongitude()),
+            std::tuple(DayNumberOf({2024, 3, 31, 2, 30, 0}), -169.5));
+  EXPECT_EQ(ReadHurricanePosition(storm).observed, (CCivilTime{2024, 3, 31, 2, 30, 0}));
 }
 
-TEST(HurricaneSheet, TheFirstRefusedFieldInPageOrder) {
-  const std::pair<void (*)(CHurricaneFields&), const char*> cases[] = {
-      {[](CHurricaneFields& f) { f.position = {90, 0, 0, 180, 0, 1}, f.course = 360, f.speed = 999; }, "accepted"},
-      {[](CHurricaneFields& f) { f.position.latitudeDegrees = 91, f.speed = -1; },
-       "positionLatitudeDegrees: Please enter an integer between 0 and 90."},
-      {[](CHurricaneFields& f) { f.position.longitudeMinutes = 60.5; },
-       "positionLongitudeMinutes: Please enter a number between 0.0 and 60.0."},
-      {[](CHurricaneFields& f) { f.course = 360.5, f.speed = -1; },
-       "course: Please enter a number between 0.0 and 360.0."},
-      {[](CHurricaneFields& f) { f.course = std::nan(""); }, "course: Please enter a number between 0.0 and 360.0."},
-      {[](CHurricaneFields& f) { f.speed = 999.1; }, "speed: Please enter a number between 0.0 and 999.0."},
+TEST(HurricaneSheet, TheFirstRefusedFieldOfEachPage) {
+  const std::pair<CPositionFields, const char*> positions[] = {
+      {{90, 0, 0, 180, 0, 1}, "accepted"},
+      {{91, 0, 0, 0, 0, 0}, "positionLatitudeDegrees: Please enter an integer between 0 and 90."},
+      {{0, 0, 0, 0, 60.5, 0}, "positionLongitudeMinutes: Please enter a number between 0.0 and 60.0."},
   };
-  for (const auto& [edit, verdict] : cases) {
-    CHurricaneFields fields = ReadHurricane(CHurricane{});
-    edit(fields);
-    EXPECT_EQ(RefusalText(Validate(fields)), verdict);
-  }
+  for (const auto& [position, verdict] : positions)
+    EXPECT_EQ(RefusalText(Validate(CHurricanePositionFields{"", {}, position})), verdict);
+
+  const std::tuple<double, double, const char*> vectors[] = {
+      {360, 999, "accepted"},
+      {360.5, -1, "course: Please enter a number between 0.0 and 360.0."},
+      {std::nan(""), 0, "course: Please enter a number between 0.0 and 360.0."},
+      {0, 999.1, "speed: Please enter a number between 0.0 and 999.0."},
+  };
+  for (const auto& [course, speed, verdict] : vectors)
+    EXPECT_EQ(RefusalText(Validate(CHurricaneVectorFields{course, speed})), verdict);
 }
 
 }  // namespace

@@ -42,6 +42,9 @@ TEST(NavWarningArchive, TwoAreaPointsLoadAndStoreByteForByte) {
       std::tuple(w.GetAreaPoint(0)->GetName(), w.GetAreaPoint(1)->GetLatitude(), w.GetAreaPoint(1)->GetLongitude()),
       std::tuple("A", 51.0, 3.0));
   EXPECT_EQ(Store(w), kWarning);
+  // The area page hands back copies of the points: the same bytes.
+  w.SetAreaPoints(ReadWarningArea(w).points);
+  EXPECT_EQ(Store(w), kWarning);
 }
 
 TEST(NavWarningArchive, LoadingReplacesThePointsOnlyWhenAllIsRead) {
@@ -85,36 +88,42 @@ TEST(NavWarningArea, PointsAreOwnedAndLookedUpSafely) {
 }
 
 TEST(WarningSheet, OkStoresTheValuesAndTheReferencePosition) {
-  CNavWarning w = WithPoints({{50, 1}, {50, 3}, {52, 2}});
+  CNavWarning w = WithPoints({{50, 1}, {50, 3}});
   w.validFrom = 1097.123456789;
+  w.passingDistance = 1.234;
   EXPECT_EQ(WarningCaption(w, true), "Warning");
 
   CWarningFields fields = ReadWarning(w);
-  EXPECT_EQ(fields.areaKind, CNavWarning::kSingleLine);
+  EXPECT_EQ(fields.passingDistance, 1.23);
   fields.number = "NW 7";
   fields.validTill = {2003, 1, 4, 12, 0, 0};
-  fields.passingDistance = 3;
-  fields.areaKind = CNavWarning::kNoGoArea;
   ApplyWarning(fields, w);
+  CWarningAreaFields area = ReadWarningArea(w);
+  EXPECT_EQ(std::tuple(area.areaKind, area.points.size()), std::tuple(CNavWarning::kSingleLine, 2u));
+  area.areaKind = CNavWarning::kNoGoArea;
+  area.points.push_back(At(52, 2));
+  ApplyWarningArea(area, w);
+  FinishWarningEdit(w);
 
-  EXPECT_EQ(std::tuple(w.GetName(), w.number, WarningCaption(w, false), w.LatitudeText()),
-            std::tuple("NW 7", "NW 7", "NW 7", "50 : 40.00 N"));
-  EXPECT_EQ(std::tuple(w.areaKind, w.passingDistance, w.validTill),
-            std::tuple(CNavWarning::kNoGoArea, 3.0, DayNumberOf({2003, 1, 4, 12, 0, 0})));
-  // Shown to the second, but not rounded by an OK that left it alone.
-  EXPECT_EQ(w.validFrom, 1097.123456789);
+  EXPECT_EQ(std::tuple(w.GetName(), w.number, WarningCaption(w, false), w.LatitudeText(), w.GetAreaPointCount()),
+            std::tuple("NW 7", "NW 7", "NW 7", "50 : 40.00 N", 3));
+  // Shown to the second and the hundredth, but not rounded by an OK that
+  // left them alone.
+  EXPECT_EQ(std::tuple(w.areaKind, w.passingDistance, w.validTill, w.validFrom),
+            std::tuple(CNavWarning::kNoGoArea, 1.234, DayNumberOf({2003, 1, 4, 12, 0, 0}), 1097.123456789));
 }
 
-TEST(WarningSheet, EditAndDeleteWithoutASelectionAreRefused) {
-  CNavWarning w = WithPoints({{50, 1}});
+TEST(WarningSheet, AreaPointsAreEditedOnCopiesAndRefusedWithoutASelection) {
+  CNavWarning w = WithPoints({{50, 1}, {51, 2}});
+  std::vector<CPosition2> points = ReadWarningArea(w).points;
   CScriptedPrompter prompter;
-  EXPECT_EQ(AreaPointToEdit(w, -1, prompter), nullptr);
-  EXPECT_FALSE(DeleteAreaPoint(w, 1, prompter));
-  ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(std::tuple(prompter.messages[0].text, prompter.messages[1].icon),
-            std::tuple("No selected position", EMessageIcon::Stop));
-  EXPECT_EQ(AreaPointRows(w)[0][0], "50 : 0.00 N");
-  EXPECT_TRUE(DeleteAreaPoint(w, 0, prompter) && w.GetAreaPointCount() == 0);
+  EXPECT_EQ(AreaPointToEdit(points, -1, prompter), nullptr);
+  EXPECT_FALSE(DeleteAreaPoint(points, 2, prompter));
+  EXPECT_EQ(Said(prompter), (std::vector<std::string>{"Stop: No selected position", "Stop: No selected position"}));
+  EXPECT_EQ(AreaPointToEdit(points, 1, prompter), &points[1]);
+  EXPECT_TRUE(DeleteAreaPoint(points, 0, prompter));
+  EXPECT_EQ(AreaPointRows(points), (std::vector<std::array<std::string, 2>>{{"51 : 0.00 N", "2 : 0.00 E"}}));
+  EXPECT_EQ(w.GetAreaPointCount(), 2);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "lists/PortInfo.h"
 #include "lists/PortSheet.h"
 #include "lists/TideCalculationTool.h"
+#include "tools/TideFields.h"
 
 namespace marigold {
 namespace {
@@ -103,17 +104,44 @@ TEST(PortArchive, AnOldTrajectVersionStillReadsBack) {
 TEST(PortSheet, OkWritesWhatThePagesShowAndNothingElse) {
   CPortInfo rdam;
   Load(rdam, Hex(kPort));
-  const CPortFields fields = ReadPort(rdam);
-  EXPECT_FALSE(Validate(fields));
+  const CPortGeneralFields general = ReadPortGeneral(rdam);
+  EXPECT_FALSE(Validate(general));
+  const CPortPilotFields pilot = ReadPortPilot(rdam);
+  EXPECT_EQ(pilot.pilotEta, LocalFieldsOf(1700000000));
 
   CPortInfo p;
   p.tide.aM2 = 33;
-  ApplyPort(fields, p);
+  ApplyPortGeneral(general, p);
+  ApplyPortAgent(ReadPortAgent(rdam), p);
+  ApplyPortPilot(pilot, p);
+  p.documents = rdam.documents;
+  ApplyTideConstants(ReadTideConstants(rdam.tide), p.tide);
   ExpectRdamOnTheSheetPages(p);
   // The position, the reserved flag, the trajects and the tidal angles have
   // no field on these pages.
   EXPECT_EQ(std::tuple(p.GetName(), p.reservedFlag, p.inbound.IsEmpty(), p.tide.angleDate, p.tide.aM2),
             std::tuple("New Position", 0, true, 0, 33.0));
+}
+
+TEST(PortSheet, FiguresAndChoicesLeftAsShownKeepTheirStoredValues) {
+  // 01:30 UTC: in central Europe the second of the two 02:30s of that night.
+  CPortInfo p(CalendarTimeFromUtc({2024, 10, 27, 1, 30, 0}));
+  p.salinity = 1.0254;
+  p.maxDraft = 12.345;
+  p.ladderSide = 7;  // neither "SB" nor "PS"
+  const std::time_t eta = p.pilotEta;
+  CPortGeneralFields general = ReadPortGeneral(p);
+  EXPECT_EQ(std::tuple(general.salinity, general.maxDraft), std::tuple(1.025, 12.35));
+  general.country = "NL";
+  ApplyPortGeneral(general, p);
+  ApplyPortPilot(ReadPortPilot(p), p);
+  EXPECT_EQ(std::tuple(p.country, p.salinity, p.maxDraft, p.ladderSide, p.pilotEta),
+            std::tuple("NL", 1.0254, 12.345, 7, eta));
+
+  CPortPilotFields pilot = ReadPortPilot(p);
+  pilot.pilotEta = {2024, 7, 1, 14, 0, 0};
+  ApplyPortPilot(pilot, p);
+  EXPECT_EQ(LocalFieldsOf(p.pilotEta), (CCivilTime{2024, 7, 1, 14, 0, 0}));
 }
 
 TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
@@ -123,11 +151,12 @@ TEST(PortSheet, TheFirstLimitOutOfRangeIsRefused) {
       {-0.1, 2, 0, "maxDraft: Please enter a number between 0.0 and 999.0."},
       {10, 1.040, 0, "salinity: Please enter a number between 0.999 and 1.035."},
       {10, 0.998, 40, "salinity: Please enter a number between 0.999 and 1.035."},
+      {10, 1.025, 0, "accepted"},  // a new port's: not known
       {10, 1.025, 1.99, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
       {10, 1.025, NAN, "maxAirDraft: Please enter a number between 2.0 and 999.0."},
   };
   for (const auto& [maxDraft, salinity, maxAirDraft, verdict] : cases) {
-    CPortFields fields;
+    CPortGeneralFields fields;
     fields.maxDraft = maxDraft;
     fields.salinity = salinity;
     fields.maxAirDraft = maxAirDraft;

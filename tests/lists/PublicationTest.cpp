@@ -1,6 +1,7 @@
 // Charts and books: the file form, the two views and the dialog's fields.
 #include <gtest/gtest.h>
 
+#include "core/LocalClock.h"
 #include "fakes/Records.h"
 #include "lists/Publication.h"
 #include "lists/PublicationSheet.h"
@@ -65,13 +66,15 @@ TEST(PublicationList, NewChartsAndTheTwoViews) {
   EXPECT_STREQ(kPublicationKindTexts[static_cast<std::size_t>(fields.kind)], "Book");
   fields.kind = 0;
   fields.number = "5011";
-  fields.correctionDate = 1300000000;
+  fields.correctionDate = LocalFieldsOf(1300000000);
   middle->folio = "F9";
+  const std::time_t published = middle->publicationDate;
   ApplyPublication(fields, *middle);
   EXPECT_EQ(std::tuple(PublicationsOfKind(list, false).size(), PublicationsOfKind(list, true).size()),
             std::tuple(0u, 3u));
   // The folio has no field in the dialog.
-  EXPECT_EQ(std::tuple(middle->number, middle->correctionDate, middle->folio), std::tuple("5011", 1300000000, "F9"));
+  EXPECT_EQ(std::tuple(middle->number, middle->correctionDate, middle->folio, middle->publicationDate),
+            std::tuple("5011", 1300000000, "F9", published));
 }
 
 }  // namespace

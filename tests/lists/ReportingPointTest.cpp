@@ -3,6 +3,7 @@
 
 #include "core/Voyage.h"
 #include "fakes/Records.h"
+#include "fakes/TempFolder.h"
 #include "fakes/TestSupport.h"
 #include "lists/ReportingPoint.h"
 #include "lists/ReportingPointSheet.h"
@@ -98,13 +99,19 @@ TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
   const CVoyage route = Route();
   EXPECT_EQ(WaypointChoices(route), (std::vector<std::string>{"Landfall"}));
   CReportingPoint point;  // index 0: the departure, which is not offered
+  point.distanceBefore = 2.345;
   CReportingPointFields fields = ReadReportingPoint(point, route);
-  EXPECT_EQ(std::tuple(ReportingPointCaption(point, true), fields.waypointChoice), std::tuple("Reporting Point", 0));
-  fields.distanceBefore = 10;
+  EXPECT_EQ(std::tuple(ReportingPointCaption(point, true), fields.waypointChoice, fields.distanceBefore),
+            std::tuple("Reporting Point", -1, 2.35));
+  // Left alone, the stored index and distance stay.
   fields.requiredAction = kSuggestedActions[2];
   ApplyReportingPoint(fields, point, route);
-  EXPECT_NEAR(point.GetLatitude(), 10 - 10.0 / 60, 1e-9);
-  EXPECT_EQ(std::tuple(point.waypointIndex, point.requiredAction), std::tuple(1, "Call captain"));
+  EXPECT_EQ(std::tuple(point.waypointIndex, point.distanceBefore, point.requiredAction),
+            std::tuple(0, 2.345, "Call captain"));
+  fields.waypointChoice = 0;
+  fields.distanceBefore = 10;
+  ApplyReportingPoint(fields, point, route);
+  EXPECT_EQ(std::tuple(point.waypointIndex, point.distanceBefore), std::tuple(1, 10.0));
   point.SetName("VTS");
   EXPECT_EQ(ReportingPointCaption(point, false), "VTS");
 }
@@ -112,11 +119,11 @@ TEST(ReportingPointSheet, SuggestedActionsAndWaypointChoice) {
 TEST(ReportingPointSheet, WaypointIndexAsTheChoiceShowsIt) {
   CVoyage route;
   route.AddNew();
-  EXPECT_EQ(ChoiceOfWaypoint(route, 0), -1);  // nothing to choose from
+  EXPECT_EQ(ChoiceOfWaypoint(route, 1), -1);  // nothing to choose from
   for (int i = 0; i < 3; ++i) route.AddNew();
-  // Choices 0, 1, 2 are route indices 1, 2, 3; the departure counts as the
-  // first choice, an index beyond the route as the last waypoint.
-  const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {4, 2}, {-1, 2}};
+  // Choices 0, 1, 2 are route indices 1, 2, 3; the departure is none of
+  // them, an index beyond the route is the last waypoint.
+  const std::pair<int, int> cases[] = {{0, -1}, {1, 0}, {2, 1}, {3, 2}, {4, 2}, {-1, 2}};
   for (const auto& [index, choice] : cases) EXPECT_EQ(ChoiceOfWaypoint(route, index), choice) << index;
 }
 
@@ -135,15 +142,24 @@ TEST(ReportingPointSheet, ANewPointGoesAfterTheSelectedPoint) {
 }
 
 TEST(ReportsPage, DocumentButtonsWithoutSelectionSaySo) {
+  const CTempFolder folder("reports");
+  const std::string form = folder.File("vts.doc");
+  PutFile(form, "form");
   CScriptedPrompter prompter;
   std::vector<std::string> documents;
-  prompter.files = {std::string("/forms/vts.doc")};
-  EXPECT_TRUE(AddDocument(documents, prompter) && prompter.fileChoices.at(0).defaultName == "Document");
+  prompter.files = {form, std::string("/gone/chart.pdf")};
+  EXPECT_TRUE(AddDocument(documents, prompter) && AddDocument(documents, prompter));
+  EXPECT_EQ(std::tuple(prompter.fileChoices.at(0).defaultName, prompter.fileChoices.at(0).filter),
+            std::tuple("Document", "MS Word document (*.doc)|*.doc|All Files (*.*)|*.*||"));
   EXPECT_FALSE(DocumentToView(documents, -1, prompter));
-  EXPECT_FALSE(RemoveDocument(documents, 1, prompter));
-  EXPECT_EQ(MessageTexts(prompter),
-            (std::vector<std::string>{"Please select file to open", "Please select file to remove from list"}));
+  EXPECT_FALSE(RemoveDocument(documents, 2, prompter));
+  EXPECT_EQ(DocumentToView(documents, 0, prompter), form);
+  EXPECT_FALSE(DocumentToView(documents, 1, prompter));
+  EXPECT_EQ(Said(prompter), (std::vector<std::string>{"Stop: Please select file to open",
+                                                      "Stop: Please select file to remove from list",
+                                                      "Stop: Document not found:\n/gone/chart.pdf"}));
   EXPECT_TRUE(RemoveDocument(documents, 0, prompter));
+  EXPECT_EQ(documents, (std::vector<std::string>{"/gone/chart.pdf"}));
 }
 
 }  // namespace

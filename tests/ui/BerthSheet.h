@@ -25,12 +25,6 @@ struct CBerthRecord {
   CCivilTime arrival{2024, 3, 31, 1, 45, 0};
 };
 
-inline bool operator==(const CPositionFields& a, const CPositionFields& b) {
-  return a.latitudeDegrees == b.latitudeDegrees && a.latitudeMinutes == b.latitudeMinutes &&
-         a.latitudeHemisphere == b.latitudeHemisphere && a.longitudeDegrees == b.longitudeDegrees &&
-         a.longitudeMinutes == b.longitudeMinutes && a.longitudeHemisphere == b.longitudeHemisphere;
-}
-
 inline bool operator==(const CBerthRecord& a, const CBerthRecord& b) {
   return a.name == b.name && a.berths == b.berths && a.pilot == b.pilot && a.starboard == b.starboard &&
          a.notes == b.notes && a.position == b.position && a.arrival == b.arrival;

@@ -63,8 +63,8 @@ class CSheetTest : public QObject {
   }
 
   // Each of the position editors, refused as typed (the names come from the
-  // validation) with the sheet on the other page.
-  void okWithARefusedFieldShowsItOnItsPage() {
+  // validation) when leaving its page and on OK: the page stays.
+  void aRefusedFieldKeepsItsPageShown() {
     // The editor, the text typed, the message.
     const std::tuple<const char*, const char*, const char*> refusals[] = {
         {"aLatitudeDegrees", "91", "Please enter an integer between 0 and 90."},
@@ -78,18 +78,22 @@ class CSheetTest : public QObject {
       Open(1);
       Type(editor, QString::fromLatin1(typed));
       ShowPage(0);
+      QVERIFY2(sheet->tabWidget()->currentIndex() == 1 && sheet->focusWidget() == Editor(editor), editor);
       Press(QDialogButtonBox::Ok);
       QVERIFY2(sheet->isVisible() && sheet->focusWidget() == Editor(editor), editor);
-      QCOMPARE(editor + (": " + Said(prompter).at(0)), editor + (": Exclamation: " + std::string(message)));
-      QCOMPARE(std::tuple(prompter.messages.size(), sheet->tabWidget()->currentIndex()), std::tuple(1u, 1));
+      const std::string said = std::string("Exclamation: ") + message;
+      QCOMPARE(editor + (": " + Said(prompter).at(1)), editor + (": " + said));
+      QCOMPARE(std::tuple(Said(prompter).at(0), sheet->tabWidget()->currentIndex()), std::tuple(said, 1));
       QVERIFY(record == original);
     }
     QCOMPARE(Editor("aLongitudeMinutes")->findChild<QLineEdit*>()->selectedText(), QStringLiteral("75.00"));
 
     Type("aLongitudeMinutes", QStringLiteral("7.25"));
+    ShowPage(0);
+    QCOMPARE(sheet->tabWidget()->currentIndex(), 0);
     Press(QDialogButtonBox::Ok);
     QVERIFY(!sheet->isVisible());
-    QCOMPARE(std::tuple(prompter.messages.size(), record.position.longitudeMinutes), std::tuple(std::size_t{1}, 7.25));
+    QCOMPARE(std::tuple(prompter.messages.size(), record.position.longitudeMinutes), std::tuple(std::size_t{2}, 7.25));
   }
 
   void aPageNeverOpenedKeepsItsValues() {

@@ -1,7 +1,7 @@
 // The commands on whole lists and on the rows of the list view, as the
 // desktop program and the command line both run them: comma-separated
-// export and import, Delete, the insert dispatch and the checks made before
-// a command runs.
+// export and import, Delete, the insert and edit dispatch and the checks
+// made before a command runs.
 #include <gtest/gtest.h>
 
 #include "core/CommandIds.h"
@@ -10,6 +10,7 @@
 #include "fakes/DocumentFixture.h"
 #include "fakes/Records.h"
 #include "voyage/CommandChecks.h"
+#include "voyage/FixHistory.h"
 #include "voyage/ListCommands.h"
 
 namespace marigold {
@@ -171,6 +172,127 @@ TEST_F(ListCommands, InsertGoesToTheListsOwnCommand) {
   }
   InsertRefused(Doc());
   EXPECT_EQ(Said(prompter).back(), "Meteo positions can not be inserted manually");
+}
+
+// Each insert makes its record where it belongs, under the caption of its
+// sheet; Cancel takes it away again and leaves the list's bytes as they were.
+TEST_F(ListCommands, InsertPlacesTheRecordAndCancelTakesItBack) {
+  AddWaypoints(Doc().Voyage(), 3);
+  for (int i = 0; i < 2; ++i) Placed(Doc().ReportingPoints().AddNew(), 50, i, "RP" + std::to_string(i));
+  Doc().Publications().Add(std::make_unique<CPublication>(0));
+  Doc().Storms().AddNew();
+  const struct {
+    int command;
+    const CPosition2* selected;
+    const char* caption;
+    int index;  // of the new record in its list
+  } kCases[] = {
+      {command::kInsertWaypoint, Doc().Voyage().GetHead(), "New Waypoint", 1},
+      {command::kInsertWaypoint, nullptr, "New Waypoint", 3},
+      {command::kInsertPositionFix, nullptr, "Position Fix", 1},
+      {command::kInsertReportingPoint, Doc().ReportingPoints().GetHead(), "Reporting Point", 1},
+      {command::kInsertReportingPoint, Doc().Voyage().GetHead(), "Reporting Point", 2},  // not a point: at the end
+      {command::kInsertWarning, nullptr, "Warning", 0},
+      {command::kInsertHurricane, nullptr, "Hurricane", 1},
+      {command::kInsertPublication, Doc().Publications().GetHead(), "Nautical Publication", 1},
+      {command::kInsertPort, nullptr, "New Port", 0},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.command);
+    const std::optional<ESheetKind> sheet = InsertSheetOf(c.command);
+    ASSERT_TRUE(sheet);
+    Doc().openedFromFile = false;
+    const ERecordList list = RecordListOf(*sheet);
+    const CBytes before = Store(Doc().List(list));
+    const CRecordEdit edit = BeginInsert(Doc(), *sheet, c.selected);
+    EXPECT_EQ(std::tuple(edit.caption, Doc().List(list).IndexOf(edit.record), edit.inserting),
+              std::tuple(c.caption, c.index, true));
+    EndEdit(Doc(), edit, false, false);
+    EXPECT_TRUE(Store(Doc().List(list)) == before);
+    // Placing a waypoint shows the whole route, also after Cancel.
+    EXPECT_EQ(Doc().openedFromFile, c.command == command::kInsertWaypoint);
+  }
+  EXPECT_EQ(std::tuple(InsertSheetOf(0), InsertSheetOf(command::kEditItem), Doc().modified),
+            std::tuple(std::nullopt, std::nullopt, false));
+}
+
+// OK keeps a new record even when nothing was typed: a new fix is processed
+// as entered, a record of the route document marks it modified.
+TEST_F(ListCommands, ConfirmingAnInsertKeepsIt) {
+  const CRecordEdit waypoint = BeginInsert(Doc(), ESheetKind::Waypoint, nullptr);
+  EndEdit(Doc(), waypoint, true, false);
+  EXPECT_EQ(std::tuple(Doc().Voyage().GetCount(), Doc().modified), std::tuple(1, true));
+
+  Doc().modified = false;
+  Doc().openedFromFile = true;
+  const CRecordEdit fix = BeginInsert(Doc(), ESheetKind::PositionFix, nullptr);
+  EndEdit(Doc(), fix, true, false);
+  const auto& latest = static_cast<const CFixRecord&>(*fix.record);
+  EXPECT_EQ(std::tuple(Doc().Fixes().GetCount(), latest.weather.count, latest.GetName().rfind("PositionFix ", 0),
+                       Doc().openedFromFile, Doc().modified),
+            std::tuple(2, 1, 0u, false, false));
+
+  // A publication entered in the books list is a book.
+  Doc().selectedList = EListKind::Books;
+  const CRecordEdit book = BeginInsert(Doc(), ESheetKind::Publication, nullptr);
+  EndEdit(Doc(), book, true, true);
+  EXPECT_EQ(std::tuple(static_cast<const CPublication&>(*book.record).chart, Doc().modified), std::tuple(false, true));
+}
+
+TEST_F(ListCommands, EditTakesTheFirstSelectedRow) {
+  AddWaypoints(Doc().Voyage(), 3);
+  Doc().Ports().AddNew()->SetName("Newark");
+  Doc().openedFromFile = true;  // the whole route, from the departure
+  const struct {
+    EListKind list;
+    std::optional<int> row;
+    std::optional<ESheetKind> sheet;  // none: refused
+    const char* caption;
+  } kCases[] = {
+      {EListKind::Waypoints, std::nullopt, std::nullopt, ""},
+      {EListKind::Schedule, 0, ESheetKind::PositionFix, kNewFixName},  // the present position
+      {EListKind::Waypoints, 0, ESheetKind::PositionFix, kNewFixName},
+      {EListKind::Waypoints, 2, ESheetKind::Waypoint, "WP1"},
+      {EListKind::Waypoints, 9, std::nullopt, ""},
+      {EListKind::Meteo, 0, ESheetKind::Meteo, "WP0"},
+      {EListKind::PositionFixes, 0, ESheetKind::PositionFix, kNewFixName},
+      {EListKind::Ports, 0, ESheetKind::Port, "Newark"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(ListKindInfo(c.list).name);
+    Doc().selectedList = c.list;
+    prompter.messages.clear();
+    const std::optional<CRecordEdit> edit = BeginEdit(Doc(), FillList(Doc()), c.row);
+    EXPECT_EQ(edit.has_value(), c.sheet.has_value());
+    if (!edit) {
+      EXPECT_EQ(Said(prompter), std::vector<std::string>{"Stop: No item to edit selected in list"});
+      continue;
+    }
+    EXPECT_EQ(std::tuple(edit->sheet, edit->caption, edit->inserting), std::tuple(*c.sheet, c.caption, false));
+  }
+  EXPECT_EQ(std::tuple(EditSheetOf(EListKind::Books), EditSheetOf(EListKind::Storms)),
+            std::tuple(ESheetKind::Publication, ESheetKind::Hurricane));
+}
+
+// An edit changes the document only when the sheet wrote something: a fix
+// is then processed again, a route record marks the document modified.
+TEST_F(ListCommands, EndingAnEditAppliesOnlyWhatWasWritten) {
+  AddWaypoints(Doc().Voyage(), 2);
+  Doc().selectedList = EListKind::PositionFixes;
+  const CRecordEdit fix = *BeginEdit(Doc(), FillList(Doc()), 0);
+  EndEdit(Doc(), fix, true, false);
+  EXPECT_EQ(fix.record->GetName(), kNewFixName);
+  EndEdit(Doc(), fix, true, true);
+  EXPECT_EQ(std::tuple(fix.record->GetName().rfind("PositionFix ", 0), Doc().Fixes().GetCount(), Doc().modified),
+            std::tuple(0u, 1, false));
+
+  Doc().selectedList = EListKind::Waypoints;
+  const CRecordEdit waypoint = *BeginEdit(Doc(), FillList(Doc()), 1);
+  EndEdit(Doc(), waypoint, false, false);
+  EndEdit(Doc(), waypoint, true, false);
+  EXPECT_EQ(std::tuple(Doc().modified, Doc().Voyage().GetCount()), std::tuple(false, 2));
+  EndEdit(Doc(), waypoint, true, true);
+  EXPECT_TRUE(Doc().modified);
 }
 
 TEST_F(ListCommands, ChecksSayWhatIsMissing) {

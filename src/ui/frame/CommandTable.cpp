@@ -12,6 +12,7 @@
 #include "ui/frame/AboutDialog.h"
 #include "ui/frame/LeftView.h"
 #include "ui/frame/MainFrame.h"
+#include "ui/frame/RecordSheets.h"
 #include "ui/frame/RouteCommands.h"
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
@@ -135,7 +136,7 @@ const CCommand kTable[] = {
     {cmd::kPaste, menu::kEdit, "&Paste", "Insert Clipboard contents", "Ctrl+V; Shift+Ins", nullptr, nullptr},
     {0, menu::kEdit, "", "", "", nullptr, nullptr},
     {cmd::kInsertItem, menu::kEdit, "&Insert item", "Insert item into list", "", nullptr, InsertItem, InsertAvailable},
-    {cmd::kEditItem, menu::kEdit, "&Edit Item", "Edit selected item", "", nullptr, nullptr},
+    {cmd::kEditItem, menu::kEdit, "&Edit Item", "Edit selected item", "", nullptr, EditRecord, CanEdit},
     {cmd::kDeleteItem, menu::kEdit, "&Delete item", "Delete selected item", "", nullptr, DeleteItems},
     // View
     {cmd::kToolBar, menu::kView, "&Toolbar", "Show or hide the toolbar", "", nullptr, ToggleToolBar},
@@ -147,16 +148,20 @@ const CCommand kTable[] = {
     {cmd::kDetails, menu::kView, "&Details", "Displays detailed information about each item in the window", "", nullptr,
      ViewStyle},
     // Insert
-    {cmd::kInsertWaypoint, menu::kInsert, "&Waypoint", "Insert new waypoint into route", "Alt+W", nullptr, nullptr},
+    {cmd::kInsertWaypoint, menu::kInsert, "&Waypoint", "Insert new waypoint into route", "Alt+W", nullptr, InsertRecord,
+     CanInsert<cmd::kInsertWaypoint>},
     {cmd::kInsertReportingPoint, menu::kInsert, "&Reporting point", "Insert reporting point into route", "", nullptr,
-     nullptr},
+     InsertRecord, CanInsert<cmd::kInsertReportingPoint>},
     {cmd::kInsertWarning, menu::kInsert, "N&avigational Warning", "Insert danger or warning into route", "", nullptr,
-     nullptr},
-    {cmd::kInsertHurricane, menu::kInsert, "&Hurricane", "Add hurricane to tracking", "", nullptr, nullptr},
+     InsertRecord, CanInsert<cmd::kInsertWarning>},
+    {cmd::kInsertHurricane, menu::kInsert, "&Hurricane", "Add hurricane to tracking", "", nullptr, InsertRecord,
+     CanInsert<cmd::kInsertHurricane>},
     {cmd::kInsertPublication, menu::kInsert, "Nautical &Publication", "Add Chart or Booklet to route", "", nullptr,
-     nullptr},
-    {cmd::kInsertPort, menu::kInsert, "Port &Information", "insert Port Information to list", "", nullptr, nullptr},
-    {cmd::kInsertPositionFix, menu::kInsert, "Position &fix", "Insert latest position fix", "Alt+P", nullptr, nullptr},
+     InsertRecord, CanInsert<cmd::kInsertPublication>},
+    {cmd::kInsertPort, menu::kInsert, "Port &Information", "insert Port Information to list", "", nullptr, InsertRecord,
+     CanInsert<cmd::kInsertPort>},
+    {cmd::kInsertPositionFix, menu::kInsert, "Position &fix", "Insert latest position fix", "Alt+P", nullptr,
+     InsertRecord, CanInsert<cmd::kInsertPositionFix>},
     // Voyage
     {cmd::kVoyageStatus, menu::kVoyage, "&Status", "Get present status of voyage", "Alt+S", NeedsFix, nullptr},
     {cmd::kCalculateEta, menu::kVoyage, "Calculate &ETA",
@@ -164,7 +169,7 @@ const CCommand kTable[] = {
     {cmd::kAverageWeather, menu::kVoyage, "&Average weather", "Show Average weather enroute", "", nullptr, nullptr},
     {cmd::kHurricaneTracking, menu::kVoyage, "&Hurricane tracking", "Get Closest point of approach to hurricane", "",
      NeedsStormAndRoute, nullptr},
-    {cmd::kVoyageProperties, menu::kVoyage, "&Properties", "Information on this route", "", nullptr, nullptr},
+    {cmd::kVoyageProperties, menu::kVoyage, "&Properties", "Information on this route", "", nullptr, EditVoyage},
     // Reporting
     {cmd::kAmverSailingPlan, menu::kAmver, "&Sailing Plan", "Create AMVER sailing plan", "", NeedsReportRoute, Report},
     {cmd::kAmverPositionReport, menu::kAmver, "&Position report", "Create AMVER position report", "", NeedsReportRoute,
@@ -274,7 +279,7 @@ const CCommand kTable[] = {
      "", nullptr, About},
     // The right-click menu
     {cmd::kContextInsert, menu::kContext, "&Insert", "Insert new item", "", nullptr, InsertItem, InsertAvailable},
-    {cmd::kContextEdit, menu::kContext, "&Edit", "Edit item", "", nullptr, nullptr},
+    {cmd::kContextEdit, menu::kContext, "&Edit", "Edit item", "", nullptr, EditRecord, CanEdit},
     {cmd::kContextDelete, menu::kContext, "&Delete", "Delete item", "", nullptr, DeleteItems},
     {0, menu::kContext, "", "", "", nullptr, nullptr},
     {cmd::kImportItem, menu::kContext, "I&mport item", "Import item to disk file", "", nullptr, ImportItem},

@@ -170,11 +170,13 @@ void CMainFrame::BuildClientArea() {
 
 // Documents -----------------------------------------------------------------
 
+QString CMainFrame::DocumentTitle() const {
+  return documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
+}
+
 bool CMainFrame::SaveModified() {
   if (!document.modified) return true;
-  const QString name =
-      documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
-  switch (prompter.AskSaveChanges(QString("Save changes to %1?").arg(name).toStdString())) {
+  switch (prompter.AskSaveChanges(QString("Save changes to %1?").arg(DocumentTitle()).toStdString())) {
     case ESaveAnswer::Save: return SaveDocument(false);
     case ESaveAnswer::Discard: return true;
     case ESaveAnswer::Cancel: return false;
@@ -270,9 +272,13 @@ void CMainFrame::RefreshStatus() {
 QString CMainFrame::StatusText() const { return statusLine->text(); }
 
 void CMainFrame::UpdateTitle() {
+<<<<<<< HEAD
   const QString name =
       documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
   setWindowTitle(name + "[*] - " + kAppTitle + (document.DataLocked() ? QString(" (read-only)") : QString()));
+=======
+  setWindowTitle(DocumentTitle() + "[*] - " + kAppTitle);
+>>>>>>> main
   setWindowModified(document.modified);
 }
 

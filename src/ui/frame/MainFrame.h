@@ -46,6 +46,8 @@ class CMainFrame : public QMainWindow {
 
   // The route document's file; empty while untitled.
   const std::string& DocumentPath() const { return documentPath; }
+  // The file's name, or "Untitled".
+  QString DocumentTitle() const;
   // False when the user cancelled at the unsaved-changes question.
   bool NewDocument();
   bool OpenDocument(const std::string& file);

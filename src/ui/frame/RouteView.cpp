@@ -59,11 +59,16 @@ std::vector<CPosition2*> CMarigoldRouteView::SelectedRecords() const {
 }
 
 CPosition2* CMarigoldRouteView::CurrentRecord() const {
+  const std::optional<int> row = FirstSelectedRow();
+  return row ? listModel->RecordAt(*row) : nullptr;
+}
+
+std::optional<int> CMarigoldRouteView::FirstSelectedRow() const {
   const QModelIndexList selected = selectionModel()->selectedRows();
-  if (selected.isEmpty()) return nullptr;
+  if (selected.isEmpty()) return std::nullopt;
   const auto first = std::min_element(selected.begin(), selected.end(),
                                       [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-  return listModel->RecordAt(first->row());
+  return first->row();
 }
 
 void CMarigoldRouteView::SetViewStyle(int style) {

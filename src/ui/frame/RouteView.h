@@ -3,6 +3,7 @@
 // document's selected list, the record behind each row, and the column
 // headers as commands.
 #include <QTableView>
+#include <optional>
 #include <vector>
 
 #include "core/Position2.h"
@@ -29,6 +30,8 @@ class CMarigoldRouteView : public QTableView {
   // The record of the first selected row; nullptr when nothing is selected
   // or that row is the start position.
   CPosition2* CurrentRecord() const;
+  // The first selected row; none when nothing is selected.
+  std::optional<int> FirstSelectedRow() const;
 
   // 0 details, 1 list, 2 small icons, 3 large icons; anything else is ignored.
   void SetViewStyle(int style);

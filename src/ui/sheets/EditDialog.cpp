@@ -28,30 +28,45 @@ CEditDialog::CEditDialog(CPrompter& prompter, const char* cancelQuestion, QWidge
   layout->addWidget(buttons_);
 }
 
+namespace {
+
+constexpr const char* kViewOnly = "marigoldViewOnly";
+
+// The editors of a type under `root` that hold data.
+template <class T>
+QList<T*> DataEditors(const QWidget* root) {
+  QList<T*> editors = root->findChildren<T*>();
+  editors.removeIf([](const T* editor) { return editor->property(kViewOnly).toBool(); });
+  return editors;
+}
+
+}  // namespace
+
+void CEditDialog::MarkViewOnly(QWidget* editor) { editor->setProperty(kViewOnly, true); }
+
 void CEditDialog::WatchForChanges(QWidget* root) {
   const auto edited = [this] {
     if (quiet_ == 0) changed_ = true;
   };
-  for (QLineEdit* edit : root->findChildren<QLineEdit*>()) {
+  for (QLineEdit* edit : DataEditors<QLineEdit>(root)) {
     // The line edits inside spin and combo boxes report through their owners.
     QWidget* owner = edit->parentWidget();
     if (qobject_cast<QAbstractSpinBox*>(owner) || qobject_cast<QComboBox*>(owner)) continue;
     connect(edit, &QLineEdit::textChanged, this, edited);
   }
-  for (QSpinBox* box : root->findChildren<QSpinBox*>()) connect(box, &QSpinBox::valueChanged, this, edited);
-  for (QDoubleSpinBox* box : root->findChildren<QDoubleSpinBox*>())
+  for (QSpinBox* box : DataEditors<QSpinBox>(root)) connect(box, &QSpinBox::valueChanged, this, edited);
+  for (QDoubleSpinBox* box : DataEditors<QDoubleSpinBox>(root))
     connect(box, &QDoubleSpinBox::valueChanged, this, edited);
-  for (QDateTimeEdit* edit : root->findChildren<QDateTimeEdit*>())
+  for (QDateTimeEdit* edit : DataEditors<QDateTimeEdit>(root))
     connect(edit, &QDateTimeEdit::dateTimeChanged, this, edited);
-  for (QComboBox* box : root->findChildren<QComboBox*>()) {
+  for (QComboBox* box : DataEditors<QComboBox>(root)) {
     connect(box, &QComboBox::currentIndexChanged, this, edited);
     connect(box, &QComboBox::editTextChanged, this, edited);
   }
-  for (QCheckBox* box : root->findChildren<QCheckBox*>()) connect(box, &QCheckBox::toggled, this, edited);
-  for (QRadioButton* button : root->findChildren<QRadioButton*>())
-    connect(button, &QRadioButton::toggled, this, edited);
-  for (QTextEdit* edit : root->findChildren<QTextEdit*>()) connect(edit, &QTextEdit::textChanged, this, edited);
-  for (QPlainTextEdit* edit : root->findChildren<QPlainTextEdit*>())
+  for (QCheckBox* box : DataEditors<QCheckBox>(root)) connect(box, &QCheckBox::toggled, this, edited);
+  for (QRadioButton* button : DataEditors<QRadioButton>(root)) connect(button, &QRadioButton::toggled, this, edited);
+  for (QTextEdit* edit : DataEditors<QTextEdit>(root)) connect(edit, &QTextEdit::textChanged, this, edited);
+  for (QPlainTextEdit* edit : DataEditors<QPlainTextEdit>(root))
     connect(edit, &QPlainTextEdit::textChanged, this, edited);
 }
 
@@ -99,6 +114,11 @@ void CEditDialog::reject() {
     return;
   }
   QDialog::reject();
+}
+
+CDialogOutcome CEditDialog::Run() {
+  const bool confirmed = exec() == QDialog::Accepted;
+  return {confirmed, applied_};
 }
 
 void CEditDialog::showEvent(QShowEvent* event) {

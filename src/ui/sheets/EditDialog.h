@@ -25,6 +25,13 @@ inline constexpr const char* kDataHasChangedQuestion = "Data has changed!\nCance
 // dialog is accepted. OK without a change closes without applying.
 // Cancel, Escape and the close box with the flag set ask the cancel question:
 // Yes discards, No applies as OK does.
+// How a dialog ended: OK (or No to the cancel question), and whether it
+// wrote edits into its data then.
+struct CDialogOutcome {
+  bool confirmed = false;
+  bool applied = false;
+};
+
 class CEditDialog : public QDialog {
   Q_OBJECT
 
@@ -41,6 +48,12 @@ class CEditDialog : public QDialog {
   void accept() override;
   // Cancel, Escape and the close box all end here.
   void reject() override;
+
+  // Shows the dialog modally until it is closed.
+  CDialogOutcome Run();
+
+  // An editor that only chooses what is shown: changing it changes no data.
+  static void MarkViewOnly(QWidget* editor);
 
  protected:
   // While one lives, editors filled by the program do not set the flag.
@@ -60,7 +73,8 @@ class CEditDialog : public QDialog {
   CPrompter& Prompter() const { return prompter_; }
 
   // Every line edit, spin box, combo box, check box, radio button, date-time
-  // edit and text edit under `root` sets the flag when its value changes.
+  // edit and text edit under `root` sets the flag when its value changes,
+  // except those marked view-only.
   void WatchForChanges(QWidget* root);
   // For changes made other than in a watched editor.
   void SetChanged();

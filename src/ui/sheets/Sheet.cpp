@@ -10,13 +10,14 @@ CSheetPage::CSheetPage(const QString& caption, QWidget* parent) : QWidget(parent
 CSheet::CSheet(const std::string& caption, CPrompter& prompter, const char* cancelQuestion, QWidget* parent)
     : CEditDialog(prompter, cancelQuestion, parent), tabs_(new QTabWidget(this)) {
   SetCaption(caption);
+  // Every tab in sight: the sheet is as wide as its tabs need.
+  tabs_->setUsesScrollButtons(false);
   ContentLayout()->addWidget(tabs_);
-  // Adding the first tab makes it current long before the sheet is shown,
-  // when the caller may not have handed over the record yet.
-  connect(tabs_, &QTabWidget::currentChanged, this, [this] {
-    if (isVisible()) LoadPage(CurrentPage());
-  });
+  connect(tabs_, &QTabWidget::currentChanged, this, &CSheet::OnPageChanged);
 }
+
+// The tabs go with the base's children, after this part of the sheet.
+CSheet::~CSheet() { disconnect(tabs_, nullptr, this, nullptr); }
 
 void CSheet::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
@@ -24,13 +25,39 @@ void CSheet::AddPage(CSheetPage* page) {
   pages_.push_back(page);
   tabs_->addTab(page, page->Caption());
   WatchForChanges(page);
+  connect(page, &CSheetPage::edited, this, [this] { SetChanged(); });
 }
 
 CSheetPage* CSheet::CurrentPage() const { return qobject_cast<CSheetPage*>(tabs_->currentWidget()); }
 
 void CSheet::showEvent(QShowEvent* event) {
-  LoadPage(CurrentPage());
+  shownPage_ = CurrentPage();
+  LoadPage(shownPage_);
   CEditDialog::showEvent(event);
+}
+
+void CSheet::OnPageChanged() {
+  // Adding the first tab makes it current long before the sheet is shown,
+  // when the caller may not have handed over the record yet.
+  if (!isVisible() || returning_) return;
+  // A value the page refuses keeps the officer on it, as OK would.
+  if (CSheetPage* left = shownPage_; left && left->loaded_) {
+    if (const std::optional<CFieldRefusal> refusal = left->Validate()) {
+      ShowRefusingPage(left);
+      Prompter().Message(refusal->message, EMessageIcon::Exclamation);
+      FocusField(left, refusal->field);
+      return;
+    }
+  }
+  shownPage_ = CurrentPage();
+  LoadPage(shownPage_);
+}
+
+void CSheet::ShowRefusingPage(CSheetPage* page) {
+  returning_ = true;
+  tabs_->setCurrentWidget(page);
+  returning_ = false;
+  shownPage_ = page;
 }
 
 void CSheet::LoadPage(CSheetPage* page) {
@@ -57,7 +84,7 @@ void CSheet::Apply() {
 }
 
 void CSheet::FocusRefusal(const CFieldRefusal& refusal) {
-  tabs_->setCurrentWidget(refusingPage_);
+  ShowRefusingPage(refusingPage_);
   FocusField(refusingPage_, refusal.field);
 }
 

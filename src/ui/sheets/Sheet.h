@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/RangeCheck.h"
@@ -30,6 +31,10 @@ class CSheetPage : public QWidget {
   // Writes the editors into the record.
   virtual void Store() = 0;
 
+ signals:
+  // Data changed other than in a watched editor (a button of the page).
+  void edited();
+
  private:
   friend class CSheet;
   QString caption_;
@@ -38,12 +43,14 @@ class CSheetPage : public QWidget {
 
 // Pages are loaded as they are first shown, and only loaded pages are
 // validated and stored on OK: a page never opened leaves its part of the
-// record exactly as it was.
+// record exactly as it was. A page is also validated when the officer leaves
+// it; a refusal keeps it shown.
 class CSheet : public CEditDialog {
   Q_OBJECT
 
  public:
   CSheet(const std::string& caption, CPrompter& prompter, const char* cancelQuestion, QWidget* parent = nullptr);
+  ~CSheet() override;
 
   void SetCaption(const std::string& caption);
   // Appends a tab; the sheet takes ownership.
@@ -60,10 +67,22 @@ class CSheet : public CEditDialog {
 
  private:
   void LoadPage(CSheetPage* page);
+  void OnPageChanged();
+  // Back to a loaded page that refused a value, checking no other on the way.
+  void ShowRefusingPage(CSheetPage* page);
 
   QTabWidget* tabs_ = nullptr;
+  CSheetPage* shownPage_ = nullptr;
+  bool returning_ = false;
   std::vector<CSheetPage*> pages_;
   CSheetPage* refusingPage_ = nullptr;
 };
+
+// Makes the sheet, shows it modally and tells how it ended.
+template <class TSheet, class... TArgs>
+CDialogOutcome ShowSheet(TArgs&&... args) {
+  TSheet sheet(std::forward<TArgs>(args)...);
+  return sheet.Run();
+}
 
 }  // namespace marigold

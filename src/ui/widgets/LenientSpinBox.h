@@ -15,8 +15,12 @@ class CLenientSpinBox : public TSpinBox {
   using Value = decltype(std::declval<const TSpinBox&>().value());
 
   // `low` to `high` is the valid range, 0 to `typedMax` what may be typed.
-  CLenientSpinBox(Value low, Value high, Value typedMax, QWidget* parent) : TSpinBox(parent), low_(low), high_(high) {
-    this->setRange(0, typedMax);
+  CLenientSpinBox(Value low, Value high, Value typedMax, QWidget* parent)
+      : CLenientSpinBox(low, high, 0, typedMax, parent) {}
+  // `typedMin` to `typedMax` what may be typed, for ranges below 0.
+  CLenientSpinBox(Value low, Value high, Value typedMin, Value typedMax, QWidget* parent)
+      : TSpinBox(parent), low_(low), high_(high) {
+    this->setRange(typedMin, typedMax);
   }
 
   void stepBy(int steps) override {
