@@ -61,11 +61,6 @@ std::optional<double> CCliArgs::OptionalNumberIn(const std::string& name, double
   return value;
 }
 
-double CCliArgs::NumberIn(const std::string& name, double minimum, double maximum) const {
-  (void)Required(name);
-  return *OptionalNumberIn(name, minimum, maximum);
-}
-
 double ParseNumber(const std::string& text, const std::string& what) {
   char* end = nullptr;
   const double value = std::strtod(text.c_str(), &end);

@@ -26,7 +26,6 @@ class CCliArgs {
   double Number(const std::string& name) const;  // required number
   std::optional<double> OptionalNumber(const std::string& name) const;
   // A number that must lie within a range (a usage error otherwise).
-  double NumberIn(const std::string& name, double minimum, double maximum) const;
   std::optional<double> OptionalNumberIn(const std::string& name, double minimum, double maximum) const;
 
  private:

@@ -116,24 +116,22 @@ int RunImport(const CCliArgs& args, CCliContext& context) {
 
 namespace {
 
-<<<<<<< HEAD
-// "YYYY-MM-DD HH:MM", local time at the fix, as the UTC day number. Only days
+// "YYYY-MM-DD HH:MM" into the fields of local time at the fix. Only days
 // that exist, from 1970 (the files keep 32-bit calendar times) to 2099 (the
-// day-number formula of the route files).
-double FixTime(const std::string& text, double utcHours) {
-  CCivilTime local;
+// day-number formula of the route files), whose UTC time is not before 1970.
+void ReadFixTime(const std::string& text, double utcHours, CCivilTime& local) {
   char end = 0;
   if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &local.year, &local.month, &local.day, &local.hour,
                   &local.minute, &end) != 5 ||
       local.hour < 0 || local.hour > 23 || local.minute < 0 || local.minute > 59)
     throw CUsageError{"--time wants \"YYYY-MM-DD HH:MM\": " + text};
+  local.second = 0;
   const bool exists = local.year >= 1970 && local.year <= 2099 && local.month >= 1 && local.month <= 12 &&
                       local.day >= 1 && CivilTimeOf(DayNumberOf(local)) == local;
-  const double utc = DayNumberOf(local) - utcHours / 24;
-  if (!exists || CivilTimeOf(utc).year < 1970)
+  if (!exists || CivilTimeOf(DayNumberOf(local) - utcHours / 24).year < 1970)
     throw CUsageError{"--time: no such day, or outside 1970 to 2099: " + text};
-  return utc;
-=======
+}
+
 // The option that gives each field of the fix sheet.
 const char* OptionOfField(const std::string& field) {
   static const std::pair<const char*, const char*> kOptions[] = {
@@ -152,63 +150,18 @@ const char* OptionOfField(const std::string& field) {
   for (const auto& [prefix, option] : kOptions)
     if (field.rfind(prefix, 0) == 0) return option;
   return "--time";
->>>>>>> main
 }
 
 }  // namespace
 
 int RunFix(const CCliArgs& args, CCliContext& context) {
   const std::string route = args.Word(1, "ROUTE");
-<<<<<<< HEAD
-  const double utc = args.OptionalNumberIn("utc", -14, 14).value_or(0);
-  const double fixTime = FixTime(args.Required("time"), utc);
-  const double latitude = ParseLatitude(args.Required("lat"));
-  const double longitude = ParseLongitude(args.Required("lon"));
-  // The physical ranges of what a bridge can read: anything beyond is a typing error.
-  const double gyro = args.NumberIn("gyro", 0, 360), logSpeed = args.NumberIn("log", 0, 60),
-               rpm = args.NumberIn("rpm", 0, 2000);
-
-  CMarigoldRouteDoc* doc = context.Document(route, EWrites::DataFiles);
-  if (!doc) return 1;
-  CFixRecord& fix = *doc->NewFixFromVessel();
-  fix.SetUtcDifference(utc);
-  // The time is the local time at the fix, kept as UTC.
-  fix.SetTime(fixTime);
-  fix.SetLatitude(latitude);
-  fix.SetLongitude(longitude);
-  fix.gyroCourse = gyro;
-  fix.logSpeed = logSpeed;
-  fix.engineRpm = rpm;
-  CWeatherData& w = fix.weather;
-  w.windDirection = args.OptionalNumberIn("wind-dir", 0, 360).value_or(w.windDirection);
-  w.windSpeed = args.OptionalNumberIn("wind-speed", 0, 200).value_or(w.windSpeed);
-  w.airPressure = args.OptionalNumberIn("pressure", 850, 1100).value_or(w.airPressure);
-  w.airTemperature = args.OptionalNumberIn("air-temp", -60, 60).value_or(w.airTemperature);
-  w.seawaterTemperature = args.OptionalNumberIn("sea-temp", -5, 40).value_or(w.seawaterTemperature);
-  w.count = 1;
-  fix.logReading = args.OptionalNumberIn("log-reading", 0, 1e7).value_or(fix.logReading);
-  doc->ProcessFix(fix);
-  const CFileResult written = doc->SaveListFiles({ERecordList::Fixes, ERecordList::Meteo}, route);
-  if (!written) {
-    std::fprintf(stderr, "%s\nNothing was changed.\n", written.error.c_str());
-    return 1;
-  }
-  std::printf("%s\n", fix.GetName().c_str());
-  return 0;
-=======
   // The fields as the fix sheet takes them, over the defaults of a new fix.
   CFixFields fields = ReadFix(CFixRecord());
   CFixPositionFields& p = fields.position;
-  CCivilTime& local = p.localTime;
-  const std::string time = args.Required("time");
-  if (std::sscanf(time.c_str(), "%d-%d-%d %d:%d", &local.year, &local.month, &local.day, &local.hour, &local.minute) !=
-          5 ||
-      local.month < 1 || local.month > 12 || local.day < 1 || local.day > 31 || local.hour < 0 || local.hour > 23 ||
-      local.minute < 0 || local.minute > 59)
-    throw CUsageError{"--time wants \"YYYY-MM-DD HH:MM\""};
-  local.second = 0;
-  p.position = PositionFields(ParseLatitude(args.Required("lat"), true), ParseLongitude(args.Required("lon"), true));
   p.utcDifference = args.OptionalNumber("utc").value_or(0);
+  ReadFixTime(args.Required("time"), p.utcDifference, p.localTime);
+  p.position = PositionFields(ParseLatitude(args.Required("lat"), true), ParseLongitude(args.Required("lon"), true));
   p.gyroCourse = args.Number("gyro");
   p.logSpeed = args.Number("log");
   p.engineRpm = args.Number("rpm");
@@ -218,7 +171,8 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   w.airPressure = args.OptionalNumber("pressure").value_or(w.airPressure);
   w.airTemperature = args.OptionalNumber("air-temp").value_or(w.airTemperature);
   w.seawaterTemperature = args.OptionalNumber("sea-temp").value_or(w.seawaterTemperature);
-  const std::optional<double> logReading = args.OptionalNumber("log-reading");
+  // No sheet field: a range of its own.
+  const std::optional<double> logReading = args.OptionalNumberIn("log-reading", 0, 1e7);
   // The ranges of the fix sheet, before anything is read or written.
   if (const std::optional<CFieldRefusal> refusal = Validate(fields)) {
     std::fprintf(stderr, "%s: %s\n", OptionOfField(refusal->field), refusal->message.c_str());
@@ -227,16 +181,17 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   if (const char* warning = UtcSignWarning(p.utcDifference, p.position.longitudeHemisphere))
     context.prompter.Message(warning, EMessageIcon::Exclamation);
 
-  CMarigoldRouteDoc* doc = context.Document(route);
+  CMarigoldRouteDoc* doc = context.Document(route, EWrites::DataFiles);
   if (!doc) return 1;
   CFixRecord& fix = *doc->NewFixFromVessel();
   ApplyFix(fields, fix);
   if (logReading) fix.logReading = *logReading;
   CommitFix(*doc, fix);
-  // As the desktop keeps them: the history, the observations, and the
-  // vessel's engine setting and steered course that the fix set.
-  const CFileResult results[] = {doc->SaveListFile(ERecordList::Fixes, route),
-                                 doc->SaveListFile(ERecordList::Meteo, route), doc->Vessel().Save(context.Settings())};
+  // As the desktop keeps them: the history, the observations (together, or
+  // neither), and the vessel's engine setting and steered course that the
+  // fix set.
+  const CFileResult results[] = {doc->SaveListFiles({ERecordList::Fixes, ERecordList::Meteo}, route),
+                                 doc->Vessel().Save(context.Settings(), &doc->Guard())};
   bool saved = true;
   for (const CFileResult& r : results) {
     if (!r) std::fprintf(stderr, "%s\n", r.error.c_str());
@@ -244,7 +199,6 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   }
   std::printf("%s\n", fix.GetName().c_str());
   return saved ? 0 : 1;
->>>>>>> main
 }
 
 }  // namespace marigold

@@ -117,31 +117,38 @@ TEST_F(CliBadInput, BadFilesAreRefusedAndNothingChanges) {
   }
 }
 
-TEST_F(CliBadInput, NumbersAndDatesOutOfRangeAreUsageErrors) {
+// Malformed words and days that do not exist are usage errors (2); numbers
+// outside the fix sheet's ranges are refused as the sheet refuses them (1).
+TEST_F(CliBadInput, NumbersAndDatesOutOfRangeAreRefused) {
   const std::vector<std::string> fix = {"--data", Data(), "fix", Route(), "--lat", "50", "--lon", "-1"};
+  const std::vector<std::string> readings = {"--gyro", "245", "--log", "14", "--rpm", "88"};
   const struct {
+    const char* time;
     std::vector<std::string> words;
+    int exit;
     const char* said;
   } kCases[] = {
-      {{"--time", "9999-12-31 10:00", "--gyro", "245", "--log", "14", "--rpm", "88"}, "no such day"},
-      {{"--time", "-2000-01-01 10:00", "--gyro", "245", "--log", "14", "--rpm", "88"}, "YYYY-MM-DD"},
-      {{"--time", "2026-02-31 10:00", "--gyro", "245", "--log", "14", "--rpm", "88"}, "no such day"},
-      {{"--time", "1969-12-31 10:00", "--gyro", "245", "--log", "14", "--rpm", "88"}, "outside 1970 to 2099"},
-      {{"--time", "2026-12-31 10:00", "--gyro", "245", "--log", "1e308", "--rpm", "88"}, "--log must lie between"},
-      {{"--time", "2026-12-31 10:00", "--gyro", "361", "--log", "14", "--rpm", "88"}, "--gyro must lie between"},
-      {{"--time", "2026-12-31 10:00", "--gyro", "245", "--log", "14", "--rpm", "nan"}, "not a number"},
-      {{"--time", "2026-12-31 10:00", "--gyro", "245", "--log", "14", "--rpm", "88", "--pressure", "5000"},
-       "--pressure must lie between"},
-      {{"--time", "2026-12-31 10:00", "--gyro", "245", "--log", "14", "--rpm", "88", "--utc", "99"},
-       "--utc must lie between"},
+      {"9999-12-31 10:00", {}, 2, "no such day"},
+      {"-2000-01-01 10:00", {}, 2, "YYYY-MM-DD"},
+      {"2026-02-31 10:00", {}, 2, "no such day"},
+      {"1969-12-31 10:00", {}, 2, "outside 1970 to 2099"},
+      {"1970-01-01 00:30", {"--utc", "1"}, 2, "outside 1970 to 2099"},  // 1969 in UTC
+      {"2026-12-31 10:00", {"--rpm", "nan"}, 2, "not a number"},
+      {"2026-12-31 10:00", {"--log-reading", "1e308"}, 2, "--log-reading must lie between 0 and 1e+07"},
+      {"2026-12-31 10:00", {"--log", "1e308"}, 1, "--log: Please enter a number between"},
+      {"2026-12-31 10:00", {"--gyro", "361"}, 1, "--gyro: Please enter a number between"},
+      {"2026-12-31 10:00", {"--pressure", "5000"}, 1, "--pressure: Please enter a number between"},
+      {"2026-12-31 10:00", {"--utc", "99"}, 1, "--utc: Please enter a number between"},
   };
   const auto before = Snapshot();
   for (const auto& test : kCases) {
     std::vector<std::string> args = fix;
-    args.insert(args.end(), test.words.begin(), test.words.end());
+    args.insert(args.end(), {"--time", test.time});
+    args.insert(args.end(), readings.begin(), readings.end());
+    args.insert(args.end(), test.words.begin(), test.words.end());  // the last of a repeated option counts
     const CRun run = Run(args);
     SCOPED_TRACE(test.said);
-    EXPECT_EQ(run.exit, 2);
+    EXPECT_EQ(run.exit, test.exit) << run.said;
     EXPECT_NE(run.said.find(test.said), std::string::npos) << run.said;
   }
   const CRun noFolder = Run({"--data", work.File("no-such-folder"), "status", Route()});

@@ -272,13 +272,8 @@ void CMainFrame::RefreshStatus() {
 QString CMainFrame::StatusText() const { return statusLine->text(); }
 
 void CMainFrame::UpdateTitle() {
-<<<<<<< HEAD
-  const QString name =
-      documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
-  setWindowTitle(name + "[*] - " + kAppTitle + (document.DataLocked() ? QString(" (read-only)") : QString()));
-=======
-  setWindowTitle(DocumentTitle() + "[*] - " + kAppTitle);
->>>>>>> main
+  setWindowTitle(DocumentTitle() + "[*] - " + kAppTitle +
+                 (document.DataLocked() ? QString(" (read-only)") : QString()));
   setWindowModified(document.modified);
 }
 
