@@ -65,6 +65,25 @@ TEST(DocumentWithoutDataFiles, AHistoryThatCannotBeReadOutlivesTheDocument) {
   EXPECT_TRUE(std::filesystem::exists(folder.File("meteo.dat.bak")));
 }
 
+TEST(DocumentWithoutDataFiles, ASecondCopyReadsTheDataAndNeverWritesThem) {
+  CDocumentFixture first;  // writes the fresh files, then holds them
+  const auto snapshot = [&] {
+    std::vector<CBytes> files;
+    for (const char* name : {"voyage.dat", "meteo.dat", "vessel.dat"}) files.push_back(FileBytes(first.File(name)));
+    return files;
+  };
+  const auto before = snapshot();
+  {
+    CMarigoldRouteDoc second(first.store, first.prompter, first.clock, CMarigoldRouteDoc::EMode::DataLocked);
+    EXPECT_TRUE(second.DataLocked());
+    second.Fixes().AddNew();
+    second.Meteo().AddNew();
+    EXPECT_EQ(second.SaveDataFiles().size(), std::size(kDataFiles));
+    EXPECT_EQ(second.SaveListFile(ERecordList::Fixes, "").error, kDataFilesInUse);
+  }  // and nothing at the end either
+  EXPECT_EQ(snapshot(), before);
+}
+
 class Document : public ::testing::Test, protected CDocumentFixture {};
 
 TEST_F(Document, EmptyRouteDocumentsOfBothTypes) {
