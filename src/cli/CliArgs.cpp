@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/TextFormat.h"
+
 namespace marigold {
 
 CCliArgs::CCliArgs(int argc, char** argv, const std::set<std::string>& flags) {
@@ -49,6 +51,14 @@ std::optional<double> CCliArgs::OptionalNumber(const std::string& name) const {
   const auto value = Option(name);
   if (!value) return std::nullopt;
   return ParseNumber(*value, "--" + name);
+}
+
+std::optional<double> CCliArgs::OptionalNumberIn(const std::string& name, double minimum, double maximum) const {
+  const std::optional<double> value = OptionalNumber(name);
+  if (value && (*value < minimum || *value > maximum))
+    throw CUsageError{"--" + name + " must lie between " + Format("%g", minimum) + " and " + Format("%g", maximum) +
+                      ": " + *Option(name)};
+  return value;
 }
 
 double ParseNumber(const std::string& text, const std::string& what) {

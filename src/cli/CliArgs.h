@@ -25,6 +25,8 @@ class CCliArgs {
   std::string Required(const std::string& name) const;
   double Number(const std::string& name) const;  // required number
   std::optional<double> OptionalNumber(const std::string& name) const;
+  // A number that must lie within a range (a usage error otherwise).
+  std::optional<double> OptionalNumberIn(const std::string& name, double minimum, double maximum) const;
 
  private:
   std::vector<std::string> words_;

@@ -104,7 +104,17 @@ CCliContext::CCliContext(const std::optional<std::string>& dataFolder) : setting
 
 CCliContext::~CCliContext() = default;
 
-CMarigoldRouteDoc* CCliContext::Document(const std::optional<std::string>& route) {
+CMarigoldRouteDoc* CCliContext::Document(const std::optional<std::string>& route, EWrites writes) {
+  if (writes == EWrites::DataFiles && !lock_) {
+    // Taken before the data are read, so that no desktop program can start
+    // and save over what this command writes.
+    auto lock = std::make_unique<CDataFolderLock>(DataFolders(*settings_));
+    if (!lock->Held()) {
+      std::fprintf(stderr, "marigold: %s%s\nNothing was changed.\n", kDataFolderBusy, lock->BusyFolder().c_str());
+      return nullptr;
+    }
+    lock_ = std::move(lock);
+  }
   if (!document_) {
     document_ = std::make_unique<CMarigoldRouteDoc>(*settings_, prompter, clock, CMarigoldRouteDoc::EMode::ReadOnly);
     document_->askFileVersion = false;

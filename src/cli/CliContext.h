@@ -9,6 +9,7 @@
 #include "core/Clock.h"
 #include "core/MemorySettingsStore.h"
 #include "core/Prompter.h"
+#include "qtplatform/DataFolderLock.h"
 #include "voyage/MarigoldRouteDoc.h"
 
 namespace marigold {
@@ -39,6 +40,9 @@ class CConsolePrompter final : public CPrompter {
 std::unique_ptr<CSettingsStore> CommandLineSettings(const std::optional<std::string>& dataFolder);
 inline constexpr const char* kDataFolderSettings = "settings.ini";
 
+enum class EWrites { Nothing, DataFiles };
+inline constexpr const char* kDataFolderBusy = "the data files are in use by Marigold Route in ";
+
 class CCliContext {
  public:
   // With a data folder the six files are taken from it; otherwise from the
@@ -47,8 +51,10 @@ class CCliContext {
   ~CCliContext();
 
   // The document, with the route document read (when given). Null when the
-  // route could not be read (the reason is on standard error).
-  CMarigoldRouteDoc* Document(const std::optional<std::string>& route);
+  // route could not be read, or when the command means to write data files
+  // and another copy (the desktop program) holds their folder; the reason is
+  // on standard error. The lock is kept until the command ends.
+  CMarigoldRouteDoc* Document(const std::optional<std::string>& route, EWrites writes = EWrites::Nothing);
 
   CSettingsStore& Settings() { return *settings_; }
   CConsolePrompter prompter;
@@ -57,6 +63,7 @@ class CCliContext {
  private:
   std::unique_ptr<CSettingsStore> settings_;
   std::unique_ptr<CMarigoldRouteDoc> document_;
+  std::unique_ptr<CDataFolderLock> lock_;
 };
 
 }  // namespace marigold

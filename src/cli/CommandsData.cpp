@@ -102,7 +102,8 @@ int RunImport(const CCliArgs& args, CCliContext& context) {
   std::size_t fileWord = 2;
   if (RecordListInfo(list).InRouteDocument()) route = args.Word(fileWord++, "ROUTE");
   const std::string file = args.Word(fileWord, "FILE");
-  CMarigoldRouteDoc* doc = context.Document(route);
+  CMarigoldRouteDoc* doc =
+      context.Document(route, RecordListInfo(list).InRouteDocument() ? EWrites::Nothing : EWrites::DataFiles);
   if (!doc) return 1;
   // Only the file of the list that changed is written.
   const bool ok = ImportList(*doc, list, file, [&] {
@@ -114,6 +115,22 @@ int RunImport(const CCliArgs& args, CCliContext& context) {
 }
 
 namespace {
+
+// "YYYY-MM-DD HH:MM" into the fields of local time at the fix. Only days
+// that exist, from 1970 (the files keep 32-bit calendar times) to 2099 (the
+// day-number formula of the route files), whose UTC time is not before 1970.
+void ReadFixTime(const std::string& text, double utcHours, CCivilTime& local) {
+  char end = 0;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &local.year, &local.month, &local.day, &local.hour,
+                  &local.minute, &end) != 5 ||
+      local.hour < 0 || local.hour > 23 || local.minute < 0 || local.minute > 59)
+    throw CUsageError{"--time wants \"YYYY-MM-DD HH:MM\": " + text};
+  local.second = 0;
+  const bool exists = local.year >= 1970 && local.year <= 2099 && local.month >= 1 && local.month <= 12 &&
+                      local.day >= 1 && CivilTimeOf(DayNumberOf(local)) == local;
+  if (!exists || CivilTimeOf(DayNumberOf(local) - utcHours / 24).year < 1970)
+    throw CUsageError{"--time: no such day, or outside 1970 to 2099: " + text};
+}
 
 // The option that gives each field of the fix sheet.
 const char* OptionOfField(const std::string& field) {
@@ -142,16 +159,9 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   // The fields as the fix sheet takes them, over the defaults of a new fix.
   CFixFields fields = ReadFix(CFixRecord());
   CFixPositionFields& p = fields.position;
-  CCivilTime& local = p.localTime;
-  const std::string time = args.Required("time");
-  if (std::sscanf(time.c_str(), "%d-%d-%d %d:%d", &local.year, &local.month, &local.day, &local.hour, &local.minute) !=
-          5 ||
-      local.month < 1 || local.month > 12 || local.day < 1 || local.day > 31 || local.hour < 0 || local.hour > 23 ||
-      local.minute < 0 || local.minute > 59)
-    throw CUsageError{"--time wants \"YYYY-MM-DD HH:MM\""};
-  local.second = 0;
-  p.position = PositionFields(ParseLatitude(args.Required("lat"), true), ParseLongitude(args.Required("lon"), true));
   p.utcDifference = args.OptionalNumber("utc").value_or(0);
+  ReadFixTime(args.Required("time"), p.utcDifference, p.localTime);
+  p.position = PositionFields(ParseLatitude(args.Required("lat"), true), ParseLongitude(args.Required("lon"), true));
   p.gyroCourse = args.Number("gyro");
   p.logSpeed = args.Number("log");
   p.engineRpm = args.Number("rpm");
@@ -161,7 +171,8 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   w.airPressure = args.OptionalNumber("pressure").value_or(w.airPressure);
   w.airTemperature = args.OptionalNumber("air-temp").value_or(w.airTemperature);
   w.seawaterTemperature = args.OptionalNumber("sea-temp").value_or(w.seawaterTemperature);
-  const std::optional<double> logReading = args.OptionalNumber("log-reading");
+  // No sheet field: a range of its own.
+  const std::optional<double> logReading = args.OptionalNumberIn("log-reading", 0, 1e7);
   // The ranges of the fix sheet, before anything is read or written.
   if (const std::optional<CFieldRefusal> refusal = Validate(fields)) {
     std::fprintf(stderr, "%s: %s\n", OptionOfField(refusal->field), refusal->message.c_str());
@@ -170,21 +181,19 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   if (const char* warning = UtcSignWarning(p.utcDifference, p.position.longitudeHemisphere))
     context.prompter.Message(warning, EMessageIcon::Exclamation);
 
-  CMarigoldRouteDoc* doc = context.Document(route);
+  CMarigoldRouteDoc* doc = context.Document(route, EWrites::DataFiles);
   if (!doc) return 1;
   CFixRecord& fix = *doc->NewFixFromVessel();
   ApplyFix(fields, fix);
   if (logReading) fix.logReading = *logReading;
   CommitFix(*doc, fix);
-  // As the desktop keeps them: the history, the observations, and the
-  // vessel's engine setting and steered course that the fix set.
-  const CFileResult results[] = {doc->SaveListFile(ERecordList::Fixes, route),
-                                 doc->SaveListFile(ERecordList::Meteo, route), doc->Vessel().Save(context.Settings())};
-  bool saved = true;
-  for (const CFileResult& r : results) {
-    if (!r) std::fprintf(stderr, "%s\n", r.error.c_str());
-    saved = saved && r;
-  }
+  // As the desktop keeps them: the history and the observations (together,
+  // or neither), then the vessel's engine setting and steered course that
+  // the fix set; nothing of the fix is kept when its history is not.
+  const CFileResult lists = doc->SaveListFiles({ERecordList::Fixes, ERecordList::Meteo}, route);
+  const CFileResult vessel = lists ? doc->Vessel().Save(context.Settings(), &doc->Guard()) : lists;
+  const bool saved = lists && vessel;
+  if (!saved) std::fprintf(stderr, "%s\n", (lists ? vessel : lists).error.c_str());
   std::printf("%s\n", fix.GetName().c_str());
   return saved ? 0 : 1;
 }

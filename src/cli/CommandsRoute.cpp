@@ -47,7 +47,8 @@ int RunImportRoute(const CCliArgs& args, CCliContext& context) {
   if (as == "history") {
     if (format != ERouteFormat::Gpx) throw CUsageError{"--as history takes the tracks of a GPX file"};
     const std::string file = args.Word(2, "FILE");
-    CMarigoldRouteDoc* doc = context.Document(std::nullopt);
+    CMarigoldRouteDoc* doc = context.Document(std::nullopt, EWrites::DataFiles);
+    if (!doc) return 1;
     return ImportTrack(*doc, file, [&] { return Written(*doc, ERecordList::Fixes, ""); }) ? 0 : 1;
   }
   if (as != "route") throw CUsageError{"--as wants route or history"};

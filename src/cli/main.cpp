@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -91,7 +92,11 @@ int main(int argc, char** argv) {
     }
     const auto command = Commands().find(args.Words().front());
     if (command == Commands().end()) throw CUsageError{"unknown command: " + args.Words().front()};
-    CCliContext context(args.Option("data"));
+    const std::optional<std::string> data = args.Option("data");
+    // A mistyped folder must not quietly stand for an empty data set.
+    if (std::error_code ec; data && !std::filesystem::is_directory(*data, ec))
+      throw CUsageError{"--data: no such folder: " + *data};
+    CCliContext context(data);
     return command->second(args, context);
   } catch (const CUsageError& e) {
     std::fprintf(stderr, "marigold: %s\n\n%s", e.message.c_str(), kUsage);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -18,6 +19,8 @@ CArchive CArchive::ForStoring() { return CArchive(true); }
 CArchive CArchive::ForLoading(std::span<const std::uint8_t> bytes) {
   CArchive ar(false);
   ar.in_ = bytes;
+  ar.memoryLeft_ =
+      kMemorySlack + (bytes.size() > SIZE_MAX / kMemoryPerByte ? SIZE_MAX / 2 : bytes.size() * kMemoryPerByte);
   return ar;
 }
 
@@ -105,6 +108,14 @@ std::int32_t CArchive::ReadCount(std::size_t minBytesEach) {
   return n;
 }
 
+void CArchive::ChargeMemory(std::size_t n, std::size_t memoryEach) {
+  const std::size_t each = memoryEach ? memoryEach : 1;
+  if (n > memoryLeft_ / each)
+    throw CArchiveException(std::to_string(n) + " elements at byte " + std::to_string(pos_) +
+                            " need more memory than the file can stand for");
+  memoryLeft_ -= n * each;
+}
+
 void CArchive::Exchange(std::string& utf8) {
   if (storing_)
     WriteString(utf8);
@@ -119,6 +130,7 @@ void CArchive::Exchange(std::vector<std::string>& texts) {
     return;
   }
   const std::int32_t n = ReadCount(1);  // a counted string is at least its length byte
+  ChargeMemory(static_cast<std::size_t>(n), sizeof(std::string));
   std::vector<std::string> loaded;
   loaded.reserve(static_cast<std::size_t>(n));
   for (std::int32_t i = 0; i < n; ++i) loaded.push_back(ReadString());

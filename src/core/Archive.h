@@ -65,6 +65,14 @@ class CArchive {
   // A record count, checked against the bytes that remain: n records of at
   // least minBytesEach must fit, and n must not be negative.
   std::int32_t ReadCount(std::size_t minBytesEach = kMinRecordBytes);
+  // Books the memory n elements of memoryEach bytes take once loaded. A
+  // load may take at most kMemoryPerByte times the bytes it reads (plus a
+  // little), so that a file of tiny elements (an empty string is one byte
+  // in the file and a whole string object in memory) cannot make the
+  // program take many times the file's size. Throws beyond that.
+  void ChargeMemory(std::size_t n, std::size_t memoryEach);
+  static constexpr std::size_t kMemoryPerByte = 8;
+  static constexpr std::size_t kMemorySlack = 1 << 20;
 
   // Either direction, for Serialize.
   void Exchange(double& value) { storing_ ? WriteDouble(value) : void(value = ReadDouble()); }
@@ -118,6 +126,7 @@ class CArchive {
   std::size_t outSize_ = 0;
   std::span<const std::uint8_t> in_;
   std::size_t pos_ = 0;
+  std::size_t memoryLeft_ = 0;
 };
 
 }  // namespace marigold

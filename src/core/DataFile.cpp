@@ -1,5 +1,8 @@
 #include "core/DataFile.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace marigold {
@@ -20,19 +23,37 @@ constexpr CDataFileInfo kInfo[] = {
      "Unable to load hurricane data\nPlease locate data file", "Failed to load hurricane data"},
 };
 
-enum class ERead { Read, NotOpened, Damaged };
+enum class ERead { Read, NotOpened, Refused, MovedAside };
 
-ERead ReadInto(const std::string& path, const CSerializer& load) {
+std::string NameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+ERead ReadInto(const std::string& path, const CSerializer& load, CPrompter& prompter, CDataFileGuard& guard) {
   if (path.empty()) return ERead::NotOpened;
-  const std::optional<CBytes> bytes = ReadFileBytes(path);
-  if (!bytes) return ERead::NotOpened;
+  const CFileRead read = ReadFileChecked(path, kDataFileLimit);
+  if (read.error == EReadError::Missing) return ERead::NotOpened;
+  if (!read.bytes) {
+    guard.Refuse(path);
+    prompter.Message(RefusedDataFileMessage(path, read.message), EMessageIcon::Exclamation);
+    return ERead::Refused;
+  }
   try {
-    CArchive ar = CArchive::ForLoading(*bytes);
+    CArchive ar = CArchive::ForLoading(*read.bytes);
     load(ar);
+    guard.Release(path);
     return ERead::Read;
-  } catch (const CArchiveException&) {
-    MoveAside(path);
-    return ERead::Damaged;
+  } catch (const CArchiveException& e) {
+    const std::string damaged = path + " is damaged: " + e.what();
+    if (guard.damaged == CDataFileGuard::EDamaged::MayMoveAside) {
+      if (const std::optional<std::string> aside = MoveAside(path)) {
+        guard.Release(path);
+        prompter.Message(damaged + "\nIt was moved to " + *aside, EMessageIcon::Exclamation);
+        return ERead::MovedAside;
+      }
+    }
+    // Left where it is, so it must not be saved over either.
+    guard.Refuse(path);
+    prompter.Message(damaged + "\nIt is left as it is and will not be saved over", EMessageIcon::Exclamation);
+    return ERead::Refused;
   }
 }
 
@@ -40,19 +61,41 @@ ERead ReadInto(const std::string& path, const CSerializer& load) {
 
 const CDataFileInfo& DataFileInfo(EDataFile file) { return kInfo[static_cast<int>(file)]; }
 
-bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load) {
+std::string RefusedDataFileMessage(const std::string& path, const std::string& cause) {
+  const bool permissions = cause.ends_with(std::strerror(EACCES)) || cause.ends_with(std::strerror(EPERM));
+  return NameOf(path) + " could not be read and will not be saved over\n" +
+         (permissions ? std::string("Check its permissions") : cause);
+}
+
+bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load,
+                  CDataFileGuard* guard) {
+  CDataFileGuard ownGuard;
+  CDataFileGuard& g = guard ? *guard : ownGuard;
   const CDataFileInfo& info = DataFileInfo(file);
-  ERead result = ReadInto(ReadSetting(store, info.path), load);
+  ERead result = ReadInto(ReadSetting(store, info.path), load, prompter, g);
   if (result == ERead::NotOpened) {
     prompter.Message(info.loadFailure, EMessageIcon::Exclamation);
     const std::optional<std::string> chosen = prompter.ChooseOpenFile({info.shortName, "dat", kDataFileFilter});
     const std::string path = chosen.value_or("");
     WriteSetting(store, info.path, path);
-    result = ReadInto(path, load);
+    result = ReadInto(path, load, prompter, g);
   }
   if (result == ERead::Read) return true;
-  prompter.Message(kCorruptDataFile, EMessageIcon::Exclamation);
+  // A refused file is kept, so "Creating new empty datafile" would not be true.
+  if (result != ERead::Refused) prompter.Message(kCorruptDataFile, EMessageIcon::Exclamation);
   return false;
+}
+
+std::vector<std::string> DataFolders(const CSettingsStore& store) {
+  std::vector<std::string> folders;
+  for (const CDataFileInfo& info : kInfo) {
+    const std::string path = ReadSetting(store, info.path);
+    if (path.empty()) continue;
+    std::error_code ec;
+    const std::string folder = std::filesystem::absolute(path, ec).parent_path().lexically_normal().string();
+    if (!ec && std::ranges::find(folders, folder) == folders.end()) folders.push_back(folder);
+  }
+  return folders;
 }
 
 void UseDataFolder(CSettingsStore& store, const std::string& folder) {
@@ -60,9 +103,11 @@ void UseDataFolder(CSettingsStore& store, const std::string& folder) {
     WriteSetting(store, info.path, (std::filesystem::path(folder) / info.path.defaultValue).string());
 }
 
-CFileResult SaveDataFile(EDataFile file, const CSettingsStore& store, const CSerializer& save) {
+CFileResult SaveDataFile(EDataFile file, const CSettingsStore& store, const CSerializer& save,
+                         const CDataFileGuard* guard, CFileBatch* batch) {
   const std::string path = ReadSetting(store, DataFileInfo(file).path);
   if (path.empty()) return {false, "no file set for " + std::string(DataFileInfo(file).shortName) + " data"};
+  if (guard && guard->Refuses(path)) return {false, NameOf(path) + " could not be read and will not be saved over"};
   CBytes bytes;
   try {
     CArchive ar = CArchive::ForStoring();
@@ -71,7 +116,10 @@ CFileResult SaveDataFile(EDataFile file, const CSettingsStore& store, const CSer
   } catch (const CArchiveException& e) {
     return {false, e.what()};
   }
-  return WriteFileAtomic(path, bytes);
+  if (batch) return batch->Stage(path, bytes, true);
+  CFileBatch own;
+  if (CFileResult staged = own.Stage(path, bytes, true); !staged) return staged;
+  return own.Commit();
 }
 
 }  // namespace marigold

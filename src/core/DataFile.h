@@ -3,7 +3,9 @@
 // ports, warnings, meteo records, hurricanes): where the settings put them,
 // how a missing one is located, and how a damaged one is kept for recovery.
 #include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "core/Archive.h"
 #include "core/FileIo.h"
@@ -35,20 +37,52 @@ inline constexpr const char* kCorruptDataFile =
 // Reads or writes the whole content of one data file.
 using CSerializer = std::function<void(CArchive&)>;
 
-// Loads a data file. A file that cannot be opened is reported with its
-// load-failure message and may be located once (the chosen path, or the
-// empty text on cancel, is stored at once). A file that opens but cannot be
-// read is moved aside (".damaged", never over an earlier one) so that the
-// next save cannot destroy it. On false the loader left its data untouched
-// and "Failed to open file ..." has been shown.
-bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load);
+// What one program may do with its data files. A file that exists but
+// could not be read, or a damaged one that was not moved aside, is refused:
+// saving an empty or short list over it would destroy the officer's records.
+// A later load of the same path that succeeds lifts the refusal.
+class CDataFileGuard {
+ public:
+  // LookOnly never renames or moves a file (the command line looking at the
+  // data); MayMoveAside moves a damaged file aside and says where it went.
+  enum class EDamaged { MayMoveAside, LookOnly };
+  explicit CDataFileGuard(EDamaged onDamage = EDamaged::MayMoveAside) : damaged(onDamage) {}
+
+  bool Refuses(const std::string& path) const { return refused_.contains(path); }
+  void Refuse(const std::string& path) { refused_.insert(path); }
+  void Release(const std::string& path) { refused_.erase(path); }
+
+  const EDamaged damaged;
+
+ private:
+  std::set<std::string> refused_;
+};
+
+// Loads a data file. A missing file is reported with its load-failure
+// message and may be located once (the chosen path, or the empty text on
+// cancel, is stored at once). A file that exists but cannot be read is
+// refused and the user told so. A damaged file is moved aside (".damaged",
+// never over an earlier one) or, when the guard only looks or the move
+// fails, refused. On false the loader left its data untouched.
+bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load,
+                  CDataFileGuard* guard = nullptr);
+
+// The folders that hold the six data files (each once, absolute): what a
+// running copy locks so that no other copy saves over its lists.
+std::vector<std::string> DataFolders(const CSettingsStore& store);
 
 // Points the six data-file settings at their default names in one folder
 // (the example voyage, the command line's --data, tests).
 void UseDataFolder(CSettingsStore& store, const std::string& folder);
 
-// Writes a data file through the atomic writer; the old file stays intact
-// when writing fails.
-CFileResult SaveDataFile(EDataFile file, const CSettingsStore& store, const CSerializer& save);
+// Writes a data file through the atomic writer, keeping the previous
+// version as NAME.bak; the old file stays intact when writing fails and a
+// file the guard refuses is not written. With a batch the file is only
+// staged there, to be renamed with the others.
+CFileResult SaveDataFile(EDataFile file, const CSettingsStore& store, const CSerializer& save,
+                         const CDataFileGuard* guard = nullptr, CFileBatch* batch = nullptr);
+
+// "voyage.dat could not be read and will not be saved over\nCheck its permissions"
+std::string RefusedDataFileMessage(const std::string& path, const std::string& cause);
 
 }  // namespace marigold

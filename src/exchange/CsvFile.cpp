@@ -1,6 +1,7 @@
 #include "exchange/CsvFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "core/FileIo.h"
@@ -62,9 +63,10 @@ std::size_t RecordEnd(std::string_view text, std::size_t pos, std::string_view s
 
 }  // namespace
 
-std::optional<std::vector<std::string>> ReadCsvRecords(const std::string& path, std::string_view separator) {
+std::optional<std::vector<std::string>> ReadCsvRecords(const std::string& path, std::string_view separator,
+                                                       std::string* error) {
   constexpr std::size_t kPiece = 799;
-  const std::optional<CBytes> bytes = ReadFileBytes(path);
+  const std::optional<CBytes> bytes = ReadFileBytes(path, error, kExchangeFileLimit);
   if (!bytes) return std::nullopt;
   const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
   std::vector<std::string> records;
@@ -87,29 +89,40 @@ std::optional<std::vector<std::string>> ReadCsvRecords(const std::string& path, 
   return records;
 }
 
-bool AppendCsvLines(const std::string& path, const std::vector<std::string>& lines) {
-  if (path.empty()) return false;
-  std::FILE* f = std::fopen(path.c_str(), "ab");
-  if (!f) return false;
-  bool ok = true;
-  for (const std::string& line : lines) {
-    const std::string bytes = EncodeForFile(line);
-    ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  }
-  ok = (std::fflush(f) == 0) && ok;
-  ok = (std::fclose(f) == 0) && ok;
-  return ok;
+CFileResult AppendCsvLines(const std::string& path, const std::vector<std::string>& lines) {
+  if (path.empty()) return {false, "no file named"};
+  std::string bytes;
+  for (const std::string& line : lines) bytes += EncodeForFile(line);
+  return AppendFileWhole(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
-bool ImportMeteoCsv(CMeteoList& list, const std::string& path, const CSettingsStore& store, const CClock& clock) {
+std::optional<std::string> CsvRecordRefusal(std::size_t line, std::string_view text, const CPosition2& record) {
+  const std::string at = "line " + std::to_string(line) + ": ";
+  if (std::ranges::any_of(
+          text, [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n'; }))
+    return at + "control characters: not a text file";
+  const double latitude = record.GetLatitude(), longitude = record.GetLongitude();
+  if (!std::isfinite(latitude) || std::fabs(latitude) > 90)
+    return at + "latitude " + std::to_string(latitude) + " is off the globe";
+  if (!std::isfinite(longitude) || std::fabs(longitude) > 360)
+    return at + "longitude " + std::to_string(longitude) + " is off the globe";
+  return std::nullopt;
+}
+
+bool ImportMeteoCsv(CMeteoList& list, const std::string& path, const CSettingsStore& store, const CClock& clock,
+                    std::string* refusal) {
   const std::string separator = CsvSeparator(store);
-  const auto lines = ReadCsvRecords(path, separator);
+  const auto lines = ReadCsvRecords(path, separator, refusal);
   if (!lines) return false;
-  for (const std::string& line : *lines) {
-    CMeteoRecord record;
-    ReadCsv(record, CCsvFields(line, separator));
-    list.MergeRecord(record, clock);
+  std::vector<CMeteoRecord> records(lines->size());
+  for (std::size_t i = 0; i < lines->size(); ++i) {
+    ReadCsv(records[i], CCsvFields((*lines)[i], separator));
+    if (auto refused = CsvRecordRefusal(i + 1, (*lines)[i], records[i])) {
+      if (refusal) *refusal = *refused;
+      return false;
+    }
   }
+  for (const CMeteoRecord& record : records) list.MergeRecord(record, clock);
   return true;
 }
 

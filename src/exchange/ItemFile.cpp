@@ -18,7 +18,7 @@ std::optional<CItem> ReadItem(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<CItem> ReadItemFile(const std::string& path) {
-  const std::optional<CBytes> bytes = ReadFileBytes(path);
+  const std::optional<CBytes> bytes = ReadFileBytes(path, nullptr, kItemFileLimit);
   if (!bytes) return std::nullopt;
   return ReadItem(*bytes);
 }

@@ -14,7 +14,7 @@ constexpr int kFigureDecimals = 6;
 
 CReadResult<CBytes> ReadExchangeFile(const std::string& path) {
   std::string error;
-  std::optional<CBytes> bytes = ReadFileBytes(path, &error);
+  std::optional<CBytes> bytes = ReadFileBytes(path, &error, kExchangeFileLimit);
   if (!bytes) return CExchangeRefusal{0, error};
   return std::move(*bytes);
 }

@@ -16,6 +16,7 @@
 #include "core/Clock.h"
 #include "core/MemorySettingsStore.h"
 #include "lists/ListKind.h"
+#include "qtplatform/DataFolderLock.h"
 #include "qtplatform/QtSettingsStore.h"
 #include "ui/frame/CommandPicture.h"
 #include "ui/frame/LeftView.h"
@@ -67,7 +68,10 @@ int main(int argc, char** argv) {
   const std::unique_ptr<CSettingsStore> settings = SettingsFor(dataFolder);
   CQtPrompter prompter;
   CSystemClock clock;
-  CMarigoldRouteDoc doc(*settings, prompter, clock);
+  // One copy writes the data files; a second one only reads them.
+  const CDataFolderLock lock(DataFolders(*settings));
+  CMarigoldRouteDoc doc(*settings, prompter, clock,
+                        lock.Held() ? CMarigoldRouteDoc::EMode::ReadWrite : CMarigoldRouteDoc::EMode::DataLocked);
   int result = 1;
   {
     CMainFrame frame(doc, *settings, prompter);

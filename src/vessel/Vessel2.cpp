@@ -76,17 +76,19 @@ void CVessel2::Serialize(CArchive& ar) {
   *this = std::move(loaded);
 }
 
-bool CVessel2::Load(CSettingsStore& store, CPrompter& prompter) {
+bool CVessel2::Load(CSettingsStore& store, CPrompter& prompter, CDataFileGuard* guard) {
   callSign = ReadSetting(store, settings::kCallSign);
   imoNumber = ReadSetting(store, settings::kImoNumber);
-  return LoadDataFile(EDataFile::Vessel, store, prompter, [this](CArchive& ar) { Serialize(ar); });
+  return LoadDataFile(
+      EDataFile::Vessel, store, prompter, [this](CArchive& ar) { Serialize(ar); }, guard);
 }
 
-CFileResult CVessel2::Save(CSettingsStore& store) const {
+CFileResult CVessel2::Save(CSettingsStore& store, const CDataFileGuard* guard, CFileBatch* batch) const {
   WriteSetting(store, settings::kCallSign, callSign);
   WriteSetting(store, settings::kImoNumber, imoNumber);
   CVessel2 copy = *this;  // storing reads the fields only
-  return SaveDataFile(EDataFile::Vessel, store, [&copy](CArchive& ar) { copy.Serialize(ar); });
+  return SaveDataFile(
+      EDataFile::Vessel, store, [&copy](CArchive& ar) { copy.Serialize(ar); }, guard, batch);
 }
 
 CHydrostaticSet CVessel2::LookupHydrostatics(double /*draft*/) const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Archive.h"
+#include "core/DataFile.h"
 #include "core/FileIo.h"
 #include "core/Prompter.h"
 #include "core/SettingsStore.h"
@@ -46,9 +47,10 @@ class CVessel2 {
   // Identity from section "Vessel", the record from vessel.dat, locating a
   // missing file once. False when the record could not be read; the
   // defaults (or what was there before) then stand.
-  bool Load(CSettingsStore& store, CPrompter& prompter);
-  // Identity to section "Vessel", the record to vessel.dat (atomically).
-  CFileResult Save(CSettingsStore& store) const;
+  bool Load(CSettingsStore& store, CPrompter& prompter, CDataFileGuard* guard = nullptr);
+  // Identity to section "Vessel", the record to vessel.dat (atomically, or
+  // staged in a batch of data files).
+  CFileResult Save(CSettingsStore& store, const CDataFileGuard* guard = nullptr, CFileBatch* batch = nullptr) const;
 
   // Geometry, in metres above the waterline at the present drafts.
   double MeanDraft() const { return (draftForward + draftAft) * 0.5; }

@@ -19,8 +19,8 @@ bool ExportRecords(CMarigoldRouteDoc& doc, ERecordList list, const std::string& 
   });
 }
 
-bool ImportRecords(CMarigoldRouteDoc& doc, ERecordList list, const std::string& path) {
-  if (list == ERecordList::Meteo) return ImportMeteoCsv(doc.Meteo(), path, doc.Settings(), doc.Clock());
+bool ImportRecords(CMarigoldRouteDoc& doc, ERecordList list, const std::string& path, std::string& refusal) {
+  if (list == ERecordList::Meteo) return ImportMeteoCsv(doc.Meteo(), path, doc.Settings(), doc.Clock(), &refusal);
   return VisitRecordType(list, [&]<class T>() {
     auto& records = static_cast<CRecordList<T>&>(doc.List(list));
     if constexpr (!requires(T & record, const CCsvFields& fields) { ReadCsv(record, fields); }) {
@@ -28,9 +28,10 @@ bool ImportRecords(CMarigoldRouteDoc& doc, ERecordList list, const std::string& 
     } else if constexpr (std::is_constructible_v<T, std::time_t>) {
       // Ports and publications are stamped with the time they came in.
       const CClock& clock = doc.Clock();
-      return ImportCsv(records, path, doc.Settings(), [&clock] { return std::make_unique<T>(clock.Now()); });
+      return ImportCsv(
+          records, path, doc.Settings(), [&clock] { return std::make_unique<T>(clock.Now()); }, &refusal);
     } else {
-      return ImportCsv(records, path, doc.Settings());
+      return ImportCsv(records, path, doc.Settings(), {}, &refusal);
     }
   });
 }
@@ -52,13 +53,17 @@ bool ExportList(CMarigoldRouteDoc& doc, ERecordList list, const std::string& pat
 
 bool ImportList(CMarigoldRouteDoc& doc, ERecordList list, const std::string& path,
                 const std::function<bool()>& commit) {
-  bool ok = ImportRecords(doc, list, path);
+  std::string refusal;
+  bool ok = ImportRecords(doc, list, path, refusal);
   if (ok) {
     doc.modified = true;
     ok = commit();
   }
   if (ok)
     doc.Prompter().Message(kImportSucceeded, EMessageIcon::Information);
+  else if (!refusal.empty())  // the file was refused: say why and that the list is as it was
+    doc.Prompter().Message(std::string(kImportFailed) + "\n" + path + "\n" + refusal + "\nNothing was changed.",
+                           EMessageIcon::Exclamation);
   else
     doc.Prompter().Message(kImportFailed, EMessageIcon::Exclamation);
   return ok;

@@ -1,5 +1,7 @@
 #include "voyage/MarigoldRouteDoc.h"
 
+#include <algorithm>
+
 #include "core/FileIo.h"
 #include "core/Settings.h"
 #include "core/TextFormat.h"
@@ -10,7 +12,11 @@
 namespace marigold {
 
 CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock, EMode mode)
-    : settings_(settings), mode_(mode), prompter_(prompter), clock_(clock) {
+    : settings_(settings),
+      mode_(mode),
+      guard_(mode == EMode::ReadWrite ? CDataFileGuard::EDamaged::MayMoveAside : CDataFileGuard::EDamaged::LookOnly),
+      prompter_(prompter),
+      clock_(clock) {
   LoadDataFiles();
   fixesAtLoad = fixes_.GetCount();
   openedFromFile = false;
@@ -18,7 +24,7 @@ CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompt
 }
 
 CMarigoldRouteDoc::~CMarigoldRouteDoc() {
-  if (mode_ == EMode::ReadOnly) return;
+  if (mode_ != EMode::ReadWrite) return;
   try {
     SaveDataFiles();
   } catch (...) {
@@ -28,13 +34,14 @@ CMarigoldRouteDoc::~CMarigoldRouteDoc() {
 
 template <class TList>
 bool CMarigoldRouteDoc::LoadList(EDataFile file, TList& list) {
-  const bool loaded = LoadDataFile(file, settings_, prompter_, [&list](CArchive& ar) { list.Serialize(ar); });
+  const bool loaded = LoadDataFile(
+      file, settings_, prompter_, [&list](CArchive& ar) { list.Serialize(ar); }, &guard_);
   if (!loaded) prompter_.Message(DataFileInfo(file).documentMessage, EMessageIcon::None);
   return loaded;
 }
 
 void CMarigoldRouteDoc::LoadDataFiles() {
-  if (!vessel_.Load(settings_, prompter_))
+  if (!vessel_.Load(settings_, prompter_, &guard_))
     prompter_.Message(DataFileInfo(EDataFile::Vessel).documentMessage, EMessageIcon::None);
   LoadList(EDataFile::History, fixes_);
   if (fixes_.IsEmpty()) NewFix(fixes_, clock_);
@@ -43,21 +50,36 @@ void CMarigoldRouteDoc::LoadDataFiles() {
   LoadList(EDataFile::Meteo, meteo_);
   LoadList(EDataFile::Hurricanes, storms_);
   if (meteo_.EnsureDefaultRecord() && mode_ == EMode::ReadWrite)
-    SaveDataFile(EDataFile::Meteo, settings_, [this](CArchive& ar) { meteo_.Serialize(ar); });
+    SaveDataFile(
+        EDataFile::Meteo, settings_, [this](CArchive& ar) { meteo_.Serialize(ar); }, &guard_);
   meteo_.ValidateAll();
 }
 
 std::vector<EDataFile> CMarigoldRouteDoc::SaveDataFiles() {
+  if (DataLocked()) return {std::begin(kDataFiles), std::end(kDataFiles)};
+  // Every file is written before any is renamed: a fix changes the history
+  // and the meteo records, and a failure of one must not leave the other
+  // already replaced.
+  CFileBatch batch;
   std::vector<EDataFile> failed;
-  const auto save = [&](EDataFile file, CPositionList& list) {
-    if (!SaveDataFile(file, settings_, [&list](CArchive& ar) { list.Serialize(ar); })) failed.push_back(file);
+  const auto stage = [&](EDataFile file, CPositionList& list) {
+    if (!SaveDataFile(
+            file, settings_, [&list](CArchive& ar) { list.Serialize(ar); }, &guard_, &batch))
+      failed.push_back(file);
   };
-  if (!vessel_.Save(settings_)) failed.push_back(EDataFile::Vessel);
-  save(EDataFile::History, fixes_);
-  save(EDataFile::Ports, ports_);
-  save(EDataFile::Warnings, warnings_);
-  save(EDataFile::Meteo, meteo_);
-  save(EDataFile::Hurricanes, storms_);
+  if (!vessel_.Save(settings_, &guard_, &batch)) failed.push_back(EDataFile::Vessel);
+  stage(EDataFile::History, fixes_);
+  stage(EDataFile::Ports, ports_);
+  stage(EDataFile::Warnings, warnings_);
+  stage(EDataFile::Meteo, meteo_);
+  stage(EDataFile::Hurricanes, storms_);
+  // A file with no path or refused on purpose is not written, as before; it
+  // does not hold back the others. A file that failed to write does.
+  const bool writeFailed = std::ranges::any_of(failed, [this](EDataFile file) {
+    const std::string path = ReadSetting(settings_, DataFileInfo(file).path);
+    return !path.empty() && !guard_.Refuses(path);
+  });
+  if (writeFailed || !batch.Commit()) return {std::begin(kDataFiles), std::end(kDataFiles)};
   return failed;
 }
 
@@ -203,10 +225,26 @@ int CMarigoldRouteDoc::SelectedListCount() {
 }
 
 CFileResult CMarigoldRouteDoc::SaveListFile(ERecordList list, const std::string& routePath) {
-  const std::optional<EDataFile> file = RecordListInfo(list).dataFile;
-  if (!file) return WriteFileAtomic(routePath, StoreRouteDocument(CVoyage::kCurrentVersion));
-  CPositionList& records = List(list);
-  return SaveDataFile(*file, settings_, [&records](CArchive& ar) { records.Serialize(ar); });
+  return SaveListFiles({list}, routePath);
+}
+
+CFileResult CMarigoldRouteDoc::SaveListFiles(std::initializer_list<ERecordList> lists, const std::string& routePath) {
+  CFileBatch batch;
+  for (const ERecordList list : lists) {
+    const std::optional<EDataFile> file = RecordListInfo(list).dataFile;
+    CFileResult staged;
+    if (!file) {
+      staged = batch.Stage(routePath, StoreRouteDocument(CVoyage::kCurrentVersion));
+    } else if (DataLocked()) {
+      staged = {false, kDataFilesInUse};
+    } else {
+      CPositionList& records = List(list);
+      staged = SaveDataFile(
+          *file, settings_, [&records](CArchive& ar) { records.Serialize(ar); }, &guard_, &batch);
+    }
+    if (!staged) return staged;  // nothing is replaced
+  }
+  return batch.Commit();
 }
 
 }  // namespace marigold

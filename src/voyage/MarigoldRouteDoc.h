@@ -30,6 +30,8 @@
 
 namespace marigold {
 
+inline constexpr const char* kDataFilesInUse =
+    "The data files are in use by another Marigold Route\nThey are opened read-only and will not be saved";
 inline constexpr const char* kFileVersionTitle = "Voyage file version";
 inline constexpr const char* kFileVersionPrompt = "Please select file type:";
 inline constexpr const char* kOldFileType = "Version 2.9 or older";
@@ -39,7 +41,9 @@ class CMarigoldRouteDoc {
  public:
   // ReadOnly writes no file by itself (the command line looking at the
   // data): no default meteo file at construction, no save at the end.
-  enum class EMode { ReadWrite, ReadOnly };
+  // DataLocked is a second copy while another holds the data folder: it
+  // reads the data files and never writes them.
+  enum class EMode { ReadWrite, ReadOnly, DataLocked };
 
   // Loads the six data files in order (vessel, history, ports, warnings,
   // meteo, storms), telling the user of each that fails.
@@ -55,7 +59,9 @@ class CMarigoldRouteDoc {
   // and the document stays exactly as it was.
   bool Open(const std::string& path);
   // Writes the route document, then every data file. The result is the
-  // route document's; data files that could not be written are listed.
+  // route document's; data files that could not be written are listed. The
+  // data files are written together: when one cannot be written, none is
+  // replaced.
   struct CSaveResult {
     CFileResult route;
     std::vector<EDataFile> failedDataFiles;
@@ -95,6 +101,9 @@ class CMarigoldRouteDoc {
   // Writes the one file that keeps the list: its data file, or the route
   // document at `routePath` for the lists stored there.
   CFileResult SaveListFile(ERecordList list, const std::string& routePath);
+  // The files of several lists, replaced together or not at all (a fix
+  // changes the history and the meteo records).
+  CFileResult SaveListFiles(std::initializer_list<ERecordList> lists, const std::string& routePath);
 
   CVoyage& Voyage() { return voyage_; }
   CVessel2& Vessel() { return vessel_; }
@@ -108,6 +117,10 @@ class CMarigoldRouteDoc {
   CPublicationList& Publications() { return publications_; }
   CPrompter& Prompter() { return prompter_; }
   CSettingsStore& Settings() { return settings_; }
+  // The data files this document will not save over (unreadable or damaged
+  // and left in place).
+  const CDataFileGuard& Guard() const { return guard_; }
+  bool DataLocked() const { return mode_ == EMode::DataLocked; }
   const CClock& Clock() const { return clock_; }
 
   bool modified = false;
@@ -132,6 +145,7 @@ class CMarigoldRouteDoc {
 
   CSettingsStore& settings_;
   EMode mode_;
+  CDataFileGuard guard_;
   CPrompter& prompter_;
   const CClock& clock_;
   CVessel2 vessel_;

@@ -190,6 +190,32 @@ TEST(Archive, RecordCountIsCheckedAgainstWhatRemains) {
   EXPECT_THROW(count("02000000", 100, (std::numeric_limits<std::size_t>::max() / 2) + 2), CArchiveException);
 }
 
+TEST(Archive, TinyElementsMayNotTakeManyTimesTheFileInMemory) {
+  // n empty strings: one byte each in the file, a whole string object in memory.
+  auto load = [](std::size_t n) {
+    CBytes bytes(4 + n, 0);
+    std::memcpy(bytes.data(), &n, 4);
+    CArchive in = CArchive::ForLoading(bytes);
+    std::vector<std::string> texts;
+    in.Exchange(texts);
+    return texts.size();
+  };
+  EXPECT_EQ(load(20000), 20000u);  // well within the slack
+  EXPECT_THROW(load(400000), CArchiveException);
+
+  // The budget covers the whole load, not each count alone: two lists that
+  // each fit do not fit together.
+  const std::size_t each = (CArchive::kMemorySlack / sizeof(std::string)) * 3 / 4;
+  CBytes twice(2 * (4 + each), 0);
+  std::memcpy(twice.data(), &each, 4);
+  std::memcpy(twice.data() + 4 + each, &each, 4);
+  CArchive budget = CArchive::ForLoading(twice);
+  std::vector<std::string> first;
+  EXPECT_EQ(load(each), each);
+  budget.Exchange(first);
+  EXPECT_THROW(budget.Exchange(first), CArchiveException);
+}
+
 namespace {
 
 struct CSample {

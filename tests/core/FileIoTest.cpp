@@ -1,10 +1,17 @@
 // Writing files whole or not at all and reading them back; loading and saving list data files; the
 // "Configuration" dialog's values and the settings behind them.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -23,6 +30,10 @@ namespace marigold {
 namespace {
 
 namespace fs = std::filesystem;
+
+std::span<const std::uint8_t> AsBytes(std::string_view text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
 
 class FileIo : public ::testing::Test {
  protected:
@@ -93,6 +104,119 @@ TEST_F(FileIo, FailedRenameRemovesTheTemporaryFile) {
   EXPECT_EQ(FileText(PathOf("warning.dat/keep")), "x");
 }
 
+TEST_F(FileIo, NamesUpToTheLimitSaveThroughAShortTemporaryName) {
+  for (const std::size_t length : {std::size_t{248}, std::size_t{255}}) {
+    const std::string path = PathOf(std::string(length - 4, 'r') + ".rtp");
+    EXPECT_TRUE(WriteFileAtomic(path, std::string_view("v1")));
+    EXPECT_TRUE(WriteFileAtomic(path, std::string_view("v2")));
+    EXPECT_EQ(FileText(path), "v2");
+    fs::remove(path);
+  }
+  EXPECT_TRUE(Listing().empty());
+}
+
+TEST_F(FileIo, ASymbolicLinkIsWrittenThroughToItsTarget) {
+  fs::create_directory(PathOf("real"));
+  PutFile(PathOf("real/voyage.dat"), "old");
+  fs::create_symlink("real/voyage.dat", PathOf("voyage.dat"));  // relative, as people make them
+  fs::create_symlink(PathOf("voyage.dat"), PathOf("link-to-link.dat"));
+  ASSERT_TRUE(WriteFileAtomic(PathOf("voyage.dat"), std::string_view("new")));
+  ASSERT_TRUE(WriteFileAtomic(PathOf("link-to-link.dat"), std::string_view("newer")));
+  EXPECT_TRUE(fs::is_symlink(PathOf("voyage.dat")));
+  EXPECT_TRUE(fs::is_symlink(PathOf("link-to-link.dat")));
+  EXPECT_EQ(FileText(PathOf("real/voyage.dat")), "newer");
+  EXPECT_EQ(Listing(), (std::set<std::string>{"real", "voyage.dat", "link-to-link.dat"}));
+}
+
+TEST_F(FileIo, StaleTemporariesOfKilledSavesGoAtTheNextSaveOthersStay) {
+  PutFile(PathOf(".marigold-a1B2c3"), std::string(1000, 'x'));  // left by a killed save
+  PutFile(PathOf(".marigold-notours"), "x");                    // not of our naming
+  PutFile(PathOf(".other-a1B2c3"), "x");
+  // A save in progress holds its temporary file locked.
+  const std::string busy = PathOf(".marigold-Busy01");
+  PutFile(busy, "x");
+  const int fd = ::open(busy.c_str(), O_RDONLY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+  EXPECT_TRUE(WriteFileAtomic(PathOf("meteo.dat"), std::string_view("m")));
+  ::close(fd);
+  EXPECT_EQ(Listing(), (std::set<std::string>{".marigold-notours", ".other-a1B2c3", ".marigold-Busy01", "meteo.dat"}));
+}
+
+TEST_F(FileIo, ABatchReplacesNoFileWhenOneCannotBeWritten) {
+  PutFile(PathOf("voyage.dat"), "old history");
+  PutFile(PathOf("meteo.dat"), "old meteo");
+  {
+    CFileBatch batch;
+    EXPECT_TRUE(batch.Stage(PathOf("voyage.dat"), AsBytes("new history")));
+    EXPECT_FALSE(batch.Stage(PathOf("no-folder/meteo.dat"), AsBytes("new meteo")));
+  }  // given up: the staged history goes with the batch
+  EXPECT_EQ(std::pair(FileText(PathOf("voyage.dat")), FileText(PathOf("meteo.dat"))),
+            std::pair(std::string("old history"), std::string("old meteo")));
+  EXPECT_EQ(Listing(), (std::set<std::string>{"voyage.dat", "meteo.dat"}));
+
+  CFileBatch batch;
+  EXPECT_TRUE(batch.Stage(PathOf("voyage.dat"), AsBytes("new history"), true));
+  EXPECT_TRUE(batch.Stage(PathOf("meteo.dat"), AsBytes("new meteo"), true));
+  EXPECT_EQ(FileText(PathOf("voyage.dat")), "old history");  // nothing renamed before the commit
+  EXPECT_TRUE(batch.Commit());
+  EXPECT_EQ(
+      std::tuple(FileText(PathOf("voyage.dat")), FileText(PathOf("meteo.dat")), FileText(PathOf("meteo.dat.bak"))),
+      std::tuple("new history", "new meteo", "old meteo"));
+}
+
+// While it lives, the kernel refuses writes past 64 KiB, as a full disk would.
+class CFileSizeLimit {
+ public:
+  CFileSizeLimit() : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = 65536;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~CFileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+
+ private:
+  void (*handler_)(int);
+  rlimit saved_{};
+};
+
+TEST_F(FileIo, AWriteThatFailsPartWayKeepsTheOldFileAndSaysSo) {
+  const std::string path = PathOf("voyage.dat");
+  PutFile(path, "old");
+  const std::string big(200000, 'n');
+  CFileResult result;
+  {
+    const CFileSizeLimit full;
+    result = WriteFileAtomic(path, std::string_view(big));
+  }
+  EXPECT_EQ(std::pair(result.ok, result.error), std::pair(false, "cannot write " + path + ": File too large"));
+  EXPECT_EQ(FileText(path), "old");
+  EXPECT_EQ(Listing(), std::set<std::string>{"voyage.dat"});
+}
+
+TEST_F(FileIo, AnAppendIsWholeOrTheFileIsAsItWas) {
+  const std::string path = PathOf("meteo.csv");
+  const std::string old = std::string(60000, 'o') + "\n";
+  PutFile(path, old);
+  const std::string lines = std::string(10000, 'n') + "\n";
+  CFileResult grown, made;
+  {
+    const CFileSizeLimit full;
+    grown = AppendFileWhole(path, AsBytes(lines));  // would end past the limit
+    made = AppendFileWhole(PathOf("new.csv"), AsBytes(std::string(70000, 'x')));
+  }
+  EXPECT_EQ(grown.error, "cannot write " + path + ": File too large");
+  EXPECT_EQ(FileText(path), old);  // no half line at the end
+  EXPECT_FALSE(made);
+  EXPECT_EQ(Listing(), std::set<std::string>{"meteo.csv"});
+  EXPECT_TRUE(AppendFileWhole(path, AsBytes(lines)));
+  EXPECT_EQ(FileText(path), old + lines);
+}
+
 TEST_F(FileIo, ReadsWholeFilesAcrossChunkBoundaries) {
   // Sizes around the reader's 64 KiB chunk, built independently of the writer.
   for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65535}, std::size_t{65536}, std::size_t{65537},
@@ -129,12 +253,21 @@ class DataFile : public FileIo {
   bool LoadHistory(const CBytes& bytes) {
     PutFile(PathOf("voyage.dat"), bytes);
     store_.WriteString("Path", "Routedat", PathOf("voyage.dat"));
-    return LoadDataFile(EDataFile::History, store_, prompter_, [this](CArchive& ar) { history_.Serialize(ar); });
+    return LoadHistoryFromSetting();
+  }
+  bool LoadHistoryFromSetting() {
+    return LoadDataFile(
+        EDataFile::History, store_, prompter_, [this](CArchive& ar) { history_.Serialize(ar); }, &guard_);
+  }
+  CFileResult SaveHistory() {
+    return SaveDataFile(
+        EDataFile::History, store_, [this](CArchive& ar) { history_.Serialize(ar); }, &guard_);
   }
 
   CMemorySettingsStore store_;
   CScriptedPrompter prompter_;
   CRecordList<CFixRecord> history_;
+  CDataFileGuard guard_;
 };
 
 TEST_F(DataFile, CountZeroLoadsAnEmptyListAndAnEmptyListSavesAsOneWord) {
@@ -150,9 +283,96 @@ TEST_F(DataFile, ACountTheFileCannotHoldLeavesTheListAndKeepsTheFile) {
   const CBytes bytes = Hex("02000000 0000000000002E40 0000000000804640");
   EXPECT_FALSE(LoadHistory(bytes));
   EXPECT_EQ(NamesOf(history_), std::vector<std::string>{"Keep"});
-  EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kCorruptDataFile});
+  const std::string path = PathOf("voyage.dat");
+  EXPECT_EQ(MessageTexts(prompter_),
+            (std::vector<std::string>{
+                path + " is damaged: record count 2 at byte 0 exceeds the file\nIt was moved to " + path + ".damaged",
+                kCorruptDataFile}));
   EXPECT_EQ(FileBytes(PathOf("voyage.dat.damaged")), bytes);
   EXPECT_FALSE(fs::exists(PathOf("voyage.dat")));
+  EXPECT_TRUE(SaveHistory());  // moved aside, so the place is free
+}
+
+TEST_F(DataFile, ADamagedFileSeenOnlyToLookIsLeftAndNeverSavedOver) {
+  CDataFileGuard lookOnly(CDataFileGuard::EDamaged::LookOnly);
+  const CBytes bytes = Hex("02000000 00");
+  PutFile(PathOf("voyage.dat"), bytes);
+  store_.WriteString("Path", "Routedat", PathOf("voyage.dat"));
+  EXPECT_FALSE(LoadDataFile(
+      EDataFile::History, store_, prompter_, [this](CArchive& ar) { history_.Serialize(ar); }, &lookOnly));
+  EXPECT_EQ(MessageTexts(prompter_),
+            std::vector<std::string>{PathOf("voyage.dat") +
+                                     " is damaged: record count 2 at byte 0 exceeds the file\nIt is left as it is "
+                                     "and will not be saved over"});
+  EXPECT_EQ(Listing(), std::set<std::string>{"voyage.dat"});
+  const CFileResult saved = SaveDataFile(
+      EDataFile::History, store_, [this](CArchive& ar) { history_.Serialize(ar); }, &lookOnly);
+  EXPECT_EQ(saved.error, "voyage.dat could not be read and will not be saved over");
+  EXPECT_EQ(FileBytes(PathOf("voyage.dat")), bytes);
+}
+
+// Files that exist but cannot be read: an empty or short list saved over
+// them would destroy the records they hold.
+TEST_F(DataFile, AFileThatCannotBeReadIsNeverSavedOverUntilItLoads) {
+  const std::string path = PathOf("voyage.dat");
+  const std::function<void()> kCases[] = {
+      [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); },
+      [&] { fs::create_symlink("/dev/zero", path); },
+      [&] {  // beyond the size limit, sparse so that it takes no disk
+        PutFile(path, "");
+        fs::resize_file(path, kDataFileLimit + 1);
+      },
+      [&] {  // permissions stop everyone but root
+        PutFile(path, "data");
+        fs::permissions(path, fs::perms::none);
+      },
+  };
+  const std::string causes[] = {
+      "cannot read " + path + ": it is not a regular file",
+      "cannot read " + path + ": it is not a regular file",
+      "cannot read " + path + ": larger than 256 MB",
+      "Check its permissions",
+  };
+  for (std::size_t i = 0; i < std::size(kCases); ++i) {
+    SCOPED_TRACE(causes[i]);
+    fs::remove(path);
+    prompter_.messages.clear();
+    kCases[i]();
+    const auto before = fs::symlink_status(path);
+    store_.WriteString("Path", "Routedat", path);
+    if (i == 3 && ::geteuid() == 0) continue;  // root reads it anyway
+    EXPECT_FALSE(LoadHistoryFromSetting());
+    // No locate dialog: the file is there.
+    EXPECT_EQ(
+        std::pair(MessageTexts(prompter_), prompter_.fileChoices.size()),
+        std::pair(std::vector<std::string>{"voyage.dat could not be read and will not be saved over\n" + causes[i]},
+                  std::size_t{0}));
+    EXPECT_EQ(SaveHistory().error, "voyage.dat could not be read and will not be saved over");
+    EXPECT_EQ(std::pair(fs::symlink_status(path).type(), fs::symlink_status(path).permissions()),
+              std::pair(before.type(), before.permissions()));
+    EXPECT_FALSE(fs::exists(path + ".bak"));
+  }
+  // Once the file loads, saving is allowed again.
+  fs::remove(path);
+  PutFile(path, Hex("00000000"));
+  EXPECT_TRUE(LoadHistoryFromSetting());
+  EXPECT_TRUE(SaveHistory());
+}
+
+TEST_F(DataFile, EverySaveKeepsThePreviousVersionAsBak) {
+  const std::string path = PathOf("voyage.dat");
+  store_.WriteString("Path", "Routedat", path);
+  ASSERT_TRUE(SaveHistory());
+  const CBytes one = FileBytes(path);
+  EXPECT_FALSE(fs::exists(path + ".bak"));  // nothing to keep yet
+  history_.AddNew()->SetName("Second");
+  ASSERT_TRUE(SaveHistory());
+  EXPECT_EQ(FileBytes(path + ".bak"), one);
+  // A save of the same content keeps the older generation: the exit after a
+  // save must not make the safety copy equal to the file.
+  ASSERT_TRUE(SaveHistory());
+  EXPECT_EQ(FileBytes(path + ".bak"), one);
+  EXPECT_EQ(Listing(), (std::set<std::string>{"voyage.dat", "voyage.dat.bak"}));
 }
 
 TEST_F(DataFile, EachKindOfFileHasItsOwnMessageAndProposedName) {

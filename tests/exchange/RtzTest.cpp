@@ -92,7 +92,7 @@ TEST(RtzRead, ContainerGivesItsRouteAndLeavesTheAttachments) {
   EXPECT_EQ(ReadRtzFile(folder.File("damaged.rtzp")).Refusal().Text(),
             "not a readable .rtzp container: Not a zip archive");
   EXPECT_EQ(ReadRtzFile(folder.File("none.rtz")).Refusal().Text(),
-            "cannot open " + folder.File("none.rtz") + ": No such file or directory");
+            "cannot read " + folder.File("none.rtz") + ": the file is missing");
 }
 
 TEST(RtzRead, RefusesWhatIsNoRouteAndNamesTheLine) {

@@ -197,7 +197,11 @@ TEST_F(VesselLoad, DamagedFilesAreMovedAsideWithoutOverwritingEachOther) {
   CVessel2 v;
   v.name = "Keep";
   EXPECT_FALSE(v.Load(store_, prompter_));
-  EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kCorrupt});
+  // The message names the file and where it went.
+  EXPECT_EQ(
+      MessageTexts(prompter_),
+      (std::vector<std::string>{
+          path + " is damaged: unexpected end of file at byte 199\nIt was moved to " + path + ".damaged", kCorrupt}));
   EXPECT_TRUE(prompter_.fileChoices.empty());
   EXPECT_EQ(std::tie(v.name, v.steeredCourse), std::make_tuple("Keep", 0.0));
   EXPECT_FALSE(fs::exists(path));

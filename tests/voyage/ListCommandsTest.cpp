@@ -79,19 +79,34 @@ TEST_F(ListCommands, AFailedExportOrImportSaysSoAndNamesTheFile) {
     EXPECT_FALSE(ReadFileBytes(path));
   }
 
-  // A missing file, the history (exported only) and a change that could not
-  // be kept all fail the same way; only a read file reaches the commit.
+  // A missing file and a refused one say why; the history (exported only)
+  // and a change that could not be kept fail plainly. Only a whole read file
+  // reaches the commit, and a refused one adds nothing.
   ASSERT_TRUE(WriteFileAtomic(File("one.csv"), std::string("Ana\n")));
-  // The list, the file, whether the commit succeeds, the commits expected.
-  const std::tuple<ERecordList, std::string, bool, int> kFailed[] = {
-      {ERecordList::Storms, File("missing.csv"), true, 0},
-      {ERecordList::Fixes, File("one.csv"), true, 0},
-      {ERecordList::Storms, File("one.csv"), false, 1}};
-  for (const auto& [list, file, succeeds, expected] : kFailed) {
+  ASSERT_TRUE(WriteFileAtomic(File("binary.csv"), std::string("Ana\nB\x01\x02\0x\n")));
+  ASSERT_TRUE(WriteFileAtomic(File("pole.csv"), std::string("Ana\nBob,91:00.0N,010:00.0W\n")));
+  const auto failed = [&](const std::string& file, const std::string& why) {
+    return "Exclamation: Import failed\n" + File(file) + "\n" + why + "\nNothing was changed.";
+  };
+  // The list, the file, whether the commit succeeds, the commits expected, what is said.
+  const std::tuple<ERecordList, std::string, bool, int, std::string> kFailed[] = {
+      {ERecordList::Storms, File("missing.csv"), true, 0,
+       failed("missing.csv", "cannot read " + File("missing.csv") + ": the file is missing")},
+      {ERecordList::Warnings, File("binary.csv"), true, 0,
+       failed("binary.csv", "line 2: control characters: not a text file")},
+      {ERecordList::Ports, File("pole.csv"), true, 0,
+       failed("pole.csv", "line 2: latitude 91.000000 is off the globe")},
+      {ERecordList::Fixes, File("one.csv"), true, 0, "Exclamation: Import failed"},
+      {ERecordList::Storms, File("one.csv"), false, 1, "Exclamation: Import failed"}};
+  for (const auto& [list, file, succeeds, expected, said] : kFailed) {
     commits = 0;
     commitSucceeds = succeeds;
+    const int before = Doc().List(list).GetCount();
     EXPECT_FALSE(Import(list, file));
-    EXPECT_EQ(std::tuple(Said(prompter).back(), commits), std::tuple("Exclamation: Import failed", expected));
+    EXPECT_EQ(std::tuple(Said(prompter).back(), commits), std::tuple(said, expected));
+    if (expected == 0) {
+      EXPECT_EQ(Doc().List(list).GetCount(), before) << file;
+    }
   }
 }
 

@@ -39,6 +39,51 @@ TEST(DocumentWithoutDataFiles, MissingDataFilesAreReportedEachAndTheDocumentGoes
   EXPECT_EQ(store.GetString("Path", "Routedat", "?"), "");
 }
 
+TEST(DocumentWithoutDataFiles, AHistoryThatCannotBeReadOutlivesTheDocument) {
+  const CTempFolder folder("doc");
+  CMemorySettingsStore store;
+  UseDataFolder(store, folder.Path().string());
+  store.WriteInt("Path", "AskLoadOld", 0);
+  ASSERT_TRUE(WriteFreshDataFiles(store));
+  const std::string history = folder.File("voyage.dat");
+  std::filesystem::remove(history);
+  std::filesystem::create_directory(history);  // exists, cannot be read as a file
+  CScriptedPrompter prompter;
+  const CFixedClock clock(1700000000);
+  {
+    CMarigoldRouteDoc doc(store, prompter, clock);
+    EXPECT_EQ(doc.Fixes().GetCount(), 1);  // the present position
+    EXPECT_EQ(MessageTexts(prompter),
+              (std::vector<std::string>{"voyage.dat could not be read and will not be saved over\ncannot read " +
+                                            history + ": it is a folder",
+                                        "Failed to load history data"}));
+    doc.Meteo().AddNew()->SetName("New");
+    // The other files are still saved.
+    EXPECT_EQ(doc.SaveDataFiles(), std::vector<EDataFile>{EDataFile::History});
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(history));
+  EXPECT_TRUE(std::filesystem::exists(folder.File("meteo.dat.bak")));
+}
+
+TEST(DocumentWithoutDataFiles, ASecondCopyReadsTheDataAndNeverWritesThem) {
+  CDocumentFixture first;  // writes the fresh files, then holds them
+  const auto snapshot = [&] {
+    std::vector<CBytes> files;
+    for (const char* name : {"voyage.dat", "meteo.dat", "vessel.dat"}) files.push_back(FileBytes(first.File(name)));
+    return files;
+  };
+  const auto before = snapshot();
+  {
+    CMarigoldRouteDoc second(first.store, first.prompter, first.clock, CMarigoldRouteDoc::EMode::DataLocked);
+    EXPECT_TRUE(second.DataLocked());
+    second.Fixes().AddNew();
+    second.Meteo().AddNew();
+    EXPECT_EQ(second.SaveDataFiles().size(), std::size(kDataFiles));
+    EXPECT_EQ(second.SaveListFile(ERecordList::Fixes, "").error, kDataFilesInUse);
+  }  // and nothing at the end either
+  EXPECT_EQ(snapshot(), before);
+}
+
 class Document : public ::testing::Test, protected CDocumentFixture {};
 
 TEST_F(Document, EmptyRouteDocumentsOfBothTypes) {

@@ -91,7 +91,7 @@ TEST_F(RouteTransfer, ARefusedFileChangesNothingAndSaysWhy) {
       {ERouteFormat::Rtz, File("twice.rtz"), "line 3: duplicate waypoint id 7"},
       {ERouteFormat::Rtz, TestData("route.gpx"), "line 5: not an RTZ route: the file holds <gpx>, not <route>"},
       {ERouteFormat::Gpx, TestData("route-1_0.rtz"), "line 5: not a GPX file: the file holds <route>, not <gpx>"},
-      {ERouteFormat::Gpx, File("none.gpx"), "cannot open " + File("none.gpx") + ": No such file or directory"},
+      {ERouteFormat::Gpx, File("none.gpx"), "cannot read " + File("none.gpx") + ": the file is missing"},
   };
   for (const auto& [format, path, refusal] : kCases) {
     prompter.messages.clear();

@@ -132,6 +132,13 @@ void CMainFrame::BuildToolBars() {
   statusLine->setAlignment(Qt::AlignCenter);
   statusLine->setFrame(true);
   band->addWidget(statusLine);
+  if (document.DataLocked()) {
+    // A second copy: the officer must see at a glance that nothing is saved.
+    auto* readOnly = new QLabel(kReadOnlyBand, band);
+    readOnly->setObjectName("readOnlyBand");
+    readOnly->setStyleSheet("QLabel { background: #fff1b8; color: #6b4e00; padding: 2px 8px; font-weight: bold; }");
+    band->addWidget(readOnly);
+  }
 
   statusBar()->showMessage("Ready");
   for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
@@ -265,7 +272,8 @@ void CMainFrame::RefreshStatus() {
 QString CMainFrame::StatusText() const { return statusLine->text(); }
 
 void CMainFrame::UpdateTitle() {
-  setWindowTitle(DocumentTitle() + "[*] - " + kAppTitle);
+  setWindowTitle(DocumentTitle() + "[*] - " + kAppTitle +
+                 (document.DataLocked() ? QString(" (read-only)") : QString()));
   setWindowModified(document.modified);
 }
 

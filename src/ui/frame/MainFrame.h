@@ -25,6 +25,8 @@ class CLeftView;
 class CMarigoldRouteView;
 
 inline constexpr const char* kAppTitle = "Marigold Route";
+// In the status band of a copy started while another holds the data files.
+inline constexpr const char* kReadOnlyBand = "Read-only: the data files are in use by another Marigold Route";
 inline constexpr const char* kRouteFilter = "Route Files (*.rtp)|*.rtp|All Files (*.*)|*.*||";
 
 class CMainFrame : public QMainWindow {
