@@ -36,19 +36,31 @@ ERead ReadInto(const std::string& path, const CSerializer& load) {
   }
 }
 
+// Only a file that is not there at all; one that is there but unreadable
+// still goes to the officer.
+bool Absent(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
+}
+
 }  // namespace
 
 const CDataFileInfo& DataFileInfo(EDataFile file) { return kInfo[static_cast<int>(file)]; }
 
-bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load) {
+bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load,
+                  EMissingFile missing) {
   const CDataFileInfo& info = DataFileInfo(file);
-  ERead result = ReadInto(ReadSetting(store, info.path), load);
+  const std::string configured = ReadSetting(store, info.path);
+  ERead result = ReadInto(configured, load);
+  if (result == ERead::NotOpened && missing == EMissingFile::StartEmpty && !configured.empty() && Absent(configured))
+    return true;
   if (result == ERead::NotOpened) {
     prompter.Message(info.loadFailure, EMessageIcon::Exclamation);
     const std::optional<std::string> chosen = prompter.ChooseOpenFile({info.shortName, "dat", kDataFileFilter});
-    const std::string path = chosen.value_or("");
-    WriteSetting(store, info.path, path);
-    result = ReadInto(path, load);
+    // Cancel is no failure: the list starts empty and is saved where it was configured.
+    if (!chosen) return true;
+    WriteSetting(store, info.path, *chosen);
+    result = ReadInto(*chosen, load);
   }
   if (result == ERead::Read) return true;
   prompter.Message(kCorruptDataFile, EMessageIcon::Exclamation);
@@ -58,6 +70,16 @@ bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, co
 void UseDataFolder(CSettingsStore& store, const std::string& folder) {
   for (const CDataFileInfo& info : kInfo)
     WriteSetting(store, info.path, (std::filesystem::path(folder) / info.path.defaultValue).string());
+}
+
+bool SettleDataPaths(CSettingsStore& store, const std::string& folder) {
+  int settled = 0;
+  for (const CDataFileInfo& info : kInfo) {
+    if (!store.GetString(info.path.section, info.path.key, "").empty()) continue;
+    WriteSetting(store, info.path, (std::filesystem::path(folder) / info.path.defaultValue).string());
+    ++settled;
+  }
+  return settled == static_cast<int>(std::size(kInfo));
 }
 
 CFileResult SaveDataFile(EDataFile file, const CSettingsStore& store, const CSerializer& save) {

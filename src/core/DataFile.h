@@ -35,17 +35,31 @@ inline constexpr const char* kCorruptDataFile =
 // Reads or writes the whole content of one data file.
 using CSerializer = std::function<void(CArchive&)>;
 
+// What a data file that does not exist means: gone since it was configured
+// (the officer is asked to locate it), or not made yet (a first start: the
+// list starts empty and the next save makes the file).
+enum class EMissingFile { Locate, StartEmpty };
+
 // Loads a data file. A file that cannot be opened is reported with its
-// load-failure message and may be located once (the chosen path, or the
-// empty text on cancel, is stored at once). A file that opens but cannot be
-// read is moved aside (".damaged", never over an earlier one) so that the
-// next save cannot destroy it. On false the loader left its data untouched
-// and "Failed to open file ..." has been shown.
-bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load);
+// load-failure message and may be located once (the chosen path is stored
+// at once; a cancelled locate keeps the configured path and the loader's
+// empty data, so that the next save writes the file there, and counts as
+// loaded). A file that opens but cannot be read is moved aside (".damaged",
+// never over an earlier one) so that the next save cannot destroy it. On
+// false the loader left its data untouched and "Failed to open file ..."
+// has been shown.
+bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load,
+                  EMissingFile missing = EMissingFile::Locate);
 
 // Points the six data-file settings at their default names in one folder
 // (the example voyage, the command line's --data, tests).
 void UseDataFolder(CSettingsStore& store, const std::string& folder);
+
+// Points every data-file setting that holds no path (never stored, or left
+// empty by an earlier version) at its default name in `folder`, so that no
+// data file depends on the folder the program was started from. True at a
+// first start: none of the six held a path.
+bool SettleDataPaths(CSettingsStore& store, const std::string& folder);
 
 // Writes a data file through the atomic writer; the old file stays intact
 // when writing fails.

@@ -76,10 +76,11 @@ void CVessel2::Serialize(CArchive& ar) {
   *this = std::move(loaded);
 }
 
-bool CVessel2::Load(CSettingsStore& store, CPrompter& prompter) {
+bool CVessel2::Load(CSettingsStore& store, CPrompter& prompter, EMissingFile missing) {
   callSign = ReadSetting(store, settings::kCallSign);
   imoNumber = ReadSetting(store, settings::kImoNumber);
-  return LoadDataFile(EDataFile::Vessel, store, prompter, [this](CArchive& ar) { Serialize(ar); });
+  return LoadDataFile(
+      EDataFile::Vessel, store, prompter, [this](CArchive& ar) { Serialize(ar); }, missing);
 }
 
 CFileResult CVessel2::Save(CSettingsStore& store) const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Archive.h"
+#include "core/DataFile.h"
 #include "core/FileIo.h"
 #include "core/Prompter.h"
 #include "core/SettingsStore.h"
@@ -46,7 +47,7 @@ class CVessel2 {
   // Identity from section "Vessel", the record from vessel.dat, locating a
   // missing file once. False when the record could not be read; the
   // defaults (or what was there before) then stand.
-  bool Load(CSettingsStore& store, CPrompter& prompter);
+  bool Load(CSettingsStore& store, CPrompter& prompter, EMissingFile missing = EMissingFile::Locate);
   // Identity to section "Vessel", the record to vessel.dat (atomically).
   CFileResult Save(CSettingsStore& store) const;
 

@@ -28,13 +28,14 @@ CMarigoldRouteDoc::~CMarigoldRouteDoc() {
 
 template <class TList>
 bool CMarigoldRouteDoc::LoadList(EDataFile file, TList& list) {
-  const bool loaded = LoadDataFile(file, settings_, prompter_, [&list](CArchive& ar) { list.Serialize(ar); });
+  const bool loaded = LoadDataFile(
+      file, settings_, prompter_, [&list](CArchive& ar) { list.Serialize(ar); }, MissingFile());
   if (!loaded) prompter_.Message(DataFileInfo(file).documentMessage, EMessageIcon::None);
   return loaded;
 }
 
 void CMarigoldRouteDoc::LoadDataFiles() {
-  if (!vessel_.Load(settings_, prompter_))
+  if (!vessel_.Load(settings_, prompter_, MissingFile()))
     prompter_.Message(DataFileInfo(EDataFile::Vessel).documentMessage, EMessageIcon::None);
   LoadList(EDataFile::History, fixes_);
   if (fixes_.IsEmpty()) NewFix(fixes_, clock_);
@@ -42,9 +43,14 @@ void CMarigoldRouteDoc::LoadDataFiles() {
   LoadList(EDataFile::Warnings, warnings_);
   LoadList(EDataFile::Meteo, meteo_);
   LoadList(EDataFile::Hurricanes, storms_);
-  if (meteo_.EnsureDefaultRecord() && mode_ == EMode::ReadWrite)
+  if (meteo_.EnsureDefaultRecord() && mode_ != EMode::ReadOnly)
     SaveDataFile(EDataFile::Meteo, settings_, [this](CArchive& ar) { meteo_.Serialize(ar); });
   meteo_.ValidateAll();
+  if (mode_ == EMode::FirstStart) SaveDataFiles();
+}
+
+EMissingFile CMarigoldRouteDoc::MissingFile() const {
+  return mode_ == EMode::FirstStart ? EMissingFile::StartEmpty : EMissingFile::Locate;
 }
 
 std::vector<EDataFile> CMarigoldRouteDoc::SaveDataFiles() {

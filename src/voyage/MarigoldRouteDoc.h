@@ -38,7 +38,9 @@ class CMarigoldRouteDoc {
  public:
   // ReadOnly writes no file by itself (the command line looking at the
   // data): no default meteo file at construction, no save at the end.
-  enum class EMode { ReadWrite, ReadOnly };
+  // FirstStart is ReadWrite without questions: data files not made yet
+  // start empty and are written at once.
+  enum class EMode { ReadWrite, ReadOnly, FirstStart };
 
   // Loads the six data files in order (vessel, history, ports, warnings,
   // meteo, storms), telling the user of each that fails.
@@ -122,6 +124,7 @@ class CMarigoldRouteDoc {
  private:
   std::int32_t AskFileVersion();
   void LoadDataFiles();
+  EMissingFile MissingFile() const;
   template <class TList>
   bool LoadList(EDataFile file, TList& list);
 
