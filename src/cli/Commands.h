@@ -23,5 +23,6 @@ int RunList(const CCliArgs& args, CCliContext& context);
 int RunCalc(const CCliArgs& args, CCliContext& context);
 int RunConvert(const CCliArgs& args, CCliContext& context);
 int RunReport(const CCliArgs& args, CCliContext& context);
+int RunPrint(const CCliArgs& args, CCliContext& context);
 
 }  // namespace marigold

@@ -41,6 +41,18 @@ constexpr const char* kUsage =
     "  import rtz|gpx ROUTE FILE     the file's route replaces the waypoints of ROUTE (made when missing);\n"
     "                                RTZ 1.0 to 1.2 and .rtzp containers\n"
     "  import gpx FILE --as history  the file's tracks into the position-fix history\n"
+    "  print MODE ROUTE -o FILE.pdf [--paper a4|letter] [--port N]\n"
+    "               MODE: 0 to 20 or schedule history reporting warnings meteo waypoints storms charts\n"
+    "               books port status cover speed-graph plotting-sheet storm-advisory inbound outbound\n"
+    "               tide-departure tide-arrival notes voyage-graph; plan for the whole voyage plan\n"
+    "               (--port: a port's 1-based index, for port, inbound, outbound and the tide curves)\n"
+    "      storm-advisory: [--storm N] [--keep-course]  the storm counted from 1; the ship keeping\n"
+    "               course and speed instead of following the route\n"
+    "      speed-graph: [--from N] [--to N]  the fixes, counted from 1 (default: all of them)\n"
+    "      plotting-sheet: [--center LAT LON] [--scale S] [--scale-latitude LAT]\n"
+    "               [--projection mercator|gnomonic|polar] [--objects waypoints,fixes,reporting,\n"
+    "               average-weather,latest-weather,storms,warnings] (unless given: the centre is\n"
+    "               the latest fix, scale 1 : 300000, Mercator, all but the weather)\n"
     "  tide PORT --time HH:MM[:SS]   PORT: a port's name or its 1-based index\n"
     "  calc position-b LAT LON --course C --distance D\n"
     "  calc course-distance LAT LON LAT LON [--great-circle]\n"
@@ -56,7 +68,7 @@ const std::map<std::string, CCommand>& Commands() {
       {"dump", RunDump},       {"status", RunStatus}, {"eta", RunEta},        {"cpa", RunCpa},
       {"fix", RunFix},         {"export", RunExport}, {"import", RunImport},  {"tide", RunTide},
       {"list", RunList},       {"schedule", RunList}, {"waypoints", RunList}, {"calc", RunCalc},
-      {"convert", RunConvert}, {"report", RunReport},
+      {"convert", RunConvert}, {"report", RunReport}, {"print", RunPrint},
   };
   return kCommands;
 }
@@ -65,7 +77,7 @@ const std::map<std::string, CCommand>& Commands() {
 
 int main(int argc, char** argv) {
   try {
-    const CCliArgs args(argc, argv, {"json", "great-circle", "no-weather", "no-reduce", "help"});
+    const CCliArgs args(argc, argv, {"json", "great-circle", "no-weather", "no-reduce", "help", "keep-course"});
     if (args.Flag("help") || args.Words().empty()) {
       std::fputs(kUsage, args.Flag("help") ? stdout : stderr);
       return args.Flag("help") ? 0 : 2;

@@ -20,6 +20,8 @@ inline constexpr int kPrintVoyagePlan = 32880;
 inline constexpr int kPrintSpeedGraph = 32874;
 inline constexpr int kPrintPlottingSheet = 32882;
 inline constexpr int kPrintStormAdvisory = 32883;
+// What Print would print, into a PDF file.
+inline constexpr int kExportPdf = 32930;
 
 // Edit and the right-click menu
 inline constexpr int kUndo = 57643;

@@ -31,6 +31,8 @@ void CQtPainter::SetFont(const CPrintFont& font) {
   qt.setWeight(static_cast<QFont::Weight>(font.weight));
   painter_.setFont(qt);
   escapement_ = font.escapement;
+  // Measured once per font: a long printout writes hundreds of thousands of texts.
+  ascent_ = QFontMetricsF(painter_.font(), painter_.device()).ascent();
 }
 
 void CQtPainter::SetPen(const CPen& pen) {
@@ -50,12 +52,11 @@ void CQtPainter::SetBrush(const CBrush& brush) {
 
 void CQtPainter::Text(CPagePoint at, std::string_view text) {
   const QString qt = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  const double ascent = QFontMetricsF(painter_.font(), painter_.device()).ascent();
   painter_.save();
   painter_.translate(ToDevice(at));
   // Escapement turns counter-clockwise on the page; the device's y runs down.
   if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);
-  painter_.drawText(QPointF(0, ascent), qt);
+  painter_.drawText(QPointF(0, ascent_), qt);
   painter_.restore();
 }
 

@@ -34,6 +34,7 @@ class CQtPainter final : public CPainter {
   QPainter& painter_;
   double scale_;
   int escapement_ = 0;
+  double ascent_ = 0;  // of the font in force, in device pixels
 };
 
 }  // namespace marigold

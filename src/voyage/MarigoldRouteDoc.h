@@ -26,6 +26,7 @@
 #include "lists/WarningList.h"
 #include "vessel/Vessel2.h"
 #include "voyage/PrintMode.h"
+#include "voyage/PrintSettings.h"
 
 namespace marigold {
 
@@ -120,6 +121,10 @@ class CMarigoldRouteDoc {
   // instead of the selected list.
   std::optional<EPrintMode> printMode;
   bool listChanged = false;
+  // Kept between openings of the print dialogs, never stored in a file.
+  CPlottingSheetSettings plottingSheet;
+  CGraphRange graphRange;
+  CStormAdvisoryChoice stormAdvisory;
 
  private:
   std::int32_t AskFileVersion();

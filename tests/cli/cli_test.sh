@@ -122,6 +122,40 @@ check "a track is no route" test $? -eq 1
 m import gpx "$data/track.gpx" --as history 2>"$work/track.err"
 check "a track goes into the history when asked" grep -q '^3 position fixes added' "$work/track.err"
 
+# Printed pages as a reader sees them: the whole plan in one PDF, cover
+# first, page numbers running through; Letter paper on request.
+m print plan "$route" -o "$work/plan.pdf" 2>"$work/plan.err"
+check "print plan exits 0" test $? -eq 0
+pdftotext -layout "$work/plan.pdf" "$work/plan.txt"
+check "the plan has fifteen pages" grep -q '^Pages: *15$' <(pdfinfo "$work/plan.pdf")
+check "the plan opens with its cover" grep -q 'VOYAGE PLAN' <(pdftotext -f 1 -l 1 "$work/plan.pdf" -)
+check "the cover names ship and voyage" grep -q 'mv Marigold Trader' <(pdftotext -f 1 -l 1 "$work/plan.pdf" -)
+check "the waypoint list ends at the pilot" grep -q 'Ambrose Pilot' <(pdftotext -f 2 -l 2 "$work/plan.pdf" -)
+check "the last page is numbered through" grep -q 'rotterdam-newyork.rtp, page 15 of 15' "$work/plan.txt"
+check "every page has its signature lines" test "$(grep -c 'Approved by:' "$work/plan.txt")" -eq 15
+check "the tide curve of the arrival port" grep -q 'Tide New York' "$work/plan.txt"
+m print waypoints "$route" -o "$work/letter.pdf" --paper letter 2>/dev/null
+check "letter paper on request" grep -q 'letter' <(pdfinfo "$work/letter.pdf")
+m print port "$route" -o "$work/port.pdf" 2>"$work/port.err"
+check "port information without a port fails" test $? -eq 1
+check "and says why" grep -q '^or no port selected' "$work/port.err"
+check "and leaves no file" test ! -e "$work/port.pdf"
+m print plotting-sheet "$route" -o "$work/sheet.pdf" --center 50N 2W --scale 4000000 2>/dev/null
+check "a plotting sheet has its title block" grep -q 'Center at' <(pdftotext "$work/sheet.pdf" -)
+check "and its grid" grep -q 'Lat 50.00 deg Lon -[0-9].00 deg' <(pdftotext "$work/sheet.pdf" -)
+m print plotting-sheet "$route" -o "$work/bad.pdf" --scale 1:50000 2>"$work/scale.err"
+check "a scale that is no number is refused" grep -q '^The scale of the chart must be a number above 0' "$work/scale.err"
+m print speed-graph "$route" -o "$work/graph.pdf" 2>/dev/null
+check "the speed graph has its title" grep -q 'Speed versus Time' <(pdftotext "$work/graph.pdf" -)
+m print speed-graph "$route" -o "$work/back.pdf" --from 3 --to 2 2>"$work/graph.err"
+check "a graph running backwards is refused" grep -q '^The graph spans no time' "$work/graph.err"
+m print status "$route" -o "$work/status.pdf" 2>/dev/null
+check "the status report has its sections" test "$(pdftotext "$work/status.pdf" - | grep -c -E 'Present Position|Performance past 24 hours|Remaining voyage|Expected weather')" -eq 4
+m print storm-advisory "$route" -o "$work/storm.pdf" --keep-course 2>/dev/null
+check "the storm advisory dead-reckons the ship" grep -q 'DR Tue 01 Dec' <(pdftotext "$work/storm.pdf" -)
+m print 21 "$route" -o "$work/none.pdf" >/dev/null 2>&1
+check "an unknown print mode is a usage error" test $? -eq 2
+
 # Settings: the data folder's settings.ini (make-example writes the call sign
 # there, as the report above shows) with its separator; without it the
 # user's store, read and never written.

@@ -2,6 +2,7 @@
 // A painter that writes down what is drawn, one line per call, with the pen,
 // brush and font in force: what printing tests compare with the page layout
 // worked out by hand.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,12 @@ class CRecordingPainter final : public CPainter {
     for (const CText& t : texts)
       if (t.text == text) return &t;
     return nullptr;
+  }
+
+  // Where the first text that is exactly `text` stands; none when none is.
+  std::optional<CPagePoint> At(const std::string& text) const {
+    const CText* found = Find(text);
+    return found ? std::optional<CPagePoint>(found->at) : std::nullopt;
   }
 
   std::vector<CText> texts;

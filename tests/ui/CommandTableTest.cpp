@@ -60,7 +60,8 @@ class CCommandTableTest : public QObject {
     QCOMPARE(
         menus,
         QStringList({
-            "&File [&New, &Open..., &Save, Save &As..., ---, &Print..., Print Pre&view, P&rint Setup..., Print "
+            "&File [&New, &Open..., &Save, Save &As..., ---, &Print..., Print Pre&view, Export as PDF..., P&rint "
+            "Setup..., Print "
             "&Voyageplan, Print &Graph [&Speed versus time, &Plotting sheet, S&torm Advisory], ---, Sen&d..., ---, "
             "Recent File 1, Recent File 2, Recent File 3, Recent File 4, ---, E&xit]",
             "E&dit [&Undo, ---, Cu&t, &Copy, &Paste, ---, &Insert item, &Edit Item, &Delete item]",

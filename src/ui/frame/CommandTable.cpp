@@ -12,11 +12,16 @@
 #include "ui/frame/AboutDialog.h"
 #include "ui/frame/LeftView.h"
 #include "ui/frame/MainFrame.h"
+#include "ui/frame/PrintCommands.h"
 #include "ui/frame/RecordSheets.h"
 #include "ui/frame/RouteCommands.h"
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
 #include "ui/sheets/ConfigurationDialog.h"
+#include "ui/sheets/PlottingSheetDialog.h"
+#include "ui/sheets/PrintGraphDialog.h"
+#include "ui/sheets/PrintVoyagePlanDialog.h"
+#include "ui/sheets/StormAdvisoryDialog.h"
 #include "voyage/ListCommands.h"
 
 namespace marigold {
@@ -88,6 +93,17 @@ void InsertItem(CMainFrame& f, int) {
     RunCommand(target, f);
 }
 
+// A print dialog holds the print mode while it is open; the views show the
+// document's own list again after it.
+template <class Dialog>
+void PrintDialog(CMainFrame& f, int) {
+  {
+    Dialog dialog(f);
+    dialog.exec();
+  }
+  f.RefreshViews();
+}
+
 void DayNight(CMainFrame& f, int) { f.ToggleNightColours(); }
 void ViewStyle(CMainFrame& f, int id) { f.SetViewStyle(cmd::kDetails - id); }
 void ToggleToolBar(CMainFrame& f, int) { f.ToggleBar(true); }
@@ -106,17 +122,20 @@ const CCommand kTable[] = {
     {cmd::kSave, menu::kFile, "&Save", "Save the active document", "Ctrl+S", nullptr, FileSave},
     {cmd::kSaveAs, menu::kFile, "Save &As...", "Save the active document with a new name", "", nullptr, FileSaveAs},
     {0, menu::kFile, "", "", "", nullptr, nullptr},
-    {cmd::kPrint, menu::kFile, "&Print...", "Print the active document", "Ctrl+P", nullptr, nullptr},
-    {cmd::kPrintPreview, menu::kFile, "Print Pre&view", "Display full pages", "", nullptr, nullptr},
-    {cmd::kPrintSetup, menu::kFile, "P&rint Setup...", "Change the printer and printing options", "", nullptr, nullptr},
+    {cmd::kPrint, menu::kFile, "&Print...", "Print the active document", "Ctrl+P", nullptr, FilePrint},
+    {cmd::kPrintPreview, menu::kFile, "Print Pre&view", "Display full pages", "", nullptr, FilePrintPreview},
+    {cmd::kExportPdf, menu::kFile, "Export as PDF...", "Write what Print would print to a PDF file", "", nullptr,
+     FileExportPdf},
+    {cmd::kPrintSetup, menu::kFile, "P&rint Setup...", "Change the printer and printing options", "", nullptr,
+     FilePrintSetup},
     {cmd::kPrintVoyagePlan, menu::kFile, "Print &Voyageplan", "Print all pages of voyageplan", "", NeedsWaypoint,
-     nullptr},
+     PrintDialog<CPrintVoyagePlanDialog>},
     {cmd::kPrintSpeedGraph, menu::kPrintGraph, "&Speed versus time", "Print graph of speed during past days", "",
-     nullptr, nullptr},
+     nullptr, PrintDialog<CPrintGraphDialog>},
     {cmd::kPrintPlottingSheet, menu::kPrintGraph, "&Plotting sheet", "Print a plottingsheet chart of area", "", nullptr,
-     nullptr},
+     PrintDialog<CPlottingSheetDialog>},
     {cmd::kPrintStormAdvisory, menu::kPrintGraph, "S&torm Advisory", "Print Sheet with storm advisory", "", NeedsStorm,
-     nullptr},
+     PrintDialog<CStormAdvisoryDialog>},
     {0, menu::kFile, "", "", "", nullptr, nullptr},
     {cmd::kSend, menu::kFile, "Sen&d...", "Send the active document through electronic mail", "", nullptr, nullptr},
     {0, menu::kFile, "", "", "", nullptr, nullptr},
