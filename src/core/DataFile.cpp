@@ -57,28 +57,33 @@ ERead ReadInto(const std::string& path, const CSerializer& load, CPrompter& prom
   }
 }
 
+// Only a file that is not there at all; one that is there but unreadable
+// still goes to the officer.
+bool Absent(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
+}
+
 }  // namespace
 
 const CDataFileInfo& DataFileInfo(EDataFile file) { return kInfo[static_cast<int>(file)]; }
 
-std::string RefusedDataFileMessage(const std::string& path, const std::string& cause) {
-  const bool permissions = cause.ends_with(std::strerror(EACCES)) || cause.ends_with(std::strerror(EPERM));
-  return NameOf(path) + " could not be read and will not be saved over\n" +
-         (permissions ? std::string("Check its permissions") : cause);
-}
-
 bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load,
-                  CDataFileGuard* guard) {
+                  CDataFileGuard* guard, EMissingFile missing) {
   CDataFileGuard ownGuard;
   CDataFileGuard& g = guard ? *guard : ownGuard;
   const CDataFileInfo& info = DataFileInfo(file);
-  ERead result = ReadInto(ReadSetting(store, info.path), load, prompter, g);
+  const std::string configured = ReadSetting(store, info.path);
+  ERead result = ReadInto(configured, load, prompter, g);
+  if (result == ERead::NotOpened && missing == EMissingFile::StartEmpty && !configured.empty() && Absent(configured))
+    return true;
   if (result == ERead::NotOpened) {
     prompter.Message(info.loadFailure, EMessageIcon::Exclamation);
     const std::optional<std::string> chosen = prompter.ChooseOpenFile({info.shortName, "dat", kDataFileFilter});
-    const std::string path = chosen.value_or("");
-    WriteSetting(store, info.path, path);
-    result = ReadInto(path, load, prompter, g);
+    // Cancel is no failure: the list starts empty and is saved where it was configured.
+    if (!chosen) return true;
+    WriteSetting(store, info.path, *chosen);
+    result = ReadInto(*chosen, load, prompter, g);
   }
   if (result == ERead::Read) return true;
   // A refused file is kept, so "Creating new empty datafile" would not be true.
@@ -101,6 +106,16 @@ std::vector<std::string> DataFolders(const CSettingsStore& store) {
 void UseDataFolder(CSettingsStore& store, const std::string& folder) {
   for (const CDataFileInfo& info : kInfo)
     WriteSetting(store, info.path, (std::filesystem::path(folder) / info.path.defaultValue).string());
+}
+
+bool SettleDataPaths(CSettingsStore& store, const std::string& folder) {
+  int settled = 0;
+  for (const CDataFileInfo& info : kInfo) {
+    if (!store.GetString(info.path.section, info.path.key, "").empty()) continue;
+    WriteSetting(store, info.path, (std::filesystem::path(folder) / info.path.defaultValue).string());
+    ++settled;
+  }
+  return settled == static_cast<int>(std::size(kInfo));
 }
 
 CFileResult SaveDataFile(EDataFile file, const CSettingsStore& store, const CSerializer& save,

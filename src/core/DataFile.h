@@ -58,14 +58,21 @@ class CDataFileGuard {
   std::set<std::string> refused_;
 };
 
+// What a data file that does not exist means: gone since it was configured
+// (the officer is asked to locate it), or not made yet (a first start: the
+// list starts empty and the next save makes the file).
+enum class EMissingFile { Locate, StartEmpty };
+
 // Loads a data file. A missing file is reported with its load-failure
-// message and may be located once (the chosen path, or the empty text on
-// cancel, is stored at once). A file that exists but cannot be read is
-// refused and the user told so. A damaged file is moved aside (".damaged",
-// never over an earlier one) or, when the guard only looks or the move
-// fails, refused. On false the loader left its data untouched.
+// message and may be located once (the chosen path is stored at once; a
+// cancelled locate keeps the configured path and the loader's empty data,
+// so that the next save writes the file there, and counts as loaded). A
+// file that exists but cannot be read is refused and the user told so. A
+// damaged file is moved aside (".damaged", never over an earlier one) or,
+// when the guard only looks or the move fails, refused. On false the loader
+// left its data untouched.
 bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load,
-                  CDataFileGuard* guard = nullptr);
+                  CDataFileGuard* guard = nullptr, EMissingFile missing = EMissingFile::Locate);
 
 // The folders that hold the six data files (each once, absolute): what a
 // running copy locks so that no other copy saves over its lists.
@@ -74,6 +81,12 @@ std::vector<std::string> DataFolders(const CSettingsStore& store);
 // Points the six data-file settings at their default names in one folder
 // (the example voyage, the command line's --data, tests).
 void UseDataFolder(CSettingsStore& store, const std::string& folder);
+
+// Points every data-file setting that holds no path (never stored, or left
+// empty by an earlier version) at its default name in `folder`, so that no
+// data file depends on the folder the program was started from. True at a
+// first start: none of the six held a path.
+bool SettleDataPaths(CSettingsStore& store, const std::string& folder);
 
 // Writes a data file through the atomic writer, keeping the previous
 // version as NAME.bak; the old file stays intact when writing fails and a

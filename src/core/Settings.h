@@ -39,6 +39,17 @@ inline constexpr CIntSetting kAskLoadOld{"Path", "AskLoadOld", 1, 0, 1, 0};
 inline constexpr CTextSetting kCallSign{"Vessel", "CallSign", "XXXX"};
 inline constexpr CTextSetting kImoNumber{"Vessel", "IMONumber", "12345"};
 
+// The desktop window as the officer left it (not with --data, whose store
+// lives in memory).
+inline constexpr CTextSetting kWindowGeometry{"Window", "Geometry", ""};
+inline constexpr CTextSetting kSplitterState{"Window", "Splitter", ""};
+inline constexpr CIntSetting kSelectedList{"Window", "SelectedList", 0, 0, 9, 0};
+inline constexpr CIntSetting kViewStyle{"Window", "ViewStyle", 0, 0, 3, 0};
+inline constexpr CIntSetting kNightColours{"Window", "NightColours", 0, 0, 1, 0};
+// Column widths the officer dragged, per list (key: the list's command-line
+// name) as eight numbers, 0 where the measured width stands.
+inline constexpr const char* kColumnWidthSection = "Columns";
+
 }  // namespace settings
 
 std::string ReadSetting(const CSettingsStore& store, const CTextSetting& setting);

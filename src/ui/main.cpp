@@ -1,19 +1,24 @@
 // marigold-route: the desktop program.
-//   marigold-route [--data FOLDER] [--list LIST] [--show ID [--row N]] [--screenshot OUT.png] [ROUTE.rtp]
+//   marigold-route [--data FOLDER] [--list LIST] [--night] [--show ID [--row N]] [--screenshot OUT.png]
+//                  [ROUTE.rtp]
 // --data takes the six data files from FOLDER and keeps the settings in
 // memory, so that the example voyage never touches the user's own data;
 // --list shows that list (the command line's names: schedule, meteo, ...);
+// --night starts in night colours;
 // --screenshot saves a picture of the main window and exits; with --show
 // it runs the command with that id as if chosen from the menu (Edit on row
 // N, the first by default), saves pictures of the dialog that opened (one
 // per page of a sheet) and exits without applying anything.
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <memory>
 
 #include "core/Clock.h"
+#include "core/DataFile.h"
 #include "core/MemorySettingsStore.h"
 #include "lists/ListKind.h"
 #include "qtplatform/DataFolderLock.h"
@@ -22,6 +27,7 @@
 #include "ui/frame/LeftView.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/QtPrompter.h"
+#include "ui/frame/TreeIcons.h"
 #include "voyage/MarigoldRouteDoc.h"
 
 namespace {
@@ -35,6 +41,13 @@ std::unique_ptr<marigold::CSettingsStore> SettingsFor(const QString& dataFolder)
   return settings;
 }
 
+// The per-user data folder, made when missing; empty when it cannot be made
+// (the data-file settings then stay as they are).
+QString UserDataFolder() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return !folder.isEmpty() && QDir().mkpath(folder) ? folder : QString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -46,6 +59,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(kAppTitle);
 
   QString dataFolder, screenshot, route, list;
+  bool night = false;
   int show = 0;
   int row = 0;
   const QStringList arguments = QApplication::arguments();
@@ -61,28 +75,38 @@ int main(int argc, char** argv) {
       row = arguments[++i].toInt();
     else if (arguments[i] == QLatin1String("--list") && valued)
       list = arguments[++i];
+    else if (arguments[i] == QLatin1String("--night"))
+      night = true;
     else
       route = arguments[i];
   }
 
+  QApplication::setWindowIcon(ProgramIcon());
   const std::unique_ptr<CSettingsStore> settings = SettingsFor(dataFolder);
+  // Data files never depend on the folder the program was started from.
+  const QString userData = dataFolder.isEmpty() ? UserDataFolder() : QString();
+  const bool firstStart = !userData.isEmpty() && SettleDataPaths(*settings, userData.toStdString());
   CQtPrompter prompter;
   CSystemClock clock;
   // One copy writes the data files; a second one only reads them.
   const CDataFolderLock lock(DataFolders(*settings));
-  CMarigoldRouteDoc doc(*settings, prompter, clock,
-                        lock.Held() ? CMarigoldRouteDoc::EMode::ReadWrite : CMarigoldRouteDoc::EMode::DataLocked);
+  const CMarigoldRouteDoc::EMode mode = !lock.Held() ? CMarigoldRouteDoc::EMode::DataLocked
+                                        : firstStart ? CMarigoldRouteDoc::EMode::FirstStart
+                                                     : CMarigoldRouteDoc::EMode::ReadWrite;
+  CMarigoldRouteDoc doc(*settings, prompter, clock, mode);
   int result = 1;
   {
     CMainFrame frame(doc, *settings, prompter);
     prompter.SetParent(&frame);
     const bool ready = route.isEmpty() ? frame.NewDocument() : frame.OpenDocument(route.toStdString());
     if (ready) {
+      if (!frame.RestoreLayout()) frame.resize(1200, 700);
       if (const auto kind = ListKindNamed(list.toStdString())) {
         doc.selectedList = *kind;
         frame.LeftView().Refresh();
       }
-      frame.resize(1200, 700);
+      if (night && !frame.NightColours()) frame.ToggleNightColours();
+      if (firstStart) frame.ShowWelcome(userData);
       frame.show();
       if (show != 0) {
         QTimer::singleShot(0, &frame, [&frame, &screenshot, show, row] {

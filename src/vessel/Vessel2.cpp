@@ -76,11 +76,11 @@ void CVessel2::Serialize(CArchive& ar) {
   *this = std::move(loaded);
 }
 
-bool CVessel2::Load(CSettingsStore& store, CPrompter& prompter, CDataFileGuard* guard) {
+bool CVessel2::Load(CSettingsStore& store, CPrompter& prompter, CDataFileGuard* guard, EMissingFile missing) {
   callSign = ReadSetting(store, settings::kCallSign);
   imoNumber = ReadSetting(store, settings::kImoNumber);
   return LoadDataFile(
-      EDataFile::Vessel, store, prompter, [this](CArchive& ar) { Serialize(ar); }, guard);
+      EDataFile::Vessel, store, prompter, [this](CArchive& ar) { Serialize(ar); }, guard, missing);
 }
 
 CFileResult CVessel2::Save(CSettingsStore& store, const CDataFileGuard* guard, CFileBatch* batch) const {

@@ -47,7 +47,8 @@ class CVessel2 {
   // Identity from section "Vessel", the record from vessel.dat, locating a
   // missing file once. False when the record could not be read; the
   // defaults (or what was there before) then stand.
-  bool Load(CSettingsStore& store, CPrompter& prompter, CDataFileGuard* guard = nullptr);
+  bool Load(CSettingsStore& store, CPrompter& prompter, CDataFileGuard* guard = nullptr,
+            EMissingFile missing = EMissingFile::Locate);
   // Identity to section "Vessel", the record to vessel.dat (atomically, or
   // staged in a batch of data files).
   CFileResult Save(CSettingsStore& store, const CDataFileGuard* guard = nullptr, CFileBatch* batch = nullptr) const;

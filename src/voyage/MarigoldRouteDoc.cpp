@@ -14,7 +14,7 @@ namespace marigold {
 CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompter, const CClock& clock, EMode mode)
     : settings_(settings),
       mode_(mode),
-      guard_(mode == EMode::ReadWrite ? CDataFileGuard::EDamaged::MayMoveAside : CDataFileGuard::EDamaged::LookOnly),
+      guard_(Writes(mode) ? CDataFileGuard::EDamaged::MayMoveAside : CDataFileGuard::EDamaged::LookOnly),
       prompter_(prompter),
       clock_(clock) {
   LoadDataFiles();
@@ -24,7 +24,7 @@ CMarigoldRouteDoc::CMarigoldRouteDoc(CSettingsStore& settings, CPrompter& prompt
 }
 
 CMarigoldRouteDoc::~CMarigoldRouteDoc() {
-  if (mode_ != EMode::ReadWrite) return;
+  if (!Writes()) return;
   try {
     SaveDataFiles();
   } catch (...) {
@@ -35,13 +35,13 @@ CMarigoldRouteDoc::~CMarigoldRouteDoc() {
 template <class TList>
 bool CMarigoldRouteDoc::LoadList(EDataFile file, TList& list) {
   const bool loaded = LoadDataFile(
-      file, settings_, prompter_, [&list](CArchive& ar) { list.Serialize(ar); }, &guard_);
+      file, settings_, prompter_, [&list](CArchive& ar) { list.Serialize(ar); }, &guard_, MissingFile());
   if (!loaded) prompter_.Message(DataFileInfo(file).documentMessage, EMessageIcon::None);
   return loaded;
 }
 
 void CMarigoldRouteDoc::LoadDataFiles() {
-  if (!vessel_.Load(settings_, prompter_, &guard_))
+  if (!vessel_.Load(settings_, prompter_, &guard_, MissingFile()))
     prompter_.Message(DataFileInfo(EDataFile::Vessel).documentMessage, EMessageIcon::None);
   LoadList(EDataFile::History, fixes_);
   if (fixes_.IsEmpty()) NewFix(fixes_, clock_);
@@ -49,10 +49,15 @@ void CMarigoldRouteDoc::LoadDataFiles() {
   LoadList(EDataFile::Warnings, warnings_);
   LoadList(EDataFile::Meteo, meteo_);
   LoadList(EDataFile::Hurricanes, storms_);
-  if (meteo_.EnsureDefaultRecord() && mode_ == EMode::ReadWrite)
+  if (meteo_.EnsureDefaultRecord() && Writes())
     SaveDataFile(
         EDataFile::Meteo, settings_, [this](CArchive& ar) { meteo_.Serialize(ar); }, &guard_);
   meteo_.ValidateAll();
+  if (mode_ == EMode::FirstStart) SaveDataFiles();
+}
+
+EMissingFile CMarigoldRouteDoc::MissingFile() const {
+  return mode_ == EMode::FirstStart ? EMissingFile::StartEmpty : EMissingFile::Locate;
 }
 
 std::vector<EDataFile> CMarigoldRouteDoc::SaveDataFiles() {

@@ -43,7 +43,9 @@ class CMarigoldRouteDoc {
   // data): no default meteo file at construction, no save at the end.
   // DataLocked is a second copy while another holds the data folder: it
   // reads the data files and never writes them.
-  enum class EMode { ReadWrite, ReadOnly, DataLocked };
+  // FirstStart is ReadWrite without questions: data files not made yet
+  // start empty and are written at once.
+  enum class EMode { ReadWrite, ReadOnly, DataLocked, FirstStart };
 
   // Loads the six data files in order (vessel, history, ports, warnings,
   // meteo, storms), telling the user of each that fails.
@@ -121,6 +123,10 @@ class CMarigoldRouteDoc {
   // and left in place).
   const CDataFileGuard& Guard() const { return guard_; }
   bool DataLocked() const { return mode_ == EMode::DataLocked; }
+  // Whether this document writes its data files by itself (defaults, first
+  // start, at the end).
+  static bool Writes(EMode mode) { return mode == EMode::ReadWrite || mode == EMode::FirstStart; }
+  bool Writes() const { return Writes(mode_); }
   const CClock& Clock() const { return clock_; }
 
   bool modified = false;
@@ -140,6 +146,7 @@ class CMarigoldRouteDoc {
  private:
   std::int32_t AskFileVersion();
   void LoadDataFiles();
+  EMissingFile MissingFile() const;
   template <class TList>
   bool LoadList(EDataFile file, TList& list);
 

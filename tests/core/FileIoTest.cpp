@@ -378,13 +378,13 @@ TEST_F(DataFile, EverySaveKeepsThePreviousVersionAsBak) {
 TEST_F(DataFile, EachKindOfFileHasItsOwnMessageAndProposedName) {
   CRecordList<CFixRecord> warnings;
   store_.WriteString("Path", "Warningdat", PathOf("gone.dat"));
-  EXPECT_FALSE(
+  EXPECT_TRUE(
       LoadDataFile(EDataFile::Warnings, store_, prompter_, [&warnings](CArchive& ar) { warnings.Serialize(ar); }));
   EXPECT_EQ(MessageTexts(prompter_),
-            (std::vector<std::string>{"Unable to load nav warning data\nPlease locate data file", kCorruptDataFile}));
+            (std::vector<std::string>{"Unable to load nav warning data\nPlease locate data file"}));
   ASSERT_EQ(prompter_.fileChoices.size(), 1u);
   EXPECT_EQ(prompter_.fileChoices[0].defaultName, "warning");
-  EXPECT_EQ(store_.GetString("Path", "Warningdat", "(none)"), "");
+  EXPECT_EQ(store_.GetString("Path", "Warningdat", "(none)"), PathOf("gone.dat"));
   EXPECT_FALSE(store_.Has("Path", "Routedat"));
 }
 

@@ -64,11 +64,11 @@ class CCommandTableTest : public QObject {
             "Setup..., Print "
             "&Voyageplan, Print &Graph [&Speed versus time, &Plotting sheet, S&torm Advisory], ---, Sen&d..., ---, "
             "Recent File 1, Recent File 2, Recent File 3, Recent File 4, ---, E&xit]",
-            "&Edit [&Undo, ---, Cu&t, &Copy, &Paste, ---, &Insert item, &Edit Item, &Delete item]",
+            "E&dit [&Undo, ---, Cu&t, &Copy, &Paste, ---, &Insert item, &Edit Item, &Delete item]",
             "&View [&Toolbar, &Status Bar, ---, Lar&ge Icons, S&mall Icons, &List, &Details]",
             "&Insert [&Waypoint, &Reporting point, N&avigational Warning, &Hurricane, Nautical &Publication, Port "
             "&Information, Position &fix]",
-            "&Voyage [&Status, Calculate &ETA, &Average weather, &Hurricane tracking, &Properties]",
+            "V&oyage [&Status, Calculate &ETA, &Average weather, &Hurricane tracking, &Properties]",
             "&Reporting [&Amver [&Sailing Plan, &Position report, &Arrival report], "
             "&Sistram [&Sailingplan, &Position report, &Final report], "
             "&Chilrep [&Sailingplan, &Position report, &Final report], "

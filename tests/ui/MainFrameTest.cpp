@@ -7,6 +7,7 @@
 #include "fakes/FrameFixture.h"
 #include "fakes/Records.h"
 #include "ui/frame/CommandTable.h"
+#include "ui/frame/NightColours.h"
 #include "ui/frame/QtPrompter.h"
 #include "ui/frame/RouteView.h"
 #include "voyage/VoyageStatus.h"
@@ -27,7 +28,7 @@ class CMainFrameTest : public QObject {
     CMainFrame& frame = f->frame;
     QVERIFY(frame.NewDocument());
     QCOMPARE(std::tuple(frame.windowTitle(), frame.isWindowModified()),
-             std::tuple(QString("Untitled[*] - Marigold Route"), false));
+             std::tuple(QString("Route[*] - Marigold Route"), false));
 
     // Six documents saved: the newest four are listed, newest first.
     for (int i = 1; i <= 6; ++i) {
@@ -75,7 +76,7 @@ class CMainFrameTest : public QObject {
     f->prompter.saveAnswers = {ESaveAnswer::Cancel, ESaveAnswer::Cancel};
     QVERIFY(!frame.close());
     QVERIFY(!frame.NewDocument());
-    QCOMPARE(f->prompter.questions, std::vector<std::string>(2, "Save changes to Untitled?"));
+    QCOMPARE(f->prompter.questions, std::vector<std::string>(2, "Save changes to Route?"));
 
     // Save on an untitled document asks for a name; cancelling that keeps the window.
     f->prompter.saveAnswers = {ESaveAnswer::Save, ESaveAnswer::Save};
@@ -87,15 +88,11 @@ class CMainFrameTest : public QObject {
 
   void dayAndNightColours() {
     CMainFrame& frame = f->frame;
-    const auto colours = [&frame] {
-      const QPalette palette = frame.RouteView().palette();
-      return std::pair(palette.color(QPalette::Base), palette.color(QPalette::Text));
-    };
-    QCOMPARE(colours().first, QColor(Qt::white));
     QVERIFY(RunCommand(command::kDayNight, frame) && frame.NightColours());
-    QCOMPARE(colours(), std::pair(QColor(0, 0, 255), QColor(Qt::white)));
+    QCOMPARE(QApplication::palette().color(QPalette::Base), NightPalette().color(QPalette::Base));
     RunCommand(command::kDayNight, frame);
-    QCOMPARE(colours(), std::pair(QColor(Qt::white), QColor(Qt::black)));
+    QCOMPARE(QApplication::palette().color(QPalette::Base),
+             QApplication::style()->standardPalette().color(QPalette::Base));
 
     QVERIFY(RunCommand(command::kLargeIcons, frame));
     QCOMPARE(std::tuple(frame.RouteView().ViewStyle(), frame.Action(command::kLargeIcons)->isChecked(),

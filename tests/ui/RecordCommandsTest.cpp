@@ -104,7 +104,7 @@ class CRecordCommandsTest : public QObject {
                     Type(s, "voyageNumber", "MR 9");
                     return QDialogButtonBox::Ok;
                   }),
-             std::string("Untitled CSheetVoyage"));
+             std::string("Route CSheetVoyage"));
     QCOMPARE(std::tuple(f->doc->Voyage().voyageNumber, f->doc->modified), std::tuple(std::string("MR 9"), true));
   }
 

@@ -42,7 +42,7 @@ class CRouteViewTest : public QObject {
 
   void columnsAndCellsFollowTheSelectedList() {
     AddSmallVoyage(*f->doc);
-    CMarigoldRouteView view(*f->doc);
+    CMarigoldRouteView view(*f->doc, f->store);
     f->doc->selectedList = EListKind::Waypoints;
     view.Refresh();
     QAbstractItemModel& model = *view.model();
@@ -68,7 +68,7 @@ class CRouteViewTest : public QObject {
 
   void rowsMapToRecordsAndSelectionGivesThem() {
     AddSmallVoyage(*f->doc);
-    CMarigoldRouteView view(*f->doc);
+    CMarigoldRouteView view(*f->doc, f->store);
     f->doc->selectedList = EListKind::Schedule;
     view.Refresh();
     CVoyage& route = f->doc->Voyage();
@@ -93,7 +93,7 @@ class CRouteViewTest : public QObject {
 
   void headerClicksActAndRefresh() {
     AddSmallVoyage(*f->doc);
-    CMarigoldRouteView view(*f->doc);
+    CMarigoldRouteView view(*f->doc, f->store);
     QVERIFY(Show(view));
     QSignalSpy actions(&view, &CMarigoldRouteView::headerActionRequested);
     QSignalSpy changes(&view, &CMarigoldRouteView::recordsChanged);
@@ -116,7 +116,7 @@ class CRouteViewTest : public QObject {
 
   void doubleClickOnlyPointsToTheContextMenu() {
     AddSmallVoyage(*f->doc);
-    CMarigoldRouteView view(*f->doc);
+    CMarigoldRouteView view(*f->doc, f->store);
     QVERIFY(Show(view));
     const QRect cell = view.visualRect(view.model()->index(1, 1));
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
@@ -126,7 +126,7 @@ class CRouteViewTest : public QObject {
   }
 
   void viewStylesKeepHiddenColumnsHidden() {
-    CMarigoldRouteView view(*f->doc);
+    CMarigoldRouteView view(*f->doc, f->store);
     f->doc->selectedList = EListKind::ReportingPoints;
     view.Refresh();
     view.SetViewStyle(3);
@@ -144,7 +144,7 @@ class CRouteViewTest : public QObject {
   void modelPassesTheModelTesterOnEveryList() {
     AddSmallVoyage(*f->doc);
     f->doc->Storms().AddNew()->SetName("Ana");
-    CMarigoldRouteView view(*f->doc);
+    CMarigoldRouteView view(*f->doc, f->store);
     QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     for (int list = 0; list <= 9; ++list) {
       f->doc->selectedList = static_cast<EListKind>(list);

@@ -167,24 +167,29 @@ TEST_F(VesselLoad, MissingFileIsLocatedOnceAndThePathKept) {
             std::make_tuple("vessel", "dat", "Data File (*.dat)|*.dat|All Files (*.*)|*.*||"));
 }
 
-TEST_F(VesselLoad, CancelledLocateStoresAnEmptyPathAndKeepsTheDefaults) {
+TEST_F(VesselLoad, CancelledLocateKeepsThePathAndTheDefaultsAndTheNextSaveWritesThere) {
   store_.WriteString("Path", "vesseldata", PathOf("gone.dat"));
   prompter_.files = {std::nullopt};
   CVessel2 v;
-  EXPECT_FALSE(v.Load(store_, prompter_));
-  EXPECT_EQ(Setting(), "");
-  EXPECT_EQ(MessageTexts(prompter_), (std::vector<std::string>{kUnable, kCorrupt}));
-  EXPECT_EQ(MessageIcons(prompter_), std::vector<EMessageIcon>(2, EMessageIcon::Exclamation));
+  EXPECT_TRUE(v.Load(store_, prompter_));
+  EXPECT_EQ(Setting(), PathOf("gone.dat"));
+  // No word of corrupt data: the officer chose not to look for the file.
+  EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kUnable});
   EXPECT_EQ(std::tie(v.name, v.steeredCourse), std::make_tuple("mv Marlinspike", 0.0));
 
-  // Until a path is set again, saving fails and creates nothing.
-  EXPECT_FALSE(v.Save(store_).ok);
-  EXPECT_TRUE(fs::is_empty(folder_.Path()));
+  EXPECT_TRUE(v.Save(store_).ok);
+  EXPECT_TRUE(fs::exists(PathOf("gone.dat")));
+}
 
-  // The empty path is missing too: the next load asks again.
-  prompter_.files = {PathOf("gone.dat")};
-  EXPECT_FALSE(v.Load(store_, prompter_));
-  EXPECT_EQ(prompter_.fileChoices.size(), 2u);
+TEST_F(VesselLoad, AFileNotMadeYetStartsEmptyWithoutAQuestionOnlyWhenAsked) {
+  store_.WriteString("Path", "vesseldata", PathOf("new.dat"));
+  CVessel2 v;
+  EXPECT_TRUE(v.Load(store_, prompter_, EMissingFile::StartEmpty));
+  EXPECT_TRUE(prompter_.messages.empty() && prompter_.fileChoices.empty());
+  // A damaged file is still reported, first start or not.
+  UseFile("bad.dat", Hex("0000"));
+  EXPECT_FALSE(v.Load(store_, prompter_, EMissingFile::StartEmpty));
+  EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kCorrupt});
 }
 
 TEST_F(VesselLoad, DamagedFilesAreMovedAsideWithoutOverwritingEachOther) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "core/FileIo.h"
 #include "core/LocalClock.h"
@@ -28,15 +29,29 @@ TEST(DocumentWithoutDataFiles, MissingDataFilesAreReportedEachAndTheDocumentGoes
     EXPECT_EQ(std::tuple(doc.Fixes().GetCount(), doc.Meteo().GetCount(), doc.fixesAtLoad, doc.askFileVersion),
               std::tuple(1, 1, 1, false));
   }
-  // Per file: where is it, the locate dialog cancelled, then the document's own word.
-  ASSERT_EQ(prompter.messages.size(), 18u);
-  const std::vector<std::string> said = MessageTexts(prompter);
-  EXPECT_EQ(said[0] + "|" + said[1],
-            "Unable to load vessel data\nPlease locate data file|"
-            "Failed to open file\ndata might be corrupt\nCreating new empty datafile");
-  EXPECT_EQ(Said(prompter)[2], "Failed to load vessel data");  // without an icon
-  EXPECT_EQ(said[11] + "|" + said[17], "Failed to load navwarnings|Failed to load hurricane data");
-  EXPECT_EQ(store.GetString("Path", "Routedat", "?"), "");
+  // Per file: where is it; the locate dialog cancelled keeps the path and the empty list.
+  EXPECT_EQ(MessageTexts(prompter),
+            (std::vector<std::string>{"Unable to load vessel data\nPlease locate data file",
+                                      "Unable to load history data\nPlease locate data file",
+                                      "Unable to load port data\nPlease locate data file",
+                                      "Unable to load nav warning data\nPlease locate data file",
+                                      "Unable to load meteo data\nPlease locate data file",
+                                      "Unable to load hurricane data\nPlease locate data file"}));
+  EXPECT_EQ(store.GetString("Path", "Routedat", "?"), folder.File("voyage.dat"));
+  // The end of the run wrote every list where it was configured.
+  EXPECT_TRUE(std::filesystem::exists(folder.File("hurricane.dat")));
+}
+
+TEST(DocumentAtFirstStart, MakesEveryDataFileWithoutAQuestion) {
+  const CTempFolder folder("first");
+  CMemorySettingsStore store;
+  ASSERT_TRUE(SettleDataPaths(store, folder.Path().string()));
+  CScriptedPrompter prompter;
+  const CFixedClock clock(1700000000);
+  const CMarigoldRouteDoc doc(store, prompter, clock, CMarigoldRouteDoc::EMode::FirstStart);
+  EXPECT_TRUE(prompter.messages.empty());
+  for (const char* name : {"vessel.dat", "voyage.dat", "port.dat", "warning.dat", "meteo.dat", "hurricane.dat"})
+    EXPECT_TRUE(std::filesystem::exists(folder.File(name))) << name;
 }
 
 TEST(DocumentWithoutDataFiles, AHistoryThatCannotBeReadOutlivesTheDocument) {

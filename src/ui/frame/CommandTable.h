@@ -17,10 +17,11 @@ class CMainFrame;
 namespace menu {
 inline constexpr const char* kFile = "&File";
 inline constexpr const char* kPrintGraph = "&File/Print &Graph";
-inline constexpr const char* kEdit = "&Edit";
+// Alt+E is Calculate ETA, so Edit opens with Alt+D.
+inline constexpr const char* kEdit = "E&dit";
 inline constexpr const char* kView = "&View";
 inline constexpr const char* kInsert = "&Insert";
-inline constexpr const char* kVoyage = "&Voyage";
+inline constexpr const char* kVoyage = "V&oyage";  // Alt+V is the View menu
 inline constexpr const char* kAmver = "&Reporting/&Amver";
 inline constexpr const char* kSistram = "&Reporting/&Sistram";
 inline constexpr const char* kChilrep = "&Reporting/&Chilrep";

@@ -19,11 +19,9 @@ CLeftView::CLeftView(CMarigoldRouteDoc& doc, CPrompter& /*prompter*/, QWidget* p
   setFrameShape(QFrame::StyledPanel);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setIconSize(QSize(32, 32));
-  for (const EListKind kind : kTreeOrder) {
-    const CListKindInfo& entry = ListKindInfo(kind);
-    auto* item = new QTreeWidgetItem(this, QStringList(QString::fromUtf8(entry.name)));
-    item->setIcon(0, TreeItemIcon(entry.image));
-  }
+  for (const EListKind kind : kTreeOrder)
+    new QTreeWidgetItem(this, QStringList(QString::fromUtf8(ListKindInfo(kind).name)));
+  RedrawIcons();
   Refresh();
   connect(this, &QTreeWidget::itemSelectionChanged, this, &CLeftView::OnSelectionChanged);
 }
@@ -37,6 +35,11 @@ void CLeftView::Refresh() {
     setCurrentItem(item);
     return;
   }
+}
+
+void CLeftView::RedrawIcons() {
+  int i = 0;
+  for (const EListKind kind : kTreeOrder) topLevelItem(i++)->setIcon(0, TreeItemIcon(ListKindInfo(kind).image));
 }
 
 void CLeftView::OnSelectionChanged() {

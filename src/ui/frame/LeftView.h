@@ -18,6 +18,8 @@ class CLeftView : public QTreeWidget {
   // Selects the item of the document's selected list without treating it
   // as a choice (no message, no signal); print modes leave the tree alone.
   void Refresh();
+  // Draws the items' icons again (after a change of day or night colours).
+  void RedrawIcons();
 
  signals:
   // A list was chosen (or the choice changed the list-changed flag); the

@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,13 +21,16 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/DataFile.h"
 #include "core/Settings.h"
 #include "ui/frame/CommandTable.h"
 #include "ui/frame/LeftView.h"
+#include "ui/frame/NightColours.h"
 #include "ui/frame/RouteView.h"
 #include "voyage/VoyageStatus.h"
 
@@ -42,6 +48,7 @@ CMainFrame::CMainFrame(CMarigoldRouteDoc& doc, CSettingsStore& store, CPrompter&
   BuildToolBars();
   BuildMenus();
   BuildClientArea();
+  ApplyColours();
   setAcceptDrops(true);
   resize(900, 600);
   UpdateRecentMenu();
@@ -151,12 +158,18 @@ void CMainFrame::BuildToolBars() {
 void CMainFrame::BuildClientArea() {
   splitter = new QSplitter(Qt::Horizontal, this);
   leftView = new CLeftView(document, prompter, splitter);
-  routeView = new CMarigoldRouteView(document, splitter);
+  routeView = new CMarigoldRouteView(document, settings, splitter);
+  splitter->setObjectName("splitter");
   splitter->addWidget(leftView);
   splitter->addWidget(routeView);
   splitter->setChildrenCollapsible(false);
   splitter->setSizes({200, 700});
-  setCentralWidget(splitter);
+  auto* client = new QWidget(this);
+  auto* column = new QVBoxLayout(client);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(splitter, 1);
+  setCentralWidget(client);
   connect(leftView, &CLeftView::listChosen, this, [this] {
     routeView->Refresh();
     RefreshCommands();
@@ -171,7 +184,7 @@ void CMainFrame::BuildClientArea() {
 // Documents -----------------------------------------------------------------
 
 QString CMainFrame::DocumentTitle() const {
-  return documentPath.empty() ? QString("Untitled") : QFileInfo(QString::fromStdString(documentPath)).fileName();
+  return documentPath.empty() ? QString("Route") : QFileInfo(QString::fromStdString(documentPath)).fileName();
 }
 
 bool CMainFrame::SaveModified() {
@@ -288,20 +301,67 @@ void CMainFrame::RefreshCommands() {
 
 void CMainFrame::ToggleNightColours() {
   nightColours = !nightColours;
+  WriteSetting(settings, settings::kNightColours, nightColours ? 1 : 0);
   ApplyColours();
+  RefreshViews();  // the rows' icons
 }
 
 void CMainFrame::ApplyColours() {
-  const QColor background = nightColours ? QColor(0, 0, 255) : QColor(Qt::white);
-  const QColor text = nightColours ? QColor(Qt::white) : QColor(Qt::black);
-  for (QWidget* view : {static_cast<QWidget*>(leftView), static_cast<QWidget*>(routeView)}) {
-    QPalette palette = view->palette();
-    palette.setColor(QPalette::Base, background);
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::Text, text);
-    view->setPalette(palette);
-    view->update();
+  ApplyNightColours(nightColours);
+  leftView->RedrawIcons();
+  // The pane with the keyboard is framed, so the officer sees where keys go.
+  const QString mark = nightColours ? "#b07030" : "#3070c0";
+  splitter->setStyleSheet(QString("QTreeWidget:focus, QTableView:focus { border: 2px solid %1; }").arg(mark));
+}
+
+bool CMainFrame::RestoreLayout() {
+  const auto bytes = [this](const CTextSetting& setting) {
+    return QByteArray::fromBase64(QByteArray::fromStdString(ReadSetting(settings, setting)));
+  };
+  const bool stored = restoreGeometry(bytes(settings::kWindowGeometry));
+  splitter->restoreState(bytes(settings::kSplitterState));
+  document.selectedList = static_cast<EListKind>(ReadSetting(settings, settings::kSelectedList));
+  SetViewStyle(ReadSetting(settings, settings::kViewStyle));
+  nightColours = ReadSetting(settings, settings::kNightColours) != 0;
+  leftView->Refresh();
+  ApplyColours();
+  RefreshViews();
+  return stored;
+}
+
+void CMainFrame::SaveLayout() {
+  WriteSetting(settings, settings::kWindowGeometry, saveGeometry().toBase64().toStdString());
+  WriteSetting(settings, settings::kSplitterState, splitter->saveState().toBase64().toStdString());
+  WriteSetting(settings, settings::kSelectedList, static_cast<int>(document.selectedList));
+  WriteSetting(settings, settings::kViewStyle, routeView->ViewStyle());
+  WriteSetting(settings, settings::kNightColours, nightColours ? 1 : 0);
+}
+
+void CMainFrame::ShowWelcome(const QString& dataFolder) {
+  if (!welcomeNote) {
+    welcomeNote = new QFrame(centralWidget());
+    welcomeNote->setObjectName("welcomeNote");
+    welcomeNote->setFrameShape(QFrame::StyledPanel);
+    welcomeNote->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    auto* row = new QHBoxLayout(welcomeNote);
+    auto* text = new QLabel(welcomeNote);
+    text->setObjectName("welcomeText");
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(text, 1);
+    auto* close = new QToolButton(welcomeNote);
+    close->setText("Close");
+    close->setToolTip("Close this note");
+    connect(close, &QToolButton::clicked, welcomeNote, &QWidget::hide);
+    row->addWidget(close, 0, Qt::AlignTop);
+    static_cast<QVBoxLayout*>(centralWidget()->layout())->insertWidget(0, welcomeNote);
   }
+  welcomeNote->findChild<QLabel*>("welcomeText")
+      ->setText(QString("Welcome to %1. Your vessel, position fixes, ports, warnings, meteo and hurricane data "
+                        "are kept in %2 and saved there as you work. Tools > Configuration > Options moves them; "
+                        "File > Open opens a route, such as the example voyage.")
+                    .arg(kAppTitle, QDir::toNativeSeparators(dataFolder)));
+  welcomeNote->show();
 }
 
 void CMainFrame::SetViewStyle(int style) {
@@ -327,10 +387,12 @@ void CMainFrame::ToggleBar(bool toolBar) {
 // Events --------------------------------------------------------------------
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (SaveModified())
-    event->accept();
-  else
+  if (!SaveModified()) {
     event->ignore();
+    return;
+  }
+  SaveLayout();
+  event->accept();
 }
 
 void CMainFrame::contextMenuEvent(QContextMenuEvent* event) {

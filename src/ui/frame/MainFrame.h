@@ -15,6 +15,8 @@
 
 class QAction;
 class QActionGroup;
+class QFrame;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QSplitter;
@@ -46,7 +48,7 @@ class CMainFrame : public QMainWindow {
 
   // The route document's file; empty while untitled.
   const std::string& DocumentPath() const { return documentPath; }
-  // The file's name, or "Untitled".
+  // The file's name, or "Route" (the name a new file is offered).
   QString DocumentTitle() const;
   // False when the user cancelled at the unsaved-changes question.
   bool NewDocument();
@@ -65,6 +67,14 @@ class CMainFrame : public QMainWindow {
 
   bool NightColours() const { return nightColours; }
   void ToggleNightColours();
+  // Size, position, splitter, selected list, view style and colours as the
+  // officer left them; false when nothing was stored (a first start).
+  bool RestoreLayout();
+  void SaveLayout();
+  // The note above the lists at a first start: where the data lives and
+  // where to go next. Never modal, so it cannot hold up a start.
+  void ShowWelcome(const QString& dataFolder);
+  const QFrame* WelcomeNote() const { return welcomeNote; }
   void SetViewStyle(int style);
   void SwitchPane(bool forward);
   void ToggleBar(bool toolBar);
@@ -96,6 +106,7 @@ class CMainFrame : public QMainWindow {
   CLeftView* leftView = nullptr;
   CMarigoldRouteView* routeView = nullptr;
   QSplitter* splitter = nullptr;
+  QFrame* welcomeNote = nullptr;
   QLineEdit* statusLine = nullptr;
   QMenu* contextMenu = nullptr;
   QActionGroup* styleGroup = nullptr;

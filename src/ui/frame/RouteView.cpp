@@ -1,17 +1,38 @@
 #include "ui/frame/RouteView.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QStringList>
+#include <QToolTip>
 #include <algorithm>
+#include <array>
 #include <cstddef>
 
+#include "core/Settings.h"
+#include "lists/ListKind.h"
 #include "ui/frame/TreeIcons.h"
 #include "ui/models/ListModel.h"
 #include "voyage/ListView.h"
 
 namespace marigold {
 
-CMarigoldRouteView::CMarigoldRouteView(CMarigoldRouteDoc& doc, QWidget* parent)
-    : QTableView(parent), document(doc), listModel(new CListModel(this)) {
+namespace {
+
+// The widths the officer dragged for one list: eight numbers, 0 for none.
+std::array<int, kListColumnCount> DraggedWidths(const CSettingsStore& settings, EListKind list) {
+  std::array<int, kListColumnCount> widths{};
+  const QStringList stored =
+      QString::fromStdString(settings.GetString(settings::kColumnWidthSection, ListKindInfo(list).cliName, ""))
+          .split(',');
+  for (int i = 0; i < kListColumnCount && i < stored.size(); ++i)
+    widths[static_cast<std::size_t>(i)] = std::clamp(stored[i].toInt(), 0, 4000);
+  return widths;
+}
+
+}  // namespace
+
+CMarigoldRouteView::CMarigoldRouteView(CMarigoldRouteDoc& doc, CSettingsStore& store, QWidget* parent)
+    : QTableView(parent), document(doc), settings(store), listModel(new CListModel(this)) {
   setModel(listModel);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -26,6 +47,8 @@ CMarigoldRouteView::CMarigoldRouteView(CMarigoldRouteDoc& doc, QWidget* parent)
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setStretchLastSection(false);
   connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CMarigoldRouteView::OnHeaderClicked);
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int column, int, int newWidth) { OnSectionResized(column, newWidth); });
   connect(this, &QAbstractItemView::doubleClicked, this, &CMarigoldRouteView::OnDoubleClicked);
   SetViewStyle(kDetails);
 }
@@ -38,13 +61,51 @@ void CMarigoldRouteView::Refresh() {
 void CMarigoldRouteView::ApplyColumns() {
   const bool details = viewStyle == kDetails;
   const CListColumns& columns = listModel->Columns();
+  const std::array<int, kListColumnCount> dragged = DraggedWidths(settings, document.selectedList);
+  applyingColumns = true;
   for (int i = 0; i < kListColumnCount; ++i) {
-    const int width = columns[static_cast<std::size_t>(i)].width;
+    const auto at = static_cast<std::size_t>(i);
+    const int width = columns[at].width;
     // The other styles show each row by its first column only.
     const bool shown = width > 0 && (details || i == 0);
     setColumnHidden(i, !shown);
-    if (shown) setColumnWidth(i, width);
+    if (shown) setColumnWidth(i, dragged[at] > 0 ? dragged[at] : MeasuredWidth(i, width));
   }
+  applyingColumns = false;
+}
+
+int CMarigoldRouteView::MeasuredWidth(int column, int given) const {
+  // The list's own widths were set for one font; the texts and the
+  // platform's fonts decide, the given width is the least a column gets.
+  const int cells = sizeHintForColumn(column);
+  const int header = horizontalHeader()->sectionSizeHint(column);
+  return std::max({given, cells, header});
+}
+
+void CMarigoldRouteView::OnSectionResized(int column, int newWidth) {
+  if (applyingColumns || newWidth <= 0) return;
+  std::array<int, kListColumnCount> widths = DraggedWidths(settings, document.selectedList);
+  if (column < 0 || column >= kListColumnCount) return;
+  widths[static_cast<std::size_t>(column)] = newWidth;
+  QStringList stored;
+  for (const int width : widths) stored << QString::number(width);
+  settings.WriteString(settings::kColumnWidthSection, ListKindInfo(document.selectedList).cliName,
+                       stored.join(',').toStdString());
+}
+
+bool CMarigoldRouteView::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QModelIndex index = indexAt(help->pos());
+  const QString text = index.isValid() ? index.data(Qt::DisplayRole).toString() : QString();
+  // Only a cut cell needs one; a whole text needs no second showing.
+  const int room = visualRect(index).width() - 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2 -
+                   (index.data(Qt::DecorationRole).isNull() ? 0 : iconSize().width() + 4);
+  if (!text.isEmpty() && fontMetrics().horizontalAdvance(text) > room)
+    QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+  else
+    QToolTip::hideText();
+  return true;
 }
 
 std::vector<CPosition2*> CMarigoldRouteView::SelectedRecords() const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Position2.h"
+#include "core/SettingsStore.h"
 #include "voyage/MarigoldRouteDoc.h"
 
 namespace marigold {
@@ -18,7 +19,8 @@ class CMarigoldRouteView : public QTableView {
  public:
   enum EViewStyle { kDetails = 0, kList = 1, kSmallIcons = 2, kLargeIcons = 3 };
 
-  explicit CMarigoldRouteView(CMarigoldRouteDoc& doc, QWidget* parent = nullptr);
+  // Column widths the officer drags are kept in `settings`, per list and column.
+  CMarigoldRouteView(CMarigoldRouteDoc& doc, CSettingsStore& settings, QWidget* parent = nullptr);
 
   // Rebuilds the columns and rows of the selected list (and recomputes the
   // schedule where the list shows times). The selection is cleared.
@@ -39,6 +41,10 @@ class CMarigoldRouteView : public QTableView {
 
   const CListModel& Model() const { return *listModel; }
 
+ protected:
+  // A cell too narrow for its text shows the whole text as a tool tip.
+  bool viewportEvent(QEvent* event) override;
+
  signals:
   // After a header click and the refresh it ends with; the caller opens the
   // "Calculate ETA" dialog when asked to (and refreshes after it).
@@ -48,11 +54,15 @@ class CMarigoldRouteView : public QTableView {
 
  private:
   void ApplyColumns();
+  int MeasuredWidth(int column, int given) const;
+  void OnSectionResized(int column, int newWidth);
   void OnHeaderClicked(int column);
   void OnDoubleClicked();
 
   CMarigoldRouteDoc& document;
+  CSettingsStore& settings;
   CListModel* listModel;
+  bool applyingColumns = false;
   int viewStyle = kDetails;
 };
 

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "lists/ListKind.h"
 #include "voyage/NavigationTree.h"
 
 namespace marigold {
@@ -11,6 +12,8 @@ namespace {
 
 const QColor kNavy(24, 48, 96);
 const QColor kSea(70, 130, 200);
+const QColor kNightOutline(220, 150, 90);
+bool nightIcons = false;
 
 void DrawSchedule(QPainter& p) {  // a clock
   p.setBrush(Qt::white);
@@ -107,7 +110,7 @@ QPixmap TreeIconPixmap(int index, int size) {
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(size / 32.0, size / 32.0);
-  painter.setPen(QPen(kNavy, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setPen(QPen(nightIcons ? kNightOutline : kNavy, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   kDraw[index](painter);
   return pixmap;
 }
@@ -120,5 +123,14 @@ QIcon TreeItemIcon(int image) {
   }
   return icon;
 }
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64})
+    icon.addPixmap(TreeIconPixmap(ListKindInfo(EListKind::Waypoints).image, size));
+  return icon;
+}
+
+void SetNightIcons(bool night) { nightIcons = night; }
 
 }  // namespace marigold

@@ -14,4 +14,11 @@ QPixmap TreeIconPixmap(int index, int size = 32);
 // selected.
 QIcon TreeItemIcon(int image);
 
+// The program's icon (a track through three waypoints) for every window.
+QIcon ProgramIcon();
+
+// Icons drawn from now on have light outlines for dark grounds (night) or
+// navy ones (day).
+void SetNightIcons(bool night);
+
 }  // namespace marigold
