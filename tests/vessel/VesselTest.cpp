@@ -184,11 +184,11 @@ TEST_F(VesselLoad, CancelledLocateKeepsThePathAndTheDefaultsAndTheNextSaveWrites
 TEST_F(VesselLoad, AFileNotMadeYetStartsEmptyWithoutAQuestionOnlyWhenAsked) {
   store_.WriteString("Path", "vesseldata", PathOf("new.dat"));
   CVessel2 v;
-  EXPECT_TRUE(v.Load(store_, prompter_, EMissingFile::StartEmpty));
+  EXPECT_TRUE(v.Load(store_, prompter_, nullptr, EMissingFile::StartEmpty));
   EXPECT_TRUE(prompter_.messages.empty() && prompter_.fileChoices.empty());
   // A damaged file is still reported, first start or not.
   UseFile("bad.dat", Hex("0000"));
-  EXPECT_FALSE(v.Load(store_, prompter_, EMissingFile::StartEmpty));
+  EXPECT_FALSE(v.Load(store_, prompter_, nullptr, EMissingFile::StartEmpty));
   EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kCorrupt});
 }
 
