@@ -68,6 +68,12 @@ bool Absent(const std::string& path) {
 
 const CDataFileInfo& DataFileInfo(EDataFile file) { return kInfo[static_cast<int>(file)]; }
 
+std::string RefusedDataFileMessage(const std::string& path, const std::string& cause) {
+  const bool permissions = cause.ends_with(std::strerror(EACCES)) || cause.ends_with(std::strerror(EPERM));
+  return NameOf(path) + " could not be read and will not be saved over\n" +
+         (permissions ? std::string("Check its permissions") : cause);
+}
+
 bool LoadDataFile(EDataFile file, CSettingsStore& store, CPrompter& prompter, const CSerializer& load,
                   CDataFileGuard* guard, EMissingFile missing) {
   CDataFileGuard ownGuard;
