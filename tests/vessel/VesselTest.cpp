@@ -189,7 +189,11 @@ TEST_F(VesselLoad, AFileNotMadeYetStartsEmptyWithoutAQuestionOnlyWhenAsked) {
   // A damaged file is still reported, first start or not.
   UseFile("bad.dat", Hex("0000"));
   EXPECT_FALSE(v.Load(store_, prompter_, nullptr, EMissingFile::StartEmpty));
-  EXPECT_EQ(MessageTexts(prompter_), std::vector<std::string>{kCorrupt});
+  EXPECT_EQ(
+      MessageTexts(prompter_),
+      (std::vector<std::string>{PathOf("bad.dat") + " is damaged: unexpected end of file at byte 0\nIt was moved to " +
+                                    PathOf("bad.dat") + ".damaged",
+                                kCorrupt}));
 }
 
 TEST_F(VesselLoad, DamagedFilesAreMovedAsideWithoutOverwritingEachOther) {
