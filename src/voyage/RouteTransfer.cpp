@@ -45,7 +45,7 @@ std::string RouteText(CMarigoldRouteDoc& doc, const CRouteExport& what) {
 
 std::string RouteTitle(const std::string& documentPath) {
   const std::string stem = std::filesystem::path(documentPath).stem().string();
-  return stem.empty() ? "Untitled" : stem;
+  return stem.empty() ? "Route" : stem;
 }
 
 bool ExportRoute(CMarigoldRouteDoc& doc, const CRouteExport& what, const std::string& path) {

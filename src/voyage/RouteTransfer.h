@@ -14,7 +14,7 @@ namespace marigold {
 enum class ERouteFormat { Rtz, Gpx };
 
 // The document's title, which names the route in the file: the route
-// document's file name without its extension, "Untitled" before it has one.
+// document's file name without its extension, "Route" (a new document's name) before it has one.
 std::string RouteTitle(const std::string& documentPath);
 
 struct CRouteExport {

@@ -155,7 +155,7 @@ class CCommandTableTest : public QObject {
     QVERIFY(RunCommand(command::kExportRouteRtz, f->frame));
     QCOMPARE(std::tuple(f->prompter.fileChoices[0].defaultName, f->prompter.choicePrompts.size(),
                         f->prompter.messages.back().text),
-             std::tuple(std::string("Untitled"), std::size_t{1}, std::string("Export succesfull")));
+             std::tuple(std::string("Route"), std::size_t{1}, std::string("Export succesfull")));
     QVERIFY(FileText(rtz).find("version=\"1.0\"") != std::string::npos);
 
     f->prompter.files = {rtz};

@@ -46,10 +46,10 @@ class CPrintCommandsTest : public QObject {
     f->frame.RefreshViews();
     f->prompter.files = {f->File("waypoints.pdf")};
     QVERIFY(RunCommand(command::kExportPdf, f->frame));
-    QCOMPARE(f->prompter.fileChoices.back().defaultName, std::string("Untitled-waypoints"));
+    QCOMPARE(f->prompter.fileChoices.back().defaultName, std::string("Route-waypoints"));
     const auto [words, pages] = Read(f->File("waypoints.pdf"));
     QCOMPARE(pages, 1);
-    for (const char* word : {"Untitled, page 1 of 1", "Waypoint List", "Charlie", "Approved by:"})
+    for (const char* word : {"Route, page 1 of 1", "Waypoint List", "Charlie", "Approved by:"})
       QVERIFY2(words.contains(word), word);
   }
 

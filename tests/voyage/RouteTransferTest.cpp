@@ -31,7 +31,7 @@ TEST(RouteTitleOf, TheDocumentFileNameWithoutItsExtension) {
   const std::pair<const char*, const char*> kCases[] = {{"/voyages/rotterdam-newyork.rtp", "rotterdam-newyork"},
                                                         {"a.b.rtp", "a.b"},
                                                         {"route", "route"},
-                                                        {"", "Untitled"}};
+                                                        {"", "Route"}};
   for (const auto& [path, title] : kCases) EXPECT_EQ(RouteTitle(path), title) << path;
 }
 

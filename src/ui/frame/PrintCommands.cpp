@@ -12,6 +12,7 @@
 #include "ui/frame/LeftView.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/RouteView.h"
+#include "voyage/RouteTransfer.h"
 
 namespace marigold {
 namespace {
@@ -31,7 +32,7 @@ QPrinter& SharedPrinter() {
 
 std::string DocumentTitle(CMainFrame& frame) {
   const std::string& path = frame.DocumentPath();
-  return path.empty() ? "Untitled" : std::filesystem::path(path).filename().string();
+  return path.empty() ? "Route" : std::filesystem::path(path).filename().string();
 }
 
 // A progress dialog for jobs long enough to be watched; Cancel stops them.
@@ -132,9 +133,7 @@ void FilePrintSetup(CMainFrame& frame, int) {
 void FileExportPdf(CMainFrame& frame, int) {
   const auto job = CurrentPrintJob(frame);
   if (!job) return;
-  const std::string base =
-      frame.DocumentPath().empty() ? "Untitled" : std::filesystem::path(frame.DocumentPath()).stem().string();
-  SaveAsPdf(frame, *job, base + "-" + PrintModeName(CurrentPrintMode(frame.Doc())));
+  SaveAsPdf(frame, *job, RouteTitle(frame.DocumentPath()) + "-" + PrintModeName(CurrentPrintMode(frame.Doc())));
 }
 
 }  // namespace marigold

@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <filesystem>
 
 #include "printing/PrintJob.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PrintCommands.h"
+#include "voyage/RouteTransfer.h"
 
 namespace marigold {
 namespace {
@@ -83,9 +83,7 @@ void CPrintVoyagePlanDialog::Print() {
 
 void CPrintVoyagePlanDialog::SaveWholePlan() {
   const auto job = MakeVoyagePlanJob(frame_.Doc(), FramePrintOptions(frame_, true));
-  const std::string& path = frame_.DocumentPath();
-  const std::string base = path.empty() ? "Untitled" : std::filesystem::path(path).stem().string();
-  SaveAsPdf(frame_, *job, base + "-voyage-plan");
+  SaveAsPdf(frame_, *job, RouteTitle(frame_.DocumentPath()) + "-voyage-plan");
 }
 
 }  // namespace marigold
