@@ -4,6 +4,7 @@
 #include "core/CivilTime.h"
 #include "core/TextFormat.h"
 #include "printing/SinglePages.h"
+#include "voyage/ListViewRows.h"
 #include "voyage/Schedule.h"
 
 namespace marigold {
@@ -14,8 +15,7 @@ const CPrintFont kLarge{kPrintFace, 80, 400, 0};
 const CPrintFont kLargeBold{kPrintFace, 80, 700, 0};
 
 std::string LongLocalTime(const CPosition2& p, ETimeSlot slot) {
-  const double local = p.GetDayNumber(slot) + p.GetUtcDifferenceDays();
-  return std::isfinite(local) ? FormatTime("%A %d %b %Y  %H:%M LT", CivilTimeOf(local)) : "NA";
+  return listview::LocalTimeText("%A %d %b %Y  %H:%M LT", p, slot);
 }
 
 // The vessel's name usually carries its prefix already ("mv Marlinspike").

@@ -5,6 +5,7 @@
 
 #include "core/CivilTime.h"
 #include "core/TextFormat.h"
+#include "voyage/ListViewRows.h"
 #include "voyage/Schedule.h"
 
 namespace marigold {
@@ -33,8 +34,7 @@ struct CCurve {
 };
 
 std::string LocalTime(const CPosition2& p, ETimeSlot slot) {
-  const double local = p.GetDayNumber(slot) + p.GetUtcDifferenceDays();
-  return std::isfinite(local) ? FormatTime("%A %d %b %Y  %H:%M LT", CivilTimeOf(local)) : "NA";
+  return listview::LocalTimeText("%A %d %b %Y  %H:%M LT", p, slot);
 }
 
 class CGraphFrame {

@@ -9,6 +9,7 @@
 #include "lists/WarningApproach.h"
 #include "printing/ListTables.h"
 #include "voyage/ListView.h"
+#include "voyage/ListViewRows.h"
 
 namespace marigold::printtables {
 namespace {
@@ -18,15 +19,10 @@ constexpr const char* kLocalTimeFormat = "%a %d %b %H:%M LT";
 constexpr const char* kNoVoyageForCpa = "Unable to calculate as no voyage loaded";
 
 std::string LocalTime(const CPosition2& p, ETimeSlot slot) {
-  const double local = p.GetDayNumber(slot) + p.GetUtcDifferenceDays();
-  return std::isfinite(local) ? FormatTime(kLocalTimeFormat, CivilTimeOf(local)) : "NA";
+  return listview::LocalTimeText(kLocalTimeFormat, p, slot);
 }
 
-std::string UtcTime(const char* format, double dayNumber) {
-  return std::isfinite(dayNumber) ? FormatTime(format, CivilTimeOf(dayNumber)) : "NA";
-}
-
-std::string CalendarDate(std::time_t t) { return FormatTime("%a %d %b %Y", LocalFieldsOf(t)); }
+std::string CalendarDate(std::time_t t) { return listview::CalendarTimeText("%a %d %b %Y", t); }
 
 // A record box with a closest-approach block beneath it: the column lines
 // stop at the record's own row, the block is boxed from x 600.
@@ -120,8 +116,8 @@ std::unique_ptr<CTableBody> WarningTable(CMarigoldRouteDoc& doc) {
     AddNameAndPosition(r, warning.GetName(), warning.LatitudeText(), warning.LongitudeText());
     r.cells.push_back({650, kFiguresY, warning.number});
     r.cells.push_back({950, kFiguresY, FormatFigure("Keep at least %#3.1f nM clear", warning.passingDistance)});
-    r.cells.push_back({1650, 30, UtcTime("%d %b %Y  %H:%M UTC", warning.validFrom)});
-    r.cells.push_back({1650, 60, UtcTime("%d %b %Y  %H:%M UTC", warning.validTill)});
+    r.cells.push_back({1650, 30, FormatDayNumber("%d %b %Y  %H:%M UTC", warning.validFrom)});
+    r.cells.push_back({1650, 60, FormatDayNumber("%d %b %Y  %H:%M UTC", warning.validTill)});
     if (!track) {
       r.cells.push_back({650, 130, kNoVoyageForCpa});
       continue;
@@ -129,7 +125,7 @@ std::unique_ptr<CTableBody> WarningTable(CMarigoldRouteDoc& doc) {
     double distance = kNotANumber;
     double bearing = kNotANumber;
     const auto ship = track->ClosestApproach(warning, distance, bearing);
-    AddCpa(r, UtcTime("%d %b  %H:%M UTC", ship->GetTimeA()),
+    AddCpa(r, FormatDayNumber("%d %b  %H:%M UTC", ship->GetTimeA()),
            Format("Ship at %s  %s", ship->LatitudeText().c_str(), ship->LongitudeText().c_str()), distance, bearing);
   }
   return std::make_unique<CTableBody>(std::move(layout), std::move(records));
@@ -160,14 +156,14 @@ std::unique_ptr<CTableBody> StormTable(CMarigoldRouteDoc& doc) {
     r.cells.push_back({950, kFiguresY, Format("%d kts", storm.maxWind)});
     r.cells.push_back({1250, kFiguresY, Format("%d nM", storm.windRange)});
     r.cells.push_back({1450, kFiguresY, Format("%d mb", storm.eyePressure)});
-    r.cells.push_back({1650, kFiguresY, UtcTime("%d %b %Y  %H:%M UTC", storm.GetTime())});
+    r.cells.push_back({1650, kFiguresY, FormatDayNumber("%d %b %Y  %H:%M UTC", storm.GetTime())});
     if (route.GetCount() < 2) {
       r.cells.push_back({650, 130, kNoVoyageForCpa});
       continue;
     }
     const CStormCpa cpa = CalculateCPA(storm, route, start);
     AddCpa(
-        r, UtcTime("%d %b  %H:%M UTC", cpa.stormPosition.GetTimeA()),
+        r, FormatDayNumber("%d %b  %H:%M UTC", cpa.stormPosition.GetTimeA()),
         Format("Storm at %s  %s", cpa.stormPosition.LatitudeText().c_str(), cpa.stormPosition.LongitudeText().c_str()),
         cpa.distance, cpa.bearing);
   }

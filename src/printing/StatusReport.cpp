@@ -6,6 +6,7 @@
 
 #include "core/CivilTime.h"
 #include "core/TextFormat.h"
+#include "voyage/ListViewRows.h"
 #include "voyage/Schedule.h"
 
 namespace marigold {
@@ -24,8 +25,7 @@ constexpr int kGraphBottom = -1400;
 constexpr double kGraphMax = 40;
 
 std::string LocalText(const char* format, const CPosition2& p, ETimeSlot slot) {
-  const double local = p.GetDayNumber(slot) + p.GetUtcDifferenceDays();
-  return std::isfinite(local) ? FormatTime(format, CivilTimeOf(local)) : "NA";
+  return listview::LocalTimeText(format, p, slot);
 }
 
 struct CRow {

@@ -7,6 +7,7 @@
 #include "core/CivilTime.h"
 #include "core/TextFormat.h"
 #include "lists/StormAdvisory.h"
+#include "voyage/ListViewRows.h"
 
 namespace marigold {
 namespace {
@@ -19,12 +20,7 @@ constexpr CPagePoint kPlotCentre{1000, -2050};
 constexpr int kPlotRadius = 450;  // units for the farthest point of the track
 
 std::string LocalText(const char* format, const CPosition2& p) {
-  const double local = p.GetTime() + p.GetUtcDifferenceDays();
-  return std::isfinite(local) ? FormatTime(format, CivilTimeOf(local)) : "NA";
-}
-
-std::string UtcText(const char* format, double day) {
-  return std::isfinite(day) ? FormatTime(format, CivilTimeOf(day)) : "NA";
+  return listview::LocalTimeText(format, p, ETimeSlot::Time);
 }
 
 void StormData(CPainter& painter, const CHurricane& storm, const CStormCpa& cpa) {
@@ -32,7 +28,7 @@ void StormData(CPainter& painter, const CHurricane& storm, const CStormCpa& cpa)
   painter.Text({100, -350}, storm.GetName());
   painter.SetFont(kNormal);
   painter.Text({100, -400}, "Position at");
-  painter.Text({400, -400}, UtcText("%a %d %b %H:%M UTC", storm.GetTime()));
+  painter.Text({400, -400}, FormatDayNumber("%a %d %b %H:%M UTC", storm.GetTime()));
   painter.Text({400, -450}, storm.LatitudeText() + "  " + storm.LongitudeText());
   painter.Text({100, -500}, FormatFigure("Speed %3.0f kts", storm.speed));
   painter.Text({400, -500}, FormatFigure("Course %3.0f deg", storm.course));

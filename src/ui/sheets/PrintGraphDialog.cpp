@@ -14,6 +14,7 @@
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PrintCommands.h"
 #include "ui/sheets/PrintDialogButtons.h"
+#include "voyage/ListViewRows.h"
 
 namespace marigold {
 
@@ -29,9 +30,7 @@ CPrintGraphDialog::CPrintGraphDialog(CMainFrame& frame)
   from_->setObjectName("from");
   to_->setObjectName("to");
   for (const auto& record : doc.Fixes()) {
-    const double local = record->GetTime() + record->GetUtcDifferenceDays();
-    const QString text =
-        std::isfinite(local) ? QString::fromStdString(FormatTime("%A %d %b %H:%M LT", CivilTimeOf(local))) : "NA";
+    const QString text = QString::fromStdString(listview::LocalTimeText("%A %d %b %H:%M LT", *record, ETimeSlot::Time));
     from_->addItem(text);
     to_->addItem(text);
   }
