@@ -11,6 +11,8 @@
 #include "fakes/SmallVoyage.h"
 #include "printing/PlottingSheet.h"
 #include "ui/frame/CommandTable.h"
+#include "ui/frame/LeftView.h"
+#include "ui/frame/RouteView.h"
 #include "ui/sheets/PlottingSheetDialog.h"
 #include "ui/sheets/PrintGraphDialog.h"
 #include "ui/sheets/PrintVoyagePlanDialog.h"
@@ -51,6 +53,30 @@ class CPrintCommandsTest : public QObject {
     QCOMPARE(pages, 1);
     for (const char* word : {"Route, page 1 of 1", "Waypoint List", "Charlie", "Approved by:"})
       QVERIFY2(words.contains(word), word);
+  }
+
+  // 30 charts: from the list 30 / 15 + 1 = 3 pages, from the tree (the
+  // same header, body and footer) 30 / 22 + 1 = 2, which still holds the body.
+  void theTreeViewPrintsTheSameBodyWithItsOwnPageCount() {
+    for (int i = 0; i < 30; ++i) f->doc->Publications().AddNew()->number = "BA " + std::to_string(i + 1);
+    f->doc->selectedList = EListKind::Charts;
+    f->frame.RefreshViews();
+    f->frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f->frame));
+    const auto printFrom = [this](auto& view, const char* name) {
+      view.setFocus();
+      QVERIFY(view.hasFocus());
+      f->prompter.files = {f->File(name)};
+      QVERIFY(RunCommand(command::kExportPdf, f->frame));
+    };
+    printFrom(f->frame.RouteView(), "list.pdf");
+    printFrom(f->frame.LeftView(), "tree.pdf");
+    const auto [list, listPages] = Read(f->File("list.pdf"));
+    const auto [tree, treePages] = Read(f->File("tree.pdf"));
+    QCOMPARE(std::tuple(listPages, treePages), std::tuple(3, 2));
+    for (const char* word : {"BA 1", "BA 30", "Approved by:"})
+      QVERIFY2(list.contains(word) && tree.contains(word), word);
+    QVERIFY(tree.contains("Route, page 2 of 2"));
   }
 
   void portInformationWithoutAPortIsRefusedAndWritesNothing() {
