@@ -112,8 +112,12 @@ void FilePrintPreview(CMainFrame& frame, int) {
   if (!job) return;
   QPrintPreviewDialog preview(&SharedPrinter(), &frame);
   preview.setWindowTitle(QString::fromStdString(DocumentTitle(frame)) + " - Print Preview");
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                   [&job](QPrinter* printer) { PaintPages(*printer, 1, job->PageCount(), Drawing(*job)); });
+  // A body of thousands of pages takes a while to lay out: Cancel stops it
+  // and the preview shows the pages drawn so far.
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&job, &frame](QPrinter* printer) {
+    CPrintProgress progress(&frame, job->PageCount());
+    PaintPages(*printer, 1, job->PageCount(), Drawing(*job), progress.Callback());
+  });
   preview.exec();
 }
 
