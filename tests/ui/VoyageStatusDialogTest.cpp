@@ -72,7 +72,7 @@ class VoyageStatusDialogTest : public QObject {
     dialog.show();
     QCOMPARE(dialog.figure("hoursToGo"), QStringLiteral("39.00"));  // 9 hours after departure of 48
     dialog.etaEdit()->SetCivilTime({2024, 3, 12, 20, 0, 0});
-    QVERIFY(dialog.EtaChanged());
+    QVERIFY(status.RouteChanged());
     QCOMPARE(route.GetTail()->GetTimeB(), kDeparture + 2.5);
     QCOMPARE(dialog.figure("hoursToGo"), QStringLiteral("51.00"));
   }

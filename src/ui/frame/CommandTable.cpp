@@ -160,7 +160,7 @@ void VoyageStatus(CMainFrame& f, int) {
   CVoyageStatusDialog dialog(
       status, [&f](bool preview) { PrintReport(f, EPrintMode::VoyageStatus, preview); }, &f);
   dialog.exec();
-  if (dialog.EtaChanged()) d.modified = true;
+  if (status.RouteChanged()) d.modified = true;
   f.RefreshViews();
 }
 
