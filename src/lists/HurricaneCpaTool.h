@@ -20,7 +20,8 @@ struct CHurricaneCpaView {
   std::vector<std::string> stormNames;  // "Select Hurricane", in list order
   int stormIndex = 0;
   bool fromLatestFix = true;  // "Calculate from latest positionfix" / "... from departure position"
-  CStormCpaTexts results;     // empty until "Calculate"
+  CStormCpa cpa;              // the figures of the last "Calculate"
+  CStormCpaTexts results;     // their texts; empty until "Calculate"
   std::string note;           // why the results are "NA"; empty when they are not
 };
 
