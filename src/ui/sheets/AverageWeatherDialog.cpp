@@ -108,10 +108,7 @@ bool CAverageWeatherDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-QString CAverageWeatherDialog::figure(const char* name) const {
-  const auto* field = findChild<QLineEdit*>(QString::fromLatin1(name));
-  return field ? field->text() : QString();
-}
+QString CAverageWeatherDialog::figure(const char* name) const { return FigureText(*this, name); }
 
 void CAverageWeatherDialog::Calculate() {
   CAverageWeatherFields fields = tool_.View().fields;
@@ -141,9 +138,7 @@ void CAverageWeatherDialog::Show() {
     const QSignalBlocker quiet(date_);
     date_->SetCivilTime(LocalFieldsOf(f.date));
   }
-  const auto set = [this](const char* name, const std::string& text) {
-    ShowText(findChild<QLineEdit*>(QString::fromLatin1(name)), text);
-  };
+  const auto set = [this](const char* name, const std::string& text) { ShowFigure(*this, name, text); };
   set("windDirection", v.windDirection);
   set("windSpeed", v.windSpeed);
   set("currentDirection", v.currentDirection);

@@ -68,10 +68,7 @@ CHurricaneCpaDialog::CHurricaneCpaDialog(CHurricaneCpaTool& tool, QWidget* paren
   Show();
 }
 
-QString CHurricaneCpaDialog::figure(const char* name) const {
-  const auto* field = findChild<QLineEdit*>(QString::fromLatin1(name));
-  return field ? field->text() : QString();
-}
+QString CHurricaneCpaDialog::figure(const char* name) const { return FigureText(*this, name); }
 
 QString CHurricaneCpaDialog::note() const { return note_->text(); }
 
@@ -82,9 +79,7 @@ void CHurricaneCpaDialog::Calculate() {
 
 void CHurricaneCpaDialog::Show() {
   const CHurricaneCpaView& v = tool_.View();
-  const auto set = [this](const char* name, const std::string& text) {
-    ShowText(findChild<QLineEdit*>(QString::fromLatin1(name)), text);
-  };
+  const auto set = [this](const char* name, const std::string& text) { ShowFigure(*this, name, text); };
   set("time", v.results.time);
   set("latitude", v.results.latitude);
   set("longitude", v.results.longitude);

@@ -169,16 +169,11 @@ CVoyageStatusDialog::CVoyageStatusDialog(CVoyageStatus& status, CPrintReport pri
   Show();
 }
 
-QString CVoyageStatusDialog::figure(const char* name) const {
-  const auto* field = findChild<QLineEdit*>(QString::fromLatin1(name));
-  return field ? field->text() : QString();
-}
+QString CVoyageStatusDialog::figure(const char* name) const { return FigureText(*this, name); }
 
 void CVoyageStatusDialog::Show() {
   const CVoyageStatusView& v = status_.View();
-  const auto set = [this](const char* name, const std::string& text) {
-    if (auto* field = findChild<QLineEdit*>(QString::fromLatin1(name))) ShowText(field, text);
-  };
+  const auto set = [this](const char* name, const std::string& text) { ShowFigure(*this, name, text); };
   const CRemainingVoyage& r = v.remaining;
   set("distanceToGo", r.distanceToGo);
   set("hoursToGo", r.hoursToGo);

@@ -28,6 +28,16 @@ inline QLineEdit* NewFigureField(const char* name, QWidget* parent) {
 
 inline void ShowText(QLineEdit* field, const std::string& text) { field->setText(QString::fromStdString(text)); }
 
+// The figure field of that name below `root`: its text (empty when there is
+// none), and the text to show in it.
+inline QString FigureText(const QWidget& root, const char* name) {
+  const auto* field = root.findChild<QLineEdit*>(QString::fromLatin1(name));
+  return field ? field->text() : QString();
+}
+inline void ShowFigure(const QWidget& root, const char* name, const std::string& text) {
+  if (auto* field = root.findChild<QLineEdit*>(QString::fromLatin1(name))) ShowText(field, text);
+}
+
 inline QProgressBar* NewFigureBar(Qt::Orientation orientation, QWidget* parent) {
   auto* bar = new QProgressBar(parent);
   bar->setOrientation(orientation);
