@@ -58,6 +58,7 @@ bool CVoyageStatus::Open(CPrompter& prompter) {
   view_.voyageNumber = route_.voyageNumber;
   view_.notes = route_.notes;
   view_.departureEditable = route_.GetCount() >= 2;
+  view_.scheduledEtaEditable = !route_.IsEmpty();
   ShowRemaining();
   view_.nextReportingPoint = NextReportingPoint();
   view_.history = History();

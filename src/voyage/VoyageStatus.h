@@ -57,6 +57,7 @@ struct CHistoryFigures {
 struct CVoyageStatusView {
   std::vector<std::string> fixTexts;  // "From:" and "Till:", every fix in its local time
   std::time_t scheduledEta = 0;       // "Scheduled ETA :", the destination's local time (now when empty)
+  bool scheduledEtaEditable = false;  // a route without waypoints has no arrival to set
   // The route's own: its voyage number and notes, and "Begin Seavoyage",
   // which only a route of two waypoints or more takes.
   std::string voyageNumber;

@@ -147,6 +147,7 @@ class VoyageStatusDialogTest : public QObject {
     CVoyageStatusDialog dialog(status, [this](bool preview) { printed.push_back(preview); });
     dialog.show();
     QCOMPARE(dialog.figure("distanceToGo"), QString());
+    QVERIFY(!dialog.etaEdit()->isEnabled() && !dialog.departureEdit()->isEnabled());
   }
 };
 

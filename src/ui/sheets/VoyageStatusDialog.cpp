@@ -166,6 +166,7 @@ CVoyageStatusDialog::CVoyageStatusDialog(CVoyageStatus& status, CPrintReport pri
     notes_->setPlainText(QString::fromStdString(v.notes));
   }
   departure_->setEnabled(v.departureEditable);
+  eta_->setEnabled(v.scheduledEtaEditable);
   Show();
 }
 
