@@ -1,7 +1,6 @@
 #include "ui/sheets/AverageWeatherDialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -82,13 +81,8 @@ CAverageWeatherDialog::CAverageWeatherDialog(CAverageWeatherTool& tool, QWidget*
   }
   layout->addWidget(results);
 
-  auto* buttons = new QDialogButtonBox(this);
-  calculate_ = buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::ActionRole);
-  QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
-  calculate_->setDefault(true);
+  calculate_ = AddCalculateAndClose(*this, *layout);
   connect(calculate_, &QPushButton::clicked, this, &CAverageWeatherDialog::Calculate);
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  layout->addWidget(buttons);
 
   for (QRadioButton* button : {byWaypoint_, byPosition_, bySeason_, latest_})
     connect(button, &QRadioButton::clicked, this, &CAverageWeatherDialog::Calculate);

@@ -1,7 +1,6 @@
 #include "ui/sheets/HurricaneCpaDialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -58,13 +57,8 @@ CHurricaneCpaDialog::CHurricaneCpaDialog(CHurricaneCpaTool& tool, QWidget* paren
   grid->addWidget(note_, 6, 0, 1, 2);
   layout->addWidget(results);
 
-  auto* buttons = new QDialogButtonBox(this);
-  calculate_ = buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::ActionRole);
-  QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
-  calculate_->setDefault(true);
+  calculate_ = AddCalculateAndClose(*this, *layout);
   connect(calculate_, &QPushButton::clicked, this, &CHurricaneCpaDialog::Calculate);
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  layout->addWidget(buttons);
   Show();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 // The controls of the tool dialogs: read-only figures, bars and the sliders
 // that run upward to larger values, filled from the tools' views.
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -36,6 +39,17 @@ inline QString FigureText(const QWidget& root, const char* name) {
 }
 inline void ShowFigure(const QWidget& root, const char* name, const std::string& text) {
   if (auto* field = root.findChild<QLineEdit*>(QString::fromLatin1(name))) ShowText(field, text);
+}
+
+// The button row of a tool that recalculates on request: "Calculate", the
+// default button, and Close, which ends the dialog. Returns "Calculate".
+inline QPushButton* AddCalculateAndClose(QDialog& dialog, QBoxLayout& layout) {
+  auto* buttons = new QDialogButtonBox(&dialog);
+  QPushButton* calculate = buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::ActionRole);
+  calculate->setDefault(true);
+  QObject::connect(buttons->addButton(QDialogButtonBox::Close), &QPushButton::clicked, &dialog, &QDialog::reject);
+  layout.addWidget(buttons);
+  return calculate;
 }
 
 inline QProgressBar* NewFigureBar(Qt::Orientation orientation, QWidget* parent) {
