@@ -68,6 +68,14 @@ double ParseNumber(const std::string& text, const std::string& what) {
   return value;
 }
 
+int ParseIndex(const std::string& text, int count, const std::string& what) {
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end || value < 1 || value > count)
+    throw CUsageError{what + " takes a number from 1 to " + std::to_string(count) + ": " + text};
+  return static_cast<int>(value - 1);
+}
+
 namespace {
 
 double ParseAngle(const std::string& text, char positive, char negative, double limit, const char* what) {

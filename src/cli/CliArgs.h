@@ -35,6 +35,9 @@ class CCliArgs {
 };
 
 double ParseNumber(const std::string& text, const std::string& what);
+// A whole number from 1 to `count` (the officer counts from 1), returned
+// counted from 0.
+int ParseIndex(const std::string& text, int count, const std::string& what);
 // "-45.5", "45:30.0S" or "010:00.0W". More than 90 (180) degrees is a
 // usage error, unless `anyDegrees` (a caller that checks the range itself).
 double ParseLatitude(const std::string& text, bool anyDegrees = false);

@@ -6,6 +6,9 @@
 
 namespace marigold {
 
+// One figure of a command's output: its label in a column, then its text.
+void PrintLine(const char* label, const std::string& value);
+
 int RunDump(const CCliArgs& args, CCliContext& context);
 int RunExport(const CCliArgs& args, CCliContext& context);
 int RunImport(const CCliArgs& args, CCliContext& context);
@@ -18,6 +21,7 @@ int RunFix(const CCliArgs& args, CCliContext& context);
 int RunStatus(const CCliArgs& args, CCliContext& context);
 int RunEta(const CCliArgs& args, CCliContext& context);
 int RunCpa(const CCliArgs& args, CCliContext& context);
+int RunAverageWeather(const CCliArgs& args, CCliContext& context);
 int RunTide(const CCliArgs& args, CCliContext& context);
 int RunList(const CCliArgs& args, CCliContext& context);
 int RunCalc(const CCliArgs& args, CCliContext& context);

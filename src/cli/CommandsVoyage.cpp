@@ -5,8 +5,9 @@
 #include "cli/Json.h"
 #include "core/LocalClock.h"
 #include "core/TextFormat.h"
-#include "lists/HurricaneCpa.h"
+#include "lists/HurricaneCpaTool.h"
 #include "tools/TideCalculation.h"
+#include "voyage/CommandChecks.h"
 #include "voyage/EtaCalculator.h"
 #include "voyage/Schedule.h"
 #include "voyage/VoyageStatus.h"
@@ -14,16 +15,19 @@
 namespace marigold {
 namespace {
 
-const CFixRecord& StartOf(const CCliArgs& args, CMarigoldRouteDoc& doc, bool fixByDefault) {
-  const std::string from = args.Option("from").value_or(fixByDefault ? "fix" : "departure");
-  if (from == "departure") return doc.Departure();
-  if (from != "fix") throw CUsageError{"--from takes departure or fix"};
-  return *doc.LatestFix();  // the document always keeps one fix
+constexpr const char* kDateTimeFormat = "%A %d %b %Y %H:%M LT";
+
+// --from, by default where the dialogs preselect: the departure while the
+// route is as opened from its file, else the latest fix.
+bool FromLatestFix(const CCliArgs& args, const CMarigoldRouteDoc& doc) {
+  const std::string from = args.Option("from").value_or(doc.openedFromFile ? "departure" : "fix");
+  if (from != "departure" && from != "fix") throw CUsageError{"--from takes departure or fix"};
+  return from == "fix";
 }
 
-void Line(const char* label, const std::string& value) { std::printf("%-30s %s\n", label, value.c_str()); }
-
 }  // namespace
+
+void PrintLine(const char* label, const std::string& value) { std::printf("%-30s %s\n", label, value.c_str()); }
 
 int RunStatus(const CCliArgs& args, CCliContext& context) {
   CMarigoldRouteDoc* doc = context.Document(args.Word(1, "ROUTE"));
@@ -31,11 +35,23 @@ int RunStatus(const CCliArgs& args, CCliContext& context) {
   const std::string line = StatusLine(doc->Voyage(), doc->LatestFix());
   CVoyageStatus status(doc->Voyage(), doc->Vessel(), doc->Fixes(), doc->ReportingPoints(), context.clock);
   if (!status.Open(context.prompter)) return 1;
-  const CRemainingVoyage& r = status.View().remaining;
-  const CNextReportingPoint& point = status.View().nextReportingPoint;
+  // The fixes the history runs between, as the dialog's "From:" and "Till:".
+  std::optional<std::pair<int, int>> history;
+  if (const auto from = args.Option("history")) {
+    const int count = doc->Fixes().GetCount();
+    history = {ParseIndex(*from, count, "--history FROM"),
+               ParseIndex(args.Word(2, "TILL after --history FROM"), count, "--history TILL")};
+    status.OnFromChosen(history->first);
+    status.OnTillChosen(history->second);
+  }
+  const CVoyageStatusView& v = status.View();
+  const CRemainingVoyage& r = v.remaining;
+  const CNextReportingPoint& point = v.nextReportingPoint;
+  const std::string eta = doc->Voyage().IsEmpty() ? "NA" : FormatTime(kDateTimeFormat, LocalFieldsOf(v.scheduledEta));
   if (args.Flag("json")) {
     CJsonObject o;
     o.Add("status", line)
+        .Add("scheduledEta", eta)
         .Add("distanceToGo", r.distanceToGo)
         .Add("hoursToGo", r.hoursToGo)
         .Add("fuel", r.fuel)
@@ -47,21 +63,34 @@ int RunStatus(const CCliArgs& args, CCliContext& context) {
         .Add("nextWaypointEta", r.waypointEta)
         .Add("nextReportingPoint", point.name)
         .Add("nextReportingPointTime", point.time);
+    if (history)
+      o.Add("history", CJsonObject()
+                           .Add("distanceMade", v.history.distanceMade)
+                           .Add("groundSpeed", v.history.groundSpeed)
+                           .Add("waterSpeed", v.history.waterSpeed));
     std::printf("%s\n", o.Text().c_str());
     return 0;
   }
   std::printf("%s\n\n", line.c_str());
-  Line("Total Remaining Distance:", r.distanceToGo + " nM");
-  Line("Scheduled remaining hours:", r.hoursToGo);
-  Line("Estimated  fuel consumption:", r.fuel + " mT");
-  Line("Av. Ground Spd:", r.legGroundspeed + " kts");
-  Line("Required revs:", r.requiredRevs + " rpm");
-  Line("Next Waypoint:", r.waypointName);
-  Line("Direction:", r.waypointDirection + " deg");
-  Line("Distance:", r.waypointDistance + " nM");
-  Line("ETA", r.waypointEta);
-  Line("Next Reporting Point:", point.name);
-  if (!point.time.empty()) Line("Time:", point.time);
+  PrintLine("Scheduled ETA :", eta);
+  PrintLine("Total Remaining Distance:", r.distanceToGo + " nM");
+  PrintLine("Scheduled remaining hours:", r.hoursToGo);
+  PrintLine("Estimated  fuel consumption:", r.fuel + " mT");
+  PrintLine("Av. Ground Spd:", r.legGroundspeed + " kts");
+  PrintLine("Required revs:", r.requiredRevs + " rpm");
+  PrintLine("Next Waypoint:", r.waypointName);
+  PrintLine("Direction:", r.waypointDirection + " deg");
+  PrintLine("Distance:", r.waypointDistance + " nM");
+  PrintLine("ETA", r.waypointEta);
+  PrintLine("Next Reporting Point:", point.name);
+  if (!point.time.empty()) PrintLine("Time:", point.time);
+  if (history) {
+    PrintLine("From:", v.fixTexts[history->first]);
+    PrintLine("Till:", v.fixTexts[history->second]);
+    PrintLine("Total distance made:", v.history.distanceMade + " nM");
+    PrintLine("Average ground speed:", v.history.groundSpeed + " kts");
+    PrintLine("Water speed:", v.history.waterSpeed + " kts");
+  }
   return 0;
 }
 
@@ -76,14 +105,14 @@ int RunEta(const CCliArgs& args, CCliContext& context) {
   fields.byGroundspeed = bool(speed);
   fields.rpm = rpm ? static_cast<int>(*rpm) : 0;
   fields.groundspeed = speed.value_or(0);
-  fields.fromLatestFix = args.Option("from").value_or("fix") == "fix";
+  fields.fromLatestFix = FromLatestFix(args, *doc);
   fields.correctForWeather = !args.Flag("no-weather");
   fields.correctForReduceEngine = !args.Flag("no-reduce");
   const CFixRecord& departure = doc->Departure();
   CEtaCalculator eta(doc->Voyage(), doc->Vessel(), doc->LatestFix(), departure, doc->openedFromFile);
   eta.OnFieldsChanged(fields);
   const CEtaResults& r = eta.Results();
-  const std::string etaText = r.eta ? FormatTime("%A %d %b %Y %H:%M LT", LocalFieldsOf(*r.eta)) : std::string("NA");
+  const std::string etaText = r.eta ? FormatTime(kDateTimeFormat, LocalFieldsOf(*r.eta)) : std::string("NA");
   if (args.Flag("json")) {
     CJsonObject o;
     o.Add("rpm", r.rpm).Add("groundspeed", r.groundspeed).Add("hours", r.hours).Add("fuel", r.fuel);
@@ -91,10 +120,10 @@ int RunEta(const CCliArgs& args, CCliContext& context) {
     std::printf("%s\n", o.Text().c_str());
     return 0;
   }
-  Line("Engine rpm:", r.rpmText);
-  Line("Groundspeed:", r.groundspeedText + " kts");
-  Line("ETA at destination:", etaText);
-  Line("Fuel consumption:", r.fuelText);
+  PrintLine("Engine rpm:", r.rpmText);
+  PrintLine("Groundspeed:", r.groundspeedText + " kts");
+  PrintLine("ETA at destination:", etaText);
+  PrintLine("Fuel consumption:", r.fuelText);
   return 0;
 }
 
@@ -102,10 +131,7 @@ int RunCpa(const CCliArgs& args, CCliContext& context) {
   CMarigoldRouteDoc* doc = context.Document(args.Word(1, "ROUTE"));
   if (!doc) return 1;
   CHurricaneList& storms = doc->Storms();
-  if (storms.IsEmpty() || doc->Voyage().IsEmpty()) {
-    std::fprintf(stderr, "%s\n", kNoVoyageOrStorms);
-    return 1;
-  }
+  if (!NeedsStormAndRoute(*doc)) return 1;
   const CHurricane* storm = storms.GetHead();
   if (const auto chosen = args.Option("storm")) {
     storm = nullptr;
@@ -117,11 +143,13 @@ int RunCpa(const CCliArgs& args, CCliContext& context) {
       storm = storms.GetAt(static_cast<int>(index - 1));
     if (!storm) throw CUsageError{"no storm " + *chosen};
   }
-  const CFixRecord& start = StartOf(args, *doc, true);
-  const CStormCpa cpa = CalculateCPA(*storm, doc->Voyage(), start);
+  CHurricaneCpaTool tool(storms, doc->Voyage(), doc->LatestFix(), doc->Departure(), doc->openedFromFile);
+  tool.OnCalculate(storms.IndexOf(storm), FromLatestFix(args, *doc));
+  const CStormCpa& cpa = tool.View().cpa;
   if (args.Flag("json")) {
     CJsonObject o;
     o.Add("storm", storm->GetName())
+        .Add("from", tool.View().fromLatestFix ? "fix" : "departure")
         .Add("time", cpa.stormPosition.GetTimeA())
         .Add("latitude", cpa.stormPosition.GetLatitude())
         .Add("longitude", cpa.stormPosition.GetLongitude())
@@ -130,12 +158,13 @@ int RunCpa(const CCliArgs& args, CCliContext& context) {
     std::printf("%s\n", o.Text().c_str());
     return 0;
   }
-  const CStormCpaTexts t = FormatStormCpa(cpa);
-  Line("Storm:", storm->GetName());
-  Line("Time:", t.time);
-  Line("Position:", t.latitude + "  " + t.longitude);
-  Line("Distance:", t.distance);
-  Line("Bearing:", t.bearing);
+  const CStormCpaTexts& t = tool.View().results;
+  PrintLine("Storm:", storm->GetName());
+  PrintLine("Time:", t.time);
+  PrintLine("Position:", t.latitude + "  " + t.longitude);
+  PrintLine("Distance:", t.distance);
+  PrintLine("Bearing:", t.bearing);
+  if (!tool.View().note.empty()) std::fprintf(stderr, "%s\n", tool.View().note.c_str());
   return 0;
 }
 
@@ -161,10 +190,10 @@ int RunTide(const CCliArgs& args, CCliContext& context) {
   CCivilTime picker = LocalFieldsOf(context.clock.Now());
   picker.hour = hour, picker.minute = minute, picker.second = second;
   const std::time_t at = CalendarTimeFromLocal(picker);
-  Line("Port:", port->GetName());
-  Line("Date:", TideDateText(port->tide));
-  Line("Local Time:", Format("%02d:%02d:%02d", hour, minute, second));
-  Line("Height of Tide:", TideHeightText(port->tide, at));
+  PrintLine("Port:", port->GetName());
+  PrintLine("Date:", TideDateText(port->tide));
+  PrintLine("Local Time:", Format("%02d:%02d:%02d", hour, minute, second));
+  PrintLine("Height of Tide:", TideHeightText(port->tide, at));
   return 0;
 }
 

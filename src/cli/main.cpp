@@ -26,9 +26,13 @@ constexpr const char* kUsage =
     "               LIST: schedule waypoints fixes reporting warnings meteo hurricanes charts books ports\n"
     "  schedule ROUTE [--from departure|fix] [--json]   (the same as list schedule)\n"
     "  waypoints ROUTE [--from departure|fix] [--json]  (the same as list waypoints)\n"
-    "  status ROUTE [--json]\n"
+    "  status ROUTE [--history FROM TILL] [--json]   FROM, TILL: fixes counted from 1 (the history figures)\n"
     "  eta ROUTE (--rpm R | --speed V) [--from departure|fix] [--no-weather] [--no-reduce] [--json]\n"
     "  cpa ROUTE [--storm NAME|N] [--from fix|departure] [--json]\n"
+    "               (eta, cpa: from the departure while the route is as opened from its file)\n"
+    "  average-weather ROUTE [--waypoint N | --position LAT LON] [--date YYYY-MM-DD | --latest] [--json]\n"
+    "               the meteo records' weather at a waypoint (counted from 1; the first unless given) or\n"
+    "               a position, for the season of a date (today unless given) or as last observed\n"
     "  fix ROUTE --time \"YYYY-MM-DD HH:MM\" --lat LAT --lon LON [--utc HOURS] --gyro C --log V --rpm R\n"
     "      [--wind-dir D --wind-speed V --pressure P --air-temp T --sea-temp T] [--log-reading L]\n"
     "  report KIND ROUTE -o FILE     KIND: amver-sp amver-pr amver-fr sistram-1 sistram-2 sistram-4\n"
@@ -71,11 +75,25 @@ using CCommand = int (*)(const CCliArgs&, CCliContext&);
 
 const std::map<std::string, CCommand>& Commands() {
   static const std::map<std::string, CCommand> kCommands = {
-      {"dump", RunDump},       {"status", RunStatus},        {"eta", RunEta},        {"cpa", RunCpa},
-      {"fix", RunFix},         {"export", RunExport},        {"import", RunImport},  {"tide", RunTide},
-      {"list", RunList},       {"schedule", RunList},        {"waypoints", RunList}, {"calc", RunCalc},
-      {"convert", RunConvert}, {"report", RunReport},        {"print", RunPrint},    {"vessel", RunVessel},
-      {"squat", RunSquat},     {"wheel-over", RunWheelOver},
+      {"dump", RunDump},
+      {"status", RunStatus},
+      {"eta", RunEta},
+      {"cpa", RunCpa},
+      {"fix", RunFix},
+      {"export", RunExport},
+      {"import", RunImport},
+      {"tide", RunTide},
+      {"list", RunList},
+      {"schedule", RunList},
+      {"waypoints", RunList},
+      {"calc", RunCalc},
+      {"convert", RunConvert},
+      {"report", RunReport},
+      {"print", RunPrint},
+      {"vessel", RunVessel},
+      {"squat", RunSquat},
+      {"wheel-over", RunWheelOver},
+      {"average-weather", RunAverageWeather},
   };
   return kCommands;
 }
@@ -84,8 +102,8 @@ const std::map<std::string, CCommand>& Commands() {
 
 int main(int argc, char** argv) {
   try {
-    const CCliArgs args(argc, argv,
-                        {"json", "great-circle", "no-weather", "no-reduce", "help", "keep-course", "shallow"});
+    const CCliArgs args(
+        argc, argv, {"json", "great-circle", "no-weather", "no-reduce", "help", "keep-course", "shallow", "latest"});
     if (args.Flag("help") || args.Words().empty()) {
       std::fputs(kUsage, args.Flag("help") ? stdout : stderr);
       return args.Flag("help") ? 0 : 2;

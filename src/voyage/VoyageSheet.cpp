@@ -21,12 +21,8 @@ double FromLocalTime(const CPosition2& at, const CCivilTime& local) {
 // showed, so that a time left alone keeps its fraction of a second.
 void ApplyDates(const CCivilTime& begin, const CCivilTime& eta, CVoyage& route) {
   if (route.GetCount() < 2) return;
-  CWaypoint& first = *route.GetHead();
+  SetBeginSeavoyage(begin, route);
   CWaypoint& last = *route.GetTail();
-  if (!(begin == LocalTime(first, ETimeSlot::Time))) {
-    first.SetTime(FromLocalTime(first, begin));
-    first.SetTimeA(first.GetTime());
-  }
   if (!(eta == LocalTime(last, ETimeSlot::TimeB))) last.SetTimeB(FromLocalTime(last, eta));
 }
 
@@ -61,15 +57,24 @@ CWeatherPageResults WeatherPageResults(CVoyage& route, CVessel2& vessel, const C
 
 }  // namespace
 
+CCivilTime BeginSeavoyage(const CVoyage& route, const CClock& clock) {
+  return route.GetCount() >= 2 ? LocalTime(*route.GetHead(), ETimeSlot::Time) : LocalFieldsOf(clock.Now());
+}
+
+void SetBeginSeavoyage(const CCivilTime& local, CVoyage& route) {
+  if (route.GetCount() < 2) return;
+  CWaypoint& first = *route.GetHead();
+  if (local == LocalTime(first, ETimeSlot::Time)) return;
+  first.SetTime(FromLocalTime(first, local));
+  first.SetTimeA(first.GetTime());
+}
+
 CVoyageSheetFields ReadVoyageSheet(const CVoyage& route, const CVessel2& vessel, const CClock& clock) {
   CVoyageSheetFields f;
   f.voyageNumber = route.voyageNumber;
-  if (route.GetCount() >= 2) {
-    f.beginSeavoyage = LocalTime(*route.GetHead(), ETimeSlot::Time);
-    f.etaPilotstation = LocalTime(*route.GetTail(), ETimeSlot::TimeB);
-  } else {
-    f.beginSeavoyage = f.etaPilotstation = LocalFieldsOf(clock.Now());
-  }
+  f.beginSeavoyage = BeginSeavoyage(route, clock);
+  f.etaPilotstation =
+      route.GetCount() >= 2 ? LocalTime(*route.GetTail(), ETimeSlot::TimeB) : LocalFieldsOf(clock.Now());
   f.draftForward = Shown(vessel.draftForward, kDraftDecimals);
   f.draftAft = Shown(vessel.draftAft, kDraftDecimals);
   f.displacement = Shown(vessel.voyageDisplacement, kReadingDecimals);

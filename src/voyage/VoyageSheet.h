@@ -36,6 +36,14 @@ struct CVoyageSheetFields {
   std::string notes;
 };
 
+// "Begin Seavoyage": the first waypoint's departure in its local time; the
+// present time with fewer than two waypoints.
+CCivilTime BeginSeavoyage(const CVoyage& route, const CClock& clock);
+// With two waypoints or more, sets the first waypoint's time and estimated
+// time from local time, unless it is what BeginSeavoyage shows (so that a
+// time left alone keeps its fraction of a second).
+void SetBeginSeavoyage(const CCivilTime& local, CVoyage& route);
+
 CVoyageSheetFields ReadVoyageSheet(const CVoyage& route, const CVessel2& vessel, const CClock& clock);
 std::optional<CFieldRefusal> Validate(const CVoyageSheetFields& fields);
 // With two waypoints or more "Begin Seavoyage" sets the first waypoint's

@@ -9,6 +9,7 @@
 #include "core/Navigation.h"
 #include "core/TextFormat.h"
 #include "voyage/Schedule.h"
+#include "voyage/VoyageSheet.h"
 
 namespace marigold {
 namespace {
@@ -54,17 +55,44 @@ bool CVoyageStatus::Open(CPrompter& prompter) {
   view_.fixTexts.clear();
   for (const auto& fix : fixes_)
     view_.fixTexts.push_back(FormatDayNumber(kStatusTimeFormat, fix->GetTime() + fix->GetUtcDifferenceDays()));
-  view_.scheduledEta = route_.GetArrival(clock_);
-  view_.remaining = Remaining();
+  view_.voyageNumber = route_.voyageNumber;
+  view_.notes = route_.notes;
+  view_.departureEditable = route_.GetCount() >= 2;
+  view_.scheduledEtaEditable = !route_.IsEmpty();
+  ShowRemaining();
   view_.nextReportingPoint = NextReportingPoint();
   view_.history = History();
   return true;
 }
 
+void CVoyageStatus::ShowRemaining() {
+  view_.remaining = Remaining();
+  view_.scheduledEta = route_.GetArrival(clock_);
+  view_.departure = BeginSeavoyage(route_, clock_);
+}
+
 void CVoyageStatus::OnScheduledEtaChanged(std::time_t localTime) {
   route_.SetArrival(localTime);
-  view_.scheduledEta = route_.GetArrival(clock_);
-  view_.remaining = Remaining();
+  routeChanged_ = routeChanged_ || !route_.IsEmpty();
+  ShowRemaining();
+}
+
+void CVoyageStatus::OnDepartureChanged(const CCivilTime& local) {
+  SetBeginSeavoyage(local, route_);
+  routeChanged_ = routeChanged_ || view_.departureEditable;
+  ShowRemaining();
+}
+
+void CVoyageStatus::OnVoyageNumberChanged(const std::string& number) {
+  if (number == route_.voyageNumber) return;
+  route_.voyageNumber = view_.voyageNumber = number;
+  routeChanged_ = true;
+}
+
+void CVoyageStatus::OnNotesChanged(const std::string& notes) {
+  if (notes == route_.notes) return;
+  route_.notes = view_.notes = notes;
+  routeChanged_ = true;
 }
 
 void CVoyageStatus::OnFromChosen(int index) {

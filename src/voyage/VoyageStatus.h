@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CivilTime.h"
 #include "core/Clock.h"
 #include "core/FixRecord.h"
 #include "core/Prompter.h"
@@ -56,6 +57,13 @@ struct CHistoryFigures {
 struct CVoyageStatusView {
   std::vector<std::string> fixTexts;  // "From:" and "Till:", every fix in its local time
   std::time_t scheduledEta = 0;       // "Scheduled ETA :", the destination's local time (now when empty)
+  bool scheduledEtaEditable = false;  // a route without waypoints has no arrival to set
+  // The route's own: its voyage number and notes, and "Begin Seavoyage",
+  // which only a route of two waypoints or more takes.
+  std::string voyageNumber;
+  CCivilTime departure;
+  bool departureEditable = false;
+  std::string notes;
   CRemainingVoyage remaining;
   CNextReportingPoint nextReportingPoint;
   CHistoryFigures history;
@@ -76,6 +84,13 @@ class CVoyageStatus {
 
   // Sets the scheduled arrival from the destination's local time.
   void OnScheduledEtaChanged(std::time_t localTime);
+  // Sets the departure (first waypoint's time and estimated time) from its
+  // local time; the remaining voyage is computed again.
+  void OnDepartureChanged(const CCivilTime& local);
+  void OnVoyageNumberChanged(const std::string& number);
+  void OnNotesChanged(const std::string& notes);
+  // True once the route was changed here (the document then needs saving).
+  bool RouteChanged() const { return routeChanged_; }
   // The fixes at two list indices, taken in list order; no selection (-1)
   // or a stale one falls on the nearest end of the list.
   void OnFromChosen(int index);
@@ -84,6 +99,9 @@ class CVoyageStatus {
   const CVoyageStatusView& View() const { return view_; }
 
  private:
+  // The remaining voyage and the scheduled arrival, which a fix after it
+  // has replaced by the estimated arrival.
+  void ShowRemaining();
   CRemainingVoyage Remaining();
   // Nearest by great circle, reached along the rhumb line at the latest
   // fix's speed made good.
@@ -97,6 +115,7 @@ class CVoyageStatus {
   const CClock& clock_;
   int from_ = -1;
   int till_ = -1;
+  bool routeChanged_ = false;
   CVoyageStatusView view_;
 };
 

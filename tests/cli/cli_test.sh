@@ -215,5 +215,54 @@ check "wheel-over without a rate of turn shows NA" grep -q '^Wheel over point di
 m convert "Fathom to meters" 10 >"$work/convert.txt"
 check "conversion by name" grep -q '= 18.288 m' "$work/convert.txt"
 
+# The voyage dialogs' figures. Fixes 1 and 2 of the example lie 25.5' of
+# latitude and 72' of longitude apart at about 51.8 N: 25.5 nM north and
+# 72 x cos 51.8 = 44.5 nM west, 51.3 nM in the 4 hours from 06:00 UTC.
+before=$(checksum)
+m status "$route" --history 1 2 >"$work/status.txt" 2>/dev/null
+check "status shows the scheduled ETA" grep -q '^Scheduled ETA : *Friday 11 Dec 2026 08:00 LT$' "$work/status.txt"
+check "status --history names the two fixes" grep -q '^Till: *Tuesday 01 Dec 11:00 LT$' "$work/status.txt"
+made=$(awk '/^Total distance made:/ { print $4 }' "$work/status.txt")
+speed=$(awk '/^Average ground speed:/ { print $4 }' "$work/status.txt")
+check "status --history: 51.3 nM in 4 hours ($made nM, $speed kts)" awk -v d="$made" -v v="$speed" \
+  'BEGIN { exit !(d > 51.2 && d < 51.4 && v > 12.8 && v < 12.85) }'
+m status "$route" --history 2 2 --json >"$work/status.json" 2>/dev/null
+check "status --history of one fix has no speed" \
+  grep -q '"history":{"distanceMade":" 0.00","groundSpeed":"NA","waterSpeed":"NA"}' "$work/status.json"
+# Every fix reported the same weather (250 deg 18 kts, 1012 mb); three of
+# them after the first went into December's (autumn) slot at Maas Center.
+m average-weather "$route" --date 2026-12-15 >"$work/weather.txt"
+check "average-weather starts at the first waypoint" grep -q '^Waypoint: *Maas Center$' "$work/weather.txt"
+check "average-weather shows the season's figures" test "$(grep -c -E '^(Wind direction +250 deg|Speed +18.0 kts|Air pressure +1012.0 mb|Nr observations +3)$' "$work/weather.txt")" -eq 4
+m average-weather "$route" --position 45:30S 10W --latest --json >"$work/weather.json"
+check "average-weather at a position" grep -q '"waypoint":"","latitude":-45.5,"longitude":-10,"data":"Latest observation"' "$work/weather.json"
+for bad in "--waypoint 0" "--waypoint 99" "--date 2026-02-30" "--position 95 10" "--waypoint 1 --position 1 1" \
+  "--date 2026-12-15 --latest"; do
+  # shellcheck disable=SC2086
+  m average-weather "$route" $bad >/dev/null 2>"$work/weather.err"
+  check "average-weather $bad is refused with one message" \
+    test $? -eq 2 -a "$(grep -c '^marigold: ' "$work/weather.err")" -eq 1
+done
+m status "$route" --history 1 99 >/dev/null 2>"$work/status.err"
+check "status --history past the last fix is refused" test $? -eq 2 -a "$(grep -c '^marigold: ' "$work/status.err")" -eq 1
+check "the refusal says how many fixes there are" grep -q '^marigold: --history TILL takes a number from 1 to [0-9]*: 99$' \
+  "$work/status.err"
+# As opened from its file the route starts at the departure, as the dialogs
+# preselect; --from fix starts at the latest fix.
+check "eta starts at the departure" test "$(m eta "$route" --rpm 70)" = "$(m eta "$route" --rpm 70 --from departure)"
+check "eta --from fix differs" test "$(m eta "$route" --rpm 70)" != "$(m eta "$route" --rpm 70 --from fix)"
+check "cpa starts at the departure" grep -q '"from":"departure"' <(m cpa "$route" --json)
+check "cpa --from fix" grep -q '"from":"fix"' <(m cpa "$route" --json --from fix)
+m eta "$route" --rpm 70 --from somewhere >/dev/null 2>&1
+check "eta refuses an unknown start" test $? -eq 2
+check "the voyage figures write nothing" test "$before" = "$(checksum)"
+printf '<?xml version="1.0"?>\n<gpx version="1.1" creator="t" xmlns="http://www.topografix.com/GPX/1/1"><rte><rtept lat="50" lon="-4"><name>Lizard</name></rtept></rte></gpx>\n' >"$work/one.gpx"
+m import gpx "$work/one.rtp" "$work/one.gpx" >/dev/null 2>&1
+one_before=$(sha256sum "$work/one.rtp")
+m cpa "$work/one.rtp" >/dev/null 2>"$work/cpa.err"
+check "cpa refuses a route of one waypoint with the dialog's message" test $? -eq 1 -a \
+  "$(cat "$work/cpa.err")" = $'No voyage loaded\nor no active storms'
+check "the refused cpa writes nothing" test "$one_before" = "$(sha256sum "$work/one.rtp")"
+
 echo "$((checks - failures)) passed, $failures failed"
 test "$failures" -eq 0

@@ -7,6 +7,7 @@
 #include "fakes/Records.h"
 #include "fakes/TestSupport.h"
 #include "lists/HurricaneCpa.h"
+#include "lists/HurricaneCpaTool.h"
 #include "lists/StormAdvisory.h"
 
 namespace marigold {
@@ -91,6 +92,36 @@ TEST(StormAdvisory, TrackOfWaypointsOrOfThirteenDeadReckonedPoints) {
   ExpectNear({kept.track[1].ship.GetTime(), last.ship.GetTime()}, {100.25, 103}, 1e-12);
   ExpectNear({last.ship.GetLatitude(), last.storm.GetLatitude()}, {12, 12}, 1e-9);  // 72 hours at 10 kts
   EXPECT_NEAR(last.bearing, 90.0, 1.0);
+}
+
+// The dialog's start: the departure while the route is as opened from its
+// file, else the latest fix; without a fix always the departure. A start
+// that makes no way gives "NA" with the reason.
+TEST(HurricaneCpaTool, StartPreselectionAndAStartWithoutWay) {
+  CVoyage route = Route({{-2, 0, 99}, {1, 0, 110}});
+  CHurricaneList storms;
+  *storms.AddNew() = Storm(-1, 0);
+  storms.GetTail()->SetName("Alma");
+  *storms.AddNew() = Storm(3, 0);
+  const CFixRecord fix = Start();
+  const CFixRecord departure = Start(0);
+  const struct {
+    const CFixRecord* latestFix;
+    bool openedFromFile;
+    bool fromLatestFix;
+  } kCases[] = {{&fix, true, false}, {&fix, false, true}, {nullptr, false, false}};
+  for (const auto& c : kCases)
+    EXPECT_EQ(CHurricaneCpaTool(storms, route, c.latestFix, departure, c.openedFromFile).View().fromLatestFix,
+              c.fromLatestFix);
+
+  CHurricaneCpaTool tool(storms, route, &fix, departure, false);
+  EXPECT_EQ(tool.View().stormNames[0], "Alma");
+  EXPECT_TRUE(tool.View().results.time.empty());  // nothing until "Calculate"
+  tool.OnCalculate(1, true);
+  EXPECT_EQ(tool.View().results.distance + "|" + tool.View().note, "   120.0 nM|");
+  tool.OnCalculate(1, false);
+  EXPECT_EQ(std::tuple(tool.View().results.time, tool.View().results.distance, tool.View().note),
+            std::tuple(std::string("NA"), std::string("NA"), std::string(kCpaStartMakesNoWay)));
 }
 
 }  // namespace

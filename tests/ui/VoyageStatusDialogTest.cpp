@@ -2,9 +2,12 @@
 #include <QtWidgets>
 
 #include "core/CivilTime.h"
+#include "core/CommandIds.h"
 #include "core/LocalClock.h"
+#include "fakes/FrameFixture.h"
 #include "fakes/QtInput.h"
 #include "fakes/Records.h"
+#include "ui/frame/CommandTable.h"
 #include "ui/sheets/VoyageStatusDialog.h"
 #include "ui/widgets/DateTimeEdit.h"
 
@@ -72,7 +75,7 @@ class VoyageStatusDialogTest : public QObject {
     dialog.show();
     QCOMPARE(dialog.figure("hoursToGo"), QStringLiteral("39.00"));  // 9 hours after departure of 48
     dialog.etaEdit()->SetCivilTime({2024, 3, 12, 20, 0, 0});
-    QVERIFY(dialog.EtaChanged());
+    QVERIFY(status.RouteChanged());
     QCOMPARE(route.GetTail()->GetTimeB(), kDeparture + 2.5);
     QCOMPARE(dialog.figure("hoursToGo"), QStringLiteral("51.00"));
   }
@@ -87,6 +90,54 @@ class VoyageStatusDialogTest : public QObject {
     QCOMPARE(printed, std::vector<bool>({false, true}));
   }
 
+  // The voyage number, the departure and the notes go into the route as
+  // they are entered; the route of the voyage keeps its scheduled arrival.
+  void theRoutesEntriesAreChangedHere() {
+    route.voyageNumber = "MR 24-03";
+    route.GetHead()->SetTime(kDeparture);
+    CVoyageStatus status(route, vessel, fixes, points, clock);
+    QVERIFY(status.Open(prompter));
+    CVoyageStatusDialog dialog(status, [this](bool preview) { printed.push_back(preview); });
+    dialog.show();
+    QCOMPARE(dialog.voyageNumberEdit()->text(), QStringLiteral("MR 24-03"));
+    QCOMPARE(dialog.departureEdit()->CivilTime(), (CCivilTime{2024, 3, 10, 8, 0, 0}));
+    Retype(dialog.voyageNumberEdit(), QStringLiteral("MR 24-04"));
+    dialog.notesEdit()->setFocus();
+    QTest::keyClicks(dialog.notesEdit(), QStringLiteral("Bunkers at Las Palmas"));
+    dialog.departureEdit()->SetCivilTime({2024, 3, 10, 6, 0, 0});
+    QCOMPARE(std::tuple(route.voyageNumber, route.notes, route.GetHead()->GetTime(), route.GetHead()->GetTimeA()),
+             std::tuple(std::string("MR 24-04"), std::string("Bunkers at Las Palmas"), kDeparture - 2.0 / 24,
+                        kDeparture - 2.0 / 24));
+    QCOMPARE(route.GetTail()->GetTimeB(), kDeparture + 2);
+    QVERIFY(status.RouteChanged());
+  }
+
+  void aRouteOfOneWaypointHasNoDepartureToSet() {
+    while (route.GetCount() > 1) route.Remove(route.GetTail());
+    CVoyageStatus status(route, vessel, fixes, points, clock);
+    QVERIFY(status.Open(prompter));
+    CVoyageStatusDialog dialog(status, [this](bool preview) { printed.push_back(preview); });
+    QVERIFY(!dialog.departureEdit()->isEnabled());
+  }
+
+  // What the officer changed in the dialog marks the document for saving;
+  // looking only does not.
+  void theCommandMarksTheDocumentChangedOnlyByAnEntry() {
+    CFrameFixture f;
+    AddWaypoints(f.doc->Voyage(), 2);
+    for (const bool edit : {false, true}) {
+      f.doc->modified = false;
+      CDialogScript script([&](QDialog& dialog) {
+        if (edit) Retype(Editor(dialog, "voyageNumber"), QStringLiteral("7"));
+        dialog.reject();
+      });
+      RunCommand(command::kVoyageStatus, f.frame);
+      QVERIFY(script.Seen());
+      QCOMPARE(f.doc->modified, edit);
+    }
+    QCOMPARE(f.doc->Voyage().voyageNumber, std::string("7"));
+  }
+
   void anEmptyRouteWarnsAndOpens() {
     route.RemoveAll();
     CVoyageStatus status(route, vessel, fixes, points, clock);
@@ -96,6 +147,7 @@ class VoyageStatusDialogTest : public QObject {
     CVoyageStatusDialog dialog(status, [this](bool preview) { printed.push_back(preview); });
     dialog.show();
     QCOMPARE(dialog.figure("distanceToGo"), QString());
+    QVERIFY(!dialog.etaEdit()->isEnabled() && !dialog.departureEdit()->isEnabled());
   }
 };
 

@@ -143,5 +143,52 @@ TEST_F(VoyageStatusDialog, RemainingVoyageAndTheNextWaypoint) {
   EXPECT_EQ(std::tuple(r.hoursToGo, status.View().scheduledEta), std::tuple(" 8.00", later));
 }
 
+// A fix after the scheduled arrival moves it to the estimated arrival; the
+// dialog shows the arrival the schedule has left, not the one before it.
+TEST_F(VoyageStatusDialog, ScheduledEtaIsTheOneTheScheduleLeft) {
+  Placed(route.AddNew(), 50, 0, "Hook of Holland")->SetTime(kNoon - 1);
+  CWaypoint* last = Placed(route.AddNew(), 51, 0, "Humber");
+  last->SetTimeB(kNoon - 0.5);
+  last->SetTimeA(kNoon + 0.25);
+  AddFix(fixes, 50.6, kNoon, 0)->groundspeed = 10;
+  const CVoyageStatusView v = Opened();
+  EXPECT_EQ(last->GetTimeB(), kNoon + 0.25);
+  EXPECT_EQ(v.scheduledEta, FromDayNumber(kNoon + 0.25));
+}
+
+// The voyage number, the notes and the departure go into the route at once;
+// only a route of two waypoints takes a departure. Nothing is changed by
+// entries that only repeat what the route holds.
+TEST_F(VoyageStatusDialog, RouteEntriesGoIntoTheRoute) {
+  route.voyageNumber = "V-6";
+  route.notes = "Ballast";
+  Placed(route.AddNew(), 50, 0, "Hook of Holland")->SetTime(kNoon - 1);
+  AddFix(fixes, 50.6, kNoon, 0);  // past the first waypoint
+  {
+    CVoyageStatus single = Status();
+    ASSERT_TRUE(single.Open(prompter));
+    EXPECT_FALSE(single.View().departureEditable);
+    single.OnDepartureChanged({2024, 3, 4, 6, 0, 0});
+    single.OnVoyageNumberChanged("V-6");
+    single.OnNotesChanged("Ballast");
+    EXPECT_FALSE(single.RouteChanged());
+    EXPECT_EQ(route.GetHead()->GetTime(), kNoon - 1);
+  }
+  Placed(route.AddNew(), 51, 0, "Humber")->SetTimeB(kNoon + 1);
+  CVoyageStatus status = Status();
+  ASSERT_TRUE(status.Open(prompter));
+  const CVoyageStatusView& v = status.View();
+  EXPECT_EQ(std::tuple(v.voyageNumber, v.notes, v.departureEditable, v.departure),
+            std::tuple(std::string("V-6"), std::string("Ballast"), true, CCivilTime{2024, 3, 4, 12, 0, 0}));
+  status.OnDepartureChanged({2024, 3, 4, 6, 30, 0});
+  const double departure = DayNumberOf({2024, 3, 4, 6, 30, 0});
+  EXPECT_EQ(std::tuple(route.GetHead()->GetTime(), route.GetHead()->GetTimeA()), std::tuple(departure, departure));
+  EXPECT_EQ(v.departure, (CCivilTime{2024, 3, 4, 6, 30, 0}));
+  status.OnVoyageNumberChanged("V-7");
+  status.OnNotesChanged("Loaded\nDraft 12.1 m");
+  EXPECT_EQ(std::tuple(route.voyageNumber, route.notes, status.RouteChanged()),
+            std::tuple(std::string("V-7"), std::string("Loaded\nDraft 12.1 m"), true));
+}
+
 }  // namespace
 }  // namespace marigold

@@ -17,8 +17,10 @@
 #include "ui/frame/RouteCommands.h"
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
+#include "ui/sheets/AverageWeatherDialog.h"
 #include "ui/sheets/ConfigurationDialog.h"
 #include "ui/sheets/EtaDialog.h"
+#include "ui/sheets/HurricaneCpaDialog.h"
 #include "ui/sheets/PlottingSheetDialog.h"
 #include "ui/sheets/PrintGraphDialog.h"
 #include "ui/sheets/PrintVoyagePlanDialog.h"
@@ -158,8 +160,22 @@ void VoyageStatus(CMainFrame& f, int) {
   CVoyageStatusDialog dialog(
       status, [&f](bool preview) { PrintReport(f, EPrintMode::VoyageStatus, preview); }, &f);
   dialog.exec();
-  if (dialog.EtaChanged()) d.modified = true;
+  if (status.RouteChanged()) d.modified = true;
   f.RefreshViews();
+}
+
+void AverageWeather(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CAverageWeatherTool tool(d.Voyage(), d.Meteo());
+  CAverageWeatherDialog dialog(tool, &f);
+  dialog.exec();
+}
+
+void HurricaneTracking(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CHurricaneCpaTool tool(d.Storms(), d.Voyage(), d.LatestFix(), d.Departure(), d.openedFromFile);
+  CHurricaneCpaDialog dialog(tool, &f);
+  dialog.exec();
 }
 
 void About(CMainFrame& f, int) { ShowAbout(&f); }
@@ -238,9 +254,10 @@ const CCommand kTable[] = {
     {cmd::kVoyageStatus, menu::kVoyage, "&Status", "Get present status of voyage", "Alt+S", NeedsFix, VoyageStatus},
     {cmd::kCalculateEta, menu::kVoyage, "Calculate &ETA",
      "Calculate ETA at destination at various speed/engine settings", "Alt+E", NeedsEtaRoute, CalculateEta},
-    {cmd::kAverageWeather, menu::kVoyage, "&Average weather", "Show Average weather enroute", "", nullptr, nullptr},
+    {cmd::kAverageWeather, menu::kVoyage, "&Average weather", "Show Average weather enroute", "", nullptr,
+     AverageWeather},
     {cmd::kHurricaneTracking, menu::kVoyage, "&Hurricane tracking", "Get Closest point of approach to hurricane", "",
-     NeedsStormAndRoute, nullptr},
+     NeedsStormAndRoute, HurricaneTracking},
     {cmd::kVoyageProperties, menu::kVoyage, "&Properties", "Information on this route", "", nullptr, EditVoyage},
     // Reporting
     {cmd::kAmverSailingPlan, menu::kAmver, "&Sailing Plan", "Create AMVER sailing plan", "", NeedsReportRoute, Report},

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -52,6 +53,20 @@ CVoyageStatusDialog::CVoyageStatusDialog(CVoyageStatus& status, CPrintReport pri
   auto* left = new QVBoxLayout;
   auto* right = new QVBoxLayout;
 
+  // The route's own entries, which go into it at once.
+  auto* voyage = new QGroupBox(QStringLiteral("Voyage"), this);
+  auto* voyageGrid = new QGridLayout(voyage);
+  voyageNumber_ = new QLineEdit(voyage);
+  voyageNumber_->setObjectName(QStringLiteral("voyageNumber"));
+  departure_ = new CDateTimeEdit(kEtaFormat, voyage);
+  departure_->setObjectName(QStringLiteral("departure"));
+  voyageGrid->addWidget(new QLabel(QStringLiteral("Voyage Number:"), voyage), 0, 0);
+  voyageGrid->addWidget(voyageNumber_, 0, 1);
+  voyageGrid->addWidget(new QLabel(QStringLiteral("Begin Seavoyage:"), voyage), 1, 0);
+  voyageGrid->addWidget(departure_, 1, 1);
+  voyageGrid->setColumnStretch(1, 1);
+  left->addWidget(voyage);
+
   QGridLayout* remainingGrid = nullptr;
   left->addWidget(NewFigureGroup("Remaining voyage",
                                  {{"distanceToGo", "Total Remaining Distance:", "nM"},
@@ -88,7 +103,13 @@ CVoyageStatusDialog::CVoyageStatusDialog(CVoyageStatus& status, CPrintReport pri
   historyGrid->addWidget(from_, 0, 1, 1, 2);
   historyGrid->addWidget(new QLabel(QStringLiteral("Till:"), this), 1, 0);
   historyGrid->addWidget(till_, 1, 1, 1, 2);
-  right->addStretch(1);
+  auto* notesGroup = new QGroupBox(QStringLiteral("Notes"), this);
+  auto* notesLayout = new QVBoxLayout(notesGroup);
+  notes_ = new QPlainTextEdit(notesGroup);
+  notes_->setObjectName(QStringLiteral("notes"));
+  notes_->setTabChangesFocus(true);
+  notesLayout->addWidget(notes_);
+  right->addWidget(notesGroup, 1);
   // Names read from the left, figures from the right.
   for (const char* name : {"waypointName", "reportingName"})
     findChild<QLineEdit*>(QString::fromLatin1(name))->setAlignment(Qt::AlignLeft);
@@ -128,22 +149,32 @@ CVoyageStatusDialog::CVoyageStatusDialog(CVoyageStatus& status, CPrintReport pri
   });
   connect(eta_, &QDateTimeEdit::dateTimeChanged, this, [this] {
     status_.OnScheduledEtaChanged(CalendarTimeFromLocal(eta_->CivilTime()));
-    etaChanged_ = true;
     Show();
   });
+  connect(departure_, &QDateTimeEdit::dateTimeChanged, this, [this] {
+    status_.OnDepartureChanged(departure_->CivilTime());
+    Show();
+  });
+  connect(voyageNumber_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { status_.OnVoyageNumberChanged(text.toStdString()); });
+  connect(notes_, &QPlainTextEdit::textChanged, this,
+          [this] { status_.OnNotesChanged(notes_->toPlainText().toStdString()); });
+  {
+    const QSignalBlocker quietNumber(voyageNumber_);
+    const QSignalBlocker quietNotes(notes_);
+    voyageNumber_->setText(QString::fromStdString(v.voyageNumber));
+    notes_->setPlainText(QString::fromStdString(v.notes));
+  }
+  departure_->setEnabled(v.departureEditable);
+  eta_->setEnabled(v.scheduledEtaEditable);
   Show();
 }
 
-QString CVoyageStatusDialog::figure(const char* name) const {
-  const auto* field = findChild<QLineEdit*>(QString::fromLatin1(name));
-  return field ? field->text() : QString();
-}
+QString CVoyageStatusDialog::figure(const char* name) const { return FigureText(*this, name); }
 
 void CVoyageStatusDialog::Show() {
   const CVoyageStatusView& v = status_.View();
-  const auto set = [this](const char* name, const std::string& text) {
-    if (auto* field = findChild<QLineEdit*>(QString::fromLatin1(name))) ShowText(field, text);
-  };
+  const auto set = [this](const char* name, const std::string& text) { ShowFigure(*this, name, text); };
   const CRemainingVoyage& r = v.remaining;
   set("distanceToGo", r.distanceToGo);
   set("hoursToGo", r.hoursToGo);
@@ -159,8 +190,10 @@ void CVoyageStatusDialog::Show() {
   set("distanceMade", v.history.distanceMade);
   set("groundSpeed", v.history.groundSpeed);
   set("waterSpeed", v.history.waterSpeed);
-  const QSignalBlocker quiet(eta_);
+  const QSignalBlocker quietEta(eta_);
+  const QSignalBlocker quietDeparture(departure_);
   eta_->SetCivilTime(LocalFieldsOf(v.scheduledEta));
+  departure_->SetCivilTime(v.departure);
 }
 
 }  // namespace marigold

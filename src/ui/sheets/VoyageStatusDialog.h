@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace marigold {
@@ -28,23 +29,26 @@ class CVoyageStatusDialog : public QDialog {
   QComboBox* fromBox() const { return from_; }
   QComboBox* tillBox() const { return till_; }
   CDateTimeEdit* etaEdit() const { return eta_; }
+  CDateTimeEdit* departureEdit() const { return departure_; }
+  QLineEdit* voyageNumberEdit() const { return voyageNumber_; }
+  QPlainTextEdit* notesEdit() const { return notes_; }
   // The shown figure of a group's field, by its name in the view
   // ("distanceToGo", "waypointName", "groundSpeed", ...).
   QString figure(const char* name) const;
   QPushButton* printButton() const { return print_; }
   QPushButton* viewButton() const { return view_; }
-  // True once the scheduled arrival was changed.
-  bool EtaChanged() const { return etaChanged_; }
 
  private:
   void Show();
 
   CVoyageStatus& status_;
   CPrintReport printReport_;
-  bool etaChanged_ = false;
   QComboBox* from_ = nullptr;
   QComboBox* till_ = nullptr;
   CDateTimeEdit* eta_ = nullptr;
+  CDateTimeEdit* departure_ = nullptr;
+  QLineEdit* voyageNumber_ = nullptr;
+  QPlainTextEdit* notes_ = nullptr;
   QPushButton* print_ = nullptr;
   QPushButton* view_ = nullptr;
 };

@@ -1,10 +1,13 @@
 #pragma once
 // The controls of the tool dialogs: read-only figures, bars and the sliders
 // that run upward to larger values, filled from the tools' views.
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -27,6 +30,27 @@ inline QLineEdit* NewFigureField(const char* name, QWidget* parent) {
 }
 
 inline void ShowText(QLineEdit* field, const std::string& text) { field->setText(QString::fromStdString(text)); }
+
+// The figure field of that name below `root`: its text (empty when there is
+// none), and the text to show in it.
+inline QString FigureText(const QWidget& root, const char* name) {
+  const auto* field = root.findChild<QLineEdit*>(QString::fromLatin1(name));
+  return field ? field->text() : QString();
+}
+inline void ShowFigure(const QWidget& root, const char* name, const std::string& text) {
+  if (auto* field = root.findChild<QLineEdit*>(QString::fromLatin1(name))) ShowText(field, text);
+}
+
+// The button row of a tool that recalculates on request: "Calculate", the
+// default button, and Close, which ends the dialog. Returns "Calculate".
+inline QPushButton* AddCalculateAndClose(QDialog& dialog, QBoxLayout& layout) {
+  auto* buttons = new QDialogButtonBox(&dialog);
+  QPushButton* calculate = buttons->addButton(QStringLiteral("Calculate"), QDialogButtonBox::ActionRole);
+  calculate->setDefault(true);
+  QObject::connect(buttons->addButton(QDialogButtonBox::Close), &QPushButton::clicked, &dialog, &QDialog::reject);
+  layout.addWidget(buttons);
+  return calculate;
+}
 
 inline QProgressBar* NewFigureBar(Qt::Orientation orientation, QWidget* parent) {
   auto* bar = new QProgressBar(parent);
