@@ -58,14 +58,19 @@ struct CSliderColumn {
   QLineEdit* figure;
 };
 
+inline QSlider* NewUpwardSlider(const char* name, QWidget* parent) {
+  QSlider* slider = NewToolSlider(name, Qt::Vertical, parent);
+  slider->setInvertedAppearance(true);
+  slider->setInvertedControls(true);
+  slider->setTickPosition(QSlider::TicksRight);
+  slider->setTickInterval(5);
+  slider->setMinimumHeight(150);
+  return slider;
+}
+
 inline CSliderColumn NewUpwardSliderColumn(const char* slider, const char* figure, const char* title, const char* unit,
                                            QWidget* parent) {
-  CSliderColumn column{new QVBoxLayout, NewToolSlider(slider, Qt::Vertical, parent), NewFigureField(figure, parent)};
-  column.slider->setInvertedAppearance(true);
-  column.slider->setInvertedControls(true);
-  column.slider->setTickPosition(QSlider::TicksRight);
-  column.slider->setTickInterval(5);
-  column.slider->setMinimumHeight(150);
+  CSliderColumn column{new QVBoxLayout, NewUpwardSlider(slider, parent), NewFigureField(figure, parent)};
   column.figure->setMaximumWidth(60);
   column.layout->addWidget(new QLabel(QString::fromLatin1(title), parent));
   column.layout->addWidget(column.slider, 1, Qt::AlignHCenter);
@@ -74,6 +79,17 @@ inline CSliderColumn NewUpwardSliderColumn(const char* slider, const char* figur
   line->addWidget(new QLabel(QString::fromLatin1(unit), parent));
   column.layout->addLayout(line);
   return column;
+}
+
+// Calls `act` with the slider's position once a move is complete: a drag
+// when the slider is let go, a key, the wheel or a click beside the handle
+// at once.
+template <class TAct>
+void OnSliderReleased(QSlider* slider, QObject* receiver, TAct act) {
+  QObject::connect(slider, &QSlider::sliderReleased, receiver, [slider, act] { act(slider->value()); });
+  QObject::connect(slider, &QSlider::valueChanged, receiver, [slider, act](int position) {
+    if (!slider->isSliderDown()) act(position);
+  });
 }
 
 // Moves the slider without reporting it back to the tool.
