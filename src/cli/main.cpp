@@ -72,27 +72,16 @@ constexpr const char* kUsage =
 using CCommand = int (*)(const CCliArgs&, CCliContext&);
 
 const std::map<std::string, CCommand>& Commands() {
+  // clang-format off
   static const std::map<std::string, CCommand> kCommands = {
-      {"dump", RunDump},
-      {"status", RunStatus},
-      {"eta", RunEta},
-      {"cpa", RunCpa},
-      {"fix", RunFix},
-      {"export", RunExport},
-      {"import", RunImport},
-      {"tide", RunTide},
-      {"list", RunList},
-      {"schedule", RunList},
-      {"waypoints", RunList},
-      {"calc", RunCalc},
-      {"convert", RunConvert},
-      {"report", RunReport},
-      {"print", RunPrint},
-      {"vessel", RunVessel},
-      {"squat", RunSquat},
-      {"wheel-over", RunWheelOver},
+      {"dump", RunDump},       {"status", RunStatus},        {"eta", RunEta},        {"cpa", RunCpa},
+      {"fix", RunFix},         {"export", RunExport},        {"import", RunImport},  {"tide", RunTide},
+      {"list", RunList},       {"schedule", RunList},        {"waypoints", RunList}, {"calc", RunCalc},
+      {"convert", RunConvert}, {"report", RunReport},        {"print", RunPrint},    {"vessel", RunVessel},
+      {"squat", RunSquat},     {"wheel-over", RunWheelOver},
       {"speed-fuel", RunSpeedFuel},
   };
+  // clang-format on
   return kCommands;
 }
 
