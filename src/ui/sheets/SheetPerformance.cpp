@@ -160,6 +160,7 @@ class CPerformancePage : public CSheetPage {
     }
     for (const CShownFigure& figure : form_.shown) {
       QLineEdit* field = NewFigureField(figure.name, parent);
+      FitFigure(field, "88888.8");
       auto* line = new QHBoxLayout;
       line->addWidget(field);
       line->addWidget(new QLabel(QString::fromUtf8(figure.unit), parent));

@@ -17,7 +17,7 @@ namespace {
 // A read-only figure with its unit after it.
 QHBoxLayout* FigureLine(QLineEdit* figure, const char* unit, QWidget* parent) {
   auto* line = new QHBoxLayout;
-  figure->setMaximumWidth(70);
+  FitFigure(figure, "88888.8");
   line->addWidget(figure);
   line->addWidget(new QLabel(QString::fromUtf8(unit), parent));
   line->addStretch();
@@ -32,11 +32,12 @@ struct CSliderGroup {
   QSlider* slider;
 };
 
-CSliderGroup NewSliderGroup(const char* title, const char* slider, QWidget* parent) {
+CSliderGroup NewSliderGroup(const char* title, const char* slider, int tickInterval, QWidget* parent) {
   auto* box = new QGroupBox(QString::fromLatin1(title), parent);
   auto* layout = new QVBoxLayout(box);
   QSlider* s = NewUpwardSlider(slider, box);
   s->setMinimumHeight(180);
+  s->setTickInterval(tickInterval);
   layout->addWidget(s, 1, Qt::AlignHCenter);
   return {box, layout, s};
 }
@@ -60,7 +61,7 @@ CSpeedFuelDialog::CSpeedFuelDialog(CVessel2 workingCopy, CPrompter& prompter, QW
   auto* columns = new QHBoxLayout;
   layout->addLayout(columns);
 
-  const CSliderGroup engine = NewSliderGroup("Engine Setting", "engine", this);
+  const CSliderGroup engine = NewSliderGroup("Engine Setting", "engine", 10, this);
   engine_ = engine.slider;
   rpm_ = NewFigureField("rpm", engine.box);
   fuelPerDay_ = NewFigureField("fuelPerDay", engine.box);
@@ -68,14 +69,14 @@ CSpeedFuelDialog::CSpeedFuelDialog(CVessel2 workingCopy, CPrompter& prompter, QW
   engine.layout->addLayout(FigureLine(fuelPerDay_, "mT/day", engine.box));
   columns->addWidget(engine.box);
 
-  const CSliderGroup wind = NewSliderGroup("Wind", "wind", this);
+  const CSliderGroup wind = NewSliderGroup("Wind", "wind", 5, this);
   wind_ = wind.slider;
   windSpeed_ = NewFigureField("windSpeed", wind.box);
   wind.layout->addLayout(FigureLine(windSpeed_, "kts", wind.box));
   std::tie(windHead_, windStern_) = AddHeadOrStern(wind, "wind");
   columns->addWidget(wind.box);
 
-  const CSliderGroup current = NewSliderGroup("Current", "current", this);
+  const CSliderGroup current = NewSliderGroup("Current", "current", 50, this);
   current_ = current.slider;
   currentRate_ = NewFigureField("currentRate", current.box);
   current.layout->addLayout(FigureLine(currentRate_, "kts", current.box));
@@ -106,7 +107,7 @@ CSpeedFuelDialog::CSpeedFuelDialog(CVessel2 workingCopy, CPrompter& prompter, QW
     line->bar = NewFigureBar(Qt::Horizontal, results);
     line->bar->setMinimumWidth(140);
     line->text = NewFigureField(name, results);
-    line->text->setMaximumWidth(70);
+    FitFigure(line->text, "88888.8");
     grid->addWidget(new QLabel(QString::fromLatin1(label), results), row, 0);
     grid->addWidget(line->bar, row, 1);
     grid->addWidget(line->text, row, 2);

@@ -26,6 +26,13 @@ inline QLineEdit* NewFigureField(const char* name, QWidget* parent) {
   return field;
 }
 
+// Wide enough for the widest text the figure shows, whatever the font.
+inline void FitFigure(QLineEdit* figure, const char* widest) {
+  const int width = figure->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) + 16;
+  figure->setMinimumWidth(width);
+  figure->setMaximumWidth(width);
+}
+
 inline void ShowText(QLineEdit* field, const std::string& text) { field->setText(QString::fromStdString(text)); }
 
 inline QProgressBar* NewFigureBar(Qt::Orientation orientation, QWidget* parent) {
