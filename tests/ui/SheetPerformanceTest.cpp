@@ -2,6 +2,7 @@
 #include <QtWidgets>
 #include <optional>
 
+#include "fakes/DataFolder.h"
 #include "fakes/FrameFixture.h"
 #include "fakes/QtInput.h"
 #include "fakes/TempFolder.h"
@@ -12,14 +13,6 @@
 using namespace marigold;
 
 namespace {
-
-CVessel2 Stored(CSettingsStore& store) {
-  CVessel2 vessel;
-  CScriptedPrompter quiet;
-  quiet.files.push_back(std::nullopt);  // a missing file is not looked for
-  vessel.Load(store, quiet);
-  return vessel;
-}
 
 QWidget* Page(const CSheet& sheet, int page) { return sheet.tabWidget()->widget(page); }
 QString Text(const CSheet& sheet, int page, const char* name) {
@@ -127,7 +120,7 @@ class SheetPerformanceTest : public QObject {
     QCOMPARE(std::tuple(documentVessel.hullResistanceFactor, documentVessel.airResistanceFactor,
                         documentVessel.engineSetting, documentVessel.draftForward),
              std::tuple(0.6, 0.1, 63.0, 11.0));
-    const CVessel2 stored = Stored(store);
+    const CVessel2 stored = StoredVessel(store);
     QCOMPARE(std::tuple(stored.hullResistanceFactor, stored.airResistanceFactor, stored.draftForward),
              std::tuple(0.6, 0.1, 11.0));
   }
@@ -181,7 +174,7 @@ class SheetPerformanceTest : public QObject {
     QCOMPARE(opened, 30);
     QVERIFY(qFuzzyCompare(f.doc->Vessel().hullResistanceFactor, 0.7));
     QCOMPARE(f.doc->Vessel().engineSetting, 90.0);
-    QCOMPARE(Stored(f.store).hullResistanceFactor, f.doc->Vessel().hullResistanceFactor);
+    QCOMPARE(StoredVessel(f.store).hullResistanceFactor, f.doc->Vessel().hullResistanceFactor);
   }
 };
 

@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "fakes/DataFolder.h"
 #include "fakes/FrameFixture.h"
 #include "fakes/QtInput.h"
 #include "fakes/TestSupport.h"
@@ -23,13 +24,6 @@ QStringList Figures(const CSlipCalibrationDialog& dialog) {
                            "airFactor", "estimatedLogSpeed", "calculatedSlip"})
     texts << dialog.field(name)->text();
   return texts;
-}
-
-CVessel2 Stored(CSettingsStore& store) {
-  CVessel2 vessel;
-  CScriptedPrompter quiet;
-  vessel.Load(store, quiet);
-  return vessel;
 }
 
 }  // namespace
@@ -115,7 +109,7 @@ class SlipCalibrationDialogTest : public QObject {
     QVERIFY(std::abs(f.doc->Vessel().hullResistanceFactor - 0.9504) < 1e-3);
     QVERIFY(FileBytes(f.File("vessel.dat")) == before);
     QVERIFY(f.doc->SaveDataFiles().empty());
-    QCOMPARE(Stored(f.store).hullResistanceFactor, f.doc->Vessel().hullResistanceFactor);
+    QCOMPARE(StoredVessel(f.store).hullResistanceFactor, f.doc->Vessel().hullResistanceFactor);
   }
 
   void withoutAFixTheCommandRefuses() {

@@ -42,14 +42,28 @@ CSliderGroup NewSliderGroup(const char* title, const char* slider, int tickInter
   return {box, layout, s};
 }
 
-std::pair<QRadioButton*, QRadioButton*> AddHeadOrStern(const CSliderGroup& group, const char* name) {
-  auto* head = new QRadioButton(QStringLiteral("on the head"), group.box);
-  auto* stern = new QRadioButton(QStringLiteral("on the stern"), group.box);
-  head->setObjectName(QString::fromLatin1(name) + QStringLiteral("OnHead"));
-  stern->setObjectName(QString::fromLatin1(name) + QStringLiteral("OnStern"));
-  group.layout->addWidget(head);
-  group.layout->addWidget(stern);
-  return {head, stern};
+// Wind and current: the slider, its figure in knots and the radio pair that
+// says from where it comes.
+struct CHeadOrStern {
+  QGroupBox* box;
+  QSlider* slider;
+  QLineEdit* figure;
+  QRadioButton* head;
+  QRadioButton* stern;
+};
+
+CHeadOrStern NewHeadOrStern(const char* title, const char* name, const char* figure, int tickInterval,
+                            QWidget* parent) {
+  const CSliderGroup group = NewSliderGroup(title, name, tickInterval, parent);
+  CHeadOrStern out{group.box, group.slider, NewFigureField(figure, group.box),
+                   new QRadioButton(QStringLiteral("on the head"), group.box),
+                   new QRadioButton(QStringLiteral("on the stern"), group.box)};
+  out.head->setObjectName(QString::fromLatin1(name) + QStringLiteral("OnHead"));
+  out.stern->setObjectName(QString::fromLatin1(name) + QStringLiteral("OnStern"));
+  group.layout->addLayout(FigureLine(out.figure, "kts", group.box));
+  group.layout->addWidget(out.head);
+  group.layout->addWidget(out.stern);
+  return out;
 }
 
 }  // namespace
@@ -69,25 +83,20 @@ CSpeedFuelDialog::CSpeedFuelDialog(CVessel2 workingCopy, CPrompter& prompter, QW
   engine.layout->addLayout(FigureLine(fuelPerDay_, "mT/day", engine.box));
   columns->addWidget(engine.box);
 
-  const CSliderGroup wind = NewSliderGroup("Wind", "wind", 5, this);
-  wind_ = wind.slider;
-  windSpeed_ = NewFigureField("windSpeed", wind.box);
-  wind.layout->addLayout(FigureLine(windSpeed_, "kts", wind.box));
-  std::tie(windHead_, windStern_) = AddHeadOrStern(wind, "wind");
+  const CHeadOrStern wind = NewHeadOrStern("Wind", "wind", "windSpeed", 5, this);
+  std::tie(wind_, windSpeed_, windHead_, windStern_) = std::tuple(wind.slider, wind.figure, wind.head, wind.stern);
   columns->addWidget(wind.box);
-
-  const CSliderGroup current = NewSliderGroup("Current", "current", 50, this);
-  current_ = current.slider;
-  currentRate_ = NewFigureField("currentRate", current.box);
-  current.layout->addLayout(FigureLine(currentRate_, "kts", current.box));
-  std::tie(currentHead_, currentStern_) = AddHeadOrStern(current, "current");
+  const CHeadOrStern current = NewHeadOrStern("Current", "current", "currentRate", 50, this);
+  std::tie(current_, currentRate_, currentHead_, currentStern_) =
+      std::tuple(current.slider, current.figure, current.head, current.stern);
   columns->addWidget(current.box);
 
   auto* right = new QVBoxLayout;
   auto* draft = new QGroupBox(QStringLiteral("Draft"), this);
   auto* draftForm = NewFormLayout(draft);
-  draftForward_ = new CFigureEdit("draftForward", 0, 99.99, kDraftDecimals, "m", draft);
-  draftAft_ = new CFigureEdit("draftAft", 0, 99.99, kDraftDecimals, "m", draft);
+  const CDraftEdits drafts = NewDraftEdits(draft, tool_, [this] { Show(); });
+  draftForward_ = drafts.forward;
+  draftAft_ = drafts.aft;
   displacement_ = NewFigureField("displacement", draft);
   draftForm->addRow(QStringLiteral("Forward"), draftForward_);
   draftForm->addRow(QStringLiteral("Aft"), draftAft_);
@@ -145,14 +154,6 @@ CSpeedFuelDialog::CSpeedFuelDialog(CVessel2 workingCopy, CPrompter& prompter, QW
       tool_.OnCurrentRadio(currentStern_->isChecked());
       Show();
     });
-  connect(draftForward_, &QDoubleSpinBox::editingFinished, this, [this] {
-    tool_.OnDraftForwardChanged(draftForward_->value());
-    Show();
-  });
-  connect(draftAft_, &QDoubleSpinBox::editingFinished, this, [this] {
-    tool_.OnDraftAftChanged(draftAft_->value());
-    Show();
-  });
   Show();
 }
 

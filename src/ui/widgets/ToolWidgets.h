@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "core/SheetFields.h"
+#include "ui/widgets/FigureEdit.h"
 #include "vessel/ToolFigures.h"
 
 namespace marigold {
@@ -104,6 +106,28 @@ inline void ShowSlider(QSlider* slider, const CSliderRange& range) {
   const QSignalBlocker quiet(slider);
   slider->setRange(range.minimum, range.maximum);
   slider->setValue(range.position);
+}
+
+// The two drafts a vessel tool works with: each reaches the tool when its
+// editor loses the focus, and `show` repaints then.
+struct CDraftEdits {
+  QDoubleSpinBox* forward;
+  QDoubleSpinBox* aft;
+};
+
+template <class TTool, class TShow>
+CDraftEdits NewDraftEdits(QWidget* parent, TTool& tool, TShow show) {
+  const CDraftEdits edits{new CFigureEdit("draftForward", 0, 99.99, kDraftDecimals, "m", parent),
+                          new CFigureEdit("draftAft", 0, 99.99, kDraftDecimals, "m", parent)};
+  QObject::connect(edits.forward, &QDoubleSpinBox::editingFinished, parent, [edits, &tool, show] {
+    tool.OnDraftForwardChanged(edits.forward->value());
+    show();
+  });
+  QObject::connect(edits.aft, &QDoubleSpinBox::editingFinished, parent, [edits, &tool, show] {
+    tool.OnDraftAftChanged(edits.aft->value());
+    show();
+  });
+  return edits;
 }
 
 }  // namespace marigold
