@@ -35,8 +35,8 @@ class SheetPerformanceTest : public QObject {
   CVessel2 documentVessel;
   std::optional<CSheetPerformance> shown;
 
-  CSheetPerformance& Open(const CVessel2& sheetVessel = CVessel2()) {
-    shown.emplace(sheetVessel, documentVessel, store, nullptr, prompter);
+  CSheetPerformance& Open(const CVessel2& sheetVessel = CVessel2(), bool writes = true) {
+    shown.emplace(sheetVessel, documentVessel, writes ? &store : nullptr, nullptr, prompter);
     shown->show();
     return *shown;
   }
@@ -146,6 +146,17 @@ class SheetPerformanceTest : public QObject {
              std::vector<std::string>{"Could not save changed data\nPlease check program configuration"});
     QCOMPARE(prompter.messages.front().icon, EMessageIcon::Exclamation);
     QCOMPARE(documentVessel.hullResistanceFactor, 0.45);
+  }
+
+  // While another copy holds the data folders the factors stay in the
+  // document's vessel and no file is written.
+  void withTheDataHeldElsewhereOkWritesNoFile() {
+    CSheetPerformance& sheet = Open(CVessel2(), false);
+    Slider(sheet, 0)->setValue(45);
+    Press(sheet, QDialogButtonBox::Ok);
+    QVERIFY(!sheet.isVisible() && prompter.messages.empty());
+    QCOMPARE(documentVessel.hullResistanceFactor, 0.45);
+    QVERIFY(!std::filesystem::exists(VesselFile()));
   }
 
   // Without pitch nothing can be computed: "NA", never inf or nan.

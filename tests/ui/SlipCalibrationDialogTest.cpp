@@ -42,6 +42,10 @@ class SlipCalibrationDialogTest : public QObject {
                                            "14.7 kts", "8.6 %"}));
     QCOMPARE(dialog.calibrateButton()->text(), QStringLiteral("Calibrate"));
     QCOMPARE(dialog.buttonBox()->button(QDialogButtonBox::Close)->text(), QStringLiteral("Close"));
+    // Enter closes; only a deliberate click calibrates.
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible() && !dialog.Calibrated());
+    QCOMPARE(vessel.hullResistanceFactor, 0.3);
   }
 
   // The dialog stays open and shows the calibrated figures: hull index

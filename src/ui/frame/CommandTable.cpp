@@ -155,7 +155,8 @@ void CalibrateSlip(CMainFrame& f, int) {
 
 void VesselPerformance(CMainFrame& f, int) {
   CMarigoldRouteDoc& d = f.Doc();
-  ShowSheet<CSheetPerformance>(WorkingVessel(f), d.Vessel(), d.Settings(), &d.Guard(), f.Prompter(), &f);
+  CSettingsStore* files = d.Writes() ? &d.Settings() : nullptr;
+  ShowSheet<CSheetPerformance>(WorkingVessel(f), d.Vessel(), files, &d.Guard(), f.Prompter(), &f);
   f.RefreshViews();
 }
 

@@ -198,7 +198,7 @@ class CPerformancePage : public CSheetPage {
 
 }  // namespace
 
-CSheetPerformance::CSheetPerformance(CVessel2 sheetVessel, CVessel2& documentVessel, CSettingsStore& settings,
+CSheetPerformance::CSheetPerformance(CVessel2 sheetVessel, CVessel2& documentVessel, CSettingsStore* settings,
                                      const CDataFileGuard* guard, CPrompter& prompter, QWidget* parent)
     : CSheet("Performance", prompter, nullptr, parent),
       model_(std::move(sheetVessel)),
@@ -213,7 +213,8 @@ void CSheetPerformance::Apply() {
   model_.ApplyTo(documentVessel_);
   // The factors stay in the document's vessel when the file cannot be
   // written; the document's next store tries again.
-  if (!documentVessel_.Save(settings_, guard_)) Prompter().Message(EngineForm().saveFailure, EMessageIcon::Exclamation);
+  if (settings_ && !documentVessel_.Save(*settings_, guard_))
+    Prompter().Message(EngineForm().saveFailure, EMessageIcon::Exclamation);
 }
 
 }  // namespace marigold

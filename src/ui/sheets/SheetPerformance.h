@@ -14,7 +14,9 @@ class CSheetPerformance : public CSheet {
   Q_OBJECT
 
  public:
-  CSheetPerformance(CVessel2 sheetVessel, CVessel2& documentVessel, CSettingsStore& settings,
+  // Without `settings` OK writes no file: another copy of the program holds
+  // the data folders.
+  CSheetPerformance(CVessel2 sheetVessel, CVessel2& documentVessel, CSettingsStore* settings,
                     const CDataFileGuard* guard, CPrompter& prompter, QWidget* parent = nullptr);
 
   const CPerformanceSheet& Model() const { return model_; }
@@ -25,7 +27,7 @@ class CSheetPerformance : public CSheet {
  private:
   CPerformanceSheet model_;
   CVessel2& documentVessel_;
-  CSettingsStore& settings_;
+  CSettingsStore* settings_;
   const CDataFileGuard* guard_;
 };
 

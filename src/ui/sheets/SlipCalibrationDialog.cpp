@@ -53,7 +53,9 @@ CSlipCalibrationDialog::CSlipCalibrationDialog(CVessel2& documentVessel, const C
     Show();
   });
   layout->addWidget(buttons_);
-  calibrate_->setDefault(true);
+  // Enter closes: the factor changes only on a deliberate click.
+  calibrate_->setAutoDefault(false);
+  buttons_->button(QDialogButtonBox::Close)->setDefault(true);
   Show();
 }
 
