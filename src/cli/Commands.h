@@ -31,5 +31,6 @@ int RunPrint(const CCliArgs& args, CCliContext& context);
 int RunVessel(const CCliArgs& args, CCliContext& context);
 int RunSquat(const CCliArgs& args, CCliContext& context);
 int RunWheelOver(const CCliArgs& args, CCliContext& context);
+int RunSpeedFuel(const CCliArgs& args, CCliContext& context);
 
 }  // namespace marigold

@@ -65,6 +65,8 @@ constexpr const char* kUsage =
     "  convert ITEM VALUE            ITEM: the conversion's index or its exact name\n"
     "  squat [--speed KTS] [--shallow] [--draft-forward M] [--draft-aft M]   running drafts (Estimated Squat)\n"
     "  wheel-over --course C --speed KTS --intended C [--current-dir D --current-speed KTS] [--rate DEG/MIN]\n"
+    "  speed-fuel [--rpm R] [--wind KTS] [--wind-on head|stern] [--current KTS] [--current-on head|stern]\n"
+    "      [--draft-forward M] [--draft-aft M] [--json]   speed, fuel and stopping (Speed and Fuel Consumption)\n"
     "  vessel show [--json]          the ship's record as the vessel dialogs show it\n"
     "  vessel set FIELD=VALUE ...    FIELD: a name vessel show prints (callSign and imoNumber go to the\n"
     "                                settings); every value is checked before vessel.dat is written\n"
@@ -94,6 +96,7 @@ const std::map<std::string, CCommand>& Commands() {
       {"squat", RunSquat},
       {"wheel-over", RunWheelOver},
       {"average-weather", RunAverageWeather},
+      {"speed-fuel", RunSpeedFuel},
   };
   return kCommands;
 }

@@ -10,6 +10,10 @@ CSlipReading CSlipReading::FromVessel(const CVessel2& vessel) {
   return {vessel.engineSetting, vessel.TheoreticalSpeed(vessel.engineSetting), 0, 0};
 }
 
+CSlipReading CSlipReading::FromFix(const CFixRecord& fix) {
+  return {fix.engineRpm, fix.logSpeed, fix.weather.windDirection, fix.weather.windSpeed};
+}
+
 double CSlipCalibration::ResistanceIndex() const {
   return vessel_.HullResistance(reading_.engineRpm) +
          vessel_.WindAtReference(reading_.windDirection, reading_.windSpeed);
@@ -35,10 +39,12 @@ CSlipCalibrationView CSlipCalibration::View() const {
   return v;
 }
 
-bool CSlipCalibration::OnCalibrate() {
+bool CSlipCalibration::OnCalibrate(CPrompter& prompter) {
   const double divisor = ResistanceIndex() * 0.1 + 1.0;
   const double estimate = divisor != 0 ? vessel_.TheoreticalSpeed(reading_.engineRpm) / divisor : kNotANumber;
-  return vessel_.Calibrate(estimate, reading_.logSpeed);
+  if (vessel_.Calibrate(estimate, reading_.logSpeed)) return true;
+  prompter.Message(reading_.logSpeed > 0 ? kNoEstimateToCalibrate : kNoLogSpeedToCalibrate, EMessageIcon::Exclamation);
+  return false;
 }
 
 }  // namespace marigold

@@ -3,9 +3,19 @@
 // which changes the hull resistance factor of the document's vessel.
 #include <string>
 
+#include "core/FixRecord.h"
+#include "core/Prompter.h"
 #include "vessel/Vessel2.h"
 
 namespace marigold {
+
+// A calibration needs a fix to compare with: the engine's own theoretical
+// speed as the log speed would set the factor from the model itself.
+inline constexpr const char* kNoFixToCalibrate = "No positionfix defined\nCan not calibrate propellor slip";
+// "Calibrate" without a log speed in the fix leaves the factor as it was.
+inline constexpr const char* kNoLogSpeedToCalibrate =
+    "No log speed in the latest positionfix\nHull resistance factor not changed";
+inline constexpr const char* kNoEstimateToCalibrate = "No estimated logspeed\nPlease check engine and propellor data";
 
 // What the calibration reads from the latest position fix.
 struct CSlipReading {
@@ -15,6 +25,8 @@ struct CSlipReading {
   double windSpeed = 0;
   // Until there is a fix: the engine setting, its theoretical speed, no wind.
   static CSlipReading FromVessel(const CVessel2& vessel);
+  // The fix's engine rpm, log speed and present wind.
+  static CSlipReading FromFix(const CFixRecord& fix);
 };
 
 struct CSlipCalibrationView {
@@ -34,8 +46,9 @@ class CSlipCalibration {
   // Borrows the document's vessel.
   CSlipCalibration(CVessel2& vessel, const CSlipReading& reading) : vessel_(vessel), reading_(reading) {}
 
-  // True when the hull resistance factor was changed.
-  bool OnCalibrate();
+  // True when the hull resistance factor was changed; otherwise says why
+  // through the prompter.
+  bool OnCalibrate(CPrompter& prompter);
   // Computed afresh from the vessel each time.
   CSlipCalibrationView View() const;
 

@@ -1,9 +1,11 @@
 #include "vessel/SpeedFuelTool.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
 
+#include "core/Quotient.h"
 #include "core/TextFormat.h"
 
 namespace marigold {
@@ -65,8 +67,9 @@ CSpeedFuelView CSpeedFuelTool::View() const {
   out.displacement = v.Displacement();
 
   // Below FA the stop time is shown as nil; the bar keeps the raw figure.
+  const double stopMinutes = r < v.faRpm ? 0.0 : v.StopTime(r);
   out.stopTime.maximum = TruncatedFigure(v.StopTime(v.mcrRpm));
-  out.stopTime.text = HoursAndMinutes(r < v.faRpm ? 0.0 : v.StopTime(r));
+  out.stopTime.text = HoursAndMinutes(stopMinutes);
   out.stopTime.position = BarPosition(v.StopTime(r), out.stopTime.maximum);
 
   out.fuelPerDay = FormatFigure("%4.1f", v.FuelConsumption(r, 24.0));
@@ -76,7 +79,9 @@ CSpeedFuelView CSpeedFuelTool::View() const {
   const double windFrom = windOnStern_ ? v.steeredCourse + 180 : v.steeredCourse;
   const double x = v.WindAtReference(windFrom, std::abs(wind_)) + v.HullResistance();
 
-  const double stopDistance = v.StopDistanceOverGround(r, x, c);
+  // Below FA there is no reduction to make: the manoeuvre starts at FA. Taken
+  // at r, the reduction's terms turn negative and so would the distance.
+  const double stopDistance = v.StopDistanceOverGround(std::max(r, static_cast<double>(v.faRpm)), x, c);
   out.stopDistance.maximum = 100 * TruncatedFigure(v.StopDistanceOverGround(v.mcrRpm, 0, 6.0));
   out.stopDistance.text = FormatFigure("%3.1f", stopDistance);
   out.stopDistance.position = BarPosition(100.0 * TruncatedFigure(stopDistance), out.stopDistance.maximum);
@@ -86,10 +91,15 @@ CSpeedFuelView CSpeedFuelTool::View() const {
   out.groundSpeed.text = FormatFigure("%3.1f", groundSpeed);
   out.groundSpeed.position = BarPosition(groundSpeed, out.groundSpeed.maximum);
 
-  const double fuelPerMile = v.FuelPerMile(r, x, c);
+  // A ship that makes no way over the ground burns no figure per mile.
+  const double fuelPerMile = groundSpeed > 0 ? v.FuelPerMile(r, x, c) : kNotANumber;
   out.fuelPerMile.maximum = 100 * TruncatedFigure(v.FuelPerMile(v.mcrRpm, 5.0, -6.0));
   out.fuelPerMile.text = FormatFigure("%4.1f", fuelPerMile);
   out.fuelPerMile.position = BarPosition(100.0 * TruncatedFigure(fuelPerMile), out.fuelPerMile.maximum);
+
+  out.figures = {
+      r,          v.FuelConsumption(r, 24.0), static_cast<double>(wind_), c, stopMinutes, stopDistance, groundSpeed,
+      fuelPerMile};
   return out;
 }
 

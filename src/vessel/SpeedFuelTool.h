@@ -27,6 +27,17 @@ struct CSpeedFuelView {
   CBarFigure stopDistance;  // "Stop dist", nM
   CBarFigure groundSpeed;   // "Grnd speed", kts
   CBarFigure fuelPerMile;   // "Fuel cons", kg/nM
+  // The figures behind the texts (not a number where a text shows "NA").
+  struct CFigures {
+    double rpm = 0;
+    double fuelPerDay = 0;    // mT
+    double wind = 0;          // knots, positive on the stern
+    double current = 0;       // knots, positive on the stern
+    double stopMinutes = 0;   // 0 below FA, as the text shows it
+    double stopDistance = 0;  // nM over the ground
+    double groundSpeed = 0;   // knots
+    double fuelPerMile = 0;   // kg/nM
+  } figures;
 };
 
 class CSpeedFuelTool {

@@ -2,6 +2,7 @@
 
 #include "lists/HurricaneCpa.h"
 #include "lists/StormAdvisory.h"
+#include "vessel/SlipCalibration.h"
 #include "voyage/EtaCalculator.h"
 #include "voyage/VoyageStatus.h"
 
@@ -32,6 +33,10 @@ bool NeedsEtaRoute(CMarigoldRouteDoc& doc) { return CanCalculateEta(doc.Voyage()
 bool NeedsStormAndRoute(CMarigoldRouteDoc& doc) {
   const bool holds = doc.Storms().GetCount() >= 1 && doc.Voyage().GetCount() >= 2;
   return Check(doc, holds, kNoVoyageOrStorms, EMessageIcon::Exclamation);
+}
+
+bool NeedsSlipFix(CMarigoldRouteDoc& doc) {
+  return Check(doc, doc.LatestFix() != nullptr, kNoFixToCalibrate, EMessageIcon::Stop);
 }
 
 }  // namespace marigold

@@ -15,5 +15,6 @@ bool NeedsStorm(CMarigoldRouteDoc& doc);          // a storm (the storm advisory
 bool NeedsFix(CMarigoldRouteDoc& doc);            // a position fix (the voyage status)
 bool NeedsEtaRoute(CMarigoldRouteDoc& doc);       // two waypoints or more (Calculate ETA)
 bool NeedsStormAndRoute(CMarigoldRouteDoc& doc);  // a storm and two waypoints (the storm's closest approach)
+bool NeedsSlipFix(CMarigoldRouteDoc& doc);        // a position fix to calibrate the slip with
 
 }  // namespace marigold

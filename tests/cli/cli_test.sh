@@ -211,6 +211,30 @@ m wheel-over --course 350 --speed 10 --intended 10 >"$work/wheel.txt"
 check "wheel-over: 20 degrees at 20 deg/min take a minute" grep -q '^Duration of change: *1.0 min$' "$work/wheel.txt"
 m wheel-over --course 350 --speed 10 --intended 10 --rate 0 >"$work/wheel0.txt"
 check "wheel-over without a rate of turn shows NA" grep -q '^Wheel over point distance: *NA$' "$work/wheel0.txt"
+# Speed and fuel on a copy of the ship (MCR 106 rpm at 150 mT/day, FA 63):
+# stopping from MCR takes 43 rpm × 2 minutes, 30 at FA and 15 to stop.
+held=$(checksum)
+m speed-fuel --rpm 106 >"$work/speed.txt"
+check "speed-fuel at MCR burns the MCR fuel" grep -q '^Engine Setting *106 rpm  150.0 mT/day$' "$work/speed.txt"
+check "speed-fuel stops from MCR in 2 h 11 min" grep -q '^Stop Time *2 : 11 hrs$' "$work/speed.txt"
+m speed-fuel --rpm 63 --json >"$work/speed.json"
+check "speed-fuel json: 45 minutes to stop from FA" grep -q '"rpm":63,.*"stopMinutes":45}' "$work/speed.json"
+ground() { m speed-fuel --rpm 80 --json "$@" | sed 's/.*"groundSpeed":\([^,]*\),.*/\1/'; }
+still=$(ground)
+astern=$(ground --current 1.5 --current-on stern)
+check "a current of 1.5 knots astern adds 1.5 knots ($still, $astern)" awk -v a="$still" -v b="$astern" \
+  'BEGIN { d = b - a - 1.5; exit !(d < 1e-9 && d > -1e-9) }'
+m speed-fuel --rpm 107 >/dev/null 2>"$work/speed.err"
+check "speed-fuel refuses 107 rpm with the range message" test $? -eq 1 -a "$(cat "$work/speed.err")" = \
+  "marigold: --rpm: Please enter an integer between 0 and 106."
+m speed-fuel --wind 61 >/dev/null 2>"$work/speed.err"
+check "speed-fuel refuses 61 knots of wind" test $? -eq 1 -a "$(cat "$work/speed.err")" = \
+  "marigold: --wind: Please enter an integer between 0 and 60."
+m speed-fuel --rpm 20 >"$work/low.txt" 2>"$work/low.err"
+check "speed-fuel warns below half FA and still answers" grep -q 'Low rpm settings' "$work/low.err"
+# 30 minutes at 13.4 knots (FA through the water) and 3 nM from FA to stop.
+check "below FA the stop is the one from FA, never negative" grep -q '^Stop dist *9\.7 nM$' "$work/low.txt"
+check "speed-fuel leaves every file alone" test "$held" = "$(checksum)"
 
 m convert "Fathom to meters" 10 >"$work/convert.txt"
 check "conversion by name" grep -q '= 18.288 m' "$work/convert.txt"

@@ -3,6 +3,7 @@
 // lists, at the paths the settings give.
 #include "core/DataFile.h"
 #include "core/FileIo.h"
+#include "fakes/Fakes.h"
 #include "vessel/Vessel2.h"
 
 namespace marigold {
@@ -14,6 +15,15 @@ inline bool WriteFreshDataFiles(CSettingsStore& store) {
     if (file != EDataFile::Vessel && !WriteFileAtomic(ReadSetting(store, DataFileInfo(file).path), emptyList))
       return false;
   return true;
+}
+
+// The ship as vessel.dat holds it now (the default one when it is missing).
+inline CVessel2 StoredVessel(CSettingsStore& store) {
+  CVessel2 vessel;
+  CScriptedPrompter quiet;
+  quiet.files.push_back(std::nullopt);  // a missing file is not looked for
+  vessel.Load(store, quiet);
+  return vessel;
 }
 
 }  // namespace marigold

@@ -2,6 +2,7 @@
 #include <QtWidgets>
 #include <optional>
 
+#include "fakes/DataFolder.h"
 #include "fakes/QtInput.h"
 #include "fakes/QtPrinting.h"
 #include "fakes/Records.h"
@@ -13,15 +14,6 @@ using namespace marigold;
 namespace {
 
 using CFormOf = const CVesselForm& (*)();
-
-// The record as vessel.dat and the settings store hold it now.
-CVessel2 Stored(CMemorySettingsStore& store) {
-  CVessel2 vessel;
-  CScriptedPrompter quiet;
-  quiet.files.push_back(std::nullopt);  // a missing file is not looked for
-  vessel.Load(store, quiet);
-  return vessel;
-}
 
 }  // namespace
 
@@ -73,7 +65,7 @@ class VesselFormDialogTest : public QObject {
              std::tuple(std::string("PDKM"), std::string("9321483")));
     // 244 bytes and the counted name ("mv Marlinspike": one count byte and 14 characters).
     QCOMPARE(std::filesystem::file_size(VesselFile()), std::uintmax_t{244 + 1 + 14});
-    QCOMPARE(Stored(store).lengthPP, 199.5);
+    QCOMPARE(StoredVessel(store).lengthPP, 199.5);
   }
 
   // Nothing typed: OK and Cancel leave the record, the file and the store alone.
@@ -126,7 +118,7 @@ class VesselFormDialogTest : public QObject {
     Press(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(std::tuple(vessel.faRpm, vessel.distanceFaToStop), std::tuple(58, 4));
-    QCOMPARE(Stored(store).distanceFaToStop, 4);
+    QCOMPARE(StoredVessel(store).distanceFaToStop, 4);
   }
 
   // The record keeps the edits for the document's next store.

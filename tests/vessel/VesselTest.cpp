@@ -464,6 +464,30 @@ TEST(SpeedFuelTool, LowRpmClampsTheStopTimeTextAndWarnsBelowHalfFa) {
   EXPECT_GT(std::stod(tool.View().groundSpeed.text), std::stod(loaded));
 }
 
+// Below FA there is no reduction to make: the stopping figures are those of
+// the manoeuvre from FA, 30 minutes at 15.1 knots and 3 nM, never negative.
+// A ship that makes no way over the ground has no fuel figure per mile.
+// Fuel at 50 rpm: 150 / 24 × (50/106)³ = 0.656 mT an hour.
+TEST(SpeedFuelTool, BelowFaTheStopStartsAtFaAndNoHeadwayHasNoFuelPerMile) {
+  CScriptedPrompter prompter;
+  const std::tuple<int, int, const char*, const char*, const char*> cases[] = {
+      // rpm, current on the head (1/100 kts), stop dist, grnd speed, fuel cons
+      {-63, 0, "10.6", "15.1", "86.7"},
+      {-50, 0, "10.6", "12.0", "54.6"},   // not 10.6 − 13 × 2 minutes' worth
+      {-50, 100, "9.8", "11.0", "59.6"},  // 45 minutes against 1 knot
+      {-20, 600, "6.1", "-1.2", "NA"},    // 4.8 knots through the water against 6
+  };
+  for (const auto& [rpm, current, stop, speed, fuel] : cases) {
+    CSpeedFuelTool tool{CVessel2{}};
+    tool.OnEngineSliderReleased(rpm, prompter);
+    tool.OnCurrentSliderReleased(-current);
+    const CSpeedFuelView v = tool.View();
+    EXPECT_EQ(std::tie(v.stopDistance.text, v.groundSpeed.text, v.fuelPerMile.text), std::tuple(stop, speed, fuel))
+        << rpm << " rpm";
+    EXPECT_GE(v.stopDistance.position, 0);
+  }
+}
+
 TEST(SpeedFuelTool, RadioButtonsResignCurrentAndWind) {
   CSpeedFuelTool tool{CVessel2{}};
   tool.OnCurrentSliderReleased(-200);  // 15.1 knots against 2 knots
@@ -597,15 +621,30 @@ TEST(SlipCalibration, CalibrateSetsTheFactorFromLogOverEstimate) {
   const CSlipReading reading = CSlipReading::FromVessel(vessel);
   const double estimate = vessel.SpeedThroughWater(63, vessel.HullResistance(63) + vessel.WindAtReference(0, 0));
   CSlipCalibration calibration(vessel, reading);
-  EXPECT_TRUE(calibration.OnCalibrate());
+  CScriptedPrompter prompter;
+  EXPECT_TRUE(calibration.OnCalibrate(prompter));
   EXPECT_DOUBLE_EQ(vessel.hullResistanceFactor, reading.logSpeed / estimate);
   EXPECT_EQ(calibration.View().hullFactor, "2.230");  // repainted from the changed vessel
 
   CVessel2 other;
-  EXPECT_TRUE(CSlipCalibration(other, {63, estimate, 0, 0}).OnCalibrate());
+  EXPECT_TRUE(CSlipCalibration(other, {63, estimate, 0, 0}).OnCalibrate(prompter));
   EXPECT_DOUBLE_EQ(other.hullResistanceFactor, 1.0);
-  EXPECT_FALSE(CSlipCalibration(other, {63, 0, 0, 0}).OnCalibrate());
+  EXPECT_TRUE(prompter.messages.empty());
+  // A fix without a log speed changes nothing, and says so.
+  EXPECT_FALSE(CSlipCalibration(other, {63, 0, 0, 0}).OnCalibrate(prompter));
   EXPECT_DOUBLE_EQ(other.hullResistanceFactor, 1.0);
+  EXPECT_EQ(MessageTexts(prompter),
+            std::vector<std::string>{"No log speed in the latest positionfix\nHull resistance factor not changed"});
+}
+
+TEST(SlipCalibration, ReadsTheFixsEngineLogAndWind) {
+  CFixRecord fix;
+  fix.engineRpm = 70;
+  fix.logSpeed = 15.5;
+  fix.weather.windDirection = 200;
+  fix.weather.windSpeed = 25;
+  const CSlipReading r = CSlipReading::FromFix(fix);
+  EXPECT_EQ(std::tuple(r.engineRpm, r.logSpeed, r.windDirection, r.windSpeed), std::tuple(70.0, 15.5, 200.0, 25.0));
 }
 
 TEST(SlipCalibration, NoTheoreticalSpeedShowsSlipsOfOne) {
@@ -617,8 +656,11 @@ TEST(SlipCalibration, NoTheoreticalSpeedShowsSlipsOfOne) {
   CSlipCalibration noPitch(vessel, {63, 12.0, 0, 0});
   f = noPitch.View();
   EXPECT_EQ(std::tie(f.trueSlip, f.estimatedLogSpeed), std::make_tuple("1.0 %", "NA"));
-  EXPECT_FALSE(noPitch.OnCalibrate());
+  CScriptedPrompter prompter;
+  EXPECT_FALSE(noPitch.OnCalibrate(prompter));
   EXPECT_DOUBLE_EQ(vessel.hullResistanceFactor, 0.3);
+  EXPECT_EQ(MessageTexts(prompter),
+            std::vector<std::string>{"No estimated logspeed\nPlease check engine and propellor data"});
 }
 
 TEST(PerformanceSheet, PagesWorkOnTheSheetVessel) {

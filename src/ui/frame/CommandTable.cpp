@@ -24,6 +24,9 @@
 #include "ui/sheets/PlottingSheetDialog.h"
 #include "ui/sheets/PrintGraphDialog.h"
 #include "ui/sheets/PrintVoyagePlanDialog.h"
+#include "ui/sheets/SheetPerformance.h"
+#include "ui/sheets/SlipCalibrationDialog.h"
+#include "ui/sheets/SpeedFuelDialog.h"
 #include "ui/sheets/SquatDialog.h"
 #include "ui/sheets/StormAdvisoryDialog.h"
 #include "ui/sheets/VesselFormDialog.h"
@@ -137,6 +140,26 @@ CVessel2 WorkingVessel(CMainFrame& f) {
 void Squat(CMainFrame& f, int) {
   CSquatDialog dialog(WorkingVessel(f), &f);
   dialog.exec();
+}
+
+void SpeedFuel(CMainFrame& f, int) {
+  CSpeedFuelDialog dialog(WorkingVessel(f), f.Prompter(), &f);
+  dialog.exec();
+}
+
+// On the document's vessel: a calibration reaches vessel.dat with the next save.
+void CalibrateSlip(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CSlipCalibrationDialog dialog(d.Vessel(), CSlipReading::FromFix(*d.LatestFix()), f.Prompter(), &f);
+  dialog.exec();
+  f.RefreshViews();
+}
+
+void VesselPerformance(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CSettingsStore* files = d.Writes() ? &d.Settings() : nullptr;
+  ShowSheet<CSheetPerformance>(WorkingVessel(f), d.Vessel(), files, &d.Guard(), f.Prompter(), &f);
+  f.RefreshViews();
 }
 
 void WheelOver(CMainFrame& f, int) {
@@ -299,11 +322,12 @@ const CCommand kTable[] = {
      Report},
     // Tools
     {cmd::kEngineRpmAndSpeed, menu::kTools, "&Engine rpm and speed",
-     "Calculate speed and fuel consumption at certain rpm", "", nullptr, nullptr},
+     "Calculate speed and fuel consumption at certain rpm", "", nullptr, SpeedFuel},
     {cmd::kWheelOverPoint, menu::kTools, "&Wheel over point", "Calculate wheel over point for turning", "", nullptr,
      WheelOver},
     {cmd::kCalculateSquat, menu::kTools, "Calculate &Squat", "Calculate vessels squat and draft", "", nullptr, Squat},
-    {cmd::kCalibrateSlip, menu::kTools, "Calibrate S&lip", "Calibrate data on propellor slip", "", nullptr, nullptr},
+    {cmd::kCalibrateSlip, menu::kTools, "Calibrate S&lip", "Calibrate data on propellor slip", "", NeedsSlipFix,
+     CalibrateSlip},
     {cmd::kCalculator, menu::kTools, "&Calculator", "Navigation Calculator", "Alt+C", nullptr, nullptr},
     {cmd::kDriftAngle, menu::kTools, "&Drift angle", "Calculate true ground course from water track and currentflow",
      "", nullptr, nullptr},
@@ -359,7 +383,7 @@ const CCommand kTable[] = {
     {cmd::kEngineAndPropellor, menu::kConfiguration, "&Engine and propellor", "Enter data of engine and propellor", "",
      nullptr, VesselForm<EngineForm>},
     {cmd::kVesselPerformance, menu::kConfiguration, "Vessel &Performance", "Calibrate vessels hull and wind resistance",
-     "", nullptr, nullptr},
+     "", nullptr, VesselPerformance},
     {cmd::kOptions, menu::kConfiguration, "&Options", "Configuration of application and options", "", nullptr, Options},
     // Help
     {cmd::kHelpTopics, menu::kHelp, "&Help Topics", "List Help topics", "", nullptr, nullptr},

@@ -20,8 +20,9 @@ CSquatDialog::CSquatDialog(CVessel2 workingCopy, QWidget* parent) : QDialog(pare
   auto* layout = new QVBoxLayout(this);
 
   auto* departure = NewFormLayout();
-  draftForward_ = new CFigureEdit("draftForward", 0, 99.99, kDraftDecimals, "m", this);
-  draftAft_ = new CFigureEdit("draftAft", 0, 99.99, kDraftDecimals, "m", this);
+  const CDraftEdits drafts = NewDraftEdits(this, tool_, [this] { Show(); });
+  draftForward_ = drafts.forward;
+  draftAft_ = drafts.aft;
   departure->addRow(QStringLiteral("Departure draft Forward"), draftForward_);
   departure->addRow(QStringLiteral("Departure draft Aft"), draftAft_);
   layout->addLayout(departure);
@@ -75,14 +76,6 @@ CSquatDialog::CSquatDialog(CVessel2 workingCopy, QWidget* parent) : QDialog(pare
       tool_.OnWaterChosen(ocean_->isChecked());
       Show();
     });
-  connect(draftForward_, &QDoubleSpinBox::editingFinished, this, [this] {
-    tool_.OnDraftForwardChanged(draftForward_->value());
-    Show();
-  });
-  connect(draftAft_, &QDoubleSpinBox::editingFinished, this, [this] {
-    tool_.OnDraftAftChanged(draftAft_->value());
-    Show();
-  });
   Show();
 }
 

@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "core/SheetFields.h"
+#include "ui/widgets/FigureEdit.h"
 #include "vessel/ToolFigures.h"
 
 namespace marigold {
@@ -27,6 +29,13 @@ inline QLineEdit* NewFigureField(const char* name, QWidget* parent) {
   field->setAlignment(Qt::AlignRight);
   field->setMaximumWidth(110);
   return field;
+}
+
+// Wide enough for the widest text the figure shows, whatever the font.
+inline void FitFigure(QLineEdit* figure, const char* widest) {
+  const int width = figure->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) + 16;
+  figure->setMinimumWidth(width);
+  figure->setMaximumWidth(width);
 }
 
 inline void ShowText(QLineEdit* field, const std::string& text) { field->setText(QString::fromStdString(text)); }
@@ -82,14 +91,19 @@ struct CSliderColumn {
   QLineEdit* figure;
 };
 
+inline QSlider* NewUpwardSlider(const char* name, QWidget* parent) {
+  QSlider* slider = NewToolSlider(name, Qt::Vertical, parent);
+  slider->setInvertedAppearance(true);
+  slider->setInvertedControls(true);
+  slider->setTickPosition(QSlider::TicksRight);
+  slider->setTickInterval(5);
+  slider->setMinimumHeight(150);
+  return slider;
+}
+
 inline CSliderColumn NewUpwardSliderColumn(const char* slider, const char* figure, const char* title, const char* unit,
                                            QWidget* parent) {
-  CSliderColumn column{new QVBoxLayout, NewToolSlider(slider, Qt::Vertical, parent), NewFigureField(figure, parent)};
-  column.slider->setInvertedAppearance(true);
-  column.slider->setInvertedControls(true);
-  column.slider->setTickPosition(QSlider::TicksRight);
-  column.slider->setTickInterval(5);
-  column.slider->setMinimumHeight(150);
+  CSliderColumn column{new QVBoxLayout, NewUpwardSlider(slider, parent), NewFigureField(figure, parent)};
   column.figure->setMaximumWidth(60);
   column.layout->addWidget(new QLabel(QString::fromLatin1(title), parent));
   column.layout->addWidget(column.slider, 1, Qt::AlignHCenter);
@@ -100,11 +114,44 @@ inline CSliderColumn NewUpwardSliderColumn(const char* slider, const char* figur
   return column;
 }
 
+// Calls `act` with the slider's position once a move is complete: a drag
+// when the slider is let go, a key, the wheel or a click beside the handle
+// at once.
+template <class TAct>
+void OnSliderReleased(QSlider* slider, QObject* receiver, TAct act) {
+  QObject::connect(slider, &QSlider::sliderReleased, receiver, [slider, act] { act(slider->value()); });
+  QObject::connect(slider, &QSlider::valueChanged, receiver, [slider, act](int position) {
+    if (!slider->isSliderDown()) act(position);
+  });
+}
+
 // Moves the slider without reporting it back to the tool.
 inline void ShowSlider(QSlider* slider, const CSliderRange& range) {
   const QSignalBlocker quiet(slider);
   slider->setRange(range.minimum, range.maximum);
   slider->setValue(range.position);
+}
+
+// The two drafts a vessel tool works with: each reaches the tool when its
+// editor loses the focus, and `show` repaints then.
+struct CDraftEdits {
+  QDoubleSpinBox* forward;
+  QDoubleSpinBox* aft;
+};
+
+template <class TTool, class TShow>
+CDraftEdits NewDraftEdits(QWidget* parent, TTool& tool, TShow show) {
+  const CDraftEdits edits{new CFigureEdit("draftForward", 0, 99.99, kDraftDecimals, "m", parent),
+                          new CFigureEdit("draftAft", 0, 99.99, kDraftDecimals, "m", parent)};
+  QObject::connect(edits.forward, &QDoubleSpinBox::editingFinished, parent, [edits, &tool, show] {
+    tool.OnDraftForwardChanged(edits.forward->value());
+    show();
+  });
+  QObject::connect(edits.aft, &QDoubleSpinBox::editingFinished, parent, [edits, &tool, show] {
+    tool.OnDraftAftChanged(edits.aft->value());
+    show();
+  });
+  return edits;
 }
 
 }  // namespace marigold
