@@ -34,4 +34,8 @@ bool NeedsStormAndRoute(CMarigoldRouteDoc& doc) {
   return Check(doc, holds, kNoVoyageOrStorms, EMessageIcon::Exclamation);
 }
 
+bool NeedsPort(CMarigoldRouteDoc& doc) {
+  return Check(doc, doc.Ports().GetCount() >= 1, kNoPortForTide, EMessageIcon::Exclamation);
+}
+
 }  // namespace marigold

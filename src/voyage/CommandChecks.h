@@ -7,6 +7,8 @@
 namespace marigold {
 
 inline constexpr const char* kNoActiveVoyage = "No active voyage\nPlease load or create voyage first!";
+inline constexpr const char* kNoPortForTide =
+    "No port in the port list\nPlease insert port information with its tide data first";
 
 using CCommandCheck = bool (*)(CMarigoldRouteDoc& doc);
 
@@ -15,5 +17,6 @@ bool NeedsStorm(CMarigoldRouteDoc& doc);          // a storm (the storm advisory
 bool NeedsFix(CMarigoldRouteDoc& doc);            // a position fix (the voyage status)
 bool NeedsEtaRoute(CMarigoldRouteDoc& doc);       // two waypoints or more (Calculate ETA)
 bool NeedsStormAndRoute(CMarigoldRouteDoc& doc);  // a storm and two waypoints (the storm's closest approach)
+bool NeedsPort(CMarigoldRouteDoc& doc);           // a port (the tide calculation)
 
 }  // namespace marigold

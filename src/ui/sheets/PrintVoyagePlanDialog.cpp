@@ -9,6 +9,7 @@
 #include "printing/PrintJob.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PrintCommands.h"
+#include "ui/sheets/TideDialogs.h"
 #include "voyage/RouteTransfer.h"
 
 namespace marigold {
@@ -73,12 +74,23 @@ void CPrintVoyagePlanDialog::Choose(int mode) {
   else
     scope_.Choose(static_cast<EPrintMode>(mode));
   frame_.RefreshViews();
+  // A tide curve is only as good as the angles and factors for its day:
+  // they are shown for checking before it prints.
+  const bool departure = mode == static_cast<int>(EPrintMode::TideCurveDeparture);
+  if (departure || mode == static_cast<int>(EPrintMode::TideCurveArrival)) {
+    if (CPortInfo* port = departure ? DeparturePort(frame_.Doc()) : ArrivalPort(frame_.Doc())) {
+      CTidalAnglesDialog angles(port->tide, this);
+      angles.exec();
+    }
+  }
 }
 
 void CPrintVoyagePlanDialog::Print() {
   // The port list cannot be reached while the dialog is open: without a
-  // selected port the port of arrival prints.
-  if (const auto job = CurrentPrintJob(frame_, true)) PrintOnPrinter(frame_, *job);
+  // selected port the port information is of the port of arrival. The
+  // trajects and tide curves name their own port (departure or arrival).
+  const bool portInformation = ChosenMode() == static_cast<int>(EListKind::Ports);
+  if (const auto job = CurrentPrintJob(frame_, portInformation)) PrintOnPrinter(frame_, *job);
 }
 
 void CPrintVoyagePlanDialog::SaveWholePlan() {
