@@ -9,8 +9,10 @@
 #include "core/LocalClock.h"
 #include "fakes/FrameFixture.h"
 #include "fakes/QtInput.h"
+#include "fakes/RecordingPainter.h"
 #include "fakes/Records.h"
 #include "fakes/SmallVoyage.h"
+#include "printing/PrintJob.h"
 #include "ui/frame/CommandTable.h"
 #include "ui/sheets/PrintVoyagePlanDialog.h"
 #include "ui/sheets/TideDialogs.h"
@@ -125,7 +127,7 @@ class CTideDialogsTest : public QObject {
   }
 
   // Departure and arrival are the ports nearest the first and the last
-  // waypoint (Alpha at 50N, Charlie at 52N).
+  // waypoint (Alpha at 50N, Charlie at 52N); each curve prints its own port.
   void thePlansTideCurvesOpenTheAnglesOfTheirPort() {
     AddSmallVoyage(*f->doc);
     AddM2Port(f->doc->Ports(), "Home", 50)->tide.aM2 = 33;
@@ -140,10 +142,23 @@ class CTideDialogsTest : public QObject {
       });
       QTest::mouseClick(radios[choice], Qt::LeftButton);
       QCOMPARE(std::tuple(angles.Seen(), shown), std::tuple(true, angle));
+      const auto job = dialog.SectionJob();
+      QVERIFY(job);
+      CRecordingPainter page;
+      job->DrawPage(page, 1);
+      const std::string port = choice == 12 ? "Home" : "Away";
+      QVERIFY2(page.Find("Tide " + port + "  Mon 11 Mar 2024"), port.c_str());
     }
     CDialogScript none([](QDialog& opened) { opened.reject(); });
     QTest::mouseClick(radios[1], Qt::LeftButton);  // "Print waypoint list"
     QVERIFY(!none.Seen());
+
+    // The whole plan too: departure curve and outbound traject of Home.
+    f->prompter.files = {f->File("plan.pdf")};
+    QTest::mouseClick(dialog.findChild<QPushButton*>("saveWholePlan"), Qt::LeftButton);
+    const QString words = PdfWords(f->File("plan.pdf")).first;
+    for (const char* title : {"Tide Home", "Tide Away", "Home Outbound Traject", "Away Inbound Traject"})
+      QVERIFY2(words.contains(title), title);
   }
 };
 

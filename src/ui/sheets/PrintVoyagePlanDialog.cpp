@@ -85,16 +85,22 @@ void CPrintVoyagePlanDialog::Choose(int mode) {
   }
 }
 
-void CPrintVoyagePlanDialog::Print() {
+std::unique_ptr<CPrintJob> CPrintVoyagePlanDialog::SectionJob() {
   // The port list cannot be reached while the dialog is open: without a
   // selected port the port information is of the port of arrival. The
-  // trajects and tide curves name their own port (departure or arrival).
-  const bool portInformation = ChosenMode() == static_cast<int>(EListKind::Ports);
-  if (const auto job = CurrentPrintJob(frame_, portInformation)) PrintOnPrinter(frame_, *job);
+  // trajects and tide curves find their own port (departure or arrival).
+  return CurrentPrintJob(frame_, ChosenMode() == static_cast<int>(EListKind::Ports));
+}
+
+void CPrintVoyagePlanDialog::Print() {
+  if (const auto job = SectionJob()) PrintOnPrinter(frame_, *job);
 }
 
 void CPrintVoyagePlanDialog::SaveWholePlan() {
-  const auto job = MakeVoyagePlanJob(frame_.Doc(), FramePrintOptions(frame_, true));
+  // The plan finds each section's port itself: information of the port of
+  // arrival, but the outbound traject and the first tide curve of the port
+  // of departure.
+  const auto job = MakeVoyagePlanJob(frame_.Doc(), FramePrintOptions(frame_));
   SaveAsPdf(frame_, *job, RouteTitle(frame_.DocumentPath()) + "-voyage-plan");
 }
 
