@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "tools/Calculator.h"
 #include "ui/widgets/FormLayout.h"
@@ -48,6 +49,10 @@ CDriftAngleDialog::CDriftAngleDialog(CVoyage& route, const CFixRecord& presentPo
       logSpeed_(logSpeed) {
   setWindowTitle(QString::fromLatin1(kDriftAngleCaption));
   auto* layout = new QVBoxLayout(this);
+  // One label width in all three groups, so that the figures line up.
+  int labelWidth = 0;
+  for (const CField& f : kFields)
+    labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(QString::fromLatin1(f.label)));
   for (std::size_t group = 0; group < std::size(kGroups); ++group) {
     auto* box = new QGroupBox(QString::fromLatin1(kGroups[group]), this);
     auto* form = NewFormLayout(box);
@@ -57,7 +62,10 @@ CDriftAngleDialog::CDriftAngleDialog(CVoyage& route, const CFixRecord& presentPo
       auto* row = new QHBoxLayout;
       row->addWidget(fields_[i]);
       row->addWidget(new QLabel(QString::fromLatin1(f.unit), box));
-      form->addRow(QString::fromLatin1(f.label), row);
+      auto* label = new QLabel(QString::fromLatin1(f.label), box);
+      label->setMinimumWidth(labelWidth);
+      label->setBuddy(fields_[i]);
+      form->addRow(label, row);
     }
     if (group < 2) {
       auto* actual = new QPushButton(QStringLiteral("Actual Data"), box);
