@@ -15,13 +15,14 @@ using CT = CTideInfo;
 
 // Each field with the value it edits and the decimals its editor shows, so
 // that reading and applying cannot pair them differently.
-struct CConstant {
-  double CF::*field;
+template <class TFields>
+struct CTideField {
+  double TFields::*field;
   double CT::*value;
   int decimals;
 };
 
-constexpr std::array<CConstant, 14> kConstants{{
+constexpr std::array<CTideField<CF>, 14> kConstants{{
     {&CF::meanLevel, &CT::meanLevel, kTideHeightDecimals},
     {&CF::timeZone, &CT::timeZone, kHoursDecimals},
     {&CF::gM2, &CT::gM2, kDegreesDecimals},
@@ -38,13 +39,7 @@ constexpr std::array<CConstant, 14> kConstants{{
     {&CF::F6, &CT::F6, kTideFactorDecimals},
 }};
 
-struct CAngle {
-  double CA::*field;
-  double CT::*value;
-  int decimals;
-};
-
-constexpr std::array<CAngle, 8> kAngles{{
+constexpr std::array<CTideField<CA>, 8> kAngles{{
     {&CA::aM2, &CT::aM2, kTidalAngleDecimals},
     {&CA::fM2, &CT::fM2, kTideFactorDecimals},
     {&CA::aS2, &CT::aS2, kTidalAngleDecimals},
@@ -58,7 +53,7 @@ constexpr std::array<CAngle, 8> kAngles{{
 }  // namespace
 
 int TideConstantDecimals(double CTideConstantsFields::*field) {
-  for (const CConstant& constant : kConstants)
+  for (const CTideField<CF>& constant : kConstants)
     if (constant.field == field) return constant.decimals;
   return kTideFactorDecimals;
 }

@@ -83,24 +83,14 @@ class BridgeToolsTest : public QObject {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
-    QTest::newRow("minute 60.5") << "aLatitudeMinutes"
-                                 << "60.5"
-                                 << "Please enter a number between 0.0 and 60.0.";
-    QTest::newRow("degrees 91") << "bLatitudeDegrees"
-                                << "91"
-                                << "Please enter an integer between 0 and 90.";
-    QTest::newRow("longitude 181") << "bLongitudeDegrees"
-                                   << "181"
-                                   << "Please enter an integer between 0 and 180.";
-    QTest::newRow("course 361") << "course"
-                                << "361"
-                                << "Please enter a number between 0.0 and 360.0.";
-    QTest::newRow("course no number") << "course"
-                                      << "east"
-                                      << "Please enter a number.";
-    QTest::newRow("distance no number") << "distance"
-                                        << "1e999"
-                                        << "Please enter a number.";
+    // clang-format off
+    QTest::newRow("minute 60.5") << "aLatitudeMinutes" << "60.5" << "Please enter a number between 0.0 and 60.0.";
+    QTest::newRow("degrees 91") << "bLatitudeDegrees" << "91" << "Please enter an integer between 0 and 90.";
+    QTest::newRow("longitude 181") << "bLongitudeDegrees" << "181" << "Please enter an integer between 0 and 180.";
+    QTest::newRow("course 361") << "course" << "361" << "Please enter a number between 0.0 and 360.0.";
+    QTest::newRow("course no number") << "course" << "east" << "Please enter a number.";
+    QTest::newRow("distance no number") << "distance" << "1e999" << "Please enter a number.";
+    // clang-format on
   }
   void refusedValuesKeepTheFocusAndComputeNothing() {
     QFETCH(QString, field);
@@ -188,27 +178,15 @@ class BridgeToolsTest : public QObject {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("result");
-    QTest::newRow("fathoms") << "10"
-                             << "Fathom to meters"
-                             << "18.288";
-    QTest::newRow("metres") << "1"
-                            << "Meters to fathoms"
-                            << "0.5468066491688539";
-    QTest::newRow("boiling F") << "212"
-                               << "Degrees Fahrenheit to Celcius"
-                               << "100";
-    QTest::newRow("boiling C") << " 100 "
-                               << "Degrees Celcius to fahrenheit"
-                               << "212";
-    QTest::newRow("knots") << "10"
-                           << "Knots to m/sec"
-                           << "5.144444444444445";
-    QTest::newRow("m/s") << "1"
-                         << "Meters per second to kts"
-                         << "1.9438444924406046";
-    QTest::newRow("last item") << "-2"
-                               << "kts to km/hr"
-                               << "-3.704";
+    // clang-format off
+    QTest::newRow("fathoms") << "10" << "Fathom to meters" << "18.288";
+    QTest::newRow("metres") << "1" << "Meters to fathoms" << "0.5468066491688539";
+    QTest::newRow("boiling F") << "212" << "Degrees Fahrenheit to Celcius" << "100";
+    QTest::newRow("boiling C") << " 100 " << "Degrees Celcius to fahrenheit" << "212";
+    QTest::newRow("knots") << "10" << "Knots to m/sec" << "5.144444444444445";
+    QTest::newRow("m/s") << "1" << "Meters per second to kts" << "1.9438444924406046";
+    QTest::newRow("last item") << "-2" << "kts to km/hr" << "-3.704";
+    // clang-format on
   }
   void conversionsOfTheItemChosen() {
     QFETCH(QString, value);
