@@ -55,6 +55,9 @@ class BridgeToolsTest : public QObject {
     QCOMPARE(Editor<QComboBox>(dialog, "bLatitudeHemisphere")->currentIndex(), -1);
     dialog.courseField()->setText("090");
     dialog.distanceField()->setText("60");
+    // Enter in a field neither calculates nor closes.
+    QTest::keyClick(dialog.distanceField(), Qt::Key_Return);
+    QVERIFY(dialog.isVisible() && dialog.positionB()->Fields().longitudeDegrees == 0);
     dialog.positionBButton()->click();
     const CPositionFields b = dialog.positionB()->Fields();
     QCOMPARE(std::tuple(b.latitudeDegrees, b.longitudeDegrees, b.longitudeHemisphere), std::tuple(0, 1, 0));
@@ -213,8 +216,9 @@ class BridgeToolsTest : public QObject {
     QCOMPARE(dialog.resultField()->text(), QString("0"));
     QVERIFY(prompter.messages.empty());
 
-    dialog.conversionBox()->setCurrentIndex(4);  // "Nautical Miles to meters"
-    dialog.calculateButton()->click();
+    dialog.conversionBox()->setCurrentIndex(4);            // "Nautical Miles to meters"
+    QTest::keyClick(dialog.valueField(), Qt::Key_Return);  // as "Calculate"
+    QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.resultField()->text(), QString("9260"));
     for (const char* typed : {"", "5 nM", "nan"}) {
       prompter.messages.clear();

@@ -1,6 +1,5 @@
 #include "ui/sheets/CalculatorDialog.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,9 +62,7 @@ CCalculatorDialog::CCalculatorDialog(const CPosition2& presentPosition, CPrompte
   calculate->addStretch(1);
   layout->addLayout(calculate);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  layout->addWidget(NewCloseButtons(this));
 
   // Enter in a field calculates nothing by surprise, nor closes the dialog.
   for (QPushButton* button : {positionB_, courseDistance_}) button->setAutoDefault(false);

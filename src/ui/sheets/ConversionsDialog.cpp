@@ -1,7 +1,6 @@
 #include "ui/sheets/ConversionsDialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -42,9 +41,7 @@ CConversionsDialog::CConversionsDialog(CPrompter& prompter, QWidget* parent) : Q
   result->addRow(QStringLiteral("Result:"), result_);
   result->addRow(QString(), calculate_);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  layout->addWidget(NewCloseButtons(this));
   // Enter in "Value:" calculates.
   calculate_->setDefault(true);
   connect(calculate_, &QPushButton::clicked, this, &CConversionsDialog::Calculate);

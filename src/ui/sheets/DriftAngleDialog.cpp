@@ -77,9 +77,8 @@ CDriftAngleDialog::CDriftAngleDialog(CVoyage& route, const CFixRecord& presentPo
   }
 
   calculate_ = new QPushButton(QStringLiteral("Calculate"), this);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  QDialogButtonBox* buttons = NewCloseButtons(this);
   buttons->addButton(calculate_, QDialogButtonBox::ActionRole);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
   // Enter in a field calculates, as the one action of the dialog.
   calculate_->setDefault(true);

@@ -14,6 +14,7 @@
 #include "ui/widgets/DateTimeEdit.h"
 #include "ui/widgets/FigureEdit.h"
 #include "ui/widgets/FormLayout.h"
+#include "ui/widgets/ToolInput.h"
 #include "ui/widgets/ToolWidgets.h"
 
 namespace marigold {
@@ -38,13 +39,6 @@ constexpr std::array<CAngleRow, 4> kRows{{
     {"K1", "aK1", &CA::aK1, "fK1", &CA::fK1},
     {"O1", "aO1", &CA::aO1, "fO1", &CA::fO1},
 }};
-
-// Closes the dialog; the only button, as nothing is left to confirm.
-QDialogButtonBox* NewCloseButton(QDialog* dialog) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  return buttons;
-}
 
 }  // namespace
 
@@ -78,7 +72,7 @@ CTidalAnglesDialog::CTidalAnglesDialog(CTideInfo& tide, QWidget* parent) : QDial
     grid->addWidget(factor, row, 2);
   }
   layout->addWidget(group);
-  layout->addWidget(NewCloseButton(this));
+  layout->addWidget(NewCloseButtons(this));
 
   // Leaving a field (or pressing Enter in it) writes all nine values.
   connect(date_, &QDateTimeEdit::editingFinished, this, &CTidalAnglesDialog::CopyBack);
@@ -137,7 +131,7 @@ CTideCalculationDialog::CTideCalculationDialog(CPortList& ports, std::time_t now
   height_ = NewFigureField("height", this);
   form->addRow(QStringLiteral("Height of Tide:"), height_);
   layout->addLayout(form);
-  layout->addWidget(NewCloseButton(this));
+  layout->addWidget(NewCloseButtons(this));
 
   connect(port_, &QComboBox::currentIndexChanged, this, [this](int index) {
     tool_.OnPortSelected(index);

@@ -2,6 +2,8 @@
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
 #include <QTextEdit>
 
 #include "tools/Conversions.h"
@@ -36,6 +38,13 @@ void FocusNamedField(QWidget& scope, const std::string& field) {
   } else if (auto* text = qobject_cast<QTextEdit*>(widget)) {
     text->selectAll();
   }
+}
+
+QDialogButtonBox* NewCloseButtons(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+  buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
 }
 
 void RefuseField(QWidget& scope, CPrompter& prompter, const CFieldRefusal& refusal) {
