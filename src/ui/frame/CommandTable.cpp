@@ -146,26 +146,6 @@ void WheelOver(CMainFrame& f, int) {
   dialog.exec();
 }
 
-void CalculateEta(CMainFrame& f, int) {
-  CMarigoldRouteDoc& d = f.Doc();
-  CEtaCalculator calculator(d.Voyage(), d.Vessel(), d.LatestFix(), d.Departure(), d.openedFromFile);
-  CEtaDialog dialog(calculator, f.Prompter(), &f);
-  dialog.exec();
-  if (dialog.EtaSet()) d.modified = true;
-  f.RefreshViews();
-}
-
-void VoyageStatus(CMainFrame& f, int) {
-  CMarigoldRouteDoc& d = f.Doc();
-  CVoyageStatus status(d.Voyage(), d.Vessel(), d.Fixes(), d.ReportingPoints(), d.Clock());
-  if (!status.Open(f.Prompter())) return;
-  CVoyageStatusDialog dialog(
-      status, [&f](bool preview) { PrintReport(f, EPrintMode::VoyageStatus, preview); }, &f);
-  dialog.exec();
-  if (dialog.EtaChanged()) d.modified = true;
-  f.RefreshViews();
-}
-
 // The present position is the latest fix; the history is never empty once
 // the document has loaded, but a fresh fix stands in should it be.
 const CFixRecord& PresentPosition(CMarigoldRouteDoc& d) {
@@ -196,6 +176,26 @@ void TidalCalculation(CMainFrame& f, int) {
 void MetricConversions(CMainFrame& f, int) {
   CConversionsDialog dialog(f.Prompter(), &f);
   dialog.exec();
+}
+
+void CalculateEta(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CEtaCalculator calculator(d.Voyage(), d.Vessel(), d.LatestFix(), d.Departure(), d.openedFromFile);
+  CEtaDialog dialog(calculator, f.Prompter(), &f);
+  dialog.exec();
+  if (dialog.EtaSet()) d.modified = true;
+  f.RefreshViews();
+}
+
+void VoyageStatus(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CVoyageStatus status(d.Voyage(), d.Vessel(), d.Fixes(), d.ReportingPoints(), d.Clock());
+  if (!status.Open(f.Prompter())) return;
+  CVoyageStatusDialog dialog(
+      status, [&f](bool preview) { PrintReport(f, EPrintMode::VoyageStatus, preview); }, &f);
+  dialog.exec();
+  if (dialog.EtaChanged()) d.modified = true;
+  f.RefreshViews();
 }
 
 void About(CMainFrame& f, int) { ShowAbout(&f); }
