@@ -17,7 +17,7 @@ std::unique_ptr<CPrintBody> SinglePage(std::function<void(CPainter&)> draw) {
   return std::make_unique<CSinglePageBody>(std::move(draw));
 }
 
-const CPortInfo* PortNear(CMarigoldRouteDoc& doc, const CPosition2* place) {
+CPortInfo* PortNear(CMarigoldRouteDoc& doc, const CPosition2* place) {
   if (!place) return nullptr;
   return doc.Ports().FindNearest(*place);
 }
@@ -25,7 +25,7 @@ const CPortInfo* PortNear(CMarigoldRouteDoc& doc, const CPosition2* place) {
 // The port a traject or tide page is of.
 const CPortInfo* PortFor(CMarigoldRouteDoc& doc, const CPrintOptions& options, bool arrival) {
   if (options.port) return options.port;
-  return PortNear(doc, arrival ? doc.Voyage().GetTail() : doc.Voyage().GetHead());
+  return arrival ? ArrivalPort(doc) : DeparturePort(doc);
 }
 
 constexpr const char* kNoPort = "No port in the port list\nCan not print";
@@ -174,7 +174,8 @@ const std::vector<int>& VoyagePlanModes() {
 
 namespace marigold {
 
-const CPortInfo* ArrivalPort(CMarigoldRouteDoc& doc) { return PortNear(doc, doc.Voyage().GetTail()); }
+CPortInfo* ArrivalPort(CMarigoldRouteDoc& doc) { return PortNear(doc, doc.Voyage().GetTail()); }
+CPortInfo* DeparturePort(CMarigoldRouteDoc& doc) { return PortNear(doc, doc.Voyage().GetHead()); }
 
 std::unique_ptr<CPrintJob> MakeVoyagePlanJob(CMarigoldRouteDoc& doc, const CPrintOptions& options) {
   auto job = std::make_unique<CPrintJob>(options, doc.Vessel().name);

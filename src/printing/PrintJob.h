@@ -68,8 +68,10 @@ struct CPrintRequest {
   std::string refusal;             // the message, shown without an icon
 };
 
-// The port nearest the route's last waypoint; null without ports or route.
-const CPortInfo* ArrivalPort(CMarigoldRouteDoc& doc);
+// The ports nearest the route's last and first waypoints; null without
+// ports or route.
+CPortInfo* ArrivalPort(CMarigoldRouteDoc& doc);
+CPortInfo* DeparturePort(CMarigoldRouteDoc& doc);
 
 // One mode (0 to 20).
 CPrintRequest MakePrintJob(CMarigoldRouteDoc& doc, int mode, const CPrintOptions& options);

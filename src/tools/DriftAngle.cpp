@@ -28,6 +28,12 @@ CDriftAngleTool::CDriftAngleTool(CVoyage& route, const CFixRecord& presentPositi
   }
 }
 
+void CDriftAngleTool::OnActualWater(const CDriftAngleFields& entered, double steeredCourse, double logSpeed) {
+  fields_ = entered;
+  fields_.steeredCourse = steeredCourse;
+  fields_.logSpeed = logSpeed;
+}
+
 bool CDriftAngleTool::OnActualCurrent(const CDriftAngleFields& entered, CPrompter& prompter) {
   fields_ = entered;
   if (!currentAvailable_) {

@@ -40,6 +40,9 @@ class CDriftAngleTool {
   // next waypoint index.
   CDriftAngleTool(CVoyage& route, const CFixRecord& presentPosition);
 
+  // "Actual Data" of the water vector: the ship's steered course and log
+  // speed as the vessel record holds them.
+  void OnActualWater(const CDriftAngleFields& entered, double steeredCourse, double logSpeed);
   // "Actual Data" of the current: direction and velocity of the waypoint
   // ahead; without a voyage the message is shown and nothing changes (false).
   bool OnActualCurrent(const CDriftAngleFields& entered, CPrompter& prompter);

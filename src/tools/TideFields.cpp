@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "core/LocalClock.h"
 #include "core/SheetFields.h"
 
 namespace marigold {
@@ -14,13 +15,14 @@ using CT = CTideInfo;
 
 // Each field with the value it edits and the decimals its editor shows, so
 // that reading and applying cannot pair them differently.
-struct CConstant {
-  double CF::*field;
+template <class TFields>
+struct CTideField {
+  double TFields::*field;
   double CT::*value;
   int decimals;
 };
 
-constexpr std::array<CConstant, 14> kConstants{{
+constexpr std::array<CTideField<CF>, 14> kConstants{{
     {&CF::meanLevel, &CT::meanLevel, kTideHeightDecimals},
     {&CF::timeZone, &CT::timeZone, kHoursDecimals},
     {&CF::gM2, &CT::gM2, kDegreesDecimals},
@@ -37,21 +39,21 @@ constexpr std::array<CConstant, 14> kConstants{{
     {&CF::F6, &CT::F6, kTideFactorDecimals},
 }};
 
-constexpr std::array<std::pair<double CA::*, double CT::*>, 8> kAngles{{
-    {&CA::aM2, &CT::aM2},
-    {&CA::fM2, &CT::fM2},
-    {&CA::aS2, &CT::aS2},
-    {&CA::fS2, &CT::fS2},
-    {&CA::aK1, &CT::aK1},
-    {&CA::fK1, &CT::fK1},
-    {&CA::aO1, &CT::aO1},
-    {&CA::fO1, &CT::fO1},
+constexpr std::array<CTideField<CA>, 8> kAngles{{
+    {&CA::aM2, &CT::aM2, kTidalAngleDecimals},
+    {&CA::fM2, &CT::fM2, kTideFactorDecimals},
+    {&CA::aS2, &CT::aS2, kTidalAngleDecimals},
+    {&CA::fS2, &CT::fS2, kTideFactorDecimals},
+    {&CA::aK1, &CT::aK1, kTidalAngleDecimals},
+    {&CA::fK1, &CT::fK1, kTideFactorDecimals},
+    {&CA::aO1, &CT::aO1, kTidalAngleDecimals},
+    {&CA::fO1, &CT::fO1, kTideFactorDecimals},
 }};
 
 }  // namespace
 
 int TideConstantDecimals(double CTideConstantsFields::*field) {
-  for (const CConstant& constant : kConstants)
+  for (const CTideField<CF>& constant : kConstants)
     if (constant.field == field) return constant.decimals;
   return kTideFactorDecimals;
 }
@@ -67,16 +69,25 @@ void ApplyTideConstants(const CTideConstantsFields& fields, CTideInfo& tide) {
   for (const auto& [field, value, decimals] : kConstants) SetIfEdited(fields.*field, shown.*field, tide.*value);
 }
 
+std::time_t TideDateOnDay(std::time_t date, const CCivilTime& day) {
+  CCivilTime fields = LocalFieldsOf(date);
+  fields.year = day.year;
+  fields.month = day.month;
+  fields.day = day.day;
+  return CalendarTimeFromLocal(fields);
+}
+
 CTidalAnglesFields ReadTidalAngles(const CTideInfo& tide) {
   CTidalAnglesFields fields;
   fields.date = tide.angleDate;
-  for (const auto& [field, value] : kAngles) fields.*field = tide.*value;
+  for (const auto& [field, value, decimals] : kAngles) fields.*field = Shown(tide.*value, decimals);
   return fields;
 }
 
 void ApplyTidalAngles(const CTidalAnglesFields& fields, CTideInfo& tide) {
-  tide.angleDate = fields.date;
-  for (const auto& [field, value] : kAngles) tide.*value = fields.*field;
+  const CTidalAnglesFields shown = ReadTidalAngles(tide);
+  SetIfEdited(fields.date, shown.date, tide.angleDate);
+  for (const auto& [field, value, decimals] : kAngles) SetIfEdited(fields.*field, shown.*field, tide.*value);
 }
 
 }  // namespace marigold

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <optional>
 
+#include "core/CivilTime.h"
 #include "core/RangeCheck.h"
 #include "tools/TideInfo.h"
 
@@ -55,12 +56,24 @@ struct CTidalAnglesFields {
   double fK1 = 0;
   double aO1 = 0;
   double fO1 = 0;
+
+  bool operator==(const CTidalAnglesFields&) const = default;
 };
 
+// "Date:" picks a day on the local clock; the time of day stays.
+std::time_t TideDateOnDay(std::time_t date, const CCivilTime& day);
+
+// The decimals the dialog shows: angles to the tenth of a degree, factors
+// as the shallow-water factors.
+inline constexpr int kTidalAngleDecimals = 1;
+
+// As the dialog shows them, rounded to its decimals.
 CTidalAnglesFields ReadTidalAngles(const CTideInfo& tide);
 // Nothing is checked.
 inline std::optional<CFieldRefusal> Validate(const CTidalAnglesFields&) { return std::nullopt; }
-// The constants stay as they are.
+// Writes what differs from what the dialog showed: the dialog copies all
+// nine values back whenever a field loses the focus, and an angle or factor
+// left alone keeps every digit. The constants stay as they are.
 void ApplyTidalAngles(const CTidalAnglesFields& fields, CTideInfo& tide);
 
 }  // namespace marigold

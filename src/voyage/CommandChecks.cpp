@@ -39,4 +39,8 @@ bool NeedsSlipFix(CMarigoldRouteDoc& doc) {
   return Check(doc, doc.LatestFix() != nullptr, kNoFixToCalibrate, EMessageIcon::Stop);
 }
 
+bool NeedsPort(CMarigoldRouteDoc& doc) {
+  return Check(doc, doc.Ports().GetCount() >= 1, kNoPortForTide, EMessageIcon::Exclamation);
+}
+
 }  // namespace marigold

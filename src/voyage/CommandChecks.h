@@ -7,6 +7,8 @@
 namespace marigold {
 
 inline constexpr const char* kNoActiveVoyage = "No active voyage\nPlease load or create voyage first!";
+inline constexpr const char* kNoPortForTide =
+    "No port in the port list\nPlease insert port information with its tide data first";
 
 using CCommandCheck = bool (*)(CMarigoldRouteDoc& doc);
 
@@ -16,5 +18,6 @@ bool NeedsFix(CMarigoldRouteDoc& doc);            // a position fix (the voyage 
 bool NeedsEtaRoute(CMarigoldRouteDoc& doc);       // two waypoints or more (Calculate ETA)
 bool NeedsStormAndRoute(CMarigoldRouteDoc& doc);  // a storm and two waypoints (the storm's closest approach)
 bool NeedsSlipFix(CMarigoldRouteDoc& doc);        // a position fix to calibrate the slip with
+bool NeedsPort(CMarigoldRouteDoc& doc);           // a port (the tide calculation)
 
 }  // namespace marigold

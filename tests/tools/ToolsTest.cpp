@@ -287,6 +287,22 @@ TEST(TideFields, ThePageEditsTheConstantsAndTheDialogTheDateAnglesAndFactors) {
   EXPECT_EQ(Store(dialog), joined(untouched, file));
 }
 
+// The dialog copies all nine values back each time a field is left: what
+// the officer did not touch keeps every digit, and a new day keeps the time
+// of day (12:00 stays 12:00 across the change to summer time).
+TEST(TideFields, TheAnglesDialogWritesOnlyWhatWasTyped) {
+  CTideInfo tide(CalendarTimeFromLocal({2024, 3, 30, 12, 0, 0}));
+  tide.aS2 = 12.345678;
+  tide.fS2 = 0.98765;
+  CTidalAnglesFields typed = ReadTidalAngles(tide);
+  EXPECT_EQ(std::tie(typed.aS2, typed.fS2), std::make_tuple(12.3, 0.9877));
+  typed.aM2 = 90;
+  typed.date = TideDateOnDay(tide.angleDate, {2024, 3, 31, 0, 0, 0});
+  ApplyTidalAngles(typed, tide);
+  EXPECT_EQ(std::tie(tide.aM2, tide.aS2, tide.fS2), std::make_tuple(90.0, 12.345678, 0.98765));
+  EXPECT_EQ(LocalFieldsOf(tide.angleDate), (CCivilTime{2024, 3, 31, 12, 0, 0}));
+}
+
 CTideInfo OnlyM2(double phase = 0) {
   CTideInfo t;
   t.fM2 = 1;

@@ -75,7 +75,7 @@ class CCommandTableTest : public QObject {
             "&Equador [&Sailingplan, &Position report, &Final report], &Peru [&Position report], "
             "A&usrep [&Sailingplan, &Position report, &Final report], "
             "&Jasrep [&Sailingplan, &Position report, &Final report]]",
-            "&Tools [&Engine rpm and speed, &Wheel over point, Calculate &Squat, Calibrate S&lip, &Calculator, &Drift "
+            "&Tools [&Engine rpm and speed, &Wheel over point, Calculate &Squat, Calibrate S&lip, C&alculator, &Drift "
             "angle, &Tidal calculation, &Metric Conversions, ---, &Import [&Meteo data, &Waypoints, &Reportingpoints, "
             "&Navigational Warnings, &Hurricane data, &Publications, P&ort Info, Route (RTZ)..., Route (GPX)..., "
             "Track into history (GPX)...], E&xport [&Meteo data, &History, &Waypoints, &Reporting points, "

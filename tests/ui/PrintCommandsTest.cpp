@@ -25,15 +25,6 @@ class CPrintCommandsTest : public QObject {
 
   std::optional<CFrameFixture> f;
 
-  // The words of a PDF file as pdftotext reads them, and its page count.
-  static std::pair<QString, int> Read(const std::string& pdf) {
-    QProcess text;
-    text.start("pdftotext", {QString::fromStdString(pdf), "-"});
-    text.waitForFinished();
-    const QString words = QString::fromUtf8(text.readAllStandardOutput());
-    return {words, static_cast<int>(words.count(QChar('\f')))};
-  }
-
  private slots:
   void init() {
     f.emplace();
@@ -49,7 +40,7 @@ class CPrintCommandsTest : public QObject {
     f->prompter.files = {f->File("waypoints.pdf")};
     QVERIFY(RunCommand(command::kExportPdf, f->frame));
     QCOMPARE(f->prompter.fileChoices.back().defaultName, std::string("Route-waypoints"));
-    const auto [words, pages] = Read(f->File("waypoints.pdf"));
+    const auto [words, pages] = PdfWords(f->File("waypoints.pdf"));
     QCOMPARE(pages, 1);
     for (const char* word : {"Route, page 1 of 1", "Waypoint List", "Charlie", "Approved by:"})
       QVERIFY2(words.contains(word), word);
@@ -105,7 +96,7 @@ class CPrintCommandsTest : public QObject {
 
       f->prompter.files = {f->File("plan.pdf")};
       QTest::mouseClick(dialog.findChild<QPushButton*>("saveWholePlan"), Qt::LeftButton);
-      const auto [words, pages] = Read(f->File("plan.pdf"));
+      const auto [words, pages] = PdfWords(f->File("plan.pdf"));
       // Cover, waypoints, charts, books, meteo, storms, warnings, reporting
       // points, port, schedule, two trajects, two tide curves, notes.
       QCOMPARE(pages, 15);

@@ -18,7 +18,10 @@
 #include "ui/frame/RouteView.h"
 #include "ui/models/ListModel.h"
 #include "ui/sheets/AverageWeatherDialog.h"
+#include "ui/sheets/CalculatorDialog.h"
 #include "ui/sheets/ConfigurationDialog.h"
+#include "ui/sheets/ConversionsDialog.h"
+#include "ui/sheets/DriftAngleDialog.h"
 #include "ui/sheets/EtaDialog.h"
 #include "ui/sheets/HurricaneCpaDialog.h"
 #include "ui/sheets/PlottingSheetDialog.h"
@@ -29,6 +32,7 @@
 #include "ui/sheets/SpeedFuelDialog.h"
 #include "ui/sheets/SquatDialog.h"
 #include "ui/sheets/StormAdvisoryDialog.h"
+#include "ui/sheets/TideDialogs.h"
 #include "ui/sheets/VesselFormDialog.h"
 #include "ui/sheets/VoyageStatusDialog.h"
 #include "ui/sheets/WheelOverDialog.h"
@@ -164,6 +168,38 @@ void VesselPerformance(CMainFrame& f, int) {
 
 void WheelOver(CMainFrame& f, int) {
   CWheelOverDialog dialog(f.Doc().Voyage(), &f);
+  dialog.exec();
+}
+
+// The present position is the latest fix; the history is never empty once
+// the document has loaded, but a fresh fix stands in should it be.
+const CFixRecord& PresentPosition(CMarigoldRouteDoc& d) {
+  static const CFixRecord kNone;
+  const CFixRecord* fix = d.LatestFix();
+  return fix ? *fix : kNone;
+}
+
+void Calculator(CMainFrame& f, int) {
+  CCalculatorDialog dialog(PresentPosition(f.Doc()), f.Prompter(), &f);
+  dialog.exec();
+}
+
+void DriftAngle(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CDriftAngleDialog dialog(d.Voyage(), PresentPosition(d), d.Vessel().steeredCourse, d.Vessel().logSpeed, f.Prompter(),
+                           &f);
+  dialog.exec();
+}
+
+void TidalCalculation(CMainFrame& f, int) {
+  CMarigoldRouteDoc& d = f.Doc();
+  CTideCalculationDialog dialog(d.Ports(), d.Clock().Now(), &f);
+  dialog.exec();
+  if (dialog.TideChanged()) f.RefreshViews();
+}
+
+void MetricConversions(CMainFrame& f, int) {
+  CConversionsDialog dialog(f.Prompter(), &f);
   dialog.exec();
 }
 
@@ -328,12 +364,13 @@ const CCommand kTable[] = {
     {cmd::kCalculateSquat, menu::kTools, "Calculate &Squat", "Calculate vessels squat and draft", "", nullptr, Squat},
     {cmd::kCalibrateSlip, menu::kTools, "Calibrate S&lip", "Calibrate data on propellor slip", "", NeedsSlipFix,
      CalibrateSlip},
-    {cmd::kCalculator, menu::kTools, "&Calculator", "Navigation Calculator", "Alt+C", nullptr, nullptr},
+    {cmd::kCalculator, menu::kTools, "C&alculator", "Navigation Calculator", "Alt+C", nullptr, Calculator},
     {cmd::kDriftAngle, menu::kTools, "&Drift angle", "Calculate true ground course from water track and currentflow",
-     "", nullptr, nullptr},
-    {cmd::kTidalCalculation, menu::kTools, "&Tidal calculation", "Calculate tidal height", "", nullptr, nullptr},
+     "", nullptr, DriftAngle},
+    {cmd::kTidalCalculation, menu::kTools, "&Tidal calculation", "Calculate tidal height", "", NeedsPort,
+     TidalCalculation},
     {cmd::kMetricConversions, menu::kTools, "&Metric Conversions", "Various metric conversions", "Alt+M", nullptr,
-     nullptr},
+     MetricConversions},
     {0, menu::kTools, "", "", "", nullptr, nullptr},
     {cmd::kImportMeteo, menu::kImport, "&Meteo data", "Import meteo data from a comma separated file", "", nullptr,
      CsvCommand},

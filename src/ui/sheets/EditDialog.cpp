@@ -15,6 +15,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/widgets/ToolInput.h"
+
 namespace marigold {
 
 CEditDialog::CEditDialog(CPrompter& prompter, const char* cancelQuestion, QWidget* parent)
@@ -74,21 +76,7 @@ void CEditDialog::SetChanged() { changed_ = true; }
 
 void CEditDialog::FocusRefusal(const CFieldRefusal& refusal) { FocusField(this, refusal.field); }
 
-void CEditDialog::FocusField(QWidget* scope, const std::string& field) {
-  auto* widget = scope->findChild<QWidget*>(QString::fromStdString(field));
-  if (!widget) return;
-  widget->setFocus(Qt::OtherFocusReason);
-  // Selected, so that typing replaces the refused value.
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->selectAll();
-  } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget)) {
-    spin->selectAll();
-  } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
-    combo->lineEdit()->selectAll();
-  } else if (auto* text = qobject_cast<QTextEdit*>(widget)) {
-    text->selectAll();
-  }
-}
+void CEditDialog::FocusField(QWidget* scope, const std::string& field) { FocusNamedField(*scope, field); }
 
 bool CEditDialog::Commit() {
   if (const std::optional<CFieldRefusal> refusal = Validate()) {

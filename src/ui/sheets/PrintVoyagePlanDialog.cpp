@@ -9,6 +9,7 @@
 #include "printing/PrintJob.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PrintCommands.h"
+#include "ui/sheets/TideDialogs.h"
 #include "voyage/RouteTransfer.h"
 
 namespace marigold {
@@ -73,16 +74,33 @@ void CPrintVoyagePlanDialog::Choose(int mode) {
   else
     scope_.Choose(static_cast<EPrintMode>(mode));
   frame_.RefreshViews();
+  // A tide curve is only as good as the angles and factors for its day:
+  // they are shown for checking before it prints.
+  const bool departure = mode == static_cast<int>(EPrintMode::TideCurveDeparture);
+  if (departure || mode == static_cast<int>(EPrintMode::TideCurveArrival)) {
+    if (CPortInfo* port = departure ? DeparturePort(frame_.Doc()) : ArrivalPort(frame_.Doc())) {
+      CTidalAnglesDialog angles(port->tide, this);
+      angles.exec();
+    }
+  }
+}
+
+std::unique_ptr<CPrintJob> CPrintVoyagePlanDialog::SectionJob() {
+  // The port list cannot be reached while the dialog is open: without a
+  // selected port the port information is of the port of arrival. The
+  // trajects and tide curves find their own port (departure or arrival).
+  return CurrentPrintJob(frame_, ChosenMode() == static_cast<int>(EListKind::Ports));
 }
 
 void CPrintVoyagePlanDialog::Print() {
-  // The port list cannot be reached while the dialog is open: without a
-  // selected port the port of arrival prints.
-  if (const auto job = CurrentPrintJob(frame_, true)) PrintOnPrinter(frame_, *job);
+  if (const auto job = SectionJob()) PrintOnPrinter(frame_, *job);
 }
 
 void CPrintVoyagePlanDialog::SaveWholePlan() {
-  const auto job = MakeVoyagePlanJob(frame_.Doc(), FramePrintOptions(frame_, true));
+  // The plan finds each section's port itself: information of the port of
+  // arrival, but the outbound traject and the first tide curve of the port
+  // of departure.
+  const auto job = MakeVoyagePlanJob(frame_.Doc(), FramePrintOptions(frame_));
   SaveAsPdf(frame_, *job, RouteTitle(frame_.DocumentPath()) + "-voyage-plan");
 }
 

@@ -5,6 +5,7 @@
 // as PDF..." writes every section into one file with continuous page
 // numbers. Closing gives the document back its selected list.
 #include <QDialog>
+#include <memory>
 #include <optional>
 
 #include "voyage/PrintMode.h"
@@ -14,6 +15,7 @@ class QButtonGroup;
 namespace marigold {
 
 class CMainFrame;
+class CPrintJob;
 
 inline constexpr const char* kPrintVoyagePlanTitle = "Print Voyage Plan";
 
@@ -24,6 +26,9 @@ class CPrintVoyagePlanDialog final : public QDialog {
 
   // The chosen section's print mode.
   int ChosenMode() const;
+  // What "Print" prints: the chosen section; null, with the message shown,
+  // when it cannot print.
+  std::unique_ptr<CPrintJob> SectionJob();
 
  private:
   void Choose(int mode);
