@@ -62,8 +62,8 @@ class CPrintCommandsTest : public QObject {
     };
     printFrom(f->frame.RouteView(), "list.pdf");
     printFrom(f->frame.LeftView(), "tree.pdf");
-    const auto [list, listPages] = Read(f->File("list.pdf"));
-    const auto [tree, treePages] = Read(f->File("tree.pdf"));
+    const auto [list, listPages] = PdfWords(f->File("list.pdf"));
+    const auto [tree, treePages] = PdfWords(f->File("tree.pdf"));
     QCOMPARE(std::tuple(listPages, treePages), std::tuple(3, 2));
     for (const char* word : {"BA 1", "BA 30", "Approved by:"})
       QVERIFY2(list.contains(word) && tree.contains(word), word);
