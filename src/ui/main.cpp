@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
     prompter.SetParent(&frame);
     const bool ready = route.isEmpty() ? frame.NewDocument() : frame.OpenDocument(route.toStdString());
     if (ready) {
-      if (!frame.RestoreLayout()) frame.resize(1200, 700);
+      if (!frame.RestoreLayout()) frame.resize(kDefaultWidth, kDefaultHeight);
       if (const auto kind = ListKindNamed(list.toStdString())) {
         doc.selectedList = *kind;
         frame.LeftView().Refresh();

@@ -141,6 +141,43 @@ class CEverydayUseTest : public QObject {
     QVERIFY(!dark(&f->frame.RouteView()));
   }
 
+  void toolBarShowsEveryButtonWithItsIcon() {
+    auto* bar = f->frame.findChild<QToolBar*>("toolBar");
+    const auto* overflow = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+    QVERIFY(overflow);
+    f->frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f->frame));
+    QMap<int, QImage> dayIcons;
+    QMap<int, int> texts;  // buttons with text, by window width
+    for (const bool night : {false, true}) {
+      if (f->frame.NightColours() != night) RunCommand(command::kDayNight, f->frame);
+      // The default size, and a window beside another on a laptop.
+      for (const int width : {kDefaultWidth, 760}) {
+        f->frame.resize(width, kDefaultHeight);
+        QApplication::processEvents();
+        const QString where = QString("%1 px, %2").arg(width).arg(night ? "night" : "day");
+        QVERIFY2(!overflow->isVisible(), qPrintable(where));
+        int textCount = 0;
+        for (const int id : ToolBarCommands()) {
+          if (id == 0) continue;
+          QAction* action = f->frame.Action(id);
+          const auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+          QVERIFY2(button && button->isVisible(), qPrintable(action->text() + ", " + where));
+          QVERIFY2(!action->icon().isNull(), qPrintable(action->text()));
+          textCount += button->toolButtonStyle() == Qt::ToolButtonTextBesideIcon;
+          const QImage icon = action->icon().pixmap(24).toImage();
+          if (!night)
+            dayIcons[id] = icon;
+          else
+            QVERIFY2(icon != dayIcons[id], qPrintable("no night variant: " + action->text()));
+        }
+        texts[width] = textCount;
+      }
+      // Texts where there is room for them, fewer where there is less.
+      QVERIFY(texts[760] < texts[kDefaultWidth]);
+    }
+  }
+
   void keysDeleteInsertAndEdit() {
     AddWaypoints(f->doc->Voyage(), 3);
     f->doc->openedFromFile = true;

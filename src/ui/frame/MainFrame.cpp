@@ -32,6 +32,8 @@
 #include "ui/frame/LeftView.h"
 #include "ui/frame/NightColours.h"
 #include "ui/frame/RouteView.h"
+#include "ui/frame/ToolBarFit.h"
+#include "ui/frame/ToolBarIcons.h"
 #include "voyage/VoyageStatus.h"
 
 namespace marigold {
@@ -87,11 +89,6 @@ void CMainFrame::BuildActions() {
   actions[command::kStatusBar]->setCheckable(true);
   actions[command::kToolBar]->setChecked(true);
   actions[command::kStatusBar]->setChecked(true);
-  QStyle* s = style();
-  actions[command::kNew]->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-  actions[command::kOpen]->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-  actions[command::kSave]->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-  actions[command::kAbout]->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
   actions[command::kDayNight]->setText("Day/Night");
 }
 
@@ -129,6 +126,7 @@ void CMainFrame::BuildToolBars() {
     else
       tools->addAction(actions[id]);
   }
+  new CToolBarFit(*tools);
   addToolBarBreak();
   // The band with the voyage status: one read-only, centred, bordered line.
   auto* band = addToolBar("Voyage status");
@@ -309,6 +307,8 @@ void CMainFrame::ToggleNightColours() {
 void CMainFrame::ApplyColours() {
   ApplyNightColours(nightColours);
   leftView->RedrawIcons();
+  for (const int id : ToolBarCommands())
+    if (id != 0) actions[id]->setIcon(ToolBarIcon(id));
   // The pane with the keyboard is framed, so the officer sees where keys go.
   const QString mark = nightColours ? "#b07030" : "#3070c0";
   splitter->setStyleSheet(QString("QTreeWidget:focus, QTableView:focus { border: 2px solid %1; }").arg(mark));

@@ -29,6 +29,9 @@ class CMarigoldRouteView;
 inline constexpr const char* kAppTitle = "Marigold Route";
 // In the status band of a copy started while another holds the data files.
 inline constexpr const char* kReadOnlyBand = "Read-only: the data files are in use by another Marigold Route";
+// The window's size at a first start, before the officer sets one.
+inline constexpr int kDefaultWidth = 1200;
+inline constexpr int kDefaultHeight = 700;
 inline constexpr const char* kRouteFilter = "Route Files (*.rtp)|*.rtp|All Files (*.*)|*.*||";
 
 class CMainFrame : public QMainWindow {
