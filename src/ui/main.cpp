@@ -20,6 +20,7 @@
 #include "core/Clock.h"
 #include "core/DataFile.h"
 #include "core/MemorySettingsStore.h"
+#include "core/StartFolder.h"
 #include "lists/ListKind.h"
 #include "qtplatform/DataFolderLock.h"
 #include "qtplatform/QtSettingsStore.h"
@@ -86,7 +87,8 @@ int main(int argc, char** argv) {
   // Data files never depend on the folder the program was started from.
   const QString userData = dataFolder.isEmpty() ? UserDataFolder() : QString();
   const bool firstStart = !userData.isEmpty() && SettleDataPaths(*settings, userData.toStdString());
-  CQtPrompter prompter;
+  CQtPrompter dialogs;
+  CStartFolderPrompter prompter(dialogs, *settings);
   CSystemClock clock;
   // One copy writes the data files; a second one only reads them.
   const CDataFolderLock lock(DataFolders(*settings));
@@ -97,7 +99,7 @@ int main(int argc, char** argv) {
   int result = 1;
   {
     CMainFrame frame(doc, *settings, prompter);
-    prompter.SetParent(&frame);
+    dialogs.SetParent(&frame);
     const bool ready = route.isEmpty() ? frame.NewDocument() : frame.OpenDocument(route.toStdString());
     if (ready) {
       if (!frame.RestoreLayout()) frame.resize(kDefaultWidth, kDefaultHeight);
@@ -130,7 +132,7 @@ int main(int argc, char** argv) {
       }
       result = QApplication::exec();
     }
-    prompter.SetParent(nullptr);
+    dialogs.SetParent(nullptr);
   }
   return result;
 }

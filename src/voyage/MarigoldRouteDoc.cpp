@@ -202,7 +202,7 @@ void CMarigoldRouteDoc::ExportItem(CPosition2* selected) {
     prompter_.Message(kNoItemSelected, EMessageIcon::Exclamation);
     return;
   }
-  const std::optional<std::string> path = prompter_.ChooseOpenFile({selected->GetName(), "dat", kItemFilter});
+  const std::optional<std::string> path = prompter_.ChooseSaveFile({selected->GetName(), "dat", kItemFilter});
   if (path && WriteItemFile(*path, selectedList, *selected)) {
     prompter_.Message(kExportSucceeded, EMessageIcon::None);
   } else {

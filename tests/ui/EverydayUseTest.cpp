@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/DataFile.h"
+#include "core/StartFolder.h"
 #include "fakes/FrameFixture.h"
 #include "fakes/QtInput.h"
 #include "fakes/Records.h"
@@ -176,6 +177,51 @@ class CEverydayUseTest : public QObject {
       // Texts where there is room for them, fewer where there is less.
       QVERIFY(texts[760] < texts[kDefaultWidth]);
     }
+  }
+
+  void fileDialogsOpenWhereTheLastFileWasAndExportsSave() {
+    // Wired as the program wires it.
+    CStartFolderPrompter folders(f->prompter, f->store);
+    CMarigoldRouteDoc doc(f->store, folders, f->clock);
+    AddSmallVoyage(doc);
+    doc.selectedList = EListKind::Waypoints;
+    CMainFrame frame(doc, f->store, folders);
+    const CTempFolder voyages("voyages"), stick("stick");
+    const auto dialogs = [this] {
+      std::vector<std::pair<std::string, bool>> shown;  // start folder, save dialog
+      for (std::size_t i = 0; i < f->prompter.fileChoices.size(); ++i)
+        shown.emplace_back(f->prompter.fileChoices[i].folder, f->prompter.saveDialogs[i]);
+      f->prompter.fileChoices.clear();
+      f->prompter.saveDialogs.clear();
+      return shown;
+    };
+    RunCommand(command::kExportWaypoints, frame);
+    QCOMPARE(dialogs(), (std::vector<std::pair<std::string, bool>>{{"", true}}));  // nothing used yet
+
+    f->prompter.files = {voyages.File("atlantic.rtp")};
+    QVERIFY(frame.SaveDocument(true));
+    dialogs();
+    SelectRows(frame.RouteView(), {1});
+    // Every export may name a new file, and starts beside the saved route.
+    for (const int id :
+         {command::kExportMeteo, command::kExportHistory, command::kExportWaypoints, command::kExportReportingPoints,
+          command::kExportWarnings, command::kExportHurricanes, command::kExportPublications, command::kExportPorts,
+          command::kExportRouteRtz, command::kExportRouteGpx, command::kExportPdf, command::kAmverSailingPlan,
+          command::kExportItem}) {
+      RunCommand(id, frame);
+      const auto shown = dialogs();
+      QVERIFY2(shown == (std::vector<std::pair<std::string, bool>>{{voyages.Path().string(), true}}),
+               qPrintable(frame.Action(id)->text()));
+    }
+
+    // A file chosen elsewhere leads the next dialog, also for a new document.
+    f->prompter.files = {stick.File("ports.csv")};
+    RunCommand(command::kImportPorts, frame);
+    f->prompter.saveAnswers = {ESaveAnswer::Discard};
+    QVERIFY(frame.NewDocument());
+    dialogs();
+    RunCommand(command::kOpen, frame);
+    QCOMPARE(dialogs(), (std::vector<std::pair<std::string, bool>>{{stick.Path().string(), false}}));
   }
 
   void keysDeleteInsertAndEdit() {

@@ -53,7 +53,7 @@ void CsvCommand(CMainFrame& f, int id) {
   const std::optional<CCsvCommand> csv = CsvCommandOf(id);
   if (!csv) return;
   CMarigoldRouteDoc& d = f.Doc();
-  const auto path = ChooseCsvFile(d, csv->list);
+  const auto path = ChooseCsvFile(d, csv->list, !csv->import);
   if (!path) return;
   if (csv->import)
     ImportList(d, csv->list, *path, [&f] {

@@ -28,6 +28,7 @@
 
 #include "core/DataFile.h"
 #include "core/Settings.h"
+#include "core/StartFolder.h"
 #include "ui/frame/CommandTable.h"
 #include "ui/frame/LeftView.h"
 #include "ui/frame/NightColours.h"
@@ -213,6 +214,7 @@ bool CMainFrame::OpenDocument(const std::string& file) {
     return false;
   }
   documentPath = file;
+  RememberFileFolder(settings, file);
   recentFiles.Add(file);
   UpdateRecentMenu();
   leftView->Refresh();
@@ -240,6 +242,7 @@ bool CMainFrame::SaveDocument(bool chooseName) {
     prompter.Message("Unable to write data file\n" + ReadSetting(settings, info.path), EMessageIcon::Exclamation);
   }
   documentPath = target;
+  RememberFileFolder(settings, target);
   recentFiles.Add(target);
   UpdateRecentMenu();
   UpdateTitle();

@@ -97,10 +97,12 @@ int CQtPrompter::Choose(const std::string& title, const std::string& prompt, con
 std::optional<std::string> CQtPrompter::ChooseFile(const CFileChoice& choice, bool save) {
   QFileDialog dialog(parentWidget);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  // Export commands name a new file in the open dialog too.
+  // A data file being located or configured may be one still to be made.
   dialog.setFileMode(QFileDialog::AnyFile);
+  if (choice.appends) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilters(QtNameFilters(choice.filter));
   dialog.setDefaultSuffix(QString::fromStdString(choice.defaultExtension));
+  if (!choice.folder.empty()) dialog.setDirectory(QString::fromStdString(choice.folder));
   if (!choice.defaultName.empty()) dialog.selectFile(QString::fromStdString(choice.defaultName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
