@@ -2,9 +2,11 @@
 // day and night colours, and the prompter's filters and choice dialog.
 #include <QtTest>
 #include <QtWidgets>
+#include <functional>
 #include <optional>
 
 #include "fakes/FrameFixture.h"
+#include "fakes/QtInput.h"
 #include "fakes/Records.h"
 #include "ui/frame/CommandTable.h"
 #include "ui/frame/NightColours.h"
@@ -110,6 +112,34 @@ class CMainFrameTest : public QObject {
     dialog.findChildren<QRadioButton*>().at(0)->click();
     dialog.reject();  // the choice stands however the dialog closes
     QCOMPARE(dialog.Chosen(), 0);
+  }
+
+  void messageBoxesAreWideEnoughForTheirTitles() {
+    CQtPrompter prompter;
+    const auto titleRoom = [](const QWidget& box) {
+      const QFontMetrics windowFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+      // The title, and the window icon with three buttons of the frame.
+      return windowFont.horizontalAdvance(box.windowTitle()) + 3 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    };
+    // The shortest messages, each kind of box, and the choice dialog.
+    const std::vector<std::function<void()>> asks = {
+        [&] { prompter.Message("OK", EMessageIcon::None); },
+        [&] { prompter.AskYesNo("?"); },
+        [&] { prompter.AskSaveChanges("?"); },
+        [&] { prompter.Choose("Voyage file version of a long title", "?", {"A"}, 0); },
+    };
+    for (std::size_t i = 0; i < asks.size(); ++i) {
+      int width = 0, room = 0;
+      const CDialogScript script([&](QDialog& box) {
+        width = box.width();
+        room = titleRoom(box);
+        box.reject();
+        box.done(QDialog::Rejected);
+      });
+      asks[i]();
+      QVERIFY(script.Seen());
+      QVERIFY2(width >= room, qPrintable(QString("box %1: %2 < %3").arg(i).arg(width).arg(room)));
+    }
   }
 };
 
