@@ -103,9 +103,11 @@ class CMarigoldRouteDoc {
   // Writes the one file that keeps the list: its data file, or the route
   // document at `routePath` for the lists stored there.
   CFileResult SaveListFile(ERecordList list, const std::string& routePath);
-  // The files of several lists, replaced together or not at all (a fix
-  // changes the history and the meteo records).
-  CFileResult SaveListFiles(std::initializer_list<ERecordList> lists, const std::string& routePath);
+  // The files of several lists, and with `withVessel` the vessel file,
+  // replaced together or not at all (a fix changes the history, the meteo
+  // records and the vessel's engine setting and steered course).
+  CFileResult SaveListFiles(std::initializer_list<ERecordList> lists, const std::string& routePath,
+                            bool withVessel = false);
 
   CVoyage& Voyage() { return voyage_; }
   CVessel2& Vessel() { return vessel_; }
