@@ -11,7 +11,6 @@
 // per page of a sheet) and exits without applying anything.
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
@@ -24,6 +23,7 @@
 #include "lists/ListKind.h"
 #include "qtplatform/DataFolderLock.h"
 #include "qtplatform/QtSettingsStore.h"
+#include "qtplatform/UserDataFolder.h"
 #include "ui/frame/CommandPicture.h"
 #include "ui/frame/LeftView.h"
 #include "ui/frame/MainFrame.h"
@@ -44,8 +44,8 @@ std::unique_ptr<marigold::CSettingsStore> SettingsFor(const QString& dataFolder)
 
 // The per-user data folder, made when missing; empty when it cannot be made
 // (the data-file settings then stay as they are).
-QString UserDataFolder() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+QString MadeUserDataFolder() {
+  const QString folder = QString::fromStdString(marigold::UserDataFolder());
   return !folder.isEmpty() && QDir().mkpath(folder) ? folder : QString();
 }
 
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(ProgramIcon());
   const std::unique_ptr<CSettingsStore> settings = SettingsFor(dataFolder);
   // Data files never depend on the folder the program was started from.
-  const QString userData = dataFolder.isEmpty() ? UserDataFolder() : QString();
+  const QString userData = dataFolder.isEmpty() ? MadeUserDataFolder() : QString();
   const bool firstStart = !userData.isEmpty() && SettleDataPaths(*settings, userData.toStdString());
   CQtPrompter dialogs;
   CStartFolderPrompter prompter(dialogs, *settings);
