@@ -37,6 +37,9 @@ std::unique_ptr<marigold::CSettingsStore> SettingsFor(const QString& dataFolder)
   using namespace marigold;
   if (dataFolder.isEmpty()) return std::make_unique<CQtSettingsStore>();
   auto settings = std::make_unique<CMemorySettingsStore>();
+  // The folder's own settings (call sign, separator, ...), as the command
+  // line reads them; kept in memory, so nothing is written back.
+  ReadDataFolderSettings(dataFolder.toStdString(), *settings);
   UseDataFolder(*settings, dataFolder.toStdString());
   settings->WriteInt("Path", "AskLoadOld", 0);
   return settings;
