@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
   CStartFolderPrompter prompter(dialogs, *settings);
   CSystemClock clock;
   // One copy writes the data files; a second one only reads them.
-  const CDataFolderLock lock(DataFolders(*settings));
+  CDataFolderLock lock(DataFolders(*settings));
   const CMarigoldRouteDoc::EMode mode = !lock.Held() ? CMarigoldRouteDoc::EMode::DataLocked
                                         : firstStart ? CMarigoldRouteDoc::EMode::FirstStart
                                                      : CMarigoldRouteDoc::EMode::ReadWrite;
@@ -103,6 +103,8 @@ int main(int argc, char** argv) {
   {
     CMainFrame frame(doc, *settings, prompter);
     dialogs.SetParent(&frame);
+    // A data file located in another folder while loading needs that folder too.
+    if (lock.Held()) frame.HoldDataFolders(&lock);
     const bool ready = route.isEmpty() ? frame.NewDocument() : frame.OpenDocument(route.toStdString());
     if (ready) {
       if (!frame.RestoreLayout()) frame.resize(kDefaultWidth, kDefaultHeight);

@@ -125,6 +125,9 @@ class CMarigoldRouteDoc {
   // and left in place).
   const CDataFileGuard& Guard() const { return guard_; }
   bool DataLocked() const { return mode_ == EMode::DataLocked; }
+  // Another copy holds a folder the data files were moved to: from now on
+  // they are only read.
+  void LoseDataFiles() { mode_ = EMode::DataLocked; }
   // Whether this document writes its data files by itself (defaults, first
   // start, at the end).
   static bool Writes(EMode mode) { return mode == EMode::ReadWrite || mode == EMode::FirstStart; }

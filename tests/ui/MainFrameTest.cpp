@@ -5,9 +5,12 @@
 #include <functional>
 #include <optional>
 
+#include "core/DataFile.h"
+#include "core/Settings.h"
 #include "fakes/FrameFixture.h"
 #include "fakes/QtInput.h"
 #include "fakes/Records.h"
+#include "qtplatform/DataFolderLock.h"
 #include "ui/frame/CommandTable.h"
 #include "ui/frame/NightColours.h"
 #include "ui/frame/QtPrompter.h"
@@ -112,6 +115,30 @@ class CMainFrameTest : public QObject {
     dialog.findChildren<QRadioButton*>().at(0)->click();
     dialog.reject();  // the choice stands however the dialog closes
     QCOMPARE(dialog.Chosen(), 0);
+  }
+
+  void dataFilesMovedToAnotherFolderTakeItsLockToo() {
+    CDataFolderLock mine(DataFolders(f->store));
+    QVERIFY(mine.Held());
+    f->frame.HoldDataFolders(&mine);
+    const CTempFolder moved("moved"), held("held");
+    const CDataFolderLock otherCopy({held.Path().string()});
+    QVERIFY(otherCopy.Held());
+
+    // The history located or configured elsewhere: that folder is ours too.
+    WriteSetting(f->store, settings::kHistoryData, moved.File("voyage.dat"));
+    QVERIFY(RunCommand(command::kDetails, f->frame));
+    QVERIFY(!f->doc->DataLocked() && f->prompter.messages.empty());
+    QVERIFY(!CDataFolderLock({moved.Path().string()}).Held());
+
+    // The ports in a folder another copy holds: read-only, and said so.
+    WriteSetting(f->store, settings::kPortData, held.File("port.dat"));
+    QVERIFY(RunCommand(command::kDetails, f->frame));
+    QVERIFY(f->doc->DataLocked());
+    QCOMPARE(Said(f->prompter), std::vector<std::string>{std::string("Exclamation: ") + kDataFilesInUse});
+    QVERIFY(f->frame.findChild<QLabel*>("readOnlyBand"));
+    QVERIFY(f->frame.windowTitle().endsWith("(read-only)"));
+    QVERIFY(!f->doc->SaveListFile(ERecordList::Fixes, ""));
   }
 
   void messageBoxesAreWideEnoughForTheirTitles() {

@@ -408,6 +408,7 @@ bool RunCommand(int id, CMainFrame& frame) {
   if (command->precondition && !command->precondition(frame.Doc())) return false;
   command->handler(frame, id);
   // Exit may have closed the window; the refresh is harmless then.
+  frame.CheckDataFolders();
   frame.RefreshStatus();
   frame.RefreshCommands();
   return true;

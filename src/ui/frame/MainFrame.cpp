@@ -29,6 +29,7 @@
 #include "core/DataFile.h"
 #include "core/Settings.h"
 #include "core/StartFolder.h"
+#include "qtplatform/DataFolderLock.h"
 #include "ui/frame/CommandTable.h"
 #include "ui/frame/LeftView.h"
 #include "ui/frame/NightColours.h"
@@ -138,13 +139,7 @@ void CMainFrame::BuildToolBars() {
   statusLine->setAlignment(Qt::AlignCenter);
   statusLine->setFrame(true);
   band->addWidget(statusLine);
-  if (document.DataLocked()) {
-    // A second copy: the officer must see at a glance that nothing is saved.
-    auto* readOnly = new QLabel(kReadOnlyBand, band);
-    readOnly->setObjectName("readOnlyBand");
-    readOnly->setStyleSheet("QLabel { background: #fff1b8; color: #6b4e00; padding: 2px 8px; font-weight: bold; }");
-    band->addWidget(readOnly);
-  }
+  if (document.DataLocked()) ShowReadOnlyBand();
 
   statusBar()->showMessage("Ready");
   for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
@@ -152,6 +147,29 @@ void CMainFrame::BuildToolBars() {
     label->setEnabled(false);  // the lock states are not known portably
     statusBar()->addPermanentWidget(label);
   }
+}
+
+void CMainFrame::ShowReadOnlyBand() {
+  auto* band = findChild<QToolBar*>("statusBand");
+  if (!band || band->findChild<QLabel*>("readOnlyBand")) return;
+  // A second copy: the officer must see at a glance that nothing is saved.
+  auto* readOnly = new QLabel(kReadOnlyBand, band);
+  readOnly->setObjectName("readOnlyBand");
+  readOnly->setStyleSheet("QLabel { background: #fff1b8; color: #6b4e00; padding: 2px 8px; font-weight: bold; }");
+  band->addWidget(readOnly);
+}
+
+void CMainFrame::HoldDataFolders(CDataFolderLock* lock) {
+  dataLock = lock;
+  CheckDataFolders();
+}
+
+void CMainFrame::CheckDataFolders() {
+  if (!dataLock || document.DataLocked() || dataLock->Extend(DataFolders(settings))) return;
+  document.LoseDataFiles();
+  ShowReadOnlyBand();
+  UpdateTitle();
+  prompter.Message(kDataFilesInUse, EMessageIcon::Exclamation);
 }
 
 void CMainFrame::BuildClientArea() {

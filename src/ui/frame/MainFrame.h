@@ -23,6 +23,7 @@ class QSplitter;
 
 namespace marigold {
 
+class CDataFolderLock;
 class CLeftView;
 class CMarigoldRouteView;
 
@@ -81,6 +82,11 @@ class CMainFrame : public QMainWindow {
   void SetViewStyle(int style);
   void SwitchPane(bool forward);
   void ToggleBar(bool toolBar);
+  // The lock of the data folders this copy holds; after each command the
+  // folders the data files were moved to (locate, Configuration) are taken
+  // too, or the data goes read-only with the message.
+  void HoldDataFolders(CDataFolderLock* lock);
+  void CheckDataFolders();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -98,10 +104,12 @@ class CMainFrame : public QMainWindow {
   void UpdateRecentMenu();
   void UpdateTitle();
   void ApplyColours();
+  void ShowReadOnlyBand();
 
   CMarigoldRouteDoc& document;
   CSettingsStore& settings;
   CPrompter& prompter;
+  CDataFolderLock* dataLock = nullptr;
   std::string documentPath;
   CRecentFiles recentFiles;
   bool nightColours = false;
