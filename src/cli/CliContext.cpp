@@ -5,6 +5,7 @@
 
 #include "core/DataFile.h"
 #include "qtplatform/QtSettingsStore.h"
+#include "qtplatform/UserDataFolder.h"
 
 namespace marigold {
 
@@ -91,7 +92,15 @@ class CCommandLineSettings final : public CSettingsStore {
 }  // namespace
 
 std::unique_ptr<CSettingsStore> CommandLineSettings(const std::optional<std::string>& dataFolder) {
-  if (!dataFolder) return std::make_unique<CCommandLineSettings>(std::make_unique<CQtSettingsStore>(), std::nullopt);
+  if (!dataFolder) {
+    auto settings = std::make_unique<CCommandLineSettings>(std::make_unique<CQtSettingsStore>(), std::nullopt);
+    // Data files without a stored path are the per-user data folder's, as in
+    // the desktop program, never the current folder's. Settled for this
+    // command only, and the folder is not made: a command that looks creates
+    // nothing.
+    if (const std::string folder = UserDataFolder(); !folder.empty()) SettleDataPaths(*settings, folder);
+    return settings;
+  }
   const std::string ini = (std::filesystem::path(*dataFolder) / kDataFolderSettings).string();
   auto read =
       std::filesystem::exists(ini) ? std::make_unique<CQtSettingsStore>(ini) : std::make_unique<CQtSettingsStore>();

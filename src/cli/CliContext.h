@@ -10,6 +10,7 @@
 #include "core/MemorySettingsStore.h"
 #include "core/Prompter.h"
 #include "qtplatform/DataFolderLock.h"
+#include "qtplatform/QtSettingsStore.h"
 #include "voyage/MarigoldRouteDoc.h"
 
 namespace marigold {
@@ -38,7 +39,6 @@ class CConsolePrompter final : public CPrompter {
 //   DIR's whatever the settings say, and a setting a command changes is
 //   written to DIR/settings.ini (made, when missing, from the settings read).
 std::unique_ptr<CSettingsStore> CommandLineSettings(const std::optional<std::string>& dataFolder);
-inline constexpr const char* kDataFolderSettings = "settings.ini";
 
 enum class EWrites { Nothing, DataFiles };
 inline constexpr const char* kDataFolderBusy = "the data files are in use by Marigold Route in ";

@@ -187,13 +187,10 @@ int RunFix(const CCliArgs& args, CCliContext& context) {
   ApplyFix(fields, fix);
   if (logReading) fix.logReading = *logReading;
   CommitFix(*doc, fix);
-  // As the desktop keeps them: the history and the observations (together,
-  // or neither), then the vessel's engine setting and steered course that
-  // the fix set; nothing of the fix is kept when its history is not.
-  const CFileResult lists = doc->SaveListFiles({ERecordList::Fixes, ERecordList::Meteo}, route);
-  const CFileResult vessel = lists ? doc->Vessel().Save(context.Settings(), &doc->Guard()) : lists;
-  const bool saved = lists && vessel;
-  if (!saved) std::fprintf(stderr, "%s\n", (lists ? vessel : lists).error.c_str());
+  // The history, the observations and the vessel's engine setting and
+  // steered course that the fix set: all three kept, or none.
+  const CFileResult saved = doc->SaveListFiles({ERecordList::Fixes, ERecordList::Meteo}, route, true);
+  if (!saved) std::fprintf(stderr, "%s\n", saved.error.c_str());
   std::printf("%s\n", fix.GetName().c_str());
   return saved ? 0 : 1;
 }

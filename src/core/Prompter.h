@@ -16,6 +16,8 @@ struct CFileChoice {
   std::string defaultName;       // e.g. "vessel"
   std::string defaultExtension;  // without the dot, e.g. "dat"
   std::string filter;            // "Data Files (*.dat)|*.dat|All Files (*.*)|*.*||"
+  std::string folder = {};       // where the dialog opens; empty: the start folder
+  bool appends = false;          // an export that adds to an existing file: no question of replacing it
 };
 
 class CPrompter {

@@ -46,6 +46,8 @@ inline constexpr CTextSetting kSplitterState{"Window", "Splitter", ""};
 inline constexpr CIntSetting kSelectedList{"Window", "SelectedList", 0, 0, 9, 0};
 inline constexpr CIntSetting kViewStyle{"Window", "ViewStyle", 0, 0, 3, 0};
 inline constexpr CIntSetting kNightColours{"Window", "NightColours", 0, 0, 1, 0};
+// The folder of the file used last, where file dialogs open.
+inline constexpr CTextSetting kLastFolder{"Window", "LastFolder", ""};
 // Column widths the officer dragged, per list (key: the list's command-line
 // name) as eight numbers, 0 where the measured width stands.
 inline constexpr const char* kColumnWidthSection = "Columns";

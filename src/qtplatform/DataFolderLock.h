@@ -22,11 +22,15 @@ class CDataFolderLock {
 
   // False when another running copy holds one of the folders.
   bool Held() const { return busyFolder_.empty(); }
+  // Takes the folders not held yet as well (data files moved to another
+  // folder while running); false when another copy holds one of them.
+  bool Extend(const std::vector<std::string>& folders);
   // The first folder another copy holds; empty when Held.
   const std::string& BusyFolder() const { return busyFolder_; }
 
  private:
   std::vector<std::unique_ptr<QLockFile>> locks_;
+  std::vector<std::string> heldFolders_;
   std::string busyFolder_;
 };
 

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+#include <filesystem>
 
 namespace marigold {
 namespace {
@@ -23,6 +25,24 @@ CQtSettingsStore::~CQtSettingsStore() = default;
 
 void CQtSettingsStore::CopyFrom(const CQtSettingsStore& other) {
   for (const QString& key : other.settings_->allKeys()) settings_->setValue(key, other.settings_->value(key));
+}
+
+void CQtSettingsStore::CopyTo(CSettingsStore& other) const {
+  for (const QString& key : settings_->allKeys()) {
+    const qsizetype slash = key.indexOf(QLatin1Char('/'));
+    if (slash <= 0) continue;  // every setting of ours has a section
+    const QVariant value = settings_->value(key);
+    // An unquoted text with a comma reads as a list.
+    const QString text =
+        value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(',')) : value.toString();
+    other.WriteString(key.left(slash).toStdString(), key.mid(slash + 1).toStdString(), text.toStdString());
+  }
+}
+
+void ReadDataFolderSettings(const std::string& folder, CSettingsStore& into) {
+  const std::filesystem::path ini = std::filesystem::path(folder) / kDataFolderSettings;
+  std::error_code error;
+  if (std::filesystem::is_regular_file(ini, error)) CQtSettingsStore(ini.string()).CopyTo(into);
 }
 
 bool CQtSettingsStore::Sync() {

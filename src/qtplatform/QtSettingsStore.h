@@ -10,6 +10,9 @@ class QSettings;
 
 namespace marigold {
 
+// The settings a data folder may hold, in the store's INI form.
+inline constexpr const char* kDataFolderSettings = "settings.ini";
+
 class CQtSettingsStore final : public CSettingsStore {
  public:
   // The user's store.
@@ -22,6 +25,8 @@ class CQtSettingsStore final : public CSettingsStore {
 
   // Every value the other store holds, written into this one.
   void CopyFrom(const CQtSettingsStore& other);
+  // Every value this store holds, written into `other` as text.
+  void CopyTo(CSettingsStore& other) const;
   // Writes what was changed to its file or registry now; false on failure.
   bool Sync();
   std::string GetString(const std::string& section, const std::string& key,
@@ -33,5 +38,9 @@ class CQtSettingsStore final : public CSettingsStore {
  private:
   std::unique_ptr<QSettings> settings_;
 };
+
+// Every value of `folder`'s settings file, when it has one, written into
+// `into`; the file is only read.
+void ReadDataFolderSettings(const std::string& folder, CSettingsStore& into);
 
 }  // namespace marigold

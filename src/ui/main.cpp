@@ -11,7 +11,6 @@
 // per page of a sheet) and exits without applying anything.
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
@@ -20,9 +19,11 @@
 #include "core/Clock.h"
 #include "core/DataFile.h"
 #include "core/MemorySettingsStore.h"
+#include "core/StartFolder.h"
 #include "lists/ListKind.h"
 #include "qtplatform/DataFolderLock.h"
 #include "qtplatform/QtSettingsStore.h"
+#include "qtplatform/UserDataFolder.h"
 #include "ui/frame/CommandPicture.h"
 #include "ui/frame/LeftView.h"
 #include "ui/frame/MainFrame.h"
@@ -36,6 +37,9 @@ std::unique_ptr<marigold::CSettingsStore> SettingsFor(const QString& dataFolder)
   using namespace marigold;
   if (dataFolder.isEmpty()) return std::make_unique<CQtSettingsStore>();
   auto settings = std::make_unique<CMemorySettingsStore>();
+  // The folder's own settings (call sign, separator, ...), as the command
+  // line reads them; kept in memory, so nothing is written back.
+  ReadDataFolderSettings(dataFolder.toStdString(), *settings);
   UseDataFolder(*settings, dataFolder.toStdString());
   settings->WriteInt("Path", "AskLoadOld", 0);
   return settings;
@@ -43,8 +47,8 @@ std::unique_ptr<marigold::CSettingsStore> SettingsFor(const QString& dataFolder)
 
 // The per-user data folder, made when missing; empty when it cannot be made
 // (the data-file settings then stay as they are).
-QString UserDataFolder() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+QString MadeUserDataFolder() {
+  const QString folder = QString::fromStdString(marigold::UserDataFolder());
   return !folder.isEmpty() && QDir().mkpath(folder) ? folder : QString();
 }
 
@@ -84,12 +88,13 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(ProgramIcon());
   const std::unique_ptr<CSettingsStore> settings = SettingsFor(dataFolder);
   // Data files never depend on the folder the program was started from.
-  const QString userData = dataFolder.isEmpty() ? UserDataFolder() : QString();
+  const QString userData = dataFolder.isEmpty() ? MadeUserDataFolder() : QString();
   const bool firstStart = !userData.isEmpty() && SettleDataPaths(*settings, userData.toStdString());
-  CQtPrompter prompter;
+  CQtPrompter dialogs;
+  CStartFolderPrompter prompter(dialogs, *settings);
   CSystemClock clock;
   // One copy writes the data files; a second one only reads them.
-  const CDataFolderLock lock(DataFolders(*settings));
+  CDataFolderLock lock(DataFolders(*settings));
   const CMarigoldRouteDoc::EMode mode = !lock.Held() ? CMarigoldRouteDoc::EMode::DataLocked
                                         : firstStart ? CMarigoldRouteDoc::EMode::FirstStart
                                                      : CMarigoldRouteDoc::EMode::ReadWrite;
@@ -97,10 +102,12 @@ int main(int argc, char** argv) {
   int result = 1;
   {
     CMainFrame frame(doc, *settings, prompter);
-    prompter.SetParent(&frame);
+    dialogs.SetParent(&frame);
+    // A data file located in another folder while loading needs that folder too.
+    if (lock.Held()) frame.HoldDataFolders(&lock);
     const bool ready = route.isEmpty() ? frame.NewDocument() : frame.OpenDocument(route.toStdString());
     if (ready) {
-      if (!frame.RestoreLayout()) frame.resize(1200, 700);
+      if (!frame.RestoreLayout()) frame.resize(kDefaultWidth, kDefaultHeight);
       if (const auto kind = ListKindNamed(list.toStdString())) {
         doc.selectedList = *kind;
         frame.LeftView().Refresh();
@@ -130,7 +137,7 @@ int main(int argc, char** argv) {
       }
       result = QApplication::exec();
     }
-    prompter.SetParent(nullptr);
+    dialogs.SetParent(nullptr);
   }
   return result;
 }

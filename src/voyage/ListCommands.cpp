@@ -38,8 +38,10 @@ bool ImportRecords(CMarigoldRouteDoc& doc, ERecordList list, const std::string& 
 
 }  // namespace
 
-std::optional<std::string> ChooseCsvFile(CMarigoldRouteDoc& doc, ERecordList list) {
-  return doc.Prompter().ChooseOpenFile({RecordListInfo(list).csvName, "csv", kCsvFilter});
+std::optional<std::string> ChooseCsvFile(CMarigoldRouteDoc& doc, ERecordList list, bool exporting) {
+  if (!exporting) return doc.Prompter().ChooseOpenFile({RecordListInfo(list).csvName, "csv", kCsvFilter});
+  // An export appends its rows to a file that exists.
+  return doc.Prompter().ChooseSaveFile({RecordListInfo(list).csvName, "csv", kCsvFilter, {}, true});
 }
 
 bool ExportList(CMarigoldRouteDoc& doc, ERecordList list, const std::string& path) {

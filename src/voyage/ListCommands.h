@@ -20,8 +20,9 @@ inline constexpr const char* kPresentPositionNotDeleted = "Present Position can 
 inline constexpr const char* kPositionNotDeleted = "Position can not be deleted";
 inline constexpr const char* kNoItemToEdit = "No item to edit selected in list";
 
-// The file dialog of a CSV command on the list; none when cancelled.
-std::optional<std::string> ChooseCsvFile(CMarigoldRouteDoc& doc, ERecordList list);
+// The file dialog of a CSV command on the list (a save dialog for an
+// export); none when cancelled.
+std::optional<std::string> ChooseCsvFile(CMarigoldRouteDoc& doc, ERecordList list, bool exporting);
 
 // Appends every record of the list to the file, then "Export succesfull";
 // an empty list or a file that cannot be written is named first, then

@@ -202,7 +202,7 @@ void CMarigoldRouteDoc::ExportItem(CPosition2* selected) {
     prompter_.Message(kNoItemSelected, EMessageIcon::Exclamation);
     return;
   }
-  const std::optional<std::string> path = prompter_.ChooseOpenFile({selected->GetName(), "dat", kItemFilter});
+  const std::optional<std::string> path = prompter_.ChooseSaveFile({selected->GetName(), "dat", kItemFilter});
   if (path && WriteItemFile(*path, selectedList, *selected)) {
     prompter_.Message(kExportSucceeded, EMessageIcon::None);
   } else {
@@ -233,8 +233,14 @@ CFileResult CMarigoldRouteDoc::SaveListFile(ERecordList list, const std::string&
   return SaveListFiles({list}, routePath);
 }
 
-CFileResult CMarigoldRouteDoc::SaveListFiles(std::initializer_list<ERecordList> lists, const std::string& routePath) {
+CFileResult CMarigoldRouteDoc::SaveListFiles(std::initializer_list<ERecordList> lists, const std::string& routePath,
+                                             bool withVessel) {
   CFileBatch batch;
+  if (withVessel) {
+    const CFileResult staged =
+        DataLocked() ? CFileResult{false, kDataFilesInUse} : vessel_.Save(settings_, &guard_, &batch);
+    if (!staged) return staged;
+  }
   for (const ERecordList list : lists) {
     const std::optional<EDataFile> file = RecordListInfo(list).dataFile;
     CFileResult staged;

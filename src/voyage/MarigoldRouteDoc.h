@@ -103,9 +103,11 @@ class CMarigoldRouteDoc {
   // Writes the one file that keeps the list: its data file, or the route
   // document at `routePath` for the lists stored there.
   CFileResult SaveListFile(ERecordList list, const std::string& routePath);
-  // The files of several lists, replaced together or not at all (a fix
-  // changes the history and the meteo records).
-  CFileResult SaveListFiles(std::initializer_list<ERecordList> lists, const std::string& routePath);
+  // The files of several lists, and with `withVessel` the vessel file,
+  // replaced together or not at all (a fix changes the history, the meteo
+  // records and the vessel's engine setting and steered course).
+  CFileResult SaveListFiles(std::initializer_list<ERecordList> lists, const std::string& routePath,
+                            bool withVessel = false);
 
   CVoyage& Voyage() { return voyage_; }
   CVessel2& Vessel() { return vessel_; }
@@ -123,6 +125,9 @@ class CMarigoldRouteDoc {
   // and left in place).
   const CDataFileGuard& Guard() const { return guard_; }
   bool DataLocked() const { return mode_ == EMode::DataLocked; }
+  // Another copy holds a folder the data files were moved to: from now on
+  // they are only read.
+  void LoseDataFiles() { mode_ = EMode::DataLocked; }
   // Whether this document writes its data files by itself (defaults, first
   // start, at the end).
   static bool Writes(EMode mode) { return mode == EMode::ReadWrite || mode == EMode::FirstStart; }

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "cli/CliContext.h"
+#include "core/MemorySettingsStore.h"
 #include "core/Settings.h"
 #include "fakes/TempFolder.h"
 #include "fakes/TestSupport.h"
@@ -102,6 +103,26 @@ TEST_F(CommandLineSettingsTest, WithoutSettingsIniTheUsersStoreIsReadAndAChangeM
   const auto next = CommandLineSettings(data.Path().string());
   EXPECT_EQ(std::pair(ReadSetting(*next, settings::kCallSign), ReadSetting(*next, settings::kVesselData)),
             std::pair(std::string("PDMT"), data.File("vessel.dat")));
+}
+
+// The desktop program with --data DIR reads DIR/settings.ini too, into
+// memory, and leaves the file as it was.
+TEST(DataFolderSettings, AreReadAndTheFileLeftAlone) {
+  const CTempFolder data("data");
+  const std::string ini = data.File(kDataFolderSettings);
+  const std::string text = "[Vessel]\nCallSign=PBXQ\n\n[Path]\nConvChar=,\nDaysOldFix=12\n";
+  PutFile(ini, text);
+  CMemorySettingsStore store;
+  ReadDataFolderSettings(data.Path().string(), store);
+  EXPECT_EQ(std::tuple(ReadSetting(store, settings::kCallSign), ReadSetting(store, settings::kConvChar),
+                       ReadSetting(store, settings::kDaysOldFix)),
+            std::tuple("PBXQ", ",", 12));
+  WriteSetting(store, settings::kCallSign, "CHANGED");
+  EXPECT_EQ(FileText(ini), text);
+  // A folder without the file gives the defaults.
+  CMemorySettingsStore none;
+  ReadDataFolderSettings(data.File("elsewhere"), none);
+  EXPECT_EQ(ReadSetting(none, settings::kCallSign), "XXXX");
 }
 
 }  // namespace

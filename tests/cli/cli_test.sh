@@ -191,6 +191,26 @@ check "without settings.ini the user's call sign" grep -q '^A/mv Marigold Trader
 check "the user's store is never written" cmp -s "$user" "$work/user.conf"
 check "reading makes no settings.ini" test ! -e "$work/ex/settings.ini"
 
+# Without settings the data files are the per-user data folder's, as for the
+# desktop program, whatever folder the command starts in; looking makes
+# nothing, not even the folder.
+home="$work/home"
+mkdir -p "$home/elsewhere"
+userdata="$home/share/Lanternfish Works/Marigold Route"
+alone() { (cd "$home/elsewhere" && HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/share" \
+  "$marigold" "$@"); }
+alone list fixes "$route" >"$work/nofolder.txt" 2>&1
+check "without settings or data folder nothing is made" test -z "$(find "$home" -mindepth 1 ! -path "$home/elsewhere")"
+mkdir -p "$userdata"
+cp "$work"/ex/*.dat "$userdata/"
+cp "$work/ex/voyage.dat" "$home/elsewhere/voyage.dat.keep"
+m list fixes "$route" >"$work/fixes-data.txt" 2>/dev/null
+alone list fixes "$route" >"$work/fixes-user.txt" 2>"$work/fixes-user.err"
+check "without settings the fixes of the per-user data folder" cmp -s "$work/fixes-data.txt" "$work/fixes-user.txt"
+check "and nothing written beside them" test "$(ls "$userdata" | wc -l)" -eq "$(ls "$work"/ex/*.dat | wc -l)"
+check "nor in the folder it started in" test "$(ls "$home/elsewhere")" = "voyage.dat.keep"
+check "nor any settings" test ! -e "$home/config"
+
 # Usage errors exit with 2, failures with 1.
 m schedule >/dev/null 2>&1
 check "missing route is a usage error" test $? -eq 2

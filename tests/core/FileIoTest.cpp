@@ -165,25 +165,6 @@ TEST_F(FileIo, ABatchReplacesNoFileWhenOneCannotBeWritten) {
       std::tuple("new history", "new meteo", "old meteo"));
 }
 
-// While it lives, the kernel refuses writes past 64 KiB, as a full disk would.
-class CFileSizeLimit {
- public:
-  CFileSizeLimit() : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit small = saved_;
-    small.rlim_cur = 65536;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-  }
-  ~CFileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, handler_);
-  }
-
- private:
-  void (*handler_)(int);
-  rlimit saved_{};
-};
-
 TEST_F(FileIo, AWriteThatFailsPartWayKeepsTheOldFileAndSaysSo) {
   const std::string path = PathOf("voyage.dat");
   PutFile(path, "old");

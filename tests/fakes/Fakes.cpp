@@ -29,16 +29,21 @@ int CScriptedPrompter::Choose(const std::string& /*title*/, const std::string& p
   return chosen;
 }
 
-std::optional<std::string> CScriptedPrompter::ChooseOpenFile(const CFileChoice& choice) {
+std::optional<std::string> CScriptedPrompter::ChooseFile(const CFileChoice& choice, bool save) {
   fileChoices.push_back(choice);
+  saveDialogs.push_back(save);
   if (files.empty()) return std::nullopt;
   auto f = files.front();
   files.pop_front();
   return f;
 }
 
+std::optional<std::string> CScriptedPrompter::ChooseOpenFile(const CFileChoice& choice) {
+  return ChooseFile(choice, false);
+}
+
 std::optional<std::string> CScriptedPrompter::ChooseSaveFile(const CFileChoice& choice) {
-  return ChooseOpenFile(choice);
+  return ChooseFile(choice, true);
 }
 
 }  // namespace marigold

@@ -42,6 +42,10 @@ class CScriptedPrompter final : public CPrompter {
   std::vector<std::string> questions;  // Yes/No and Save/Discard/Cancel, in order
   std::vector<std::string> choicePrompts;
   std::vector<CFileChoice> fileChoices;
+  std::vector<bool> saveDialogs;  // per file choice: a save dialog rather than an open one
+
+ private:
+  std::optional<std::string> ChooseFile(const CFileChoice& choice, bool save);
 };
 
 class CFixedClock final : public CClock {

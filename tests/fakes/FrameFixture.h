@@ -12,6 +12,7 @@ struct CFrameFixture : CDocumentFixture {
   explicit CFrameFixture(EData data = EData::Fresh) : CDocumentFixture(data), frame(*doc, store, prompter) {
     prompter.messages.clear();
     prompter.fileChoices.clear();
+    prompter.saveDialogs.clear();
   }
 
   CMainFrame frame;

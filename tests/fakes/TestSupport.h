@@ -1,8 +1,10 @@
 #pragma once
 // Small helpers shared by the test suites.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cctype>
+#include <csignal>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -119,5 +121,26 @@ inline void PutFile(const std::string& path, std::string_view bytes) {
 inline void PutFile(const std::string& path, const CBytes& bytes) {
   PutFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
+
+// While it lives, the kernel refuses writes past 64 KiB, as a full disk would.
+class CFileSizeLimit {
+ public:
+  CFileSizeLimit() : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = 65536;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~CFileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+  CFileSizeLimit(const CFileSizeLimit&) = delete;
+  CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+ private:
+  void (*handler_)(int);
+  rlimit saved_{};
+};
 
 }  // namespace marigold

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/DataFile.h"
+#include "core/StartFolder.h"
 #include "fakes/FrameFixture.h"
 #include "fakes/QtInput.h"
 #include "fakes/Records.h"
@@ -139,6 +140,88 @@ class CEverydayUseTest : public QObject {
     QCOMPARE(f->store.GetInt("Window", "NightColours", 0), 1);
     RunCommand(command::kDayNight, f->frame);
     QVERIFY(!dark(&f->frame.RouteView()));
+  }
+
+  void toolBarShowsEveryButtonWithItsIcon() {
+    auto* bar = f->frame.findChild<QToolBar*>("toolBar");
+    const auto* overflow = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+    QVERIFY(overflow);
+    f->frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f->frame));
+    QMap<int, QImage> dayIcons;
+    QMap<int, int> texts;  // buttons with text, by window width
+    for (const bool night : {false, true}) {
+      if (f->frame.NightColours() != night) RunCommand(command::kDayNight, f->frame);
+      // The default size, and a window beside another on a laptop.
+      for (const int width : {kDefaultWidth, 760}) {
+        f->frame.resize(width, kDefaultHeight);
+        QApplication::processEvents();
+        const QString where = QString("%1 px, %2").arg(width).arg(night ? "night" : "day");
+        QVERIFY2(!overflow->isVisible(), qPrintable(where));
+        int textCount = 0;
+        for (const int id : ToolBarCommands()) {
+          if (id == 0) continue;
+          QAction* action = f->frame.Action(id);
+          const auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+          QVERIFY2(button && button->isVisible(), qPrintable(action->text() + ", " + where));
+          QVERIFY2(!action->icon().isNull(), qPrintable(action->text()));
+          textCount += button->toolButtonStyle() == Qt::ToolButtonTextBesideIcon;
+          const QImage icon = action->icon().pixmap(24).toImage();
+          if (!night)
+            dayIcons[id] = icon;
+          else
+            QVERIFY2(icon != dayIcons[id], qPrintable("no night variant: " + action->text()));
+        }
+        texts[width] = textCount;
+      }
+      // Texts where there is room for them, fewer where there is less.
+      QVERIFY(texts[760] < texts[kDefaultWidth]);
+    }
+  }
+
+  void fileDialogsOpenWhereTheLastFileWasAndExportsSave() {
+    // Wired as the program wires it.
+    CStartFolderPrompter folders(f->prompter, f->store);
+    CMarigoldRouteDoc doc(f->store, folders, f->clock);
+    AddSmallVoyage(doc);
+    doc.selectedList = EListKind::Waypoints;
+    CMainFrame frame(doc, f->store, folders);
+    const CTempFolder voyages("voyages"), stick("stick");
+    const auto dialogs = [this] {
+      std::vector<std::pair<std::string, bool>> shown;  // start folder, save dialog
+      for (std::size_t i = 0; i < f->prompter.fileChoices.size(); ++i)
+        shown.emplace_back(f->prompter.fileChoices[i].folder, f->prompter.saveDialogs[i]);
+      f->prompter.fileChoices.clear();
+      f->prompter.saveDialogs.clear();
+      return shown;
+    };
+    RunCommand(command::kExportWaypoints, frame);
+    QCOMPARE(dialogs(), (std::vector<std::pair<std::string, bool>>{{"", true}}));  // nothing used yet
+
+    f->prompter.files = {voyages.File("atlantic.rtp")};
+    QVERIFY(frame.SaveDocument(true));
+    dialogs();
+    SelectRows(frame.RouteView(), {1});
+    // Every export may name a new file, and starts beside the saved route.
+    for (const int id :
+         {command::kExportMeteo, command::kExportHistory, command::kExportWaypoints, command::kExportReportingPoints,
+          command::kExportWarnings, command::kExportHurricanes, command::kExportPublications, command::kExportPorts,
+          command::kExportRouteRtz, command::kExportRouteGpx, command::kExportPdf, command::kAmverSailingPlan,
+          command::kExportItem}) {
+      RunCommand(id, frame);
+      const auto shown = dialogs();
+      QVERIFY2(shown == (std::vector<std::pair<std::string, bool>>{{voyages.Path().string(), true}}),
+               qPrintable(frame.Action(id)->text()));
+    }
+
+    // A file chosen elsewhere leads the next dialog, also for a new document.
+    f->prompter.files = {stick.File("ports.csv")};
+    RunCommand(command::kImportPorts, frame);
+    f->prompter.saveAnswers = {ESaveAnswer::Discard};
+    QVERIFY(frame.NewDocument());
+    dialogs();
+    RunCommand(command::kOpen, frame);
+    QCOMPARE(dialogs(), (std::vector<std::pair<std::string, bool>>{{stick.Path().string(), false}}));
   }
 
   void keysDeleteInsertAndEdit() {

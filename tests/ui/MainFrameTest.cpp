@@ -2,10 +2,15 @@
 // day and night colours, and the prompter's filters and choice dialog.
 #include <QtTest>
 #include <QtWidgets>
+#include <functional>
 #include <optional>
 
+#include "core/DataFile.h"
+#include "core/Settings.h"
 #include "fakes/FrameFixture.h"
+#include "fakes/QtInput.h"
 #include "fakes/Records.h"
+#include "qtplatform/DataFolderLock.h"
 #include "ui/frame/CommandTable.h"
 #include "ui/frame/NightColours.h"
 #include "ui/frame/QtPrompter.h"
@@ -110,6 +115,58 @@ class CMainFrameTest : public QObject {
     dialog.findChildren<QRadioButton*>().at(0)->click();
     dialog.reject();  // the choice stands however the dialog closes
     QCOMPARE(dialog.Chosen(), 0);
+  }
+
+  void dataFilesMovedToAnotherFolderTakeItsLockToo() {
+    CDataFolderLock mine(DataFolders(f->store));
+    QVERIFY(mine.Held());
+    f->frame.HoldDataFolders(&mine);
+    const CTempFolder moved("moved"), held("held");
+    const CDataFolderLock otherCopy({held.Path().string()});
+    QVERIFY(otherCopy.Held());
+
+    // The history located or configured elsewhere: that folder is ours too.
+    WriteSetting(f->store, settings::kHistoryData, moved.File("voyage.dat"));
+    QVERIFY(RunCommand(command::kDetails, f->frame));
+    QVERIFY(!f->doc->DataLocked() && f->prompter.messages.empty());
+    QVERIFY(!CDataFolderLock({moved.Path().string()}).Held());
+
+    // The ports in a folder another copy holds: read-only, and said so.
+    WriteSetting(f->store, settings::kPortData, held.File("port.dat"));
+    QVERIFY(RunCommand(command::kDetails, f->frame));
+    QVERIFY(f->doc->DataLocked());
+    QCOMPARE(Said(f->prompter), std::vector<std::string>{std::string("Exclamation: ") + kDataFilesInUse});
+    QVERIFY(f->frame.findChild<QLabel*>("readOnlyBand"));
+    QVERIFY(f->frame.windowTitle().endsWith("(read-only)"));
+    QVERIFY(!f->doc->SaveListFile(ERecordList::Fixes, ""));
+  }
+
+  void messageBoxesAreWideEnoughForTheirTitles() {
+    CQtPrompter prompter;
+    const auto titleRoom = [](const QWidget& box) {
+      const QFontMetrics windowFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+      // The title, and the window icon with three buttons of the frame.
+      return windowFont.horizontalAdvance(box.windowTitle()) + 3 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    };
+    // The shortest messages, each kind of box, and the choice dialog.
+    const std::vector<std::function<void()>> asks = {
+        [&] { prompter.Message("OK", EMessageIcon::None); },
+        [&] { prompter.AskYesNo("?"); },
+        [&] { prompter.AskSaveChanges("?"); },
+        [&] { prompter.Choose("Voyage file version of a long title", "?", {"A"}, 0); },
+    };
+    for (std::size_t i = 0; i < asks.size(); ++i) {
+      int width = 0, room = 0;
+      const CDialogScript script([&](QDialog& box) {
+        width = box.width();
+        room = titleRoom(box);
+        box.reject();
+        box.done(QDialog::Rejected);
+      });
+      asks[i]();
+      QVERIFY(script.Seen());
+      QVERIFY2(width >= room, qPrintable(QString("box %1: %2 < %3").arg(i).arg(width).arg(room)));
+    }
   }
 };
 

@@ -112,12 +112,15 @@ TEST_F(ListCommands, AFailedExportOrImportSaysSoAndNamesTheFile) {
 
 TEST_F(ListCommands, ChoosingTheFileOffersTheListsName) {
   prompter.files = {File("x.csv")};
-  EXPECT_EQ(ChooseCsvFile(Doc(), ERecordList::Ports), File("x.csv"));
+  EXPECT_EQ(ChooseCsvFile(Doc(), ERecordList::Ports, false), File("x.csv"));
   const CFileChoice& choice = prompter.fileChoices.back();
-  EXPECT_EQ(std::tuple(choice.defaultName, choice.defaultExtension, choice.filter),
-            std::tuple("portname", "csv", kCsvFilter));
-  EXPECT_FALSE(ChooseCsvFile(Doc(), ERecordList::Fixes));  // cancelled
-  EXPECT_EQ(prompter.fileChoices.back().defaultName, "history");
+  EXPECT_EQ(std::tuple(choice.defaultName, choice.defaultExtension, choice.filter, choice.appends),
+            std::tuple("portname", "csv", kCsvFilter, false));
+  EXPECT_FALSE(ChooseCsvFile(Doc(), ERecordList::Fixes, true));  // cancelled
+  // An export may name a new file and adds to one that exists.
+  EXPECT_EQ(std::tuple(prompter.fileChoices.back().defaultName, prompter.fileChoices.back().appends),
+            std::tuple("history", true));
+  EXPECT_EQ(prompter.saveDialogs, (std::vector<bool>{false, true}));
 }
 
 TEST_F(ListCommands, DeleteSparesTheStartPositionAndMarksOnlyRouteLists) {

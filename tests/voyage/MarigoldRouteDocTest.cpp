@@ -144,6 +144,27 @@ TEST_F(Document, SaveWritesTheRouteThenEveryDataFileAndOpenReadsItBack) {
 
 // "DaysOldFix" 0: loading a route document keeps only the latest fix and
 // those taken at the same time.
+// A fix changes the history, the meteo records and the vessel's engine
+// setting and steered course: a vessel file that cannot be written keeps the
+// other two as they were.
+TEST_F(Document, AFixKeepsAllThreeFilesOrNone) {
+  for (int i = 0; i < 2000; ++i) doc->Vessel().AddHydroEntry({});  // a vessel file past the disk's room
+  doc->NewFixFromVessel();
+  doc->Meteo().AddNew();
+  const std::vector<std::string> files = {File("voyage.dat"), File("meteo.dat"), File("vessel.dat")};
+  std::vector<std::string> before;
+  for (const std::string& file : files) before.push_back(FileText(file));
+  CFileResult saved;
+  {
+    const CFileSizeLimit full;
+    saved = doc->SaveListFiles({ERecordList::Fixes, ERecordList::Meteo}, "", true);
+  }
+  EXPECT_EQ(saved.error, "cannot write " + File("vessel.dat") + ": File too large");
+  for (std::size_t i = 0; i < files.size(); ++i) EXPECT_EQ(FileText(files[i]), before[i]) << files[i];
+  EXPECT_TRUE(doc->SaveListFiles({ERecordList::Fixes, ERecordList::Meteo}, "", true));
+  for (const std::string& file : files) EXPECT_NE(FileText(file), before[&file - files.data()]) << file;
+}
+
 TEST_F(Document, DaysOldFixZeroKeepsOnlyTheLatestFixes) {
   const double today = ToDayNumber(clock.Now());
   doc->Fixes().RemoveAll();

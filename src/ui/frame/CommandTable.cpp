@@ -62,7 +62,7 @@ void CsvCommand(CMainFrame& f, int id) {
   const std::optional<CCsvCommand> csv = CsvCommandOf(id);
   if (!csv) return;
   CMarigoldRouteDoc& d = f.Doc();
-  const auto path = ChooseCsvFile(d, csv->list);
+  const auto path = ChooseCsvFile(d, csv->list, !csv->import);
   if (!path) return;
   if (csv->import)
     ImportList(d, csv->list, *path, [&f] {
@@ -486,6 +486,7 @@ bool RunCommand(int id, CMainFrame& frame) {
   if (command->precondition && !command->precondition(frame.Doc())) return false;
   command->handler(frame, id);
   // Exit may have closed the window; the refresh is harmless then.
+  frame.CheckDataFolders();
   frame.RefreshStatus();
   frame.RefreshCommands();
   return true;

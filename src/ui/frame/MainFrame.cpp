@@ -28,10 +28,14 @@
 
 #include "core/DataFile.h"
 #include "core/Settings.h"
+#include "core/StartFolder.h"
+#include "qtplatform/DataFolderLock.h"
 #include "ui/frame/CommandTable.h"
 #include "ui/frame/LeftView.h"
 #include "ui/frame/NightColours.h"
 #include "ui/frame/RouteView.h"
+#include "ui/frame/ToolBarFit.h"
+#include "ui/frame/ToolBarIcons.h"
 #include "voyage/VoyageStatus.h"
 
 namespace marigold {
@@ -87,11 +91,6 @@ void CMainFrame::BuildActions() {
   actions[command::kStatusBar]->setCheckable(true);
   actions[command::kToolBar]->setChecked(true);
   actions[command::kStatusBar]->setChecked(true);
-  QStyle* s = style();
-  actions[command::kNew]->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-  actions[command::kOpen]->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-  actions[command::kSave]->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-  actions[command::kAbout]->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
   actions[command::kDayNight]->setText("Day/Night");
 }
 
@@ -129,6 +128,7 @@ void CMainFrame::BuildToolBars() {
     else
       tools->addAction(actions[id]);
   }
+  new CToolBarFit(*tools);
   addToolBarBreak();
   // The band with the voyage status: one read-only, centred, bordered line.
   auto* band = addToolBar("Voyage status");
@@ -139,13 +139,7 @@ void CMainFrame::BuildToolBars() {
   statusLine->setAlignment(Qt::AlignCenter);
   statusLine->setFrame(true);
   band->addWidget(statusLine);
-  if (document.DataLocked()) {
-    // A second copy: the officer must see at a glance that nothing is saved.
-    auto* readOnly = new QLabel(kReadOnlyBand, band);
-    readOnly->setObjectName("readOnlyBand");
-    readOnly->setStyleSheet("QLabel { background: #fff1b8; color: #6b4e00; padding: 2px 8px; font-weight: bold; }");
-    band->addWidget(readOnly);
-  }
+  if (document.DataLocked()) ShowReadOnlyBand();
 
   statusBar()->showMessage("Ready");
   for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
@@ -153,6 +147,29 @@ void CMainFrame::BuildToolBars() {
     label->setEnabled(false);  // the lock states are not known portably
     statusBar()->addPermanentWidget(label);
   }
+}
+
+void CMainFrame::ShowReadOnlyBand() {
+  auto* band = findChild<QToolBar*>("statusBand");
+  if (!band || band->findChild<QLabel*>("readOnlyBand")) return;
+  // A second copy: the officer must see at a glance that nothing is saved.
+  auto* readOnly = new QLabel(kReadOnlyBand, band);
+  readOnly->setObjectName("readOnlyBand");
+  readOnly->setStyleSheet("QLabel { background: #fff1b8; color: #6b4e00; padding: 2px 8px; font-weight: bold; }");
+  band->addWidget(readOnly);
+}
+
+void CMainFrame::HoldDataFolders(CDataFolderLock* lock) {
+  dataLock = lock;
+  CheckDataFolders();
+}
+
+void CMainFrame::CheckDataFolders() {
+  if (!dataLock || document.DataLocked() || dataLock->Extend(DataFolders(settings))) return;
+  document.LoseDataFiles();
+  ShowReadOnlyBand();
+  UpdateTitle();
+  prompter.Message(kDataFilesInUse, EMessageIcon::Exclamation);
 }
 
 void CMainFrame::BuildClientArea() {
@@ -215,6 +232,7 @@ bool CMainFrame::OpenDocument(const std::string& file) {
     return false;
   }
   documentPath = file;
+  RememberFileFolder(settings, file);
   recentFiles.Add(file);
   UpdateRecentMenu();
   leftView->Refresh();
@@ -242,6 +260,7 @@ bool CMainFrame::SaveDocument(bool chooseName) {
     prompter.Message("Unable to write data file\n" + ReadSetting(settings, info.path), EMessageIcon::Exclamation);
   }
   documentPath = target;
+  RememberFileFolder(settings, target);
   recentFiles.Add(target);
   UpdateRecentMenu();
   UpdateTitle();
@@ -309,6 +328,8 @@ void CMainFrame::ToggleNightColours() {
 void CMainFrame::ApplyColours() {
   ApplyNightColours(nightColours);
   leftView->RedrawIcons();
+  for (const int id : ToolBarCommands())
+    if (id != 0) actions[id]->setIcon(ToolBarIcon(id));
   // The pane with the keyboard is framed, so the officer sees where keys go.
   const QString mark = nightColours ? "#b07030" : "#3070c0";
   splitter->setStyleSheet(QString("QTreeWidget:focus, QTableView:focus { border: 2px solid %1; }").arg(mark));

@@ -23,12 +23,16 @@ class QSplitter;
 
 namespace marigold {
 
+class CDataFolderLock;
 class CLeftView;
 class CMarigoldRouteView;
 
 inline constexpr const char* kAppTitle = "Marigold Route";
 // In the status band of a copy started while another holds the data files.
 inline constexpr const char* kReadOnlyBand = "Read-only: the data files are in use by another Marigold Route";
+// The window's size at a first start, before the officer sets one.
+inline constexpr int kDefaultWidth = 1200;
+inline constexpr int kDefaultHeight = 700;
 inline constexpr const char* kRouteFilter = "Route Files (*.rtp)|*.rtp|All Files (*.*)|*.*||";
 
 class CMainFrame : public QMainWindow {
@@ -78,6 +82,11 @@ class CMainFrame : public QMainWindow {
   void SetViewStyle(int style);
   void SwitchPane(bool forward);
   void ToggleBar(bool toolBar);
+  // The lock of the data folders this copy holds; after each command the
+  // folders the data files were moved to (locate, Configuration) are taken
+  // too, or the data goes read-only with the message.
+  void HoldDataFolders(CDataFolderLock* lock);
+  void CheckDataFolders();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -95,10 +104,12 @@ class CMainFrame : public QMainWindow {
   void UpdateRecentMenu();
   void UpdateTitle();
   void ApplyColours();
+  void ShowReadOnlyBand();
 
   CMarigoldRouteDoc& document;
   CSettingsStore& settings;
   CPrompter& prompter;
+  CDataFolderLock* dataLock = nullptr;
   std::string documentPath;
   CRecentFiles recentFiles;
   bool nightColours = false;

@@ -3,10 +3,14 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace marigold {
 namespace {
@@ -22,6 +26,29 @@ QMessageBox::Icon QtIcon(EMessageIcon icon) {
     case EMessageIcon::Question: return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
+}
+
+// The window's own title bar cuts a title wider than the window, and a
+// message as short as "Export succesfull" makes a narrow box.
+int WidthForTitle(const QWidget& window) {
+  const QFontMetrics titleFont(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+  const int text = std::max(titleFont.horizontalAdvance(window.windowTitle()),
+                            window.fontMetrics().horizontalAdvance(window.windowTitle()));
+  // Room for the window icon and the three buttons beside the title.
+  return text + 4 * window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+}
+
+void WidenForTitle(QMessageBox& box) {
+  // A message box sizes itself to its contents, whatever minimum it is given;
+  // a spacer across its grid holds it open.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(WidthForTitle(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                  0, 1, grid->columnCount());
+}
+
+int Run(QMessageBox& box) {
+  WidenForTitle(box);
+  return box.exec();
 }
 
 }  // namespace
@@ -60,27 +87,28 @@ CChoiceDialog::CChoiceDialog(const std::string& title, const std::string& prompt
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
+  setMinimumWidth(WidthForTitle(*this));
 }
 
 int CChoiceDialog::Chosen() const { return group->checkedId(); }
 
 void CQtPrompter::Message(const std::string& text, EMessageIcon icon) {
   QMessageBox box(QtIcon(icon), kTitle, QString::fromStdString(text), QMessageBox::Ok, parentWidget);
-  box.exec();
+  Run(box);
 }
 
 bool CQtPrompter::AskYesNo(const std::string& text) {
   QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
                   parentWidget);
   box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  return Run(box) == QMessageBox::Yes;
 }
 
 ESaveAnswer CQtPrompter::AskSaveChanges(const std::string& text) {
   QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parentWidget);
   box.setDefaultButton(QMessageBox::Save);
-  const int answer = box.exec();
+  const int answer = Run(box);
   if (answer == QMessageBox::Save) return ESaveAnswer::Save;
   if (answer == QMessageBox::Discard) return ESaveAnswer::Discard;
   return ESaveAnswer::Cancel;
@@ -97,10 +125,12 @@ int CQtPrompter::Choose(const std::string& title, const std::string& prompt, con
 std::optional<std::string> CQtPrompter::ChooseFile(const CFileChoice& choice, bool save) {
   QFileDialog dialog(parentWidget);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  // Export commands name a new file in the open dialog too.
+  // A data file being located or configured may be one still to be made.
   dialog.setFileMode(QFileDialog::AnyFile);
+  if (choice.appends) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilters(QtNameFilters(choice.filter));
   dialog.setDefaultSuffix(QString::fromStdString(choice.defaultExtension));
+  if (!choice.folder.empty()) dialog.setDirectory(QString::fromStdString(choice.folder));
   if (!choice.defaultName.empty()) dialog.selectFile(QString::fromStdString(choice.defaultName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();

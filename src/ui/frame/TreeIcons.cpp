@@ -99,20 +99,24 @@ void DrawSelected(QPainter& p) {  // an open folder, as a chosen list
 
 }  // namespace
 
-QPixmap TreeIconPixmap(int index, int size) {
-  using Draw = void (*)(QPainter&);
-  static constexpr Draw kDraw[kTreeImageCount] = {DrawSchedule, DrawFix,       DrawReportingPoint, DrawWarning,
-                                                  DrawMeteo,    DrawWaypoints, DrawHurricane,      DrawChart,
-                                                  DrawBook,     DrawPort,      DrawSelected};
-  if (index < 0 || index >= kTreeImageCount || size <= 0) return {};
+QPixmap DrawnPixmap(CIconDrawing draw, int size) {
+  if (!draw || size <= 0) return {};
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(size / 32.0, size / 32.0);
   painter.setPen(QPen(nightIcons ? kNightOutline : kNavy, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  kDraw[index](painter);
+  draw(painter);
   return pixmap;
+}
+
+QPixmap TreeIconPixmap(int index, int size) {
+  static constexpr CIconDrawing kDraw[kTreeImageCount] = {DrawSchedule, DrawFix,       DrawReportingPoint, DrawWarning,
+                                                          DrawMeteo,    DrawWaypoints, DrawHurricane,      DrawChart,
+                                                          DrawBook,     DrawPort,      DrawSelected};
+  if (index < 0 || index >= kTreeImageCount) return {};
+  return DrawnPixmap(kDraw[index], size);
 }
 
 QIcon TreeItemIcon(int image) {

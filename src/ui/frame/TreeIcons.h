@@ -4,7 +4,16 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace marigold {
+
+// Draws one icon on a 32 by 32 grid with the outline pen already set.
+using CIconDrawing = void (*)(QPainter&);
+
+// A drawing as a pixmap `size` pixels square, outlined for day or night as
+// SetNightIcons last said; the tree's and the tool bar's icons share it.
+QPixmap DrawnPixmap(CIconDrawing draw, int size);
 
 // One icon, `size` pixels square (drawn on a 32 by 32 grid); an empty
 // pixmap for an index outside 0 to 10.
