@@ -42,7 +42,11 @@ CWaypoint* CVoyage::NextWaypoint(const CFixRecord& present) {
 int CVoyage::NextWaypointIndex(const CFixRecord& present) const {
   const CWaypoint* w = FindNearest(present);
   if (!w) return -1;
-  const double d = std::fabs(w->groundCourse - present.groundCourse);
+  // Behind the ship when the way to it runs against the ship's course. The
+  // course is taken from the present position: the waypoint's stored ground
+  // course is that of whatever start the schedule last ran from, so the
+  // answer would depend on which list was shown before.
+  const double d = std::fabs(CNavigation().Course(present, *w, w->greatCircle) - present.groundCourse);
   if (d >= 90 && d <= 270 && w != GetTail()) w = GetNext(w);
   return IndexOf(w);
 }

@@ -25,8 +25,9 @@ class CVoyage : public CRecordList<CWaypoint> {
   void Serialize(CArchive& ar) override;
 
   // The waypoint the ship heads for: the nearest one, or the one after it
-  // when the nearest lies behind (its ground course differs from the course
-  // made good by 90 to 270 degrees). Stores its index. nullptr when empty.
+  // when the nearest lies behind (the course from the present position to it
+  // differs from the course made good by 90 to 270 degrees). Stores its
+  // index. nullptr when empty.
   CWaypoint* NextWaypoint(const CFixRecord& present);
   // The same waypoint's index, without storing it; -1 when empty.
   int NextWaypointIndex(const CFixRecord& present) const;

@@ -167,11 +167,11 @@ TEST_F(ReportText, Jasrep) {
             "JASREP/SP//\r\n" + kShip + "B/151200Z//\r\nE/315//\r\nF/125//\r\n" + kFrom + kTo +
                 "L/RL/125/5200N/00330E/151430Z/HOEK VAN HOLLAND//\r\nL/GC/080/4028N/07349W/170805Z/NEW YORK//\r\n"
                 "M/315/262//\r\nV/NONE//\r\nX/NONE//\r\nY/AMVER//\r\n");
-  // The fix lies nearest HOEK VAN HOLLAND, whose leg runs within 90° of the
-  // course made good: the ship still steers for it.
+  // The fix lies nearest HOEK VAN HOLLAND, but that bears 050 from a ship
+  // making good 251: it is behind, and the ship steers for NEW YORK.
   EXPECT_EQ(JasrepPositionReport(route, vessel, fix),
-            "JASREP/PR//\r\n" + kShip + kFix + "M/315/262//\r\nX/NONE//\r\nY/AMVER//\r\n");
-  EXPECT_EQ(route.nextWaypointIndex, 1);
+            "JASREP/PR//\r\n" + kShip + kFix + "M/262/262//\r\nX/NONE//\r\nY/AMVER//\r\n");
+  EXPECT_EQ(route.nextWaypointIndex, 2);
   EXPECT_EQ(JasrepFinalReport(vessel, fix),
             "JASREP/FR//\r\n" + kShip + "B/160307Z//\r\nC/5010N/00105W//\r\nX/FINAL REPORT//\r\nY/AMVER//\r\n");
 }

@@ -16,6 +16,8 @@
 #include "fakes/TempFolder.h"
 #include "lists/WarningRows.h"
 #include "voyage/MarigoldRouteDoc.h"
+#include "voyage/Schedule.h"
+#include "voyage/VoyageStatus.h"
 
 namespace marigold {
 namespace {
@@ -197,6 +199,23 @@ TEST_F(ExampleVoyage, WarningsArePassedWhereTheRouteRuns) {
       EXPECT_LE(distance, 26.0);
       EXPECT_TRUE(row[4].starts_with("01 Dec")) << row[4];
     }
+  }
+}
+
+// The list view schedules from the departure and the status dialog from the
+// latest fix, in any order and as often as the officer looks: the figures
+// of a start never depend on what was computed before.
+TEST_F(ExampleVoyage, TheScheduleFromAStartDoesNotDependOnEarlierRuns) {
+  const auto remaining = [this] {
+    CVoyageStatus status(doc->Voyage(), doc->Vessel(), doc->Fixes(), doc->ReportingPoints(), clock);
+    EXPECT_TRUE(status.Open(prompter));
+    const CRemainingVoyage& r = status.View().remaining;
+    return std::vector<std::string>{r.distanceToGo, r.hoursToGo, r.fuel, r.legGroundspeed, r.requiredRevs};
+  };
+  const auto first = remaining();
+  for (int i = 0; i < 2; ++i) {
+    Calculate(doc->Voyage(), doc->Vessel(), doc->Departure());
+    EXPECT_EQ(remaining(), first) << "after " << i + 1 << " runs from the departure";
   }
 }
 
