@@ -26,8 +26,8 @@ class VesselFormDialogTest : public QObject {
   CVessel2 vessel;
   std::optional<CVesselFormDialog> shown;
 
-  CVesselFormDialog& Open(CFormOf form) {
-    shown.emplace(form(), vessel, store, prompter);
+  CVesselFormDialog& Open(CFormOf form, bool writeFiles = true) {
+    shown.emplace(form(), vessel, store, prompter, nullptr, writeFiles);
     shown->show();
     return *shown;
   }
@@ -66,6 +66,17 @@ class VesselFormDialogTest : public QObject {
     // 244 bytes and the counted name ("mv Marlinspike": one count byte and 14 characters).
     QCOMPARE(std::filesystem::file_size(VesselFile()), std::uintmax_t{244 + 1 + 14});
     QCOMPARE(StoredVessel(store).lengthPP, 199.5);
+  }
+
+  // Another copy of the program holds the data folder: the record changes,
+  // vessel.dat is not written behind that copy's back.
+  void withTheDataHeldElsewhereOkWritesNoFile() {
+    CVesselFormDialog& dialog = Open(EngineForm, false);
+    Type(dialog, "mcrRpm", QStringLiteral("110"));
+    Press(dialog, QDialogButtonBox::Ok);
+    QVERIFY(!dialog.isVisible() && prompter.messages.empty());
+    QCOMPARE(vessel.mcrRpm, 110);
+    QVERIFY(!std::filesystem::exists(VesselFile()));
   }
 
   // Nothing typed: OK and Cancel leave the record, the file and the store alone.

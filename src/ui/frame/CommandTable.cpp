@@ -129,7 +129,7 @@ void Options(CMainFrame& f, int) { RunConfigurationDialog(&f, f.Settings(), f.Pr
 template <const CVesselForm& (*Form)()>
 void VesselForm(CMainFrame& f, int) {
   CMarigoldRouteDoc& d = f.Doc();
-  RunVesselForm(&f, Form(), d.Vessel(), d.Settings(), f.Prompter());
+  RunVesselForm(&f, Form(), d.Vessel(), d.Settings(), f.Prompter(), d.Writes(), &d.Guard());
   f.RefreshViews();
 }
 

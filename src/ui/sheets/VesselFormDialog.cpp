@@ -12,11 +12,13 @@
 namespace marigold {
 
 CVesselFormDialog::CVesselFormDialog(const CVesselForm& form, CVessel2& vessel, CSettingsStore& settings,
-                                     CPrompter& prompter, QWidget* parent)
+                                     CPrompter& prompter, QWidget* parent, bool writeFiles, const CDataFileGuard* guard)
     : CEditDialog(prompter, form.asksBeforeDiscarding ? kDataHasBeenChangedQuestion : nullptr, parent),
       form_(form),
       vessel_(vessel),
-      settings_(settings) {
+      settings_(settings),
+      writeFiles_(writeFiles),
+      guard_(guard) {
   setWindowTitle(QString::fromUtf8(form.title));
   QVBoxLayout* layout = ContentLayout();
   QFormLayout* rows = NewFormLayout();
@@ -71,15 +73,15 @@ std::optional<CFieldRefusal> CVesselFormDialog::Validate() { return ValidateVess
 
 void CVesselFormDialog::Apply() {
   ApplyVesselForm(form_, Values(), vessel_);
-  if (!form_.saves) return;
+  if (!form_.saves || !writeFiles_) return;
   // The edits stay in the record when the file cannot be written; the
   // document's next store tries again.
-  if (!vessel_.Save(settings_)) Prompter().Message(form_.saveFailure, EMessageIcon::Exclamation);
+  if (!vessel_.Save(settings_, guard_)) Prompter().Message(form_.saveFailure, EMessageIcon::Exclamation);
 }
 
 bool RunVesselForm(QWidget* parent, const CVesselForm& form, CVessel2& vessel, CSettingsStore& settings,
-                   CPrompter& prompter) {
-  CVesselFormDialog dialog(form, vessel, settings, prompter, parent);
+                   CPrompter& prompter, bool writeFiles, const CDataFileGuard* guard) {
+  CVesselFormDialog dialog(form, vessel, settings, prompter, parent, writeFiles, guard);
   return dialog.Run().applied;
 }
 

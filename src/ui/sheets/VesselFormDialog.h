@@ -14,8 +14,11 @@ class CVesselFormDialog : public CEditDialog {
   Q_OBJECT
 
  public:
+  // writeFiles false (another copy holds the data folder): OK changes the
+  // record only. The guard keeps vessel.dat from being saved over when it
+  // could not be read.
   CVesselFormDialog(const CVesselForm& form, CVessel2& vessel, CSettingsStore& settings, CPrompter& prompter,
-                    QWidget* parent = nullptr);
+                    QWidget* parent = nullptr, bool writeFiles = true, const CDataFileGuard* guard = nullptr);
 
   // The editor of a field, by the member's name.
   QWidget* editor(const char* field) const;
@@ -30,11 +33,13 @@ class CVesselFormDialog : public CEditDialog {
   const CVesselForm& form_;
   CVessel2& vessel_;
   CSettingsStore& settings_;
+  bool writeFiles_;
+  const CDataFileGuard* guard_;
   std::vector<QWidget*> editors_;
 };
 
 // Shows the dialog modally; true when the record was changed.
 bool RunVesselForm(QWidget* parent, const CVesselForm& form, CVessel2& vessel, CSettingsStore& settings,
-                   CPrompter& prompter);
+                   CPrompter& prompter, bool writeFiles = true, const CDataFileGuard* guard = nullptr);
 
 }  // namespace marigold
