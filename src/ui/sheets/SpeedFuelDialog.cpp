@@ -68,6 +68,8 @@ CHeadOrStern NewHeadOrStern(const char* title, const char* name, const char* fig
 
 }  // namespace
 
+CSpeedFuelDialog::~CSpeedFuelDialog() { SilenceChildren(*this); }
+
 CSpeedFuelDialog::CSpeedFuelDialog(CVessel2 workingCopy, CPrompter& prompter, QWidget* parent)
     : QDialog(parent), tool_(std::move(workingCopy)) {
   setWindowTitle(QStringLiteral("Speed and Fuel Consumption"));

@@ -21,6 +21,7 @@ class CSpeedFuelDialog : public QDialog {
 
  public:
   CSpeedFuelDialog(CVessel2 workingCopy, CPrompter& prompter, QWidget* parent = nullptr);
+  ~CSpeedFuelDialog() override;
 
   QSlider* engineSlider() const { return engine_; }
   QSlider* windSlider() const { return wind_; }

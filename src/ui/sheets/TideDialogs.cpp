@@ -42,6 +42,8 @@ constexpr std::array<CAngleRow, 4> kRows{{
 
 }  // namespace
 
+CTidalAnglesDialog::~CTidalAnglesDialog() { SilenceChildren(*this); }
+
 CTidalAnglesDialog::CTidalAnglesDialog(CTideInfo& tide, QWidget* parent) : QDialog(parent), tide_(tide) {
   setWindowTitle(QString::fromLatin1(kTidalAnglesTitle));
   auto* layout = new QVBoxLayout(this);

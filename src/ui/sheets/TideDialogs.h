@@ -26,6 +26,7 @@ class CTidalAnglesDialog : public QDialog {
 
  public:
   CTidalAnglesDialog(CTideInfo& tide, QWidget* parent = nullptr);
+  ~CTidalAnglesDialog() override;
 
   CDateTimeEdit* dateEdit() const { return date_; }
   // The "A" and "F" fields by their names in CTidalAnglesFields ("aM2", ...).

@@ -139,6 +139,12 @@ struct CDraftEdits {
   QDoubleSpinBox* aft;
 };
 
+// A dialog being destroyed hides itself after its own members are gone: an
+// editor that loses the focus then must not call back into it.
+inline void SilenceChildren(QWidget& dialog) {
+  for (QObject* child : dialog.findChildren<QObject*>()) child->blockSignals(true);
+}
+
 template <class TTool, class TShow>
 CDraftEdits NewDraftEdits(QWidget* parent, TTool& tool, TShow show) {
   const CDraftEdits edits{new CFigureEdit("draftForward", 0, 99.99, kDraftDecimals, "m", parent),
