@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <functional>
 #include <vector>
 
 #include "core/SheetFields.h"
@@ -122,7 +123,7 @@ class CPerformancePage : public CSheetPage {
       layout->addLayout(Figures(this), 1);
     }
     connect(slider_, &QSlider::valueChanged, this, [this](int position) {
-      (model_.*form_.move)(position);
+      std::invoke(form_.move, model_, position);
       Show();
       emit edited();
     });
@@ -152,7 +153,7 @@ class CPerformancePage : public CSheetPage {
       auto* edit = new CFigureEdit(figure.name, 0, figure.high, figure.decimals, figure.unit, parent);
       form->addRow(QString::fromLatin1(figure.label), edit);
       connect(edit, &QDoubleSpinBox::editingFinished, this, [this, edit, &figure] {
-        (model_.*figure.write)(edit->value());
+        std::invoke(figure.write, model_, edit->value());
         Show();
         emit edited();
       });
